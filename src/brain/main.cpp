@@ -1,0 +1,18 @@
+#include "brain/BrainProtocol.h"
+
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    wuzi::BrainOptions options;
+    std::string error;
+    if (!wuzi::ParseBrainOptions(argc, argv, options, error)) {
+        std::cerr << "pbrain-wuzi: " << error << '\n'
+                  << "usage: pbrain-wuzi [--opponent 0..4] [--difficulty 0..2] "
+                     "[--seconds-digit 0..9]\n";
+        return 2;
+    }
+    std::ios::sync_with_stdio(false);
+    wuzi::BrainProtocol brain(options, std::cout);
+    brain.run(std::cin);
+    return 0;
+}

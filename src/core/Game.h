@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/Platform.h"
+#include "core/Types.h"
+#include "engines/SearchState.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace wuzi {
+
+// Position of a stone picture on the board picture, in logical pixels. The k-th stone
+// of a side is element k - 1 of that side's list; its cell is read back from here.
+struct StonePicture {
+    float left = 0;
+    float top = 0;
+    Cell cell() const;
+};
+
+// A last-move marker: imgW sits on a black stone, imgB on a white one.
+struct Marker {
+    bool visible = false;
+    float left = 0;
+    float top = 0;
+};
+
+// The side and opponent checks of the options menu that NewGame reads; the checked
+// difficulty is Difficulty itself.
+struct MenuChecks {
+    bool playerFirst = true; // 先手 checked (else 后手)
+    int opponent = 2;        // Corbie, Quillon, Marrowick, Peddrin, Corvane
+};
+
+inline constexpr int kOpponentCount = 5;
+inline constexpr const char* kOpponentNames[kOpponentCount] = {"Corbie", "Quillon", "Marrowick",
+                                                                "Peddrin", "Corvane"};
+
+// The whole program-wide game state. Every procedure reads and writes it directly,
+// as the routines of the game do; the fields carry the game's own names.
+struct Game {
+    Game(MessageSink& sink, Clock& clk, RandomSource& rng)
+        : messages(sink), clock(clk), random(rng) {}
+
+    MessageSink& messages;
+    Clock& clock;
+    RandomSource& random;
+
+    std::array<std::int16_t, kCellCount> BoardCells{};
+    int PlayerMoveNo = 1;
+    int CompMoveNo = 1;
+    int GameMode = 2;
+    int Difficulty = 0;
+    int SearchLevel = 2;
+    Flag PlayerFirst = kTrue;
+    Flag PlayerTurn = kTrue;
+    Flag CompMoved = kFalse;
+    Flag GameActive = kFalse;
+    Flag CentreRule = kFalse;
+
+    // Opening-book state.
+    Flag BookActive = kFalse;
+    Flag DiagonalBookActive = kFalse;
+    Flag BookCoin = kFalse;
+    int BookMoveNo = 0;
+    int BookOrientation = 0;
+    int BookLine = 0;    // not reset by a new game
+    int BookSubLine = 0; // not reset by a new game
+    Cell BookLastMove;   // not reset by a new game
+    Flag LatticeFlip = kFalse;
+
+    int LessonNo = 0;
+
+    // Shared answers of the point tests: 0 computer-side, 1 player threats.
+    std::array<Flag, 2> ResultFlags{};
+
+    // Move histories (the stone pictures), oldest first.
+    std::vector<StonePicture> imgPlayer;
+    std::vector<StonePicture> imgComputer;
+    Marker imgW; // marker on a black stone
+    Marker imgB; // marker on a white stone
+
+    // The options menu (选项) is enabled only between games.
+    Flag OptionsEnabled = kTrue;
+    MenuChecks menu;
+
+    // The search engine of opponent 3 keeps a board of its own.
+    SearchState engine;
+
+    // Checked board access: a read off the board is a fault.
+    int cell(int x, int y) const;
+    void setCell(int x, int y, int code);
+    bool isEmpty(int x, int y) const { return onBoard(x, y) && cell(x, y) == kEmpty; }
+    bool isEmpty(Cell c) const { return isEmpty(c.x, c.y); }
+
+    // Cell of the k-th stone (1-based) of a side, read back from its picture.
+    Cell playerStone(int k) const { return imgPlayer.at(static_cast<std::size_t>(k - 1)).cell(); }
+    Cell compStone(int k) const { return imgComputer.at(static_cast<std::size_t>(k - 1)).cell(); }
+    bool boardFull() const;
+};
+
+// Pixel position of a computer stone picture, and the nominal one of a player's.
+float compStoneLeft(int x);
+float compStoneTop(int y);
+float playerStoneTop(int y);
+
+} // namespace wuzi

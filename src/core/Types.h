@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace wuzi {
+
+// Flags are 16-bit values compared against exactly these two.
+using Flag = std::int16_t;
+inline constexpr Flag kTrue = -1;
+inline constexpr Flag kFalse = 0;
+
+inline constexpr Flag toFlag(bool b) { return b ? kTrue : kFalse; }
+
+inline constexpr int kBoardSize = 15;
+inline constexpr int kCellCount = kBoardSize * kBoardSize;
+
+// Cell codes of BoardCells: they name the side, not the colour.
+inline constexpr int kEmpty = 0;
+inline constexpr int kComputer = 1;
+inline constexpr int kPlayer = 2;
+
+inline constexpr int otherSide(int side) { return side == kComputer ? kPlayer : kComputer; }
+
+// A 1-based board cell: column x, row y. (0, 0) means "no cell".
+struct Cell {
+    int x = 0;
+    int y = 0;
+    friend constexpr bool operator==(Cell, Cell) = default;
+};
+
+inline constexpr bool onBoard(int x, int y) {
+    return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
+}
+inline constexpr bool onBoard(Cell c) { return onBoard(c.x, c.y); }
+inline constexpr bool isNoCell(Cell c) { return c.x == 0 || c.y == 0; }
+
+// The four line directions shared by the point tests: back half (x - i*dx, y - i*dy),
+// forward half (x + i*dx, y + i*dy).
+struct Direction {
+    int number;
+    int dx;
+    int dy;
+};
+
+// Directions 1..4 in the order every line test examines them.
+inline constexpr std::array<Direction, 4> kDirections{{{1, 1, 0}, {2, 0, 1}, {3, 1, 1}, {4, -1, 1}}};
+
+} // namespace wuzi

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/Game.h"
+
+namespace wuzi {
+
+// Opening books, each answering the player's real stone (x, y).
+void QuillonWhitePlaybook(Game& g, int x, int y);
+void QuillonWhiteDiagonalPlaybook(Game& g, int x, int y);
+void QuillonBlackPlaybook(Game& g, int x, int y);
+void MarrowickWhitePlaybook(Game& g, int x, int y);
+void MarrowickBlackPlaybook(Game& g, int x, int y);
+
+// Peddrin's single book move: just below the player's centre stone.
+void PeddrinFixedReply(Game& g);
+
+} // namespace wuzi

@@ -1,0 +1,69 @@
+#include "ui/BoardPainter.h"
+
+#include "ui/BoardGeometry.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+namespace wuzi::BoardPainter {
+
+namespace G = BoardGeometry;
+
+void drawBoard(QPainter& p) {
+    QRectF area(0, 0, G::kWidth, G::kHeight);
+    QLinearGradient wood(area.topLeft(), area.bottomRight());
+    wood.setColorAt(0.0, QColor(0xE8, 0xC3, 0x7E));
+    wood.setColorAt(0.5, QColor(0xDC, 0xB0, 0x66));
+    wood.setColorAt(1.0, QColor(0xCF, 0xA0, 0x55));
+    p.fillRect(area, wood);
+
+    // A few faint grain lines so the board reads as wood.
+    p.setPen(QPen(QColor(0xB8, 0x8A, 0x45, 40), 0.8));
+    for (int i = 0; i < 9; ++i) {
+        double y = 18 + i * 33.0;
+        p.drawLine(QPointF(0, y), QPointF(G::kWidth, y + 6));
+    }
+
+    p.setPen(QPen(QColor(0x3A, 0x2A, 0x14), 0.7));
+    for (int i = 1; i <= kBoardSize; ++i) {
+        p.drawLine(G::intersection(i, 1), G::intersection(i, kBoardSize));
+        p.drawLine(G::intersection(1, i), G::intersection(kBoardSize, i));
+    }
+    p.setPen(QPen(QColor(0x3A, 0x2A, 0x14), 1.4));
+    p.drawRect(QRectF(G::intersection(1, 1), G::intersection(kBoardSize, kBoardSize)));
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x2A, 0x1C, 0x0C));
+    for (Cell star : {Cell{4, 4}, Cell{12, 4}, Cell{8, 8}, Cell{4, 12}, Cell{12, 12}})
+        p.drawEllipse(G::intersection(star), 2.2, 2.2);
+}
+
+void drawStone(QPainter& p, Cell c, bool black) {
+    QPointF centre = G::intersection(c);
+    const double r = G::kStoneRadius;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60)); // shadow
+    p.drawEllipse(centre + QPointF(1.0, 1.2), r, r);
+    QRadialGradient shade(centre - QPointF(r * 0.35, r * 0.4), r * 1.3);
+    if (black) {
+        shade.setColorAt(0.0, QColor(0x6A, 0x6A, 0x6A));
+        shade.setColorAt(0.35, QColor(0x22, 0x22, 0x22));
+        shade.setColorAt(1.0, QColor(0x05, 0x05, 0x05));
+    } else {
+        shade.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
+        shade.setColorAt(0.6, QColor(0xEC, 0xEC, 0xE6));
+        shade.setColorAt(1.0, QColor(0xB8, 0xB8, 0xB0));
+    }
+    p.setBrush(shade);
+    p.setPen(QPen(black ? QColor(0x10, 0x10, 0x10) : QColor(0x90, 0x90, 0x88), 0.5));
+    p.drawEllipse(centre, r, r);
+}
+
+void drawLastMoveMarker(QPainter& p, Cell c, bool onBlackStone) {
+    QPointF centre = G::intersection(c);
+    p.setPen(Qt::NoPen);
+    p.setBrush(onBlackStone ? QColor(0xFF, 0x5A, 0x4A) : QColor(0xD0, 0x20, 0x10));
+    p.drawRect(QRectF(centre - QPointF(2.6, 2.6), QSizeF(5.2, 5.2)));
+}
+
+} // namespace wuzi::BoardPainter

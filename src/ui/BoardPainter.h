@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/Types.h"
+
+#include <QColor>
+#include <QPainter>
+#include <vector>
+
+namespace wuzi {
+
+// Draws a wooden board, shaded stones and markers in logical board pixels (the caller
+// sets the painter's transform). Shared by the game board and the lesson boards.
+namespace BoardPainter {
+
+void drawBoard(QPainter& p);
+void drawStone(QPainter& p, Cell c, bool black);
+void drawLastMoveMarker(QPainter& p, Cell c, bool onBlackStone);
+
+} // namespace BoardPainter
+} // namespace wuzi

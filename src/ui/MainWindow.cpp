@@ -1,0 +1,175 @@
+#include "ui/MainWindow.h"
+
+#include "core/GameFlow.h"
+#include "ui/BoardView.h"
+#include "ui/SplashWindow.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+
+namespace wuzi {
+
+namespace {
+
+const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂", "天昏地暗",
+                                         "黑白无常", "魔高一丈", "孤魂野鬼", "月黑风高", "轮回转世"};
+const char* const kLessonItemNames[10] = {"numF1", "numF2", "numF3", "numF4", "numF5",
+                                          "numF6", "numF7", "numF8", "numF9", "numF0"};
+
+} // namespace
+
+MainWindow::MainWindow(Game& game, QWidget* parent)
+    : QMainWindow(parent), game_(game), board_(new BoardView(game, this)) {
+    setObjectName("frmMain");
+    setWindowTitle("五子棋");
+    setCentralWidget(board_);
+    connect(board_, &BoardView::pressed, this, &MainWindow::boardPressed);
+    createActions();
+    createMenus();
+    refresh();
+}
+
+QAction* MainWindow::makeAction(const char* name, const QString& caption, const QKeySequence& key) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    return action;
+}
+
+void MainWindow::createActions() {
+    numNew_ = makeAction("numNew", "新游戏(&N)", QKeySequence("Ctrl+N"));
+    numEnd_ = makeAction("numEnd", "结束游戏(&E)", QKeySequence("Ctrl+Q"));
+    numExit_ = makeAction("numExit", "退出(&X)");
+    connect(numNew_, &QAction::triggered, this, &MainWindow::NewGame);
+    connect(numEnd_, &QAction::triggered, this, [this] {
+        OnEndGame(game_);
+        refresh();
+    });
+    connect(numExit_, &QAction::triggered, this, &QWidget::close);
+
+    auto* sides = new QActionGroup(this);
+    numBefore_ = makeAction("numBefore", "先手(&B)", QKeySequence("Ctrl+B"));
+    numAfter_ = makeAction("numAfter", "后手(&A)", QKeySequence("Ctrl+L"));
+    for (QAction* a : {numBefore_, numAfter_}) {
+        a->setCheckable(true);
+        sides->addAction(a);
+    }
+    connect(numBefore_, &QAction::triggered, this, [this] {
+        OnPlayerFirst(game_);
+        refresh();
+    });
+    connect(numAfter_, &QAction::triggered, this, [this] {
+        OnComputerFirst(game_);
+        refresh();
+    });
+
+    auto* levels = new QActionGroup(this);
+    const char* levelNames[3] = {"numEasy0", "numEasy1", "numEasy2"};
+    const char* levelCaptions[3] = {"初级(&E)", "中级(&M)", "高级(&H)"};
+    const char* levelKeys[3] = {"Ctrl+E", "Ctrl+M", "Ctrl+H"};
+    for (int i = 0; i < 3; ++i) {
+        numEasy_[i] = makeAction(levelNames[i], levelCaptions[i], QKeySequence(levelKeys[i]));
+        numEasy_[i]->setCheckable(true);
+        levels->addAction(numEasy_[i]);
+        connect(numEasy_[i], &QAction::triggered, this, [this, i] {
+            OnDifficulty(game_, i);
+            refresh();
+        });
+    }
+
+    auto* opponents = new QActionGroup(this);
+    for (int i = 0; i < kOpponentCount; ++i) {
+        QString name = QString("numQser%1").arg(i);
+        numQser_[i] = makeAction(name.toLatin1().constData(), kOpponentNames[i],
+                                 QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
+        numQser_[i]->setCheckable(true);
+        opponents->addAction(numQser_[i]);
+        connect(numQser_[i], &QAction::triggered, this, [this, i] {
+            OnOpponent(game_, i);
+            refresh();
+        });
+    }
+
+    for (int i = 0; i < 10; ++i) {
+        numLesson_[i] = makeAction(kLessonItemNames[i], kLessonCaptions[i]);
+        connect(numLesson_[i], &QAction::triggered, this, [this, i] { openLesson(i + 1); });
+    }
+
+    // The two help items carry no action.
+    numHelp1_ = makeAction("numHelp1", "帮助(&H)", QKeySequence("F1"));
+    numEmail_ = makeAction("numEmail", "技术支持(&T)");
+    numAbout_ = makeAction("numAbout", "关于(&A)...");
+    connect(numAbout_, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu("文件(&F)");
+    file->setObjectName("numFile");
+    file->addAction(numNew_);
+    file->addAction(numEnd_);
+    file->addSeparator();
+    file->addAction(numExit_);
+
+    nuOpt_ = menuBar()->addMenu("选项(&O)");
+    nuOpt_->setObjectName("nuOpt");
+    QMenu* move = nuOpt_->addMenu("走棋(&O)");
+    move->setObjectName("numMove");
+    move->addAction(numBefore_);
+    move->addAction(numAfter_);
+    QMenu* setting = nuOpt_->addMenu("难度(&D)");
+    setting->setObjectName("numSetting");
+    for (QAction* a : numEasy_) setting->addAction(a);
+    QMenu* players = nuOpt_->addMenu("棋手(&T)");
+    players->setObjectName("numQs");
+    for (QAction* a : numQser_) players->addAction(a);
+    // The lessons stay open to the player during a game, so they sit on the menu bar.
+    QMenu* lessons = menuBar()->addMenu("Vesk十式(&K)");
+    lessons->setObjectName("num10Kill");
+    for (QAction* a : numLesson_) lessons->addAction(a);
+
+    QMenu* help = menuBar()->addMenu("帮助(&H)");
+    help->setObjectName("nuHelp");
+    help->addAction(numHelp1_);
+    help->addSeparator();
+    help->addAction(numEmail_);
+    help->addSeparator();
+    help->addAction(numAbout_);
+}
+
+void MainWindow::refresh() {
+    bool optionsEnabled = game_.OptionsEnabled == kTrue;
+    nuOpt_->setEnabled(optionsEnabled);
+    // A disabled menu disables its items and their shortcuts too.
+    for (QAction* a : nuOpt_->actions()) a->setEnabled(optionsEnabled);
+    for (QAction* a : {numBefore_, numAfter_}) a->setEnabled(optionsEnabled);
+    for (QAction* a : numEasy_) a->setEnabled(optionsEnabled);
+    for (QAction* a : numQser_) a->setEnabled(optionsEnabled);
+    numBefore_->setChecked(game_.menu.playerFirst);
+    numAfter_->setChecked(!game_.menu.playerFirst);
+    for (int i = 0; i < 3; ++i) numEasy_[i]->setChecked(game_.Difficulty == i);
+    for (int i = 0; i < kOpponentCount; ++i) numQser_[i]->setChecked(game_.menu.opponent == i);
+    board_->update();
+}
+
+void MainWindow::NewGame() {
+    wuzi::NewGame(game_);
+    refresh();
+}
+
+void MainWindow::boardPressed(QPointF logicalPosition) {
+    OnBoardClick(game_, static_cast<float>(logicalPosition.x()),
+                 static_cast<float>(logicalPosition.y()));
+    refresh();
+}
+
+void MainWindow::openLesson(int lessonNo) {
+    game_.LessonNo = lessonNo;
+    refresh();
+}
+
+void MainWindow::showAbout() {
+    SplashWindow about(SplashWindow::Role::About, this);
+    about.exec();
+}
+
+} // namespace wuzi

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+namespace wuzi {
+
+// frmSplash: the first window of the program and, later, the about window. At start it
+// closes after its third one-second tick or on a click; as the about window it stays
+// until clicked.
+class SplashWindow : public QDialog {
+    Q_OBJECT
+public:
+    enum class Role { Startup, About };
+    explicit SplashWindow(Role role, QWidget* parent = nullptr);
+
+    int ticks() const { return ticks_; }
+    bool timerRunning() const { return timer_.isActive(); }
+
+signals:
+    // The splash hands over to the main window.
+    void finished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void tick();
+    void handOver();
+
+    Role role_;
+    QTimer timer_;
+    int ticks_ = 0;
+    bool handedOver_ = false;
+};
+
+} // namespace wuzi

@@ -1,0 +1,23 @@
+# Runs every scripted brain session: NAME.in is fed to pbrain-wuzi started with the
+# options in NAME.args (if any), and its output must equal NAME.out.
+file(GLOB sessions "${SCRIPT_DIR}/*.in")
+if(NOT sessions)
+  message(FATAL_ERROR "no brain sessions found in ${SCRIPT_DIR}")
+endif()
+set(failed 0)
+foreach(input ${sessions})
+  get_filename_component(name ${input} NAME_WE)
+  set(args "")
+  if(EXISTS "${SCRIPT_DIR}/${name}.args")
+    file(READ "${SCRIPT_DIR}/${name}.args" args)
+    string(STRIP "${args}" args)
+    separate_arguments(args)
+  endif()
+  execute_process(COMMAND ${BRAIN} ${args} INPUT_FILE ${input}
+                  OUTPUT_VARIABLE output RESULT_VARIABLE result)
+  file(READ "${SCRIPT_DIR}/${name}.out" expected)
+  if(NOT result EQUAL 0 OR NOT output STREQUAL expected)
+    message(SEND_ERROR "brain session ${name} (exit ${result})\n--- expected\n${expected}--- got\n${output}")
+    set(failed 1)
+  endif()
+endforeach()

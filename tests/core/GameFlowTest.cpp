@@ -1,0 +1,205 @@
+#include "core/Frame.h"
+#include "core/GameFlow.h"
+#include "core/Placement.h"
+#include "core/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace wuzi::test {
+namespace {
+
+TEST(ProgramStart, DefaultsBeforeTheFirstGame) {
+    TestGame t;
+    Game& g = t.g;
+    EXPECT_EQ(g.GameMode, 2);
+    EXPECT_EQ(g.SearchLevel, 2);
+    EXPECT_EQ(g.Difficulty, 0);
+    EXPECT_EQ(g.GameActive, kFalse);
+    EXPECT_EQ(g.PlayerTurn, kTrue);
+    EXPECT_EQ(g.PlayerFirst, kTrue);
+    // Before the first new game a click changes nothing.
+    OnBoardClick(g, 150, 150);
+    EXPECT_EQ(g.PlayerMoveNo, 1);
+    EXPECT_EQ(g.cell(8, 8), kEmpty);
+}
+
+TEST(NewGame, DesignTimeChecksGiveModeFour) {
+    TestGame t;
+    NewGame(t.g);
+    EXPECT_EQ(t.g.GameMode, 4);
+    EXPECT_EQ(t.g.GameActive, kTrue);
+    EXPECT_EQ(t.g.OptionsEnabled, kFalse);
+    EXPECT_EQ(t.g.CentreRule, kTrue);
+    EXPECT_EQ(t.g.BookMoveNo, 1);
+    EXPECT_EQ(t.g.BookOrientation, 1);
+    EXPECT_EQ(t.g.LatticeFlip, kTrue);
+    EXPECT_EQ(t.g.BookActive, kTrue);
+    EXPECT_EQ(t.g.DiagonalBookActive, kTrue);
+}
+
+TEST(NewGame, ComputerFirstOpensOnTheCentre) {
+    TestGame t;
+    OnComputerFirst(t.g);
+    NewGame(t.g);
+    EXPECT_EQ(t.g.GameMode, 5);
+    EXPECT_EQ(t.g.cell(8, 8), kComputer);
+    EXPECT_EQ(t.g.CompMoveNo, 2);
+    EXPECT_EQ(t.g.PlayerMoveNo, 1);
+    EXPECT_EQ(t.g.PlayerTurn, kTrue);
+    EXPECT_EQ(t.g.PlayerFirst, kFalse);
+    EXPECT_EQ(t.g.CentreRule, kFalse);
+    EXPECT_TRUE(t.g.imgW.visible); // the computer's stone is black
+}
+
+TEST(NewGame, ClearsTheBoardAndMarkers) {
+    TestGame t;
+    NewGame(t.g);
+    PlayerPlace(t.g, 150, 150);
+    ASSERT_GT(t.g.CompMoveNo, 1);
+    NewGame(t.g);
+    EXPECT_TRUE(t.g.imgPlayer.empty());
+    EXPECT_TRUE(t.g.imgComputer.empty());
+    EXPECT_FALSE(t.g.imgW.visible);
+    EXPECT_FALSE(t.g.imgB.visible);
+    EXPECT_TRUE(BoardMatchesHistories(t.g));
+}
+
+struct CoinCase {
+    int digit;
+    Flag coin;
+};
+std::ostream& operator<<(std::ostream& out, const CoinCase& c) {
+    return out << "seconds digit " << c.digit;
+}
+class BookCoinTest : public ::testing::TestWithParam<CoinCase> {};
+
+TEST_P(BookCoinTest, DrawnFromTheSecondsDigit) {
+    TestGame t(GetParam().digit);
+    NewGame(t.g);
+    EXPECT_EQ(t.g.BookCoin, GetParam().coin);
+}
+
+INSTANTIATE_TEST_SUITE_P(Digits, BookCoinTest,
+                         ::testing::Values(CoinCase{0, kTrue}, CoinCase{5, kTrue},
+                                           CoinCase{1, kFalse}, CoinCase{4, kFalse},
+                                           CoinCase{9, kFalse}));
+
+TEST(Menus, SideAndOpponentSetTheModeBetweenGames) {
+    TestGame t;
+    Game& g = t.g;
+    OnOpponent(g, 3);
+    EXPECT_EQ(g.GameMode, 6);
+    OnComputerFirst(g);
+    EXPECT_EQ(g.GameMode, 7);
+    EXPECT_EQ(g.PlayerTurn, kFalse);
+    OnOpponent(g, 0);
+    EXPECT_EQ(g.GameMode, 1);
+    OnPlayerFirst(g);
+    EXPECT_EQ(g.GameMode, 0);
+    EXPECT_EQ(g.PlayerTurn, kTrue);
+    OnDifficulty(g, 2);
+    EXPECT_EQ(g.Difficulty, 2);
+    EXPECT_EQ(g.SearchLevel, 4);
+}
+
+TEST(Menus, OptionsDoNothingDuringAGame) {
+    TestGame t;
+    Game& g = t.g;
+    NewGame(g);
+    OnOpponent(g, 4);
+    OnComputerFirst(g);
+    OnDifficulty(g, 1);
+    EXPECT_EQ(g.GameMode, 4);
+    EXPECT_EQ(g.Difficulty, 0);
+    EXPECT_EQ(g.menu.opponent, 2);
+    EXPECT_TRUE(g.menu.playerFirst);
+}
+
+TEST(Menus, EndGameStopsClicksAndKeepsTheStones) {
+    TestGame t;
+    Game& g = t.g;
+    NewGame(g);
+    OnBoardClick(g, 150, 150);
+    int stones = g.PlayerMoveNo + g.CompMoveNo;
+    OnEndGame(g);
+    EXPECT_EQ(g.OptionsEnabled, kTrue);
+    OnBoardClick(g, 30, 30);
+    EXPECT_EQ(g.PlayerMoveNo + g.CompMoveNo, stones);
+    EXPECT_EQ(g.cell(8, 8), kPlayer);
+    EXPECT_TRUE(t.messages.boxes.empty());
+}
+
+TEST(Game, PlayersFiveEndsTheGameBeforeTheComputerMoves) {
+    TestGame t;
+    Game& g = t.g;
+    NewGame(g);
+    SetPosition(g, {". O O O O ."}, {4, 8});
+    g.CentreRule = kFalse;
+    g.PlayerTurn = kTrue;
+    int computerStones = g.CompMoveNo;
+    OnBoardClick(g, ClickX(9), ClickY(8));
+    EXPECT_TRUE(t.messages.shown("玩家胜!"));
+    EXPECT_EQ(g.GameActive, kFalse);
+    EXPECT_EQ(g.CompMoveNo, computerStones);
+}
+
+// A full board without any five: runs of two in every direction.
+int drawlessSide(int x, int y) { return ((x + 2 * y) / 2) % 2 == 0 ? kPlayer : kComputer; }
+
+TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
+    TestGame t;
+    Game& g = t.g;
+    NewGame(g); // player first, Marrowick
+    std::vector<std::string> rows;
+    for (int y = 1; y <= 15; ++y) {
+        std::string row;
+        for (int x = 1; x <= 15; ++x)
+            row += (x == 15 && y == 15) ? '.' : drawlessSide(x, y) == kPlayer ? 'O' : 'X';
+        rows.push_back(row);
+    }
+    SetPosition(g, rows);
+    ASSERT_EQ(g.PlayerMoveNo, 113); // 112 player stones
+    ASSERT_EQ(g.CompMoveNo, 113);
+    g.CentreRule = kFalse;
+    g.BookActive = kFalse;
+    g.PlayerTurn = kTrue;
+    OnBoardClick(g, 400, 400);
+    EXPECT_TRUE(t.messages.shown("此局为和局!"));
+    EXPECT_EQ(g.GameActive, kFalse);
+    EXPECT_EQ(g.OptionsEnabled, kTrue);
+}
+
+TEST(Game, ComputersStoneFillingTheBoardIsADraw) {
+    TestGame t;
+    Game& g = t.g;
+    OnComputerFirst(g);
+    NewGame(g);
+    std::vector<std::string> rows;
+    for (int y = 1; y <= 15; ++y) {
+        std::string row;
+        for (int x = 1; x <= 15; ++x)
+            row += (x == 2 && y == 1) ? '.' : drawlessSide(x, y) == kPlayer ? 'X' : 'O';
+        rows.push_back(row);
+    }
+    SetPosition(g, rows);
+    ASSERT_EQ(g.CompMoveNo, 113);
+    ASSERT_EQ(g.PlayerMoveNo, 113);
+    CompChoose(g, 15, 15);
+    EXPECT_EQ(g.cell(2, 1), kComputer);
+    EXPECT_TRUE(t.messages.shown("此局为和局!"));
+    EXPECT_EQ(g.GameActive, kFalse);
+}
+
+TEST(SetUpPosition, RefusesPositionsNoGameReaches) {
+    TestGame t;
+    EXPECT_FALSE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{9, 9}, kPlayer}}));
+    EXPECT_FALSE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{8, 8}, kComputer}}));
+    EXPECT_FALSE(SetUpPosition(t.g, {{{16, 8}, kPlayer}}));
+    ASSERT_TRUE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{9, 9}, kComputer}, {{7, 7}, kPlayer}}));
+    EXPECT_EQ(t.g.PlayerFirst, kTrue);
+    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_TRUE(BoardMatchesHistories(t.g));
+}
+
+} // namespace
+} // namespace wuzi::test

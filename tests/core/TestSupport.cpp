@@ -1,0 +1,97 @@
+#include "core/TestSupport.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace wuzi::test {
+
+int RecordingMessages::count(const std::string& kind) const {
+    return static_cast<int>(std::count_if(boxes.begin(), boxes.end(),
+                                          [&](const Box& b) { return b.kind == kind; }));
+}
+
+bool RecordingMessages::shown(const std::string& text) const {
+    return std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return b.text == text; });
+}
+
+namespace {
+
+void moveToEnd(std::vector<StonePicture>& history, Cell c) {
+    auto it = std::find_if(history.begin(), history.end(),
+                           [&](const StonePicture& s) { return s.cell() == c; });
+    if (it == history.end()) throw std::invalid_argument("newestLast names no stone");
+    StonePicture stone = *it;
+    history.erase(it);
+    history.push_back(stone);
+}
+
+} // namespace
+
+void SetPosition(Game& g, const std::vector<std::string>& picture, Cell topLeft,
+                 const std::vector<Cell>& newestLast) {
+    g.BoardCells.fill(kEmpty);
+    g.imgPlayer.clear();
+    g.imgComputer.clear();
+    for (std::size_t row = 0; row < picture.size(); ++row) {
+        int column = 0;
+        for (char ch : picture[row]) {
+            if (ch == ' ') continue;
+            int x = topLeft.x + column++, y = topLeft.y + static_cast<int>(row);
+            if (ch == '.') continue;
+            if (!onBoard(x, y)) throw std::invalid_argument("picture runs off the board");
+            if (ch == 'X') {
+                g.setCell(x, y, kComputer);
+                g.imgComputer.push_back({compStoneLeft(x), compStoneTop(y)});
+            } else if (ch == 'O') {
+                g.setCell(x, y, kPlayer);
+                g.imgPlayer.push_back({compStoneLeft(x), playerStoneTop(y)});
+            } else {
+                throw std::invalid_argument(std::string("unknown picture character ") + ch);
+            }
+        }
+    }
+    for (Cell c : newestLast) {
+        if (g.cell(c.x, c.y) == kComputer) moveToEnd(g.imgComputer, c);
+        else moveToEnd(g.imgPlayer, c);
+    }
+    g.PlayerMoveNo = static_cast<int>(g.imgPlayer.size()) + 1;
+    g.CompMoveNo = static_cast<int>(g.imgComputer.size()) + 1;
+}
+
+std::string Picture(const Game& g) {
+    std::string out;
+    for (int y = 1; y <= kBoardSize; ++y) {
+        for (int x = 1; x <= kBoardSize; ++x) {
+            int c = g.cell(x, y);
+            out += c == kComputer ? 'X' : c == kPlayer ? 'O' : '.';
+            out += x < kBoardSize ? " " : "\n";
+        }
+    }
+    return out;
+}
+
+::testing::AssertionResult BoardMatchesHistories(const Game& g) {
+    std::array<int, kCellCount> fromHistory{};
+    auto mark = [&](const std::vector<StonePicture>& history, int side) -> std::string {
+        for (const auto& stone : history) {
+            Cell c = stone.cell();
+            if (!onBoard(c)) return "a stone picture lies off the board";
+            int& slot = fromHistory[(c.y - 1) * kBoardSize + (c.x - 1)];
+            if (slot != 0) return "two stone pictures share a cell";
+            slot = side;
+        }
+        return "";
+    };
+    for (auto problem : {mark(g.imgPlayer, kPlayer), mark(g.imgComputer, kComputer)})
+        if (!problem.empty()) return ::testing::AssertionFailure() << problem;
+    for (int i = 0; i < kCellCount; ++i)
+        if (fromHistory[i] != g.BoardCells[i])
+            return ::testing::AssertionFailure()
+                   << "cell " << i << " differs from the histories\n" << Picture(g);
+    if (g.PlayerMoveNo != static_cast<int>(g.imgPlayer.size()) + 1 ||
+        g.CompMoveNo != static_cast<int>(g.imgComputer.size()) + 1)
+        return ::testing::AssertionFailure() << "move counters differ from the histories";
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace wuzi::test

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/Game.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace wuzi {
+inline std::ostream& operator<<(std::ostream& out, Cell c) {
+    return out << "(" << c.x << ", " << c.y << ")";
+}
+} // namespace wuzi
+
+namespace wuzi::test {
+
+// Records every message box in order.
+class RecordingMessages : public MessageSink {
+public:
+    struct Box {
+        std::string kind; // "information", "critical" or "question"
+        std::string title;
+        std::string text;
+    };
+    void information(const std::string& title, const std::string& text) override {
+        boxes.push_back({"information", title, text});
+    }
+    void critical(const std::string& title, const std::string& text) override {
+        boxes.push_back({"critical", title, text});
+    }
+    bool question(const std::string& title, const std::string& text) override {
+        boxes.push_back({"question", title, text});
+        return answerYes;
+    }
+    int count(const std::string& kind) const;
+    bool shown(const std::string& text) const;
+
+    std::vector<Box> boxes;
+    bool answerYes = false;
+};
+
+// A game with injected messages, clock and random numbers.
+struct TestGame {
+    explicit TestGame(int secondsDigit = 1) : clock(secondsDigit) {}
+    RecordingMessages messages;
+    FixedDigitClock clock;
+    SeededRandom random;
+    Game g{messages, clock, random};
+};
+
+// Board pictures: one text row per board row, cells separated by spaces or not.
+//   '.' empty   'X' a computer stone   'O' a player stone
+// The picture's top-left cell is `topLeft` (default (1, 1)); cells outside stay empty.
+// Stones enter each side's history in reading order (row by row, left to right),
+// then the cells listed in `newestLast` are moved to the end of their side's history
+// in the order given, so the last of them is the newest stone.
+void SetPosition(Game& g, const std::vector<std::string>& picture, Cell topLeft = {1, 1},
+                 const std::vector<Cell>& newestLast = {});
+
+// The board as a 15-row picture in the same notation, for readable failures.
+std::string Picture(const Game& g);
+
+// Pixel position of a click in the middle of cell (x, y)'s snapping range.
+inline float ClickX(int x) { return static_cast<float>(21 * x - 8); }
+inline float ClickY(int y) { return static_cast<float>(20 * y - 8); }
+
+// Checks that BoardCells agrees with both histories and the move counters.
+::testing::AssertionResult BoardMatchesHistories(const Game& g);
+
+} // namespace wuzi::test

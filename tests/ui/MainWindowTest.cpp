@@ -1,0 +1,174 @@
+#include "core/Game.h"
+#include "core/GameFlow.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardView.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace wuzi;
+
+namespace {
+
+class NoMessages : public MessageSink {
+public:
+    void information(const std::string& title, const std::string& text) override {
+        shown.push_back(title + ":" + text);
+    }
+    void critical(const std::string& title, const std::string& text) override {
+        shown.push_back(title + ":" + text);
+    }
+    bool question(const std::string&, const std::string&) override { return false; }
+    std::vector<std::string> shown;
+};
+
+// Widget position of the middle of cell (x, y) at the board's current size.
+QPoint cellPoint(BoardView* board, int x, int y) {
+    BoardGeometry::Mapping map(board->size());
+    QPointF logical(21.0 * x - 8, 20.0 * y - 8);
+    return (map.target().topLeft() + logical * map.scale()).toPoint();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    NoMessages messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+
+    QAction* action(MainWindow& w, const char* name) {
+        auto* a = w.findChild<QAction*>(name);
+        if (!a) qFatal("no action %s", name);
+        return a;
+    }
+
+private slots:
+    void menuBarHasTheDesignedCaptionsAndShortcuts() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        QCOMPARE(w.windowTitle(), QString("五子棋"));
+        QStringList titles;
+        for (QAction* a : w.menuBar()->actions()) titles << a->text();
+        QCOMPARE(titles, QStringList({"文件(&F)", "选项(&O)", "Vesk十式(&K)", "帮助(&H)"}));
+        QCOMPARE(action(w, "numNew")->shortcut(), QKeySequence("Ctrl+N"));
+        QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(action(w, "numBefore")->shortcut(), QKeySequence("Ctrl+B"));
+        QCOMPARE(action(w, "numAfter")->shortcut(), QKeySequence("Ctrl+L"));
+        QCOMPARE(action(w, "numEasy2")->text(), QString("高级(&H)"));
+        QCOMPARE(action(w, "numQser4")->shortcut(), QKeySequence("Ctrl+F5"));
+        QCOMPARE(action(w, "numQser3")->text(), QString("Peddrin"));
+        QCOMPARE(action(w, "numF0")->text(), QString("轮回转世"));
+        QCOMPARE(action(w, "numAbout")->text(), QString("关于(&A)..."));
+    }
+
+    void initialChecksGiveModeFour() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        QVERIFY(action(w, "numBefore")->isChecked());
+        QVERIFY(!action(w, "numAfter")->isChecked());
+        QVERIFY(action(w, "numEasy0")->isChecked());
+        QVERIFY(action(w, "numQser2")->isChecked());
+        w.NewGame();
+        QCOMPARE(g.GameMode, 4);
+    }
+
+    void checksStayExclusiveAndSetTheMode() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        action(w, "numQser3")->trigger();
+        QCOMPARE(g.GameMode, 6);
+        action(w, "numAfter")->trigger();
+        QCOMPARE(g.GameMode, 7);
+        QVERIFY(!action(w, "numBefore")->isChecked());
+        QVERIFY(!action(w, "numQser2")->isChecked());
+        action(w, "numEasy1")->trigger();
+        QCOMPARE(g.SearchLevel, 3);
+        QVERIFY(!action(w, "numEasy0")->isChecked());
+    }
+
+    void optionsDisabledDuringAGameAndEnabledAtItsEnd() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        w.NewGame();
+        QVERIFY(!w.optionsMenu()->isEnabled());
+        QVERIFY(!action(w, "numQser0")->isEnabled());
+        action(w, "numQser0")->trigger(); // a disabled item does nothing
+        QCOMPARE(g.GameMode, 4);
+        QVERIFY(action(w, "numF1")->isEnabled());
+        action(w, "numEnd")->trigger();
+        QVERIFY(w.optionsMenu()->isEnabled());
+        QCOMPARE(g.GameActive, kFalse);
+    }
+
+    void clickOnTheBoardPlacesAStone() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        w.resize(800, 760);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.NewGame();
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, cellPoint(w.board(), 8, 8));
+        QCOMPARE(g.cell(8, 8), kPlayer);
+        QCOMPARE(g.PlayerMoveNo, 2);
+        QCOMPARE(g.CompMoveNo, 2); // the computer answered
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, cellPoint(w.board(), 3, 12));
+        QCOMPARE(g.cell(3, 12), kPlayer);
+    }
+
+    void clickMapsToTheSameCellAtAnySize() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (QSize size : {QSize(420, 420), QSize(1100, 700), QSize(500, 1000)}) {
+            w.resize(size);
+            QCoreApplication::processEvents();
+            w.NewGame();
+            QTest::mouseClick(w.board(), Qt::LeftButton, {}, cellPoint(w.board(), 8, 8));
+            QCOMPARE(g.cell(8, 8), kPlayer);
+            OnEndGame(g);
+        }
+    }
+
+    void lessonItemSetsTheLessonNumber() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        action(w, "numF0")->trigger();
+        QCOMPARE(g.LessonNo, 10);
+    }
+
+    void splashHandsOverAfterThreeTicksOrAClick() {
+        SplashWindow splash(SplashWindow::Role::Startup);
+        QSignalSpy done(&splash, &SplashWindow::finished);
+        splash.show();
+        QVERIFY(splash.timerRunning());
+        QTest::mouseClick(&splash, Qt::LeftButton);
+        QCOMPARE(done.count(), 1);
+
+        SplashWindow timed(SplashWindow::Role::Startup);
+        QSignalSpy timedDone(&timed, &SplashWindow::finished);
+        timed.show();
+        QVERIFY(timedDone.wait(5000));
+        QCOMPARE(timed.ticks(), 3);
+    }
+
+    void aboutWindowStaysUntilClicked() {
+        SplashWindow about(SplashWindow::Role::About);
+        about.show();
+        QVERIFY(!about.timerRunning());
+        QTest::qWait(1200);
+        QVERIFY(about.isVisible());
+        QTest::mouseClick(&about, Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
