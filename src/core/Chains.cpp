@@ -1,3 +1,4 @@
+#include "core/ForcedMoves.h"
 #include "core/Frame.h"
 
 namespace wuzi {
@@ -9,12 +10,20 @@ void RunChain(Game& g, int x, int y) {
         RunRoutineChain(g, x, y);
 }
 
-// Until the engines arrive every opponent answers with its last resort.
+// Until the opponents' own chains arrive every opponent plays the forced moves, then
+// its last resort. Each step runs only while no stone has been placed.
 void RunRoutineChain(Game& g, int x, int y) {
+    auto step = [&](auto&& routine) {
+        if (g.CompMoved == kFalse) routine();
+    };
+    step([&] { CompFive(g); });
+    step([&] { BlockFive(g); });
+    step([&] { CompFour(g); });
+    step([&] { CompDoubleFour(g); });
     if (g.GameMode == 2)
-        PlaceNearAlt(g, x, y);
+        step([&] { PlaceNearAlt(g, x, y); });
     else
-        PlaceNear(g, x, y);
+        step([&] { PlaceNear(g, x, y); });
 }
 
 // Until the search engine arrives opponent 3 also answers with the last resort.

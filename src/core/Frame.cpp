@@ -2,6 +2,7 @@
 
 #include "core/Fault.h"
 #include "core/Placement.h"
+#include "engines/PointTests.h"
 
 #include <functional>
 
@@ -15,6 +16,12 @@ bool PlayMove(Game& g, int x, int y) {
 }
 
 void CompMove(Game& g, int x, int y) { CompChoose(g, x, y); }
+
+bool OpenFourProbe(Game& g, int x, int y) {
+    g.ResultFlags[1] = kFalse;
+    PlayerOpenFourAt(g, x, y, 0, 1);
+    return g.ResultFlags[1] == kTrue;
+}
 
 void CompChoose(Game& g, int x, int y) {
     guarded(g, [&] {

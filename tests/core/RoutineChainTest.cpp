@@ -1,0 +1,91 @@
+#include "core/Frame.h"
+#include "core/MarkedPosition.h"
+
+#include <gtest/gtest.h>
+
+namespace wuzi::test {
+namespace {
+
+// The player's last stone is the newest 'O'; the computer answers through CompChoose.
+struct ChainCase {
+    const char* name;
+    int mode;
+    std::vector<std::string> picture;
+    Cell lastPlayer;
+    Cell expected;
+};
+
+const ChainCase kChainCases[] = {
+    {"own five before the player's",
+     0,
+     {". X X X X .", ". . . . . .", ". O O O O X"},
+     {5, 10},
+     {4, 8}},
+    {"the player's five is blocked",
+     0,
+     {". X X X . O", ". . . . . .", "X O O O O ."},
+     {5, 10},
+     {9, 10}},
+    {"a four out of a three",
+     4,
+     {". . X X X . .", ". . . . . . .", ". O . O . O ."},
+     {9, 10},
+     {5, 8}},
+    {"a double four", 8, {"X . X . X . X", ". . . . . . .", ". O O . O . ."}, {8, 10}, {7, 8}},
+    {"the last resort next to the player's stone",
+     0,
+     {". . . . .", ". X O . .", ". . X X ."},
+     {6, 9},
+     {7, 8}},
+    {"opponent 1 moving second: the other last resort",
+     2,
+     {". . . . .", ". X O . .", ". . X X ."},
+     {6, 9},
+     {7, 9}},
+};
+
+TEST(RoutineChain, ForcedMovesComeBeforeTheLastResort) {
+    for (const auto& c : kChainCases) {
+        TestGame t;
+        SetPosition(t.g, c.picture, {4, 8}, {c.lastPlayer});
+        t.g.GameMode = c.mode;
+        t.g.GameActive = kTrue;
+        CompChoose(t.g, c.lastPlayer.x, c.lastPlayer.y);
+        EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name << "\n" << Picture(t.g);
+        EXPECT_EQ(t.g.PlayerTurn, kTrue) << c.name;
+        EXPECT_TRUE(BoardMatchesHistories(t.g)) << c.name;
+    }
+}
+
+TEST(RoutineChain, OwnFiveEndsTheGame) {
+    TestGame t;
+    SetPosition(t.g, {". X X X X .", ". . . . . .", ". O O O O X"}, {4, 8}, {{5, 10}});
+    t.g.GameMode = 0;
+    t.g.GameActive = kTrue;
+    CompChoose(t.g, 5, 10);
+    EXPECT_TRUE(t.messages.shown("计算机胜!"));
+    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_EQ(t.g.CompMoveNo, 7); // one stone only
+}
+
+TEST(OpenFourProbe, AnswersForTheLastStoneOnly) {
+    struct Case {
+        std::vector<std::string> picture;
+        bool open;
+    };
+    const Case cases[] = {
+        {{". O O O O ."}, true},
+        {{"X O O O O ."}, false},
+        {{". O O O . O ."}, false},
+    };
+    for (const auto& c : cases) {
+        TestGame t;
+        SetPosition(t.g, c.picture, {4, 8});
+        Cell last = t.g.imgPlayer.back().cell();
+        t.g.ResultFlags[1] = kTrue; // a stale answer is cleared first
+        EXPECT_EQ(OpenFourProbe(t.g, last.x, last.y), c.open) << Picture(t.g);
+    }
+}
+
+} // namespace
+} // namespace wuzi::test
