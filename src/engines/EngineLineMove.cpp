@@ -1,0 +1,73 @@
+#include "core/Fault.h"
+#include "core/Frame.h"
+#include "engines/AIEasy.h"
+#include "engines/LineScan.h"
+#include "engines/PatternMove.h"
+#include "engines/PointTests.h"
+
+namespace wuzi {
+
+namespace {
+
+// Offers A to `tryCell`, then B when A brought no move.
+template <class TryCell> void tryBoth(Game& g, Cell a, Cell b, TryCell&& tryCell) {
+    tryCell(a);
+    if (g.CompMoved != kTrue) tryCell(b);
+}
+
+// The stage's action on the line's two empty cells A and B; d is the line's direction,
+// which the point tests leave out.
+void runStage(Game& g, int stage, int d, Cell a, Cell b) {
+    switch (stage) {
+    case 1: // a cell that also makes a four in another line
+        return tryBoth(g, a, b, [&](Cell c) { ComputerFourAt(g, c.x, c.y, d, 1, 1); });
+    case 2:
+        PlayMove(g, a);
+        return;
+    case 3:
+        lines::CrossThreeMove(g, a, b, d, a, b);
+        return;
+    case 4:
+    case 7:
+        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d, 1); });
+    case 5:
+        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 1); });
+    case 6:
+        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 2); });
+    case 8: // all four lines, but the diagonal one is left out as in stages 4 and 7
+        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d == 3 ? 3 : 0, 1); });
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+void EngineLineMove(Game& g, int stage) {
+    guarded(g, [&] {
+        if (g.CompMoveNo <= 3) return;
+        for (int n = g.CompMoveNo - 1; n >= 1; --n) {
+            Cell s = g.compStone(n);
+            for (const Direction& d : kDirections) {
+                lines::EmptiesLine line = lines::ScanEmptiesLine(g, s.x, s.y, d);
+                if (line.stones < 3 || line.empties != 2) continue;
+                runStage(g, stage, d.number, line.cells[0], line.cells[1]);
+                if (g.CompMoved == kTrue) return;
+            }
+        }
+    });
+}
+
+void EngineProbePatterns(Game& g) {
+    guarded(g, [&] {
+        if (g.CompMoveNo <= 2) return;
+        for (int n = g.CompMoveNo - 1; n >= 1; --n) {
+            Cell s = g.compStone(n);
+            g.ResultFlags[0] = kFalse;
+            PatternMoveAt(g, s.x, s.y, 0, 3);
+            if (g.ResultFlags[0] == kTrue) return;
+        }
+    });
+}
+
+} // namespace wuzi
