@@ -46,15 +46,12 @@ void runStage(Game& g, int stage, int d, Cell a, Cell b) {
 void EngineLineMove(Game& g, int stage) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 3) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n) {
-            Cell s = g.compStone(n);
-            for (const Direction& d : kDirections) {
-                lines::EmptiesLine line = lines::ScanEmptiesLine(g, s.x, s.y, d);
-                if (line.stones < 3 || line.empties != 2) continue;
-                runStage(g, stage, d.number, line.cells[0], line.cells[1]);
-                if (g.CompMoved == kTrue) return;
-            }
-        }
+        lines::forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
+            lines::EmptiesLine line = lines::ScanEmptiesLine(g, s.x, s.y, d);
+            if (line.stones < 3 || line.empties != 2) return false;
+            runStage(g, stage, d.number, line.cells[0], line.cells[1]);
+            return g.CompMoved == kTrue;
+        });
     });
 }
 

@@ -1,38 +1,10 @@
-#include "core/MarkedPosition.h"
+#include "core/RoutineTestSupport.h"
 #include "engines/AIEasy.h"
 
 #include <gtest/gtest.h>
 
 namespace wuzi::test {
 namespace {
-
-struct StageCase {
-    const char* name;
-    int stage;
-    int difficulty;
-    std::vector<std::string> picture;
-    Cell topLeft;
-    std::vector<Cell> newestLast;
-    Cell expected; // (0, 0): no stone
-};
-
-void expectStages(const std::vector<StageCase>& cases) {
-    for (const auto& c : cases) {
-        TestGame t;
-        SetPosition(t.g, c.picture, c.topLeft, c.newestLast);
-        t.g.Difficulty = c.difficulty;
-        int before = t.g.CompMoveNo;
-        EngineLineMove(t.g, c.stage);
-        if (isNoCell(c.expected)) {
-            EXPECT_EQ(t.g.CompMoveNo, before) << c.name << "\n" << Picture(t.g);
-            EXPECT_EQ(t.g.CompMoved, kFalse) << c.name;
-        } else {
-            EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name << "\n" << Picture(t.g);
-            EXPECT_EQ(t.g.CompMoved, kTrue) << c.name;
-        }
-        EXPECT_EQ(t.messages.count("critical"), 0) << c.name;
-    }
-}
 
 // Two computer lines with two empty cells each; row 4 holds the three oldest stones.
 const std::vector<std::string> kTwoLines = {
@@ -43,21 +15,29 @@ const std::vector<std::string> kTwoLines = {
 };
 
 TEST(EngineLineMove, StageTwoPlaysTheFirstEmptyCellMet) {
-    expectStages({
-        {"the back half first, nearest cell first", 2, 0, {". X X X . ."}, {3, 8}, {}, {3, 8}},
-        {"closed at the back: both cells lie ahead",
-         2,
-         0,
-         {"O X X . X . ."},
-         {3, 8},
-         {{4, 8}},
-         {6, 8}},
-        {"one empty cell only", 2, 0, {"O X X X . O"}, {3, 8}, {}, {}},
-        {"the newest stone's line first", 2, 0, kTwoLines, {3, 4}, {}, {4, 7}},
-        {"the newest stone's line first, the other way", 2, 0, kTwoLines, {3, 4}, {{5, 4}}, {3, 4}},
-        {"pairs three cells apart make no line", 2, 0, {". X X . . . X X ."}, {3, 8}, {}, {}},
-        {"an unknown stage plays nothing", 9, 0, {". X X X . ."}, {3, 8}, {}, {}},
-    });
+    ExpectStageCases(
+        EngineLineMove,
+        {
+            {"the back half first, nearest cell first", 2, 0, {". X X X . ."}, {3, 8}, {}, {3, 8}},
+            {"closed at the back: both cells lie ahead",
+             2,
+             0,
+             {"O X X . X . ."},
+             {3, 8},
+             {{4, 8}},
+             {6, 8}},
+            {"one empty cell only", 2, 0, {"O X X X . O"}, {3, 8}, {}, {}},
+            {"the newest stone's line first", 2, 0, kTwoLines, {3, 4}, {}, {4, 7}},
+            {"the newest stone's line first, the other way",
+             2,
+             0,
+             kTwoLines,
+             {3, 4},
+             {{5, 4}},
+             {3, 4}},
+            {"pairs three cells apart make no line", 2, 0, {". X X . . . X X ."}, {3, 8}, {}, {}},
+            {"an unknown stage plays nothing", 9, 0, {". X X X . ."}, {3, 8}, {}, {}},
+        });
 }
 
 TEST(EngineLineMove, NeedsThreeComputerStones) {
@@ -75,7 +55,7 @@ const std::vector<std::string> kFourOnB = {
 
 // A = (7, 8) would make a live three down the board; below B = (8, 8) the four cells
 // `column` decide whether a player stone on B makes an open four, a closed one or none.
-std::vector<std::string> crossThreeWithPlayerOnB(const std::string& column) {
+std::vector<std::string> threeOnA(const std::string& column) {
     std::vector<std::string> rows = {
         ". . . . . . .",
         ". . . . X . .",
@@ -88,45 +68,19 @@ std::vector<std::string> crossThreeWithPlayerOnB(const std::string& column) {
 }
 
 TEST(EngineLineMove, StagesOneAndThree) {
-    expectStages({
-        {"stage 1: B makes a four across the line", 1, 0, kFourOnB, {3, 4}, {{6, 8}}, {8, 8}},
-        {"stage 1: no four across", 1, 0, {"O X X X . . O"}, {3, 8}, {}, {}},
-        {"stage 3, difficulty 0: no look at the player",
-         3,
-         0,
-         crossThreeWithPlayerOnB("OOO."),
-         {3, 5},
-         {{6, 8}},
-         {7, 8}},
-        {"stage 3, difficulty 1: the player's open four on B",
-         3,
-         1,
-         crossThreeWithPlayerOnB("OOO."),
-         {3, 5},
-         {{6, 8}},
-         {}},
-        {"stage 3, difficulty 1: a closed four on B is allowed",
-         3,
-         1,
-         crossThreeWithPlayerOnB("OOOX"),
-         {3, 5},
-         {{6, 8}},
-         {7, 8}},
-        {"stage 3, difficulty 2: a closed four on B",
-         3,
-         2,
-         crossThreeWithPlayerOnB("OOOX"),
-         {3, 5},
-         {{6, 8}},
-         {}},
-        {"stage 3, difficulty 2: no four on B",
-         3,
-         2,
-         crossThreeWithPlayerOnB("O..."),
-         {3, 5},
-         {{6, 8}},
-         {7, 8}},
-    });
+    const Cell at{3, 5};
+    const std::vector<Cell> newest{{6, 8}};
+    ExpectStageCases(
+        EngineLineMove,
+        {
+            {"stage 1: B makes a four across the line", 1, 0, kFourOnB, {3, 4}, {{6, 8}}, {8, 8}},
+            {"stage 1: no four across", 1, 0, {"O X X X . . O"}, {3, 8}, {}, {}},
+            {"stage 3, difficulty 0: no look at B", 3, 0, threeOnA("OOO."), at, newest, {7, 8}},
+            {"stage 3, difficulty 1: open four on B", 3, 1, threeOnA("OOO."), at, newest, {}},
+            {"stage 3, difficulty 1: closed four on B", 3, 1, threeOnA("OOOX"), at, newest, {7, 8}},
+            {"stage 3, difficulty 2: closed four on B", 3, 2, threeOnA("OOOX"), at, newest, {}},
+            {"stage 3, difficulty 2: no four on B", 3, 2, threeOnA("O..."), at, newest, {7, 8}},
+        });
 }
 
 // Across, A = (7, 8); from A along the same line, the next empty cell (8, 8) would make a
@@ -145,11 +99,19 @@ const std::vector<std::string> kThreatAlongTheDiagonal = {
 };
 
 TEST(EngineLineMove, StageEightAlsoReadsTheLineItselfExceptOnTheDiagonal) {
-    expectStages({
-        {"stage 4 leaves the line out", 4, 0, kThreatAlongTheLine, {3, 6}, {{6, 9}}, {}},
-        {"stage 8 reads it", 8, 0, kThreatAlongTheLine, {3, 6}, {{6, 9}}, {7, 9}},
-        {"stage 8 on the diagonal leaves it out", 8, 0, kThreatAlongTheDiagonal, {3, 3}, {}, {}},
-    });
+    ExpectStageCases(
+        EngineLineMove,
+        {
+            {"stage 4 leaves the line out", 4, 0, kThreatAlongTheLine, {3, 6}, {{6, 9}}, {}},
+            {"stage 8 reads it", 8, 0, kThreatAlongTheLine, {3, 6}, {{6, 9}}, {7, 9}},
+            {"stage 8 on the diagonal leaves it out",
+             8,
+             0,
+             kThreatAlongTheDiagonal,
+             {3, 3},
+             {},
+             {}},
+        });
 }
 
 TEST(EngineLineMove, StagesFourAndSevenReplyToACrossThreat) {
@@ -168,25 +130,17 @@ TEST(EngineLineMove, StagesFourAndSevenReplyToACrossThreat) {
 }
 
 TEST(EngineLineMove, StageSixPlaysACellThatStartsAGroupAcross) {
-    expectStages({
-        {"A has a computer stone below it",
-         6,
-         0,
-         {"O X X X . . O", ". . . . X . ."},
-         {3, 8},
-         {{6, 8}},
-         {7, 8}},
-        {"nothing across", 6, 0, {"O X X X . . O"}, {3, 8}, {}, {}},
-    });
-}
-
-TEST(EngineLineMove, AStoneHistoryShorterThanTheCounterIsAFault) {
-    TestGame t;
-    SetPosition(t.g, {". X X X . ."}, {3, 8});
-    t.g.CompMoveNo = 7;
-    EngineLineMove(t.g, 2);
-    EXPECT_EQ(t.messages.count("critical"), 1);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    ExpectStageCases(EngineLineMove,
+                     {
+                         {"A has a computer stone below it",
+                          6,
+                          0,
+                          {"O X X X . . O", ". . . . X . ."},
+                          {3, 8},
+                          {{6, 8}},
+                          {7, 8}},
+                         {"nothing across", 6, 0, {"O X X X . . O"}, {3, 8}, {}, {}},
+                     });
 }
 
 TEST(EngineProbePatterns, DevelopsTheNewestStoneThatHasAGroup) {

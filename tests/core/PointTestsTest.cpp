@@ -1,5 +1,5 @@
 #include "engines/PointTests.h"
-#include "core/MarkedPosition.h"
+#include "core/RoutineTestSupport.h"
 
 #include <gtest/gtest.h>
 

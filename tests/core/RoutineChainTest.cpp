@@ -1,5 +1,5 @@
 #include "core/Frame.h"
-#include "core/MarkedPosition.h"
+#include "core/RoutineTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -50,22 +50,13 @@ TEST(RoutineChain, ForcedMovesComeBeforeTheLastResort) {
         SetPosition(t.g, c.picture, {4, 8}, {c.lastPlayer});
         t.g.GameMode = c.mode;
         t.g.GameActive = kTrue;
+        std::size_t before = t.g.imgComputer.size();
         CompChoose(t.g, c.lastPlayer.x, c.lastPlayer.y);
         EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name << "\n" << Picture(t.g);
+        EXPECT_EQ(t.g.imgComputer.size(), before + 1) << c.name;
         EXPECT_EQ(t.g.PlayerTurn, kTrue) << c.name;
         EXPECT_TRUE(BoardMatchesHistories(t.g)) << c.name;
     }
-}
-
-TEST(RoutineChain, OwnFiveEndsTheGame) {
-    TestGame t;
-    SetPosition(t.g, {". X X X X .", ". . . . . .", ". O O O O X"}, {4, 8}, {{5, 10}});
-    t.g.GameMode = 0;
-    t.g.GameActive = kTrue;
-    CompChoose(t.g, 5, 10);
-    EXPECT_TRUE(t.messages.shown("计算机胜!"));
-    EXPECT_EQ(t.g.GameActive, kFalse);
-    EXPECT_EQ(t.g.CompMoveNo, 7); // one stone only
 }
 
 TEST(OpenFourProbe, AnswersForTheLastStoneOnly) {
