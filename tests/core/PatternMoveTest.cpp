@@ -75,7 +75,9 @@ TEST(PatternMoveAtB, PlaysTheOfferedCellNeverTheGroupCell) {
         Cell cell = SetMarkedPosition(t.g, kSecondGroup, {5, 6});
         PatternMoveAtB(t.g, cell.x, cell.y, 1, c.keep, c.mode);
         EXPECT_EQ(t.g.CompMoved, toFlag(c.plays)) << "keep " << c.keep << " mode " << c.mode;
-        if (c.plays) EXPECT_EQ(NewestComputerStone(t.g), cell);
+        if (c.plays) {
+            EXPECT_EQ(NewestComputerStone(t.g), cell);
+        }
         EXPECT_EQ(t.g.cell(8, 7), kEmpty);
     }
 }
