@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/Game.h"
+#include "core/Platform.h"
+
+#include <vector>
+
+namespace wuzi {
+
+// The replay of the demonstration games on the lesson window's board. It is a cursor
+// over the demonstration table: every tick of the window's 500 ms timer calls DemoTick,
+// which lays the next stone and shows that step's commentary. The board only shows
+// stones; it checks no rule.
+class DemoReplay {
+  public:
+    explicit DemoReplay(MessageSink& messages) : messages_(messages) {}
+
+    // A lesson button: clears the board and replays game n from its first move,
+    // abandoning any replay in progress. The first stone comes with the next tick.
+    void Start(int n);
+    // The window closes: the replay ends where it is.
+    void Stop() { running_ = false; }
+    // Whether the timer should keep ticking.
+    bool running() const { return running_; }
+
+    void DemoTick();
+    void ClearDemoBoard();
+    void PlaceDemoStone(int x, int y, bool black);
+
+    // Stone pictures on the board, in the order laid; positioned like the computer's
+    // stones of the game board, so StonePicture::cell() reads their point back.
+    const std::vector<StonePicture>& blackStones() const { return blackStones_; }
+    const std::vector<StonePicture>& whiteStones() const { return whiteStones_; }
+
+    int DemoId = 0;      // the game being replayed
+    int DemoStep = 1;    // the next step of that game, from 1
+    int DemoBlackNo = 1; // index of the next black stone picture
+    int DemoWhiteNo = 1; // index of the next white stone picture
+
+  private:
+    // Game 47 ends in a double threat; the viewer may see game 48's other way instead.
+    void OfferVariation();
+
+    MessageSink& messages_;
+    bool running_ = false;
+    std::vector<StonePicture> blackStones_;
+    std::vector<StonePicture> whiteStones_;
+};
+
+} // namespace wuzi
