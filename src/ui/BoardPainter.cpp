@@ -66,4 +66,16 @@ void drawLastMoveMarker(QPainter& p, Cell c, bool onBlackStone) {
     p.drawRect(QRectF(centre - QPointF(2.6, 2.6), QSizeF(5.2, 5.2)));
 }
 
+void drawMoveNumber(QPainter& p, Cell c, bool onBlackStone, int number) {
+    QPointF centre = G::intersection(c);
+    const double r = G::kStoneRadius;
+    QFont font = p.font();
+    font.setPixelSize(number < 10 ? 11 : 9);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(onBlackStone ? QColor(0xF4, 0xF4, 0xF0) : QColor(0x10, 0x10, 0x10));
+    p.drawText(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), Qt::AlignCenter,
+               QString::number(number));
+}
+
 } // namespace wuzi::BoardPainter

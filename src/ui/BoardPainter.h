@@ -15,6 +15,8 @@ namespace BoardPainter {
 void drawBoard(QPainter& p);
 void drawStone(QPainter& p, Cell c, bool black);
 void drawLastMoveMarker(QPainter& p, Cell c, bool onBlackStone);
+// The move number written on a stone of a diagram.
+void drawMoveNumber(QPainter& p, Cell c, bool onBlackStone, int number);
 
 } // namespace BoardPainter
 } // namespace wuzi

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "core/GameFlow.h"
+#include "lessons/ui/LessonWindow.h"
 #include "ui/BoardView.h"
 #include "ui/SplashWindow.h"
 
@@ -164,7 +165,8 @@ void MainWindow::boardPressed(QPointF logicalPosition) {
 
 void MainWindow::openLesson(int lessonNo) {
     game_.LessonNo = lessonNo;
-    refresh();
+    LessonWindow lesson(game_.LessonNo, game_.messages, this);
+    lesson.exec();
 }
 
 void MainWindow::showAbout() {
