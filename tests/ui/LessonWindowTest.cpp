@@ -195,7 +195,11 @@ class LessonWindowTest : public QObject {
         LessonWindow w(3, messages);
         messages.boxes.clear();
         int stonesAtBox = -1;
-        messages.onBox = [&] { stonesAtBox = stonesOn(w); };
+        bool timerHeldDuringBox = false;
+        messages.onBox = [&] {
+            stonesAtBox = stonesOn(w);
+            timerHeldDuringBox = !w.replaying(); // no further step while the box is open
+        };
         button(w, "Command1")->click(); // lesson 3 "First": game 27
         for (int i = 0; i < 3; ++i)
             w.tick();
@@ -203,6 +207,7 @@ class LessonWindowTest : public QObject {
         w.tick();
         QCOMPARE(messages.boxes.size(), 1);
         QCOMPARE(stonesAtBox, 4);
+        QVERIFY(timerHeldDuringBox);
         QVERIFY(messages.boxes[0].text.startsWith("我们一开始就假设黑棋会连三"));
         QVERIFY(messages.boxes[0].text.contains("\r\n"));
         QVERIFY(w.replaying()); // the replay goes on once the box is closed
