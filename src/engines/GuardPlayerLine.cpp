@@ -1,0 +1,37 @@
+#include "core/Fault.h"
+#include "engines/AIEasy2.h"
+#include "engines/CellQuestions.h"
+#include "engines/PlayerLineGuard.h"
+
+namespace wuzi {
+
+void GuardPlayerLine(Game& g, int stage) {
+    guarded(g, [&] {
+        if (g.PlayerMoveNo < 6 || stage < 1 || stage > 5) return;
+        ForEachPassedTest(g, kPlayer, [&](const LineScan& s, LineTest t) {
+            GuardStage(g, stage, s, t, GuardCandidates(s, t));
+        });
+    });
+}
+
+void TestPlayerCell(Game& g, int x, int y, int skip, int mode) {
+    guarded(g, [&] {
+        if (x == 0 || y == 0) return;
+        for (const Direction& d : kDirections) {
+            if (d.number == skip) continue;
+            LineScan s = ScanLine(g, {x, y}, d, kPlayer, kRoomFrameFree);
+            if (!HasRoom(s)) continue;
+            if (mode == 2) {
+                g.ResultFlags[0] = kTrue;
+                return;
+            }
+            // Mode 1: the computer takes (x, y) when a free cell of this line would also
+            // give the player a four in a third line.
+            if (mode != 1) continue;
+            for (Cell c : RoomCandidates(s))
+                if (MakesPlayerFour(g, c, d.number) && PlayMove(g, x, y)) return;
+        }
+    });
+}
+
+} // namespace wuzi

@@ -1,0 +1,114 @@
+#include "core/Fault.h"
+#include "engines/AIHard.h"
+#include "engines/CellQuestions.h"
+#include "engines/PatternMove.h"
+
+namespace wuzi {
+
+namespace {
+
+// Plays c when a computer stone there makes a live three in another line and, by
+// Difficulty, a player stone on the guard cell would make neither an open four (1 and 2)
+// nor a four (2).
+bool playGuardedThree(Game& g, Cell c, Cell guard, int d) {
+    g.ResultFlags = {kFalse, kFalse};
+    ComputerThreeAt(g, c.x, c.y, d, 1);
+    if (g.ResultFlags[0] != kTrue) return false;
+    if (g.Difficulty == 0) return PlayMove(g, c);
+    PlayerOpenFourAt(g, guard.x, guard.y, d, 1);
+    if (g.ResultFlags[1] == kTrue) return false;
+    if (g.Difficulty == 1) return PlayMove(g, c);
+    PlayerFourAt(g, guard.x, guard.y, d, 1);
+    if (g.ResultFlags[1] == kTrue) return false;
+    return PlayMove(g, c);
+}
+
+bool playIfThree(Game& g, Cell c, int d) {
+    return MakesComputerThree(g, c, d) && PlayMove(g, c);
+}
+
+// Stage 2 across the stone: the gaps first, guarded, then the plain threes.
+void attackThreeAcross(Game& g, const LineScan& s) {
+    int d = s.dir.number, gapA = s.a.gap, gapB = s.b.gap;
+    Cell slot0 = s.slot(0), slot1 = s.slot(1), slot2 = s.slot(2), slot3 = s.slot(3);
+    if (gapA == 2 && playGuardedThree(g, slot0, slot1, d)) return;
+    if (gapB == 2 && playGuardedThree(g, slot2, slot3, d)) return;
+    if (gapA == 1 && gapB == 1 &&
+        (playGuardedThree(g, slot0, slot2, d) || playGuardedThree(g, slot2, slot0, d)))
+        return;
+    if (gapA + gapB == 0 && PlayFirstAnswered(g, GuardCandidates(s, LineTest::C),
+                                              [&](Cell c) { return MakesComputerThree(g, c, d); }))
+        return;
+    if (gapA == 1 && (playIfThree(g, slot0, d) || playIfThree(g, s.a.free < 2 ? slot2 : slot1, d)))
+        return;
+    if (gapB == 1 && !playIfThree(g, slot2, d)) playIfThree(g, s.b.free < 2 ? slot0 : slot3, d);
+}
+
+void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
+    int d = s.dir.number;
+    CellOrder cells = GuardCandidates(s, t);
+    switch (stage) {
+    case 1:
+        PlayFirstAnswered(g, cells, [&](Cell c) { return MakesComputerFourHard(g, c, d); });
+        break;
+    case 2:
+        if (t == LineTest::C) {
+            attackThreeAcross(g, s);
+        } else {
+            const HalfLine& h = t == LineTest::A ? s.a : s.b;
+            if (MakesComputerThree(g, h.near, d))
+                playGuardedThree(g, h.near, h.far, d);
+            else
+                playGuardedThree(g, h.far, h.near, d);
+        }
+        break;
+    case 3:
+        TryEachUntilMoved(g, cells, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d, 1); });
+        break;
+    case 4:
+        TryEachUntilMoved(g, cells, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 1); });
+        break;
+    default:
+        break;
+    }
+}
+
+// Four or more stones of `side` through (x, y) in another line, over a stretch with at most
+// one inner gap and at least one free cell: each half takes in one free cell at most.
+void testFourCell(Game& g, int x, int y, int skip, int mode, int side) {
+    guarded(g, [&] {
+        if (x == 0 || y == 0 || mode != 1) return;
+        for (const Direction& d : kDirections) {
+            if (d.number == skip) continue;
+            LineScan s = ScanLine(g, {x, y}, d, side, kFourFrameFree);
+            bool fourOnA = s.a.free >= 1 && s.a.run >= 4;
+            bool fourOnB = s.b.free >= 1 && s.b.run >= 4;
+            bool fourAcross =
+                s.a.run + s.b.run - 1 >= 4 && s.a.free + s.b.free >= 1 && s.gaps() <= 1;
+            if (fourOnA || fourOnB || fourAcross) {
+                g.ResultFlags[0] = kTrue;
+                return;
+            }
+        }
+    });
+}
+
+} // namespace
+
+void HardOwnLine(Game& g, int stage) {
+    guarded(g, [&] {
+        if (g.CompMoveNo < 4 || stage < 1 || stage > 4) return;
+        ForEachPassedTest(g, kComputer,
+                          [&](const LineScan& s, LineTest t) { attackLine(g, stage, s, t); });
+    });
+}
+
+void TestOwnCell(Game& g, int x, int y, int skip, int mode) {
+    testFourCell(g, x, y, skip, mode, kComputer);
+}
+
+void TestPlayerCellHard(Game& g, int x, int y, int skip, int mode) {
+    testFourCell(g, x, y, skip, mode, kPlayer);
+}
+
+} // namespace wuzi

@@ -1,0 +1,77 @@
+#include "core/Fault.h"
+#include "core/Frame.h"
+#include "engines/AIHard.h"
+#include "engines/PlayerLineScan.h"
+#include "engines/PointTests.h"
+
+#include <array>
+
+namespace wuzi {
+
+namespace {
+
+// A ray from a stone; it is tried only when all six steps lie on the board.
+struct Ray {
+    int dx;
+    int dy;
+    int skip; // the line's direction number, left out by the three test
+};
+
+inline constexpr std::array<Ray, 8> kRays{{
+    {-1, 0, 1},  // left
+    {1, 0, 1},   // right
+    {0, -1, 2},  // up
+    {0, 1, 2},   // down
+    {-1, -1, 3}, // up-left
+    {1, 1, 3},   // down-right
+    {1, -1, 4},  // up-right
+    {-1, 1, 4},  // down-left
+}};
+
+bool axisFits(int c, int step) {
+    return step == 0 || (step < 0 ? c > 6 : c < 10);
+}
+
+// Steps 0..6 of the ray: S . S . S . .  (S = the side's stone, step 0 the stone itself).
+bool splitThreeOn(const Game& g, Cell stone, const Ray& r, int side) {
+    static constexpr std::array<bool, 7> kStone{true, false, true, false, true, false, false};
+    for (int k = 1; k <= 6; ++k)
+        if (g.cell(stone.x + k * r.dx, stone.y + k * r.dy) != (kStone[k] ? side : kEmpty))
+            return false;
+    return true;
+}
+
+// Plays the middle gap (step 3) of the first split three of `side` whose free cells beyond
+// (steps 5 and 6) answer `threeTest`, newest stone first.
+template <class ThreeTest> void playSplitThree(Game& g, int side, ThreeTest threeTest) {
+    ForEachStone(g, side, [&](Cell s) {
+        for (const Ray& r : kRays) {
+            if (!axisFits(s.x, r.dx) || !axisFits(s.y, r.dy) || !splitThreeOn(g, s, r, side))
+                continue;
+            g.ResultFlags[0] = kFalse;
+            threeTest(s.x + 5 * r.dx, s.y + 5 * r.dy, r.skip);
+            threeTest(s.x + 6 * r.dx, s.y + 6 * r.dy, r.skip);
+            if (g.ResultFlags[0] == kTrue && PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy)) return;
+        }
+    });
+}
+
+} // namespace
+
+void OwnSplitThree(Game& g) {
+    guarded(g, [&] {
+        if (g.CompMoveNo <= 4) return;
+        playSplitThree(g, kComputer,
+                       [&](int x, int y, int skip) { ComputerThreeAt(g, x, y, skip, 1); });
+    });
+}
+
+void PlayerSplitThree(Game& g) {
+    guarded(g, [&] {
+        if (g.PlayerMoveNo <= 4) return;
+        playSplitThree(g, kPlayer,
+                       [&](int x, int y, int skip) { PlayerThreeAt(g, x, y, skip, 3); });
+    });
+}
+
+} // namespace wuzi
