@@ -32,19 +32,9 @@ const ChainCase kChainCases[] = {
      {9, 10},
      {5, 8}},
     {"a double four", 8, {"X . X . X . X", ". . . . . . .", ". O O . O . ."}, {8, 10}, {7, 8}},
-    {"the last resort next to the player's stone",
-     0,
-     {". . . . .", ". X O . .", ". . X X ."},
-     {6, 9},
-     {7, 8}},
-    {"opponent 1 moving second: the other last resort",
-     2,
-     {". . . . .", ". X O . .", ". . X X ."},
-     {6, 9},
-     {7, 9}},
 };
 
-TEST(RoutineChain, ForcedMovesComeBeforeTheLastResort) {
+TEST(RoutineChain, ForcedMovesComeFirst) {
     for (const auto& c : kChainCases) {
         TestGame t;
         SetPosition(t.g, c.picture, {4, 8}, {c.lastPlayer});
