@@ -60,6 +60,42 @@ const Drawing kFourStones{{5, 7}, {
     "..........",
 }};
 
+// An open three of the player with nothing else near: no cross point, left to the block.
+const Drawing kLoneOpenThree{{1, 1}, {
+    "O.O............",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    ".....OOo.......",
+}};
+
+INSTANTIATE_TEST_SUITE_P(LoneOpenThree, PlayerLineGuardTest, ::testing::Values(
+    StagedCase{"no four point", GuardPlayerLine, 1, 0, 0, kNoMove, kLoneOpenThree},
+    StagedCase{"no live-three point", GuardPlayerLine, 2, 2, 0, kNoMove, kLoneOpenThree},
+    StagedCase{"no line to start", GuardPlayerLine, 5, 0, 0, kNoMove, kLoneOpenThree}));
+
+// The run (7,8) (8,8) (9,8) passes Test C only. (6,8) is a live-three point of the
+// player (column 6); (10,8) one too (direction 3) and a live three for the computer
+// (column 10), which only Tests A and B would try first.
+const Drawing kThreePointsAcross{{4, 5}, {
+    ".........",
+    "....O....",
+    ".....O...",
+    "...OoO...",
+    "..O...X..",
+    "..O...X..",
+    ".........",
+}};
+
+INSTANTIATE_TEST_SUITE_P(TestC, PlayerLineGuardTest, ::testing::Values(
+    StagedCase{"stage 2: the first live-three point", GuardPlayerLine, 2, 0, 0, {6, 8},
+               kThreePointsAcross},
+    StagedCase{"stage 2: no computer-three pass across", GuardPlayerLine, 2, 2, 0, {6, 8},
+               kThreePointsAcross}));
+
 INSTANTIATE_TEST_SUITE_P(GuardPlayerLine, PlayerLineGuardTest, ::testing::Values(
     StagedCase{"stage 1: the cell that gives the player a four", GuardPlayerLine, 1, 0, 0, {8, 8},
                kFarGivesFour},
