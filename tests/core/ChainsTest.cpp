@@ -9,18 +9,19 @@
 namespace wuzi::test {
 namespace {
 
-// The computer's turn in `mode`, answering the player's newest stone ('o').
+// The computer's turn in `mode` on `board`, answering the player's newest stone ('o').
 struct TurnCase {
     int mode;
     int difficulty;
     Cell expected;
+    const Drawing* board;
 };
 std::ostream& operator<<(std::ostream& out, const TurnCase& c) {
     return out << "GameMode " << c.mode << ", difficulty " << c.difficulty;
 }
 
-Cell Answer(TestGame& t, const Drawing& board, const TurnCase& c) {
-    Draw(t.g, board);
+Cell Answer(TestGame& t, const TurnCase& c) {
+    Draw(t.g, *c.board);
     t.g.GameMode = c.mode;
     t.g.Difficulty = c.difficulty;
     t.g.LatticeFlip = kTrue;
@@ -77,78 +78,57 @@ const Drawing kSecondStone{{7, 7}, {
     "....",
 }};
 
-// clang-format on
+class ChainTurn : public ::testing::TestWithParam<TurnCase> {};
 
-class OwnFiveFirst : public ::testing::TestWithParam<TurnCase> {};
-
-TEST_P(OwnFiveFirst, BeforeBlockingThePlayersFive) {
+TEST_P(ChainTurn, PlaysTheFirstStepThatAnswers) {
     TestGame t;
-    EXPECT_EQ(Answer(t, kTwoFours, GetParam()), GetParam().expected);
-    EXPECT_TRUE(t.messages.shown("计算机胜!"));
+    EXPECT_EQ(Answer(t, GetParam()), GetParam().expected);
 }
 
+// The computer's own five comes before blocking the player's, in every chain.
 const Cell kOwnFive{8, 6};
+const Drawing* const kFours = &kTwoFours;
 
-INSTANTIATE_TEST_SUITE_P(EveryChain, OwnFiveFirst,
-                         ::testing::Values(TurnCase{0, 0, kOwnFive}, TurnCase{1, 0, kOwnFive},
-                                           TurnCase{2, 0, kOwnFive}, TurnCase{3, 0, kOwnFive},
-                                           TurnCase{4, 2, kOwnFive}, TurnCase{5, 2, kOwnFive},
-                                           TurnCase{8, 2, kOwnFive}, TurnCase{9, 2, kOwnFive}));
+INSTANTIATE_TEST_SUITE_P(OwnFiveFirst, ChainTurn, ::testing::Values(
+    TurnCase{0, 0, kOwnFive, kFours}, TurnCase{1, 0, kOwnFive, kFours},
+    TurnCase{2, 0, kOwnFive, kFours}, TurnCase{3, 0, kOwnFive, kFours},
+    TurnCase{4, 2, kOwnFive, kFours}, TurnCase{5, 2, kOwnFive, kFours},
+    TurnCase{8, 2, kOwnFive, kFours}, TurnCase{9, 2, kOwnFive, kFours}));
 
 // Where the chain has the open-four probe (modes 1 and 2 always, 4, 5, 8 and 9 at
 // difficulty 2), it reacts before the player's five is blocked: mode 2 goes to the
 // lower right corner, the others play the first free cell of the computer's three.
-class OpenFourProbeStep : public ::testing::TestWithParam<TurnCase> {};
-
-TEST_P(OpenFourProbeStep, ComesBeforeTheBlock) {
-    TestGame t;
-    EXPECT_EQ(Answer(t, kOpenFourAgainstAThree, GetParam()), GetParam().expected);
-}
-
 const Cell kBlock{5, 10};
 const Cell kThreesCell{7, 5};
 const Cell kCorner{15, 15};
+const Drawing* const kOpenFour = &kOpenFourAgainstAThree;
 
-INSTANTIATE_TEST_SUITE_P(EveryChain, OpenFourProbeStep,
-                         ::testing::Values(TurnCase{0, 2, kBlock}, TurnCase{1, 0, kThreesCell},
-                                           TurnCase{2, 0, kCorner}, TurnCase{3, 2, kBlock},
-                                           TurnCase{4, 0, kBlock}, TurnCase{4, 2, kThreesCell},
-                                           TurnCase{5, 0, kBlock}, TurnCase{5, 2, kThreesCell},
-                                           TurnCase{8, 1, kBlock}, TurnCase{8, 2, kThreesCell},
-                                           TurnCase{9, 0, kBlock}, TurnCase{9, 2, kThreesCell}));
+INSTANTIATE_TEST_SUITE_P(OpenFourProbe, ChainTurn, ::testing::Values(
+    TurnCase{0, 2, kBlock, kOpenFour}, TurnCase{1, 0, kThreesCell, kOpenFour},
+    TurnCase{2, 0, kCorner, kOpenFour}, TurnCase{3, 2, kBlock, kOpenFour},
+    TurnCase{4, 0, kBlock, kOpenFour}, TurnCase{4, 2, kThreesCell, kOpenFour},
+    TurnCase{5, 0, kBlock, kOpenFour}, TurnCase{5, 2, kThreesCell, kOpenFour},
+    TurnCase{8, 1, kBlock, kOpenFour}, TurnCase{8, 2, kThreesCell, kOpenFour},
+    TurnCase{9, 0, kBlock, kOpenFour}, TurnCase{9, 2, kThreesCell, kOpenFour}));
 
 // Opponent 0 plays its line move early at difficulty 1, before blocking the player's
 // live three; at difficulty 0 the block comes first.
-class LineMoveByDifficulty : public ::testing::TestWithParam<TurnCase> {};
-
-TEST_P(LineMoveByDifficulty, MovesAheadOfTheThreeBlock) {
-    TestGame t;
-    EXPECT_EQ(Answer(t, kThreeAgainstThree, GetParam()), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Mode0, LineMoveByDifficulty,
-                         ::testing::Values(TurnCase{0, 1, kThreesCell}, TurnCase{0, 0, {5, 12}}));
+INSTANTIATE_TEST_SUITE_P(LineMoveByDifficulty, ChainTurn, ::testing::Values(
+    TurnCase{0, 1, kThreesCell, &kThreeAgainstThree},
+    TurnCase{0, 0, {5, 12}, &kThreeAgainstThree}));
 
 // With nothing else to answer, each chain ends in its own last step.
-class LastStep : public ::testing::TestWithParam<TurnCase> {};
+INSTANTIATE_TEST_SUITE_P(LastStep, ChainTurn, ::testing::Values(
+    TurnCase{0, 0, {2, 14}, &kCornerStone},   // PlaceNear
+    TurnCase{2, 0, {2, 15}, &kCornerStone},   // PlaceNearAlt
+    TurnCase{4, 0, {2, 14}, &kCornerStone},   // PlaceNear
+    TurnCase{8, 0, {2, 14}, &kCornerStone},   // no lattice neighbour, then PlaceNear
+    TurnCase{1, 0, {9, 10}, &kSecondStone},   // PlaceNear
+    TurnCase{3, 0, {10, 9}, &kSecondStone},   // PlayNextToLastMove
+    TurnCase{5, 0, {9, 10}, &kSecondStone},   // PlaceNear
+    TurnCase{9, 0, {10, 9}, &kSecondStone})); // LatticeReply
 
-TEST_P(LastStep, AnswersTheFirstStones) {
-    const TurnCase& c = GetParam();
-    TestGame t;
-    const Drawing& board = c.mode % 2 == 0 ? kCornerStone : kSecondStone;
-    EXPECT_EQ(Answer(t, board, c), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryChain, LastStep,
-    ::testing::Values(TurnCase{0, 0, {2, 14}},   // PlaceNear
-                      TurnCase{2, 0, {2, 15}},   // PlaceNearAlt
-                      TurnCase{4, 0, {2, 14}},   // PlaceNear
-                      TurnCase{8, 0, {2, 14}},   // no lattice neighbour, then PlaceNear
-                      TurnCase{1, 0, {9, 10}},   // PlaceNear
-                      TurnCase{3, 0, {10, 9}},   // PlayNextToLastMove
-                      TurnCase{5, 0, {9, 10}},   // PlaceNear
-                      TurnCase{9, 0, {10, 9}})); // LatticeReply
+// clang-format on
 
 TEST(Chains, NoChainForOtherModesDeclaresTheDraw) {
     TestGame t;
