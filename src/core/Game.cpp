@@ -14,17 +14,17 @@ Cell StonePicture::cell() const {
     return {roundHalfEven((left - 5) / 21 + 1), roundHalfEven((top - 5) / 20 + 1)};
 }
 
-int Game::cell(int x, int y) const {
+int GameState::cell(int x, int y) const {
     if (!onBoard(x, y)) throw Fault("下标越界");
     return BoardCells[(y - 1) * kBoardSize + (x - 1)];
 }
 
-void Game::setCell(int x, int y, int code) {
+void GameState::setCell(int x, int y, int code) {
     if (!onBoard(x, y)) throw Fault("下标越界");
     BoardCells[(y - 1) * kBoardSize + (x - 1)] = static_cast<std::int16_t>(code);
 }
 
-bool Game::boardFull() const {
+bool GameState::boardFull() const {
     for (auto c : BoardCells)
         if (c == kEmpty) return false;
     return true;

@@ -37,15 +37,9 @@ inline constexpr const char* kOpponentNames[kOpponentCount] = {"Corbie", "Quillo
                                                                 "Peddrin", "Corvane"};
 
 // The whole program-wide game state. Every procedure reads and writes it directly,
-// as the routines of the game do; the fields carry the game's own names.
-struct Game {
-    Game(MessageSink& sink, Clock& clk, RandomSource& rng)
-        : messages(sink), clock(clk), random(rng) {}
-
-    MessageSink& messages;
-    Clock& clock;
-    RandomSource& random;
-
+// as the routines of the game do; the fields carry the game's own names. It holds
+// values only, so a copy of it is a complete snapshot of a game (take-back, hints).
+struct GameState {
     std::array<std::int16_t, kCellCount> BoardCells{};
     int PlayerMoveNo = 1;
     int CompMoveNo = 1;
@@ -97,6 +91,16 @@ struct Game {
     Cell playerStone(int k) const { return imgPlayer.at(static_cast<std::size_t>(k - 1)).cell(); }
     Cell compStone(int k) const { return imgComputer.at(static_cast<std::size_t>(k - 1)).cell(); }
     bool boardFull() const;
+};
+
+// The game state together with the platform services its procedures use.
+struct Game : GameState {
+    Game(MessageSink& sink, Clock& clk, RandomSource& rng)
+        : messages(sink), clock(clk), random(rng) {}
+
+    MessageSink& messages;
+    Clock& clock;
+    RandomSource& random;
 };
 
 // Pixel position of a computer stone picture, and the nominal one of a player's.

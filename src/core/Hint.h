@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/Game.h"
+
+#include <optional>
+
+namespace wuzi {
+
+// 提示: the cell that the current opponent's own move selection would choose if it
+// played the player's side. It plays on a copy of the game with the sides exchanged and
+// its messages silenced, so the game (its random numbers too) stays as it was. Nothing
+// outside a running game on the player's turn; the centre while the first stone must
+// go there.
+std::optional<Cell> Hint(const Game& g);
+
+} // namespace wuzi

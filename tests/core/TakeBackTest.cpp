@@ -1,0 +1,209 @@
+#include "core/TakeBack.h"
+#include "core/GameFlow.h"
+#include "core/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace wuzi::test {
+namespace {
+
+void click(TakeBack& takeBack, Game& g, Cell c) {
+    takeBack.playerClick(g, [&] { OnBoardClick(g, ClickX(c.x), ClickY(c.y)); });
+}
+
+Cell lastComputerStone(const Game& g) {
+    return g.imgComputer.back().cell();
+}
+
+// Everything that makes up the position, compared field by field.
+::testing::AssertionResult SamePosition(const GameState& a, const GameState& b) {
+    auto cells = [](const std::vector<StonePicture>& h) {
+        std::vector<Cell> out;
+        for (const auto& s : h)
+            out.push_back(s.cell());
+        return out;
+    };
+    auto sameMarker = [](const Marker& m, const Marker& n) {
+        return m.visible == n.visible && (!m.visible || (m.left == n.left && m.top == n.top));
+    };
+    if (a.BoardCells != b.BoardCells) return ::testing::AssertionFailure() << "board differs";
+    if (cells(a.imgPlayer) != cells(b.imgPlayer) || cells(a.imgComputer) != cells(b.imgComputer))
+        return ::testing::AssertionFailure() << "histories differ";
+    if (a.PlayerMoveNo != b.PlayerMoveNo || a.CompMoveNo != b.CompMoveNo)
+        return ::testing::AssertionFailure() << "counters differ";
+    if (!sameMarker(a.imgW, b.imgW) || !sameMarker(a.imgB, b.imgB))
+        return ::testing::AssertionFailure() << "markers differ";
+    if (a.engine.EngineBoard != b.engine.EngineBoard || a.engine.EngineEval != b.engine.EngineEval)
+        return ::testing::AssertionFailure() << "the search engine's board differs";
+    if (a.GameMode != b.GameMode || a.PlayerTurn != b.PlayerTurn || a.CentreRule != b.CentreRule ||
+        a.GameActive != b.GameActive || a.LatticeFlip != b.LatticeFlip)
+        return ::testing::AssertionFailure() << "game flags differ";
+    return ::testing::AssertionSuccess();
+}
+
+// Player stones that take every opponent out of its book by the second move: the
+// centre (forced when the player moves first), then cells far from it.
+const std::vector<Cell> kPlayerStones = {{8, 8},   {2, 2}, {14, 3}, {3, 13},
+                                         {12, 12}, {6, 4}, {10, 6}, {4, 9}};
+
+// Would the player's next stone be answered by an opening book?
+bool bookInForce(const GameState& s) {
+    switch (s.GameMode) {
+    case 2:
+        return (s.BookCoin == kFalse && s.BookActive == kTrue) || s.DiagonalBookActive == kTrue;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        return s.BookActive == kTrue;
+    default:
+        return false;
+    }
+}
+
+struct Opponent {
+    int index;
+    bool playerFirst;
+};
+std::ostream& operator<<(std::ostream& out, const Opponent& o) {
+    return out << kOpponentNames[o.index] << (o.playerFirst ? " second" : " first");
+}
+
+class UndoThenReplay : public ::testing::TestWithParam<Opponent> {};
+
+// Play the stones, take back the last three moves, play them again: the computer gives
+// the same answers, and the board is the one it was.
+TEST_P(UndoThenReplay, GivesTheSameComputerAnswers) {
+    TestGame t;
+    Game& g = t.g;
+    g.menu.opponent = GetParam().index;
+    g.menu.playerFirst = GetParam().playerFirst;
+    NewGame(g);
+    TakeBack takeBack;
+    std::vector<Cell> answers;
+    std::vector<GameState> positions;
+    for (Cell c : kPlayerStones) {
+        positions.push_back(g);
+        click(takeBack, g, c);
+        ASSERT_EQ(g.GameActive, kTrue) << Picture(g);
+        answers.push_back(lastComputerStone(g));
+    }
+    GameState end = g;
+    // The books had handed over before the stones taken back.
+    ASSERT_FALSE(bookInForce(positions[5]));
+    for (int k = 0; k < 3; ++k)
+        ASSERT_TRUE(takeBack.Undo(g));
+    EXPECT_TRUE(SamePosition(g, positions[5]));
+    EXPECT_TRUE(BoardMatchesHistories(g));
+    for (std::size_t i = 5; i < kPlayerStones.size(); ++i) {
+        click(takeBack, g, kPlayerStones[i]);
+        EXPECT_EQ(lastComputerStone(g), answers[i]) << "answer to " << kPlayerStones[i];
+    }
+    EXPECT_TRUE(SamePosition(g, end)) << Picture(g);
+    EXPECT_TRUE(t.messages.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Opponents, UndoThenReplay,
+                         ::testing::Values(Opponent{0, true}, Opponent{0, false}, Opponent{1, true},
+                                           Opponent{1, false}, Opponent{2, true},
+                                           Opponent{2, false}, Opponent{4, true},
+                                           Opponent{4, false}));
+
+TEST(TakeBack, GoesBackToTheStartOfTheGameAndNoFurther) {
+    for (bool playerFirst : {true, false}) {
+        TestGame t;
+        t.g.menu.opponent = 0;
+        t.g.menu.playerFirst = playerFirst;
+        NewGame(t.g);
+        GameState start = t.g;
+        TakeBack takeBack;
+        for (Cell c : {Cell{8, 8}, Cell{2, 2}, Cell{14, 3}, Cell{3, 13}, Cell{12, 12}})
+            click(takeBack, t.g, c); // the centre is the computer's when it moves first
+        EXPECT_EQ(takeBack.depth(), playerFirst ? 5u : 4u);
+        int undone = 0;
+        while (takeBack.Undo(t.g))
+            ++undone;
+        EXPECT_EQ(undone, static_cast<int>(playerFirst ? 5 : 4));
+        EXPECT_TRUE(SamePosition(t.g, start));
+        EXPECT_EQ(t.g.CentreRule, toFlag(playerFirst)); // the centre rule is back
+    }
+}
+
+TEST(TakeBack, IsOnlyForAStoneOfThePlayersInARunningGameOnTheirTurn) {
+    TestGame t;
+    Game& g = t.g;
+    g.menu.opponent = 0;
+    TakeBack takeBack;
+    EXPECT_FALSE(takeBack.CanUndo(g)); // no game yet
+    NewGame(g);
+    click(takeBack, g, {8, 9}); // refused: the first stone goes on the centre
+    EXPECT_EQ(takeBack.depth(), 0u);
+    EXPECT_FALSE(takeBack.CanUndo(g));
+    click(takeBack, g, {8, 8});
+    EXPECT_TRUE(takeBack.CanUndo(g));
+    click(takeBack, g, {8, 8}); // a taken cell places nothing
+    EXPECT_EQ(takeBack.depth(), 1u);
+
+    g.engine.MoveSignal = true; // the search engine owes its answer
+    EXPECT_FALSE(takeBack.CanUndo(g));
+    g.engine.MoveSignal = false;
+
+    OnEndGame(g);
+    GameState ended = g;
+    EXPECT_FALSE(takeBack.Undo(g));
+    EXPECT_TRUE(SamePosition(g, ended));
+}
+
+TEST(TakeBack, AFinishedGameCannotBeTakenBack) {
+    TestGame t;
+    Game& g = t.g;
+    g.menu.opponent = 0;
+    NewGame(g);
+    TakeBack takeBack;
+    click(takeBack, g, {8, 8});
+    SetPosition(g, {"O O O O . X X X", "X X X . . . . ."}, {5, 8});
+    click(takeBack, g, {9, 8}); // five: the player wins
+    ASSERT_EQ(g.GameActive, kFalse);
+    EXPECT_FALSE(takeBack.CanUndo(g));
+}
+
+TEST(TakeBack, LeavesABookItTakesBackPast) {
+    // Peddrin, player first, a seconds digit divisible by 3: the book answers the centre.
+    TestGame t(3);
+    Game& g = t.g;
+    g.menu.opponent = 3;
+    NewGame(g);
+    ASSERT_EQ(g.BookActive, kTrue);
+    TakeBack takeBack;
+    click(takeBack, g, {8, 8});
+    ASSERT_EQ(lastComputerStone(g), (Cell{8, 9}));
+    ASSERT_TRUE(takeBack.Undo(g));
+    EXPECT_EQ(g.BookActive, kFalse);
+    EXPECT_EQ(g.DiagonalBookActive, kFalse);
+    click(takeBack, g, {8, 8});
+
+    // The answer is the general selection's, as in a game that opened without the book.
+    TestGame ref(1);
+    ref.g.menu.opponent = 3;
+    NewGame(ref.g);
+    ASSERT_EQ(ref.g.BookActive, kFalse);
+    OnBoardClick(ref.g, ClickX(8), ClickY(8));
+    EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g));
+    EXPECT_TRUE(BoardMatchesHistories(g));
+}
+
+TEST(TakeBack, KeepsTheSettingsOfTheRun) {
+    TestGame t;
+    Game& g = t.g;
+    g.menu.opponent = 0;
+    NewGame(g);
+    TakeBack takeBack;
+    click(takeBack, g, {8, 8});
+    g.LessonNo = 7; // a lesson opened during the game
+    ASSERT_TRUE(takeBack.Undo(g));
+    EXPECT_EQ(g.LessonNo, 7);
+    EXPECT_EQ(g.OptionsEnabled, kFalse);
+}
+
+} // namespace
+} // namespace wuzi::test
