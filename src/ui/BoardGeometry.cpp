@@ -4,16 +4,20 @@
 
 namespace wuzi::BoardGeometry {
 
-Mapping::Mapping(QSizeF widgetSize) {
-    scale_ = std::max(0.01, std::min(widgetSize.width() / kWidth, widgetSize.height() / kHeight));
-    QSizeF drawn(kWidth * scale_, kHeight * scale_);
-    target_ = QRectF(QPointF((widgetSize.width() - drawn.width()) / 2,
-                             (widgetSize.height() - drawn.height()) / 2),
-                     drawn);
+Mapping::Mapping(QSizeF widgetSize, double margin) {
+    double width = kWidth + 2 * margin, height = kHeight + 2 * margin;
+    scale_ = std::max(0.01, std::min(widgetSize.width() / width, widgetSize.height() / height));
+    QPointF corner((widgetSize.width() - width * scale_) / 2 + margin * scale_,
+                   (widgetSize.height() - height * scale_) / 2 + margin * scale_);
+    target_ = QRectF(corner, QSizeF(kWidth * scale_, kHeight * scale_));
 }
 
 QPointF Mapping::toLogical(QPointF widgetPoint) const {
     return (widgetPoint - target_.topLeft()) / scale_;
+}
+
+QPointF Mapping::toWidget(QPointF logicalPoint) const {
+    return target_.topLeft() + logicalPoint * scale_;
 }
 
 } // namespace wuzi::BoardGeometry

@@ -21,10 +21,14 @@ inline QPointF intersection(int x, int y) { return {21.0 * (x - 1) + 13.5, 20.0 
 inline QPointF intersection(Cell c) { return intersection(c.x, c.y); }
 
 // Maps between the widget and the logical picture, keeping the picture's aspect ratio.
+// A margin widens the picture on every side by that many logical pixels (room for the
+// coordinates); the board keeps its logical pixels either way.
 class Mapping {
 public:
-    explicit Mapping(QSizeF widgetSize);
+    explicit Mapping(QSizeF widgetSize, double margin = 0);
+    QPointF toWidget(QPointF logicalPoint) const;
     QPointF toLogical(QPointF widgetPoint) const;
+    // Where the logical point (0, 0) .. (kWidth, kHeight) is drawn.
     QRectF target() const { return target_; }
     double scale() const { return scale_; }
 

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "core/BoardScene.h"
 #include "core/Game.h"
 
+#include <QTimer>
 #include <QWidget>
+#include <optional>
 
 namespace wuzi {
 
-// The main window's board picture: paints the game from its move histories and reports
-// mouse-down positions in logical board pixels.
+class ReviewCursor;
+
+// The main window's board picture: paints the game from its move histories, or the
+// position of a review, and reports mouse-down positions in logical board pixels. The
+// arrow keys move a cursor over the cells; Enter or Space presses its cell, exactly as a
+// click in the middle of that cell would.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
@@ -16,15 +23,43 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
+    // Shows a review's position instead of the game; nullptr shows the game again.
+    void setReview(const ReviewCursor* review);
+    void setShowNumbers(bool on);
+    void setShowCoordinates(bool on);
+    bool showsCoordinates() const { return coordinates_; }
+    // Flashes the cell for about a second.
+    void flashHint(Cell c);
+
+    BoardScene scene() const;
+    std::optional<Cell> hintCell() const { return hint_; }
+    std::optional<Cell> keyboardCursor() const { return cursor_; }
+    // Widget position of the middle of a cell, at the present size and margins.
+    QPoint pointOf(Cell c) const;
+
 signals:
     void pressed(QPointF logicalPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    double margin() const;
+    void moveCursor(int dx, int dy);
+    void paintStones(QPainter& p, const BoardScene& scene) const;
+    void flashTick();
+
     const Game& game_;
+    const ReviewCursor* review_ = nullptr;
+    bool numbers_ = false;
+    bool coordinates_ = false;
+    std::optional<Cell> cursor_;
+    std::optional<Cell> hint_;
+    bool hintShown_ = false;
+    int hintTicks_ = 0;
+    QTimer hintTimer_;
 };
 
 } // namespace wuzi

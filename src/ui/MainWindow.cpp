@@ -3,7 +3,9 @@
 #include "core/GameFlow.h"
 #include "lessons/ui/LessonWindow.h"
 #include "ui/BoardView.h"
+#include "ui/GameCommands.h"
 #include "ui/SplashWindow.h"
+#include "ui/ViewMenu.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -25,9 +27,13 @@ MainWindow::MainWindow(Game& game, QWidget* parent)
     setWindowTitle("五子棋");
     setCentralWidget(board_);
     connect(board_, &BoardView::pressed, this, &MainWindow::boardPressed);
+    view_ = new ViewMenu(game_, board_, this);
+    commands_ = new GameCommands(game_, board_, view_, this);
+    connect(commands_, &GameCommands::gameChanged, this, &MainWindow::refresh);
     createActions();
     createMenus();
     refresh();
+    board_->setFocus();
 }
 
 QAction* MainWindow::makeAction(const char* name, const QString& caption, const QKeySequence& key) {
@@ -108,6 +114,7 @@ void MainWindow::createMenus() {
     file->setObjectName("numFile");
     file->addAction(numNew_);
     file->addAction(numEnd_);
+    file->addActions(commands_->actions());
     file->addSeparator();
     file->addAction(numExit_);
 
@@ -123,6 +130,7 @@ void MainWindow::createMenus() {
     QMenu* players = nuOpt_->addMenu("棋手(&T)");
     players->setObjectName("numQs");
     for (QAction* a : numQser_) players->addAction(a);
+    menuBar()->addMenu(view_->menu());
     // The lessons stay open to the player during a game, so they sit on the menu bar.
     QMenu* lessons = menuBar()->addMenu("Vesk十式(&K)");
     lessons->setObjectName("num10Kill");
@@ -149,17 +157,23 @@ void MainWindow::refresh() {
     numAfter_->setChecked(!game_.menu.playerFirst);
     for (int i = 0; i < 3; ++i) numEasy_[i]->setChecked(game_.Difficulty == i);
     for (int i = 0; i < kOpponentCount; ++i) numQser_[i]->setChecked(game_.menu.opponent == i);
+    view_->refresh();
+    commands_->refresh();
     board_->update();
 }
 
 void MainWindow::NewGame() {
+    view_->leaveReview();
+    commands_->newGame();
     wuzi::NewGame(game_);
     refresh();
 }
 
 void MainWindow::boardPressed(QPointF logicalPosition) {
-    OnBoardClick(game_, static_cast<float>(logicalPosition.x()),
-                 static_cast<float>(logicalPosition.y()));
+    commands_->playerClick([&] {
+        OnBoardClick(game_, static_cast<float>(logicalPosition.x()),
+                     static_cast<float>(logicalPosition.y()));
+    });
     refresh();
 }
 

@@ -11,6 +11,8 @@ class QMenu;
 namespace wuzi {
 
 class BoardView;
+class GameCommands;
+class ViewMenu;
 
 // frmMain: the board and the menus that start and end games and choose side,
 // difficulty and opponent. All game logic lives in the core; this window only
@@ -22,6 +24,8 @@ public:
 
     Game& game() { return game_; }
     BoardView* board() const { return board_; }
+    ViewMenu* viewMenu() const { return view_; }
+    GameCommands* commands() const { return commands_; }
     QMenu* optionsMenu() const { return nuOpt_; }
 
     void NewGame();
@@ -39,6 +43,8 @@ private:
 
     Game& game_;
     BoardView* board_;
+    ViewMenu* view_ = nullptr;        // 查看: numbers, coordinates, review
+    GameCommands* commands_ = nullptr; // 悔棋, 提示, records
     QMenu* nuOpt_ = nullptr;
     QAction* numNew_ = nullptr;
     QAction* numEnd_ = nullptr;

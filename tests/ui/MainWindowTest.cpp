@@ -58,7 +58,8 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("五子棋"));
         QStringList titles;
         for (QAction* a : w.menuBar()->actions()) titles << a->text();
-        QCOMPARE(titles, QStringList({"文件(&F)", "选项(&O)", "Vesk十式(&K)", "帮助(&H)"}));
+        QCOMPARE(titles,
+                 QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
         QCOMPARE(action(w, "numNew")->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(action(w, "numBefore")->shortcut(), QKeySequence("Ctrl+B"));

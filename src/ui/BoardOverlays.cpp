@@ -1,0 +1,101 @@
+#include "ui/BoardOverlays.h"
+
+#include "ui/BoardGeometry.h"
+
+#include <QFont>
+
+namespace wuzi::BoardOverlays {
+
+namespace G = BoardGeometry;
+
+namespace {
+
+// Sizes in logical pixels: the painter's scale enlarges them with the board.
+void setFontSize(QPainter& p, int pixels, bool bold) {
+    QFont f = p.font();
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    p.setFont(f);
+}
+
+} // namespace
+
+QString columnLabel(int x) {
+    return QString(QChar('A' + x - 1));
+}
+QString rowLabel(int y) {
+    return QString::number(kBoardSize + 1 - y);
+}
+
+void drawCoordinates(QPainter& p) {
+    p.save();
+    p.setPen(QColor(0xF4, 0xE2, 0xC0));
+    setFontSize(p, 8, false);
+    const double m = kCoordinateMargin;
+    for (int i = 1; i <= kBoardSize; ++i) {
+        QPointF top = G::intersection(i, 1), left = G::intersection(1, i);
+        for (double y : {-m, G::kHeight})
+            p.drawText(QRectF(top.x() - 10, y, 20, m), Qt::AlignCenter, columnLabel(i));
+        for (double x : {-m, G::kWidth})
+            p.drawText(QRectF(x, left.y() - 6, m, 12), Qt::AlignCenter, rowLabel(i));
+    }
+    p.restore();
+}
+
+void drawMoveNumber(QPainter& p, Cell c, int number, bool onBlackStone, bool last) {
+    p.save();
+    QColor ink = onBlackStone ? QColor(0xF0, 0xF0, 0xF0) : QColor(0x18, 0x18, 0x18);
+    p.setPen(last ? QColor(0xE0, 0x30, 0x20) : ink);
+    setFontSize(p, number >= 100 ? 7 : 9, last);
+    QPointF centre = G::intersection(c);
+    p.drawText(QRectF(centre - QPointF(10, 8), QSizeF(20, 16)), Qt::AlignCenter,
+               QString::number(number));
+    p.restore();
+}
+
+void drawCornerMarker(QPainter& p, Cell c, bool onBlackStone) {
+    QPointF centre = G::intersection(c);
+    p.setPen(Qt::NoPen);
+    p.setBrush(onBlackStone ? QColor(0xFF, 0x5A, 0x4A) : QColor(0xD0, 0x20, 0x10));
+    p.drawRect(QRectF(centre - QPointF(7.2, 7.2), QSizeF(3.4, 3.4)));
+}
+
+void drawWinningLine(QPainter& p, const std::vector<Cell>& line) {
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xFF, 0xC8, 0x30, 110), 4.2));
+    for (Cell c : line)
+        p.drawEllipse(G::intersection(c), G::kStoneRadius + 1.4, G::kStoneRadius + 1.4);
+    p.setPen(QPen(QColor(0xE0, 0x30, 0x20), 1.4));
+    for (Cell c : line)
+        p.drawEllipse(G::intersection(c), G::kStoneRadius + 1.0, G::kStoneRadius + 1.0);
+    p.restore();
+}
+
+void drawHint(QPainter& p, Cell c) {
+    p.save();
+    QPointF centre = G::intersection(c);
+    p.setPen(QPen(QColor(0x10, 0x90, 0x40), 1.8));
+    p.setBrush(QColor(0x30, 0xD0, 0x70, 90));
+    p.drawEllipse(centre, G::kStoneRadius, G::kStoneRadius);
+    p.drawLine(centre - QPointF(4, 0), centre + QPointF(4, 0));
+    p.drawLine(centre - QPointF(0, 4), centre + QPointF(0, 4));
+    p.restore();
+}
+
+void drawKeyboardCursor(QPainter& p, Cell c) {
+    p.save();
+    QPointF centre = G::intersection(c);
+    p.setPen(QPen(QColor(0x20, 0x50, 0xD0), 1.5, Qt::SolidLine, Qt::SquareCap));
+    const double r = 9.5, arm = 3.5;
+    for (int sx : {-1, 1}) {
+        for (int sy : {-1, 1}) {
+            QPointF corner = centre + QPointF(sx * r, sy * r);
+            p.drawLine(corner, corner - QPointF(sx * arm, 0));
+            p.drawLine(corner, corner - QPointF(0, sy * arm));
+        }
+    }
+    p.restore();
+}
+
+} // namespace wuzi::BoardOverlays

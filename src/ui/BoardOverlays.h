@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Types.h"
+
+#include <QPainter>
+#include <vector>
+
+namespace wuzi {
+
+// What the game board draws over the stones for the player's aids, in logical board
+// pixels like BoardPainter: move numbers, coordinates, the winning line, the hint and
+// the keyboard cursor.
+namespace BoardOverlays {
+
+// Logical pixels that the coordinates need around the board picture.
+inline constexpr double kCoordinateMargin = 12;
+
+// Column letters A..O along the top and bottom; row numbers along the sides, 15 at the
+// top and 1 at the bottom as gomoku diagrams are read.
+void drawCoordinates(QPainter& p);
+QString columnLabel(int x);
+QString rowLabel(int y);
+
+void drawMoveNumber(QPainter& p, Cell c, int number, bool onBlackStone, bool last);
+// The last-move marker, drawn aside in the stone's corner so the number stays legible.
+void drawCornerMarker(QPainter& p, Cell c, bool onBlackStone);
+void drawWinningLine(QPainter& p, const std::vector<Cell>& line);
+void drawHint(QPainter& p, Cell c);
+void drawKeyboardCursor(QPainter& p, Cell c);
+
+} // namespace BoardOverlays
+} // namespace wuzi

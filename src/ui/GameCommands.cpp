@@ -1,0 +1,118 @@
+#include "ui/GameCommands.h"
+
+#include "core/Hint.h"
+#include "core/Psq.h"
+#include "ui/BoardView.h"
+#include "ui/ViewMenu.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace wuzi {
+
+namespace {
+
+constexpr const char* kOpenTitle = "打开棋谱";
+constexpr const char* kSaveTitle = "保存棋谱";
+constexpr const char* kRecordFilter = "五子棋棋谱 (*.psq);;所有文件 (*)";
+// A record of 225 moves is a few kilobytes; anything far larger is no record.
+constexpr qint64 kLargestRecord = 64 * 1024;
+
+QAction* makeAction(QWidget* window, const char* name, const QString& caption,
+                    const QKeySequence& key = {}) {
+    auto* action = new QAction(caption, window);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+GameCommands::GameCommands(Game& game, BoardView* board, ViewMenu* view, QWidget* window)
+    : QObject(window), game_(game), board_(board), view_(view), window_(window) {
+    undo_ = makeAction(window, "numUndo", "悔棋(&U)", QKeySequence("Ctrl+Z"));
+    hint_ = makeAction(window, "numHint", "提示(&I)", QKeySequence("F2"));
+    open_ = makeAction(window, "numOpenRecord", "打开棋谱(&O)...", QKeySequence("Ctrl+O"));
+    save_ = makeAction(window, "numSaveRecord", "保存棋谱(&S)...", QKeySequence("Ctrl+S"));
+    connect(undo_, &QAction::triggered, this, &GameCommands::undo);
+    connect(hint_, &QAction::triggered, this, &GameCommands::hint);
+    connect(open_, &QAction::triggered, this, &GameCommands::askAndOpen);
+    connect(save_, &QAction::triggered, this, &GameCommands::askAndSave);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    actions_ = {undo_, hint_, separator, open_, save_};
+    refresh();
+}
+
+void GameCommands::undo() {
+    if (takeBack_.Undo(game_)) emit gameChanged();
+}
+
+void GameCommands::hint() {
+    if (std::optional<Cell> cell = Hint(game_)) board_->flashHint(*cell);
+}
+
+void GameCommands::refuse(const QString& title, const QString& text) {
+    game_.messages.critical(title.toStdString(), text.toStdString());
+}
+
+bool GameCommands::openRecord(const QString& path) {
+    QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuse(kOpenTitle, QString("无法读取文件“%1”：%2").arg(name, file.errorString()));
+        return false;
+    }
+    if (file.size() > kLargestRecord) {
+        refuse(kOpenTitle, QString("文件“%1”太大，不是五子棋棋谱。").arg(name));
+        return false;
+    }
+    QByteArray text = file.readAll();
+    PsqResult read =
+        ParsePsq(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (!read.ok()) {
+        refuse(kOpenTitle, QString("文件“%1”不是可以打开的棋谱。\n%2")
+                               .arg(name, QString::fromStdString(read.error)));
+        return false;
+    }
+    view_->review(std::move(read.record));
+    return true;
+}
+
+bool GameCommands::saveRecord(const QString& path) {
+    GameRecord record = view_->reviewing() ? view_->cursor()->record() : RecordOf(game_);
+    QFile file(path);
+    QByteArray text = QByteArray::fromStdString(WritePsq(record));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        refuse(kSaveTitle, QString("无法保存棋谱到“%1”：%2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void GameCommands::askAndOpen() {
+    QString path = QFileDialog::getOpenFileName(window_, kOpenTitle, {}, kRecordFilter);
+    if (!path.isEmpty()) openRecord(path);
+    refresh();
+}
+
+void GameCommands::askAndSave() {
+    QString suggested = QDateTime::currentDateTime().toString("'wuzi-'yyyyMMdd-hhmm'.psq'");
+    QString path = QFileDialog::getSaveFileName(window_, kSaveTitle, suggested, kRecordFilter);
+    if (!path.isEmpty()) saveRecord(path);
+}
+
+void GameCommands::refresh() {
+    undo_->setEnabled(takeBack_.CanUndo(game_));
+    hint_->setEnabled(game_.GameActive == kTrue && game_.PlayerTurn == kTrue);
+    // A record opens between games; the one shown is saved, or the game's own moves.
+    open_->setEnabled(game_.GameActive != kTrue);
+    save_->setEnabled(view_->reviewing() || game_.PlayerMoveNo + game_.CompMoveNo > 2);
+}
+
+} // namespace wuzi

@@ -1,0 +1,306 @@
+#include "core/Game.h"
+#include "core/GameFlow.h"
+#include "core/Psq.h"
+#include "ui/BoardView.h"
+#include "ui/GameCommands.h"
+#include "ui/MainWindow.h"
+#include "ui/ViewMenu.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace wuzi;
+
+namespace {
+
+class RecordedMessages : public MessageSink {
+  public:
+    void information(const std::string& title, const std::string& text) override {
+        shown.push_back(title + ":" + text);
+    }
+    void critical(const std::string& title, const std::string& text) override {
+        shown.push_back(title + ":" + text);
+    }
+    bool question(const std::string&, const std::string&) override { return false; }
+    std::vector<std::string> shown;
+};
+
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions)
+        out << (a->isSeparator() ? QString("-") : a->text());
+    return out;
+}
+
+// Black's five on the eighth row, moves 1, 3, 5, 7, 9.
+const GameRecord kFiveRecord{
+    {{4, 8}, {4, 9}, {5, 8}, {5, 9}, {6, 8}, {6, 9}, {7, 8}, {7, 9}, {8, 8}}};
+
+} // namespace
+
+class PlayerAidsTest : public QObject {
+    Q_OBJECT
+
+    RecordedMessages messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+
+    static QAction* action(MainWindow& w, const char* name) {
+        auto* a = w.findChild<QAction*>(name);
+        if (!a) qFatal("no action %s", name);
+        return a;
+    }
+
+    // A shown, active window playing Corbie, the player to move first.
+    static void startGame(MainWindow& w) {
+        w.resize(760, 760);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.game().menu.opponent = 0;
+        w.NewGame();
+    }
+
+    static void click(MainWindow& w, Cell c) {
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.board()->pointOf(c));
+    }
+
+  private slots:
+    void init() { messages.shown.clear(); }
+
+    void newItemsLiveInTheirOwnMenuAndAfterEndGame() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        QStringList titles = captions(w.menuBar()->actions());
+        QCOMPARE(titles,
+                 QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
+        auto* file = w.findChild<QMenu*>("numFile");
+        QCOMPARE(captions(file->actions()),
+                 QStringList({"新游戏(&N)", "结束游戏(&E)", "悔棋(&U)", "提示(&I)", "-",
+                              "打开棋谱(&O)...", "保存棋谱(&S)...", "-", "退出(&X)"}));
+        QCOMPARE(action(w, "numUndo")->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(action(w, "numHint")->shortcut(), QKeySequence("F2"));
+        QCOMPARE(captions(w.viewMenu()->menu()->actions()),
+                 QStringList({"显示手数(&N)", "显示坐标(&C)", "-", "复盘(&R)", "第一手(&F)",
+                              "上一手(&P)", "下一手(&X)", "最后一手(&L)"}));
+        // The design's own shortcuts are untouched.
+        QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(action(w, "numEasy2")->shortcut(), QKeySequence("Ctrl+H"));
+        QCOMPARE(action(w, "numHelp1")->shortcut(), QKeySequence("F1"));
+    }
+
+    void ctrlZTakesBackTheLastPairOfMoves() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        QVERIFY(!action(w, "numUndo")->isEnabled());
+        click(w, {8, 8});
+        std::array<std::int16_t, kCellCount> afterFirst = g.BoardCells;
+        click(w, {3, 3});
+        QCOMPARE(g.PlayerMoveNo, 3);
+        QVERIFY(action(w, "numUndo")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(g.PlayerMoveNo, 2);
+        QCOMPARE(g.CompMoveNo, 2);
+        QVERIFY(g.BoardCells == afterFirst);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(g.PlayerMoveNo, 1);
+        QVERIFY(!action(w, "numUndo")->isEnabled()); // back at the start
+        QCOMPARE(g.CentreRule, kTrue);
+
+        click(w, {8, 8});
+        action(w, "numEnd")->trigger();
+        QVERIFY(!action(w, "numUndo")->isEnabled()); // only in a running game
+    }
+
+    void f2FlashesTheHintForAboutASecondAndChangesNothing() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        QTest::keyClick(&w, Qt::Key_F2);
+        QCOMPARE(w.board()->hintCell(), std::optional<Cell>(Cell{8, 8}));
+        QCOMPARE(g.PlayerMoveNo, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.board()->hintCell().has_value(), 2000);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void numbersAndCoordinatesAreToggles() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        click(w, {8, 8});
+        QImage plain = w.board()->grab().toImage();
+        action(w, "numNumbers")->trigger();
+        QVERIFY(action(w, "numNumbers")->isChecked());
+        QVERIFY(w.board()->grab().toImage() != plain);
+        action(w, "numNumbers")->trigger();
+        QCOMPARE(w.board()->grab().toImage(), plain);
+
+        QPoint cornerBefore = w.board()->pointOf({1, 1});
+        action(w, "numCoordinates")->trigger();
+        QVERIFY(w.board()->showsCoordinates());
+        QPoint cornerAfter = w.board()->pointOf({1, 1});
+        QVERIFY(cornerAfter != cornerBefore); // the board makes room for the labels
+        // Clicks still land on the cell under the pointer.
+        click(w, {12, 3});
+        QCOMPARE(g.cell(12, 3), kPlayer);
+    }
+
+    void arrowKeysMoveACursorAndEnterPlaysThere() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        w.board()->setFocus();
+        QTest::keyClick(w.board(), Qt::Key_Up); // the cursor appears on the centre
+        QCOMPARE(w.board()->keyboardCursor(), std::optional<Cell>(Cell{8, 8}));
+        QTest::keyClick(w.board(), Qt::Key_Up);
+        QTest::keyClick(w.board(), Qt::Key_Return);
+        // The first stone must go on the centre, from the keyboard as from the mouse.
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(g.PlayerMoveNo, 1);
+        QTest::keyClick(w.board(), Qt::Key_Down);
+        QTest::keyClick(w.board(), Qt::Key_Space);
+        QCOMPARE(g.cell(8, 8), kPlayer);
+        QCOMPARE(g.playerStone(1), (Cell{8, 8}));
+        QTest::keyClick(w.board(), Qt::Key_Enter); // a taken cell: nothing happens
+        QCOMPARE(g.PlayerMoveNo, 2);
+        for (int i = 0; i < 20; ++i)
+            QTest::keyClick(w.board(), Qt::Key_Right);
+        QCOMPARE(w.board()->keyboardCursor(),
+                 std::optional<Cell>(Cell{15, 8})); // stops at the edge
+        QTest::keyClick(w.board(), Qt::Key_Return);
+        QCOMPARE(g.cell(15, 8), kPlayer);
+        QTest::keyClick(w.board(), Qt::Key_Z,
+                        Qt::ControlModifier); // a stone played by key goes back
+        QCOMPARE(g.cell(15, 8), kEmpty);
+    }
+
+    void reviewStepsThroughAFinishedGameWithoutChangingIt() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        QVERIFY(!action(w, "numReview")->isEnabled()); // not while a game runs
+        for (Cell c : {Cell{8, 8}, Cell{3, 3}, Cell{12, 4}})
+            click(w, c);
+        action(w, "numEnd")->trigger();
+        GameState finished = g;
+        QVERIFY(action(w, "numReview")->isEnabled());
+        action(w, "numReview")->trigger();
+        QVERIFY(w.viewMenu()->reviewing());
+        QCOMPARE(w.board()->scene().stones.size(), std::size_t(6));
+
+        QTest::keyClick(&w, Qt::Key_Home);
+        QCOMPARE(w.board()->scene().stones.size(), std::size_t(0));
+        QVERIFY(!action(w, "numReviewPrevious")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_Right);
+        QTest::keyClick(&w, Qt::Key_Right);
+        QCOMPARE(w.board()->scene().stones.size(), std::size_t(2));
+        QCOMPARE(w.board()->scene().marker, std::optional<Cell>(g.compStone(1)));
+        QTest::keyClick(&w, Qt::Key_Left);
+        QCOMPARE(w.board()->scene().marker, std::optional<Cell>(Cell{8, 8}));
+        QVERIFY(w.statusBar()->currentMessage().contains("第 1 手"));
+        action(w, "numReviewLast")->trigger();
+        QCOMPARE(w.viewMenu()->cursor()->position(), std::size_t(6));
+        QVERIFY(g.BoardCells == finished.BoardCells);
+        QCOMPARE(g.PlayerMoveNo, finished.PlayerMoveNo);
+
+        click(w, {1, 1}); // the board takes no stone in a review
+        QCOMPARE(g.cell(1, 1), kEmpty);
+        action(w, "numReview")->trigger();
+        QVERIFY(!w.viewMenu()->reviewing());
+        w.NewGame();
+        QVERIFY(!action(w, "numReview")->isEnabled());
+    }
+
+    void theWinningFiveIsHighlighted() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        w.viewMenu()->review(kFiveRecord);
+        QCOMPARE(w.board()->scene().winningLine.size(), std::size_t(5));
+        QImage lit = w.board()->grab().toImage();
+        QTest::keyClick(&w, Qt::Key_Left);
+        QVERIFY(w.board()->scene().winningLine.empty());
+        QImage plain = w.board()->grab().toImage();
+        // Just outside the first stone of the five, on the diagonal away from the grid:
+        // the ring is drawn there only while the five is on the board.
+        double scale = (w.board()->pointOf({5, 8}).x() - w.board()->pointOf({4, 8}).x()) / 21.0;
+        QPoint ring = w.board()->pointOf({4, 8}) + QPointF(7.3 * scale, -7.3 * scale).toPoint();
+        QVERIFY(lit.pixelColor(ring) != plain.pixelColor(ring));
+        QTest::keyClick(&w, Qt::Key_Right);
+        QCOMPARE(w.board()->grab().toImage(), lit);
+    }
+
+    void recordsSaveAndOpenForReview() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("game.psq");
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        QVERIFY(!action(w, "numSaveRecord")->isEnabled()); // nothing to save yet
+        QVERIFY(!action(w, "numOpenRecord")->isEnabled()); // not during a game
+        for (Cell c : {Cell{8, 8}, Cell{3, 3}})
+            click(w, c);
+        QVERIFY(w.commands()->saveRecord(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        PsqResult read = ParsePsq(file.readAll().toStdString());
+        QVERIFY(read.ok());
+        QVERIFY(read.record == RecordOf(g));
+
+        action(w, "numEnd")->trigger();
+        QVERIFY(action(w, "numOpenRecord")->isEnabled());
+        QFile five(dir.filePath("five.psq"));
+        QVERIFY(five.open(QIODevice::WriteOnly));
+        five.write(QByteArray::fromStdString(WritePsq(kFiveRecord)));
+        five.close();
+        QVERIFY(w.commands()->openRecord(five.fileName()));
+        QVERIFY(w.viewMenu()->reviewing());
+        QCOMPARE(w.viewMenu()->cursor()->size(), std::size_t(9));
+        // Saving while reviewing writes the record shown.
+        QString copy = dir.filePath("copy.psq");
+        QVERIFY(w.commands()->saveRecord(copy));
+        QFile copied(copy);
+        QVERIFY(copied.open(QIODevice::ReadOnly));
+        QCOMPARE(copied.readAll().toStdString(), WritePsq(kFiveRecord));
+    }
+
+    void aMalformedRecordIsRefusedAndChangesNothing() {
+        QTemporaryDir dir;
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        for (Cell c : {Cell{8, 8}, Cell{3, 3}})
+            click(w, c);
+        action(w, "numEnd")->trigger();
+        w.viewMenu()->review(RecordOf(g));
+        std::size_t shownPosition = w.viewMenu()->cursor()->position();
+        GameState before = g;
+        for (const char* text : {"Piskvorky 15x15, 0:0, 1\n8,8,0\n8,8,0\n", "hello\n",
+                                 "Piskvorky 20x20, 0:0, 1\n1,1,0\n"}) {
+            messages.shown.clear();
+            QFile bad(dir.filePath("bad.psq"));
+            QVERIFY(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            bad.write(text);
+            bad.close();
+            QVERIFY(!w.commands()->openRecord(bad.fileName()));
+            QCOMPARE(messages.shown.size(), std::size_t(1));
+            QVERIFY(QString::fromStdString(messages.shown[0]).startsWith("打开棋谱:"));
+            QVERIFY(QString::fromStdString(messages.shown[0]).contains("bad.psq"));
+            QVERIFY(w.viewMenu()->cursor()->record() == RecordOf(g)); // the review shown stays
+            QCOMPARE(w.viewMenu()->cursor()->position(), shownPosition);
+            QVERIFY(g.BoardCells == before.BoardCells);
+        }
+        messages.shown.clear();
+        QVERIFY(!w.commands()->openRecord(dir.filePath("missing.psq")));
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+    }
+};
+
+QTEST_MAIN(PlayerAidsTest)
+#include "PlayerAidsTest.moc"
