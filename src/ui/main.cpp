@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("wuzi");
+    // Desktops match the window to wuzi.desktop and show its icon.
+    QGuiApplication::setDesktopFileName("wuzi");
     QFont font("Noto Sans CJK SC");
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace wuzi {
 
@@ -43,6 +45,21 @@ std::string PagePath(std::string_view programDir, std::string_view file) {
     if (!isSeparator(path.back())) path += '/';
     path += file;
     return path;
+}
+
+// Set by the build from its install directories.
+const char* const kInstalledPagesFromProgram = WUZI_PAGES_FROM_PROGRAM;
+
+std::string LocatePage(std::string_view programDir, std::string_view file,
+                       std::string_view installedFromProgram) {
+    auto isFile = [](const std::string& path) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(path, error);
+    };
+    std::string beside = PagePath(programDir, file);
+    if (isFile(beside) || installedFromProgram.empty()) return beside;
+    std::string installed = PagePath(PagePath(programDir, installedFromProgram), file);
+    return isFile(installed) ? installed : beside;
 }
 
 } // namespace wuzi

@@ -22,4 +22,15 @@ const PageEntry* FindPage(std::string_view button);
 // "/opt/wuzi" and "/opt/wuzi/" both give "/opt/wuzi/huayue.htm", "/" gives "/huayue.htm".
 std::string PagePath(std::string_view programDir, std::string_view file);
 
+// The way from an installed program to the data directory that holds its pages, as the
+// build installs them ("../share/wuzi").
+extern const char* const kInstalledPagesFromProgram;
+
+// Where a page is read: the program's own directory when the file is there (the build
+// tree, or a copy of the program beside its pages); else the installed data directory
+// reached from it; when neither has the file, the program's directory, so that a
+// missing page is reported where it belongs.
+std::string LocatePage(std::string_view programDir, std::string_view file,
+                       std::string_view installedFromProgram = kInstalledPagesFromProgram);
+
 } // namespace wuzi

@@ -46,7 +46,7 @@ PageViewer::PageViewer(QWidget* parent)
 
 void PageViewer::showPage(const PageEntry& page, const QString& programDir) {
     setWindowTitle(QString::fromUtf8(page.caption));
-    path_ = QString::fromStdString(PagePath(programDir.toStdString(), page.file));
+    path_ = QString::fromStdString(LocatePage(programDir.toStdString(), page.file));
     if (QFileInfo(path_).isFile())
         brwWebBrowser_->setSource(QUrl::fromLocalFile(path_));
     else
