@@ -163,13 +163,18 @@ TEST(TakeBack, IsOnlyForAStoneOfThePlayersInARunningGameOnTheirTurn) {
     EXPECT_TRUE(SamePosition(g, ended));
 }
 
+// A game against Corbie, the player first, its centre stone played and answered.
+void StartWithTheCentre(Game& g, TakeBack& takeBack) {
+    g.menu.opponent = 0;
+    NewGame(g);
+    click(takeBack, g, {8, 8});
+}
+
 TEST(TakeBack, AFinishedGameCannotBeTakenBack) {
     TestGame t;
     Game& g = t.g;
-    g.menu.opponent = 0;
-    NewGame(g);
     TakeBack takeBack;
-    click(takeBack, g, {8, 8});
+    StartWithTheCentre(g, takeBack);
     SetPosition(g, {"O O O O . X X X", "X X X . . . . ."}, {5, 8});
     click(takeBack, g, {9, 8}); // five: the player wins
     ASSERT_EQ(g.GameActive, kFalse);
@@ -204,10 +209,8 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
 TEST(TakeBack, KeepsTheSettingsOfTheRun) {
     TestGame t;
     Game& g = t.g;
-    g.menu.opponent = 0;
-    NewGame(g);
     TakeBack takeBack;
-    click(takeBack, g, {8, 8});
+    StartWithTheCentre(g, takeBack);
     g.LessonNo = 7; // a lesson opened during the game
     ASSERT_TRUE(takeBack.Undo(g));
     EXPECT_EQ(g.LessonNo, 7);

@@ -3,6 +3,7 @@
 #include "ui/BoardGeometry.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
+#include "ui/RecordedMessages.h"
 #include "ui/SplashWindow.h"
 
 #include <QAction>
@@ -17,17 +18,7 @@ using namespace wuzi;
 
 namespace {
 
-class NoMessages : public MessageSink {
-public:
-    void information(const std::string& title, const std::string& text) override {
-        shown.push_back(title + ":" + text);
-    }
-    void critical(const std::string& title, const std::string& text) override {
-        shown.push_back(title + ":" + text);
-    }
-    bool question(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> shown;
-};
+using NoMessages = test::RecordedMessages;
 
 // Widget position of the middle of cell (x, y) at the board's current size.
 QPoint cellPoint(BoardView* board, int x, int y) {

@@ -4,6 +4,7 @@
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
 #include "ui/MainWindow.h"
+#include "ui/RecordedMessages.h"
 #include "ui/ViewMenu.h"
 
 #include <QAction>
@@ -17,18 +18,6 @@
 using namespace wuzi;
 
 namespace {
-
-class RecordedMessages : public MessageSink {
-  public:
-    void information(const std::string& title, const std::string& text) override {
-        shown.push_back(title + ":" + text);
-    }
-    void critical(const std::string& title, const std::string& text) override {
-        shown.push_back(title + ":" + text);
-    }
-    bool question(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> shown;
-};
 
 QStringList captions(const QList<QAction*>& actions) {
     QStringList out;
@@ -46,7 +35,7 @@ const GameRecord kFiveRecord{
 class PlayerAidsTest : public QObject {
     Q_OBJECT
 
-    RecordedMessages messages;
+    test::RecordedMessages messages;
     FixedDigitClock clock{1};
     SeededRandom random;
 
