@@ -2,6 +2,7 @@
 
 #include "core/GameFlow.h"
 #include "core/Placement.h"
+#include "engines/SearchEngine.h"
 
 #include <algorithm>
 #include <cctype>
@@ -176,6 +177,7 @@ void BrainProtocol::turn(const std::string& args) {
     int playerBefore = static_cast<int>(game_.imgPlayer.size());
     int compBefore = static_cast<int>(game_.imgComputer.size());
     OnBoardClick(game_, clickX(x), clickY(y));
+    EngineTurn(game_); // opponent 3 answers here, synchronously
     if (static_cast<int>(game_.imgPlayer.size()) == playerBefore) {
         flushMessages();
         return error("the first stone must be on the centre 7,7");
@@ -211,6 +213,7 @@ void BrainProtocol::boardDone() {
     gameBegun_ = true;
     int compBefore = static_cast<int>(game_.imgComputer.size());
     AnswerSetUpPosition(game_, lastPlayer.x, lastPlayer.y);
+    EngineTurn(game_);
     answerComputerMove(compBefore);
 }
 

@@ -5,6 +5,7 @@
 #include "engines/AIEasy2.h"
 #include "engines/AIHard.h"
 #include "engines/Lattice.h"
+#include "engines/SearchEngine.h"
 
 namespace wuzi {
 
@@ -310,9 +311,13 @@ void RunRoutineChain(Game& g, int x, int y) {
     if (const Chain* chain = chainOf(g.GameMode)) RunSteps(g, *chain, x, y);
 }
 
-// Until the search engine arrives opponent 3 also answers with the last resort.
+// Opponent 3: its own five first; otherwise the player's stone goes to the search
+// engine, which answers later from its own turn. The chain never declares a draw.
 void RunSearchChain(Game& g, int x, int y) {
-    PlaceNear(g, x, y);
+    CompFive(g);
+    if (g.CompMoved == kFalse) CompBoardClick(g, x - 1, y - 1);
+    g.CompMoved = kTrue;
+}
 }
 
 } // namespace wuzi

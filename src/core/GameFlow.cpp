@@ -2,7 +2,10 @@
 
 #include "core/Fault.h"
 #include "core/Placement.h"
-#include "engines/SearchState.h"
+#include "engines/SearchEngine.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace wuzi {
 
@@ -91,6 +94,18 @@ void placeSetUpStone(Game& g, const SetUpStone& s) {
     }
 }
 
+// The search engine's board is the position too, scored, all but the last player stone:
+// that one reaches the engine as the move it answers.
+void recordSetUpOnEngine(Game& g, const std::vector<SetUpStone>& stones) {
+    auto last = std::find_if(stones.rbegin(), stones.rend(),
+                             [](const SetUpStone& s) { return s.side == kPlayer; });
+    for (auto it = stones.begin(); it != stones.end(); ++it) {
+        if (last != stones.rend() && it == std::prev(last.base())) continue;
+        RecordEngineStone(g.engine, it->cell.y - 1, it->cell.x - 1,
+                          it->side == kPlayer ? kEnginePlayer : kEngineComputer);
+    }
+}
+
 } // namespace
 
 bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
@@ -108,6 +123,7 @@ bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
     g.BookActive = g.DiagonalBookActive = kFalse;
     g.CentreRule = kFalse;
     for (const auto& s : stones) placeSetUpStone(g, s);
+    recordSetUpOnEngine(g, stones);
     g.PlayerTurn = kFalse;
     return true;
 }

@@ -26,7 +26,8 @@ struct SetUpStone {
 // the order given, with the books switched off, and it is the computer's turn. The
 // player moved first when the player has one stone more. Returns false (and changes
 // nothing) for a position that no game can reach: counts that do not alternate, a stone
-// off the board or on a taken cell.
+// off the board or on a taken cell. The search engine's board holds the same position,
+// but for the last player stone, which it receives as the move to answer.
 bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones);
 
 // The computer's answer to the last player stone (x, y) of a set-up position, exactly as

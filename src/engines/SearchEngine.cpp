@@ -1,0 +1,124 @@
+#include "engines/SearchEngine.h"
+
+#include "core/Fault.h"
+#include "core/Frame.h"
+#include "engines/SearchEngineFast.h"
+
+namespace wuzi {
+
+namespace {
+
+constexpr int kSize = 15;
+
+bool onEngineBoard(int row, int column) {
+    return row >= 0 && row < kSize && column >= 0 && column < kSize;
+}
+
+// Counts, over the other four cells of the window starting at (row, column) and running
+// along (dRow, dColumn), the stones of `side` and of the other side. False when the
+// window leaves the board.
+bool countWindow(const SearchState& s, int row, int column, int dRow, int dColumn, int skip,
+                 std::uint8_t side, int& mine, int& theirs) {
+    mine = theirs = 0;
+    for (int k = 0; k < 5; ++k) {
+        int r = row + k * dRow, c = column + k * dColumn;
+        if (!onEngineBoard(r, c)) return false;
+        if (k == skip) continue;
+        std::uint8_t stone = s.EngineBoard[r][c];
+        if (stone == side)
+            ++mine;
+        else if (stone != kEngineEmpty)
+            ++theirs;
+    }
+    return true;
+}
+
+} // namespace
+
+void EngineEvalUpdate(SearchState& s, int row, int column) {
+    static constexpr int kLines[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
+    std::uint8_t side = s.EngineBoard[row][column];
+    std::int32_t change = 0;
+    for (const auto& line : kLines) {
+        for (int offset = 0; offset < 5; ++offset) {
+            int mine = 0, theirs = 0;
+            if (!countWindow(s, row - offset * line[0], column - offset * line[1], line[0], line[1],
+                             offset, side, mine, theirs))
+                continue;
+            if (theirs == 0 && mine == 4) {
+                s.EngineEval = side == kEnginePlayer ? kFiveScore : -kFiveScore;
+                return;
+            }
+            if (theirs == 0)
+                change += s.WindowScore[mine + 1] - s.WindowScore[mine];
+            else if (mine == 0)
+                change += s.WindowScore[theirs];
+        }
+    }
+    s.EngineEval += side == kEngineComputer ? -change : change;
+}
+
+void RecordEngineStone(SearchState& s, int row, int column, std::uint8_t side) {
+    s.record(row, column, side);
+    EngineEvalUpdate(s, row, column);
+}
+
+void CompBoardClick(Game& g, int column, int row) {
+    guarded(g, [&] {
+        if (!onEngineBoard(row, column)) throw Fault("下标越界");
+        if (g.engine.EngineBoard[row][column] != kEngineEmpty) return;
+        g.engine.record(row, column, kEnginePlayer);
+        g.engine.MoveSignal = true;
+        EngineEvalUpdate(g.engine, row, column);
+        SyncEngineStones(g);
+    });
+}
+
+void SyncEngineStones(Game& g) {
+    guarded(g, [&] {
+        for (int row = 0; row < kSize; ++row)
+            for (int column = 0; column < kSize; ++column)
+                if (g.engine.EngineBoard[row][column] == kEngineComputer &&
+                    g.cell(column + 1, row + 1) != kComputer)
+                    PlayMove(g, column + 1, row + 1);
+    });
+}
+
+bool EngineReplyOwed(const Game& g) {
+    return g.GameActive == kTrue && g.engine.MoveSignal;
+}
+
+int TakeEngineTurn(Game& g) {
+    g.engine.MoveSignal = false;
+    return g.SearchLevel;
+}
+
+int FindEngineReply(const SearchState& s, int depth, RandomSource& random,
+                    const std::atomic<bool>* cancelled) {
+    SearchContext context{random, cancelled};
+    int best = -1;
+    EngineSearch(s, depth, -kFiveScore, kEngineComputer, best, context);
+    return best;
+}
+
+void PlaceEngineReply(Game& g, int bestIndex) {
+    guarded(g, [&] {
+        if (g.GameActive != kTrue || bestIndex < 0 || bestIndex >= kSize * kSize) return;
+        EngineCell& chosen = g.engine.EngineCells[bestIndex];
+        int row = chosen.cell / kSize, column = chosen.cell % kSize;
+        chosen.state = kEngineComputer;
+        g.engine.EngineBoard[row][column] = kEngineComputer;
+        EngineEvalUpdate(g.engine, row, column);
+        SyncEngineStones(g);
+    });
+}
+
+void EngineTurn(Game& g) {
+    guarded(g, [&] {
+        if (!EngineReplyOwed(g)) return;
+        int depth = TakeEngineTurn(g);
+        PlaceEngineReply(g, FindEngineReply(g.engine, depth, g.random));
+    });
+}
+
+} // namespace wuzi

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/Game.h"
+#include "engines/SearchState.h"
+
+#include <atomic>
+#include <cstdint>
+
+namespace wuzi {
+
+// Adds to EngineEval the change that the stone now on (row, column) of EngineBoard makes
+// in every five-cell window through it; a completed five sets the score of a five.
+void EngineEvalUpdate(SearchState& s, int row, int column);
+
+// Records a stone on the engine's board and cell list and scores it.
+void RecordEngineStone(SearchState& s, int row, int column, std::uint8_t side);
+
+// Opponent 3 takes the player's stone, given 0-based: records it on the engine's board
+// and hands the turn to the engine (MoveSignal). Nothing happens on a taken cell.
+void CompBoardClick(Game& g, int column, int row);
+
+// Puts every computer stone of the engine's board that the game board lacks onto the
+// game board (the window's DrawBoard).
+void SyncEngineStones(Game& g);
+
+// True when the player's stone has been handed to the engine and its reply is owed.
+bool EngineReplyOwed(const Game& g);
+
+// The engine takes its turn: clears MoveSignal and returns the depth it must search.
+int TakeEngineTurn(Game& g);
+
+// The engine's reply: searches `depth` plies for the computer on the engine's board.
+// Returns the EngineCells position to play (-1 when none is free).
+int FindEngineReply(const SearchState& s, int depth, RandomSource& random,
+                    const std::atomic<bool>* cancelled = nullptr);
+
+// Plays the engine's chosen move on its board and on the game board; nothing when the
+// game has ended meanwhile or no move was found.
+void PlaceEngineReply(Game& g, int bestIndex);
+
+// The whole reply, synchronously (the headless brain, tests): nothing unless owed.
+void EngineTurn(Game& g);
+
+} // namespace wuzi

@@ -1,0 +1,581 @@
+#include "engines/SearchEngineFast.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <climits>
+#include <typeinfo>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+// The search visits exactly the moves, in exactly the order, of the plain minimax and
+// draws the same random numbers; it is fast because a move costs little:
+//  - every five-cell window keeps its stone counts, changed only for the windows
+//    through a played cell;
+//  - every candidate keeps, for each side, the change of the score that a stone of that
+//    side would make there (its gain), so the last ply reads a table instead of
+//    counting, and skips whole blocks of candidates that cannot tie or beat its best;
+//  - the board is flat arrays in visiting order, nothing is allocated.
+
+namespace wuzi {
+
+namespace {
+
+constexpr int kSize = 15;
+constexpr int kCells = kSize * kSize;
+
+// A window's stone counts as one code: player stones + 6 x computer stones.
+constexpr int kCodeCount = 36;
+constexpr int kPlayerStep = 1;
+constexpr int kComputerStep = 6;
+// Windows that would leave the board all share this slot; its code, five stones of
+// each side, changes no gain whatever is played.
+constexpr int kDeadWindow = 4 * kCells;
+constexpr std::uint8_t kDeadCode = kCodeCount - 1;
+
+// A window that a stone would complete to five adds this mark to the cell's gain:
+// far above any sum of ordinary window gains (at most 20 x 1111).
+constexpr std::int32_t kFiveMark = 1 << 20;
+
+// The four lines through each cell: the cells at offsets -4..4 along the line (-1 off
+// the board) and the five windows through the cell, window k covering offsets
+// k - 4 .. k. A window is numbered by its line direction and first cell.
+struct LineTopology {
+    static constexpr int kSteps[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}}; // (row, column)
+    std::array<std::array<std::array<std::int16_t, 9>, 4>, kCells> cells{};
+    std::array<std::array<std::array<std::int16_t, 5>, 4>, kCells> windows{};
+
+    LineTopology() {
+        for (int cell = 0; cell < kCells; ++cell)
+            for (int d = 0; d < 4; ++d) {
+                for (int m = 0; m < 9; ++m)
+                    cells[cell][d][m] = cellAt(cell, d, m - 4);
+                for (int k = 0; k < 5; ++k) {
+                    int first = cellAt(cell, d, k - 4), last = cellAt(cell, d, k);
+                    windows[cell][d][k] = static_cast<std::int16_t>(
+                        first < 0 || last < 0 ? kDeadWindow : d * kCells + first);
+                }
+            }
+    }
+    static std::int16_t cellAt(int cell, int d, int offset) {
+        int row = cell / kSize + offset * kSteps[d][0];
+        int column = cell % kSize + offset * kSteps[d][1];
+        bool on = row >= 0 && row < kSize && column >= 0 && column < kSize;
+        return on ? static_cast<std::int16_t>(row * kSize + column) : -1;
+    }
+};
+
+const LineTopology& topology() {
+    static const LineTopology t;
+    return t;
+}
+
+// What a stone of one side adds to a window holding `own` stones of that side and
+// `other` of the other side: the window rules of EngineEvalUpdate, as a magnitude.
+std::int32_t windowGain(const std::array<std::int32_t, 6>& score, int own, int other) {
+    if (own + other >= 5) return 0;
+    if (other == 0) return own == 4 ? kFiveMark : score[own + 1] - score[own];
+    return own == 0 ? score[other] : 0;
+}
+
+// Candidates are numbered by their rank in the visiting order; the gains are kept in
+// that order, in blocks of kBlock.
+constexpr int kBlock = 16;
+constexpr int kRankSlots = 256; // 225 candidates at most, padding, one spare slot
+constexpr int kSpareRank = kRankSlots - 1;
+// Added to the gains of a cell that holds a trial stone or pads a block.
+constexpr std::int32_t kTaken = -(1 << 29);
+
+// A candidate on a line through another: its rank, the line, its offset + 4 on it.
+struct LineCell {
+    std::uint8_t rank;
+    std::uint8_t line;
+    std::uint8_t offset;
+};
+
+struct Candidate {
+    std::int16_t position; // in EngineCells
+    std::uint8_t cell;
+};
+
+// The engine's board with its trial stones: window codes and, for every candidate, the
+// gain of each side (0 player, 1 computer), indexed by rank.
+class TrialBoard {
+  public:
+    explicit TrialBoard(const SearchState& s) : topo_(topology()) {
+        buildTables(s.WindowScore);
+        rankOf_.fill(kSpareRank);
+        for (int i = 0; i < kCells; ++i) {
+            int cell = s.EngineCells[i].cell;
+            if (s.EngineCells[i].state != 0 ||
+                s.EngineBoard[cell / kSize][cell % kSize] != kEngineEmpty)
+                continue;
+            candidates_[count_] = {static_cast<std::int16_t>(i), static_cast<std::uint8_t>(cell)};
+            rankOf_[cell] = static_cast<std::uint8_t>(count_++);
+        }
+        for (int r = 0; r < kRankSlots; ++r) {
+            free_[r] = r < count_;
+            gain_[0][r] = gain_[1][r] = r < count_ ? 0 : kTaken;
+        }
+        for (int cell = 0; cell < kCells; ++cell)
+            for (int d = 0; d < 4; ++d)
+                for (int m = 0; m < 9; ++m) {
+                    int c = topo_.cells[cell][d][m];
+                    lineRanks_[cell][d][m] = c < 0 ? kSpareRank : rankOf_[c];
+                }
+        code_.fill(0);
+        code_[kDeadWindow] = kDeadCode;
+        // Every window is the window k = 0 of its last cell.
+        for (int cell = 0; cell < kCells; ++cell)
+            for (int d = 0; d < 4; ++d) {
+                int w = topo_.windows[cell][d][0];
+                if (w == kDeadWindow) continue;
+                int code = 0;
+                for (int m = 0; m <= 4; ++m)
+                    code += stepOf(s, topo_.cells[cell][d][m]);
+                code_[w] = static_cast<std::uint8_t>(code);
+                for (int m = 0; m <= 4; ++m) {
+                    int r = lineRanks_[cell][d][m];
+                    gain_[0][r] += codeGain_[code][0];
+                    gain_[1][r] += codeGain_[code][1];
+                }
+            }
+        collectNearby();
+    }
+
+    int count() const { return count_; }
+    const Candidate& candidate(int rank) const { return candidates_[rank]; }
+    bool free(int rank) const { return free_[rank]; }
+    const std::int32_t* gains(int side) const { return gain_[side].data(); }
+
+    int firstFree() const {
+        for (int r = 0; r < count_; ++r)
+            if (free_[r]) return r;
+        return -1;
+    }
+    // How many of the ranks 0..r are free: r + 1 less the trial stones among them.
+    int freeThrough(int rank) const {
+        int taken = 0;
+        for (int k = 0; k < pathLength_; ++k)
+            taken += path_[k] <= rank;
+        return rank + 1 - taken;
+    }
+
+    // A trial stone on rank `rank`; kind 0 a player stone, 1 a computer stone.
+    void place(int rank, int kind) {
+        take(rank);
+        shiftAll<1>(candidates_[rank].cell, kind);
+    }
+    void lift(int rank, int kind) {
+        shiftAll<-1>(candidates_[rank].cell, kind);
+        release(rank);
+    }
+    // The same when only a last ply of `side` follows: nothing is played below it, so
+    // the window codes and the gain tables stay as they are. The gains of that side that
+    // the stone changes are worked out only when the last ply comes to read them (it
+    // often stops within its first block), and are laid over the tables.
+    void placeBeforeLastPly(int rank, int kind, int side) {
+        free_[rank] = false;
+        path_[pathLength_++] = rank;
+        pending_ = nearby_[rank].data();
+        pendingEnd_ = pending_ + nearbyCount_[rank];
+        overlayCell_ = candidates_[rank].cell;
+        overlayChange_ = &stepGain_[kind][side];
+        linesReady_ = 0;
+    }
+    void liftAfterLastPly(int rank) {
+        overlaid_.fill(0);
+        pending_ = pendingEnd_ = nullptr;
+        --pathLength_;
+        free_[rank] = true;
+    }
+    // Works out the laid-over gains of all ranks below `end`.
+    void overlayBelow(int end) {
+        for (; pending_ != pendingEnd_ && pending_->rank < end; ++pending_) {
+            const LineCell& near = *pending_;
+            const auto& w = lineChange(near.line);
+            std::int32_t sum = 0;
+            for (int k = std::max(0, near.offset - 4), last = std::min<int>(4, near.offset);
+                 k <= last; ++k)
+                sum += w[k];
+            overlay_[near.rank] = sum;
+            overlaid_[near.rank / 64] |= std::uint64_t{1} << (near.rank % 64);
+        }
+    }
+    // A gain as the last ply sees it; ranks below `rank + 1` must be worked out.
+    std::int32_t gainAt(const std::int32_t* gains, int rank) const {
+        bool changed = (overlaid_[rank / 64] >> (rank % 64)) & 1;
+        return gains[rank] + (changed ? overlay_[rank] : 0);
+    }
+    // Bit k set when the gain of rank b + k is laid over (b a multiple of kBlock).
+    unsigned overlaidInBlock(int b) const {
+        return static_cast<unsigned>(overlaid_[b / 64] >> (b % 64)) & ((1u << kBlock) - 1);
+    }
+
+  private:
+    static int stepOf(const SearchState& s, int cell) {
+        std::uint8_t stone = s.EngineBoard[cell / kSize][cell % kSize];
+        return stone == kEnginePlayer ? kPlayerStep : stone == kEngineComputer ? kComputerStep : 0;
+    }
+
+    void buildTables(const std::array<std::int32_t, 6>& score) {
+        for (int code = 0; code < kCodeCount; ++code) {
+            int players = code % 6, computers = code / 6;
+            codeGain_[code] = {windowGain(score, players, computers),
+                               windowGain(score, computers, players)};
+        }
+        for (int code = 0; code < kCodeCount; ++code)
+            for (int side = 0; side < 2; ++side) {
+                int afterPlayer = code % 6 < 5 ? code + kPlayerStep : -1;
+                int afterComputer = code + kComputerStep < kCodeCount ? code + kComputerStep : -1;
+                stepGain_[0][side][code] =
+                    afterPlayer < 0 ? 0 : codeGain_[afterPlayer][side] - codeGain_[code][side];
+                stepGain_[1][side][code] =
+                    afterComputer < 0 ? 0 : codeGain_[afterComputer][side] - codeGain_[code][side];
+            }
+    }
+
+    void take(int rank) {
+        free_[rank] = false;
+        path_[pathLength_++] = rank;
+        gain_[0][rank] += kTaken;
+        gain_[1][rank] += kTaken;
+    }
+    void release(int rank) {
+        gain_[0][rank] -= kTaken;
+        gain_[1][rank] -= kTaken;
+        --pathLength_;
+        free_[rank] = true;
+    }
+
+    // Along each line the five windows through `cell` change, and a cell at offset j
+    // gains the changes of the windows that hold both it and `cell`: a running sum.
+    template <int Sign> void shiftAll(int cell, int kind) {
+        const int step = kind == 0 ? kPlayerStep : kComputerStep;
+        for (int d = 0; d < 4; ++d) {
+            const auto& windows = topo_.windows[cell][d];
+            std::int32_t player[5], computer[5];
+            std::int32_t any = 0;
+            for (int k = 0; k < 5; ++k) {
+                int w = windows[k];
+                int before = code_[w] - (Sign < 0 && w != kDeadWindow ? step : 0);
+                player[k] = Sign * stepGain_[kind][0][before];
+                computer[k] = Sign * stepGain_[kind][1][before];
+                if (w != kDeadWindow)
+                    code_[w] = static_cast<std::uint8_t>(Sign > 0 ? before + step : before);
+                any |= player[k] | computer[k];
+            }
+            if (any == 0) continue;
+            const auto& ranks = lineRanks_[cell][d];
+            std::int32_t p = 0, c = 0;
+            for (int m = 0; m < 9; ++m) {
+                if (m < 5)
+                    p += player[m], c += computer[m];
+                else
+                    p -= player[m - 5], c -= computer[m - 5];
+                gain_[0][ranks[m]] += p;
+                gain_[1][ranks[m]] += c;
+            }
+        }
+    }
+
+    // The changes of the five windows through the overlaid stone along one line.
+    const std::array<std::int32_t, 5>& lineChange(int line) {
+        if (!(linesReady_ & (1u << line))) {
+            const auto& windows = topo_.windows[overlayCell_][line];
+            for (int k = 0; k < 5; ++k)
+                lineChanges_[line][k] = (*overlayChange_)[code_[windows[k]]];
+            linesReady_ |= 1u << line;
+        }
+        return lineChanges_[line];
+    }
+
+    // The candidates on the four lines through each candidate, within four cells,
+    // ordered by rank: the gains a stone there can change.
+    void collectNearby() {
+        for (int rank = 0; rank < count_; ++rank) {
+            int n = 0;
+            for (int d = 0; d < 4; ++d)
+                for (int m = 0; m < 9; ++m) {
+                    int r = lineRanks_[candidates_[rank].cell][d][m];
+                    if (m == 4 || r == kSpareRank) continue;
+                    nearby_[rank][n++] = {static_cast<std::uint8_t>(r),
+                                          static_cast<std::uint8_t>(d),
+                                          static_cast<std::uint8_t>(m)};
+                }
+            std::sort(nearby_[rank].begin(), nearby_[rank].begin() + n,
+                      [](const LineCell& a, const LineCell& b) { return a.rank < b.rank; });
+            nearbyCount_[rank] = static_cast<std::uint8_t>(n);
+        }
+    }
+
+    const LineTopology& topo_;
+    std::array<std::array<std::int32_t, 2>, kCodeCount> codeGain_{};
+    // [stone kind][side][code]: the change of that side's gain when the stone joins.
+    std::array<std::array<std::array<std::int32_t, kCodeCount>, 2>, 2> stepGain_{};
+    std::array<std::uint8_t, kDeadWindow + 1> code_{};
+    std::array<std::array<std::array<std::uint8_t, 9>, 4>, kCells> lineRanks_{};
+    std::array<std::uint8_t, kCells> rankOf_{};
+    std::array<Candidate, kCells> candidates_{};
+    int count_ = 0;
+    std::array<bool, kRankSlots> free_{};
+    std::array<int, 8> path_{};
+    int pathLength_ = 0;
+    alignas(64) std::array<std::array<std::int32_t, kRankSlots>, 2> gain_{};
+    std::array<std::int32_t, kRankSlots> overlay_{};
+    std::array<std::uint64_t, kRankSlots / 64> overlaid_{};
+    std::array<std::array<LineCell, 32>, kCells> nearby_{};
+    std::array<std::uint8_t, kCells> nearbyCount_{};
+    const LineCell* pending_ = nullptr;
+    const LineCell* pendingEnd_ = nullptr;
+    int overlayCell_ = 0;
+    const std::array<std::int32_t, kCodeCount>* overlayChange_ = nullptr;
+    unsigned linesReady_ = 0;
+    std::array<std::array<std::int32_t, 5>, 4> lineChanges_{};
+};
+
+// Finds, in a block of gains, those that reach a threshold.
+class GainFilter {
+  public:
+    explicit GainFilter(std::int32_t threshold) { set(threshold); }
+
+#if defined(__SSE2__)
+    void set(std::int32_t threshold) {
+        below_ = _mm_set1_epi32(threshold - 1);
+    }
+    // Bit k set for g[k] >= threshold, over the block starting at g.
+    unsigned reaching(const std::int32_t* g) const {
+        unsigned mask = 0;
+        for (int k = 0; k < kBlock; k += 4) {
+            __m128i four = _mm_load_si128(reinterpret_cast<const __m128i*>(g + k));
+            int bits = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(four, below_)));
+            mask |= static_cast<unsigned>(bits) << k;
+        }
+        return mask;
+    }
+
+  private:
+    __m128i below_;
+#else
+    void set(std::int32_t threshold) {
+        threshold_ = threshold;
+    }
+    unsigned reaching(const std::int32_t* g) const {
+        unsigned mask = 0;
+        for (int k = 0; k < kBlock; ++k)
+            mask |= static_cast<unsigned>(g[k] >= threshold_) << k;
+        return mask;
+    }
+
+  private:
+    std::int32_t threshold_;
+#endif
+};
+
+// The two sides, as the search needs them.
+struct PlayerSide {
+    static constexpr bool kMaximise = true;
+    static constexpr int kIndex = 0;
+    static constexpr std::int32_t kStart = -kFiveScore;
+    static constexpr std::uint8_t kStone = kEnginePlayer;
+    // The score after a stone of this side on a free cell with gain g.
+    static std::int32_t after(std::int32_t eval, std::int32_t g) {
+        return g >= kFiveMark ? kFiveScore : eval + g;
+    }
+    // The least gain whose score ties or beats `best`.
+    static std::int64_t gainToReach(std::int32_t eval, std::int32_t best) {
+        return std::int64_t{best} - eval;
+    }
+};
+
+struct ComputerSide {
+    static constexpr bool kMaximise = false;
+    static constexpr int kIndex = 1;
+    static constexpr std::int32_t kStart = kFiveScore;
+    static constexpr std::uint8_t kStone = kEngineComputer;
+    static std::int32_t after(std::int32_t eval, std::int32_t g) {
+        return g >= kFiveMark ? -kFiveScore : eval - g;
+    }
+    static std::int64_t gainToReach(std::int32_t eval, std::int32_t best) {
+        return std::int64_t{eval} - best;
+    }
+};
+
+class Searcher {
+  public:
+    Searcher(const SearchState& s, SearchContext& context)
+        : board_(s), eval_(s.EngineEval), context_(context),
+          seeded_(typeid(context.random) == typeid(SeededRandom)
+                      ? static_cast<SeededRandom*>(&context.random)
+                      : nullptr) {}
+
+    std::int32_t search(int depth, std::int32_t bound, int side, int& bestIndex) {
+        bestIndex = -1;
+        if (context_.stopped()) return 0;
+        if (depth == 0) return eval_;
+        if (side == kEnginePlayer) return level<PlayerSide, ComputerSide>(depth, bound, bestIndex);
+        return level<ComputerSide, PlayerSide>(depth, bound, bestIndex);
+    }
+
+  private:
+    double draw() { return seeded_ ? seeded_->SeededRandom::next() : context_.random.next(); }
+
+    // The tie rule, then the better value, then the one-sided cut-off; true stops the loop.
+    template <class Side>
+    bool consider(std::int32_t value, int position, std::int32_t& best, int& bestIndex,
+                  std::int32_t bound) {
+        if (value == best && draw() < 0.3) bestIndex = position;
+        if constexpr (Side::kMaximise) {
+            if (value > best) best = value, bestIndex = position;
+            return value > bound;
+        } else {
+            if (value < best) best = value, bestIndex = position;
+            return value < bound;
+        }
+    }
+
+    template <class Side, class Next>
+    std::int32_t level(int depth, std::int32_t bound, int& bestIndex) {
+        if (depth == 1) {
+            fiveCount_ = kFivesUnknown;
+            return lastPly<Side>(bound, bestIndex);
+        }
+        if (depth == 2) collectFives(Next::kIndex);
+        std::int32_t best = Side::kStart;
+        const std::int32_t* gains = board_.gains(Side::kIndex);
+        for (int r = 0; r < board_.count(); ++r) {
+            if (!board_.free(r)) continue;
+            const int position = board_.candidate(r).position;
+            if (bestIndex < 0) bestIndex = position;
+            ++context_.nodes;
+            std::int32_t value = Side::after(eval_, gains[r]);
+            if (value != kFiveScore && value != -kFiveScore) {
+                value = child<Side, Next>(depth, r, value, best);
+                if (context_.stopped()) break;
+            }
+            if (consider<Side>(value, position, best, bestIndex, bound)) break;
+        }
+        return best;
+    }
+
+    // The value of the move on rank r, which brings the score to `score`.
+    template <class Side, class Next>
+    std::int32_t child(int depth, int r, std::int32_t score, std::int32_t best) {
+        std::int32_t saved = eval_;
+        eval_ = score;
+        int childIndex = -1;
+        std::int32_t value;
+        if (depth == 2) {
+            board_.placeBeforeLastPly(r, Side::kIndex, Next::kIndex);
+            value = context_.stopped() ? 0 : lastPly<Next>(best, childIndex);
+            board_.liftAfterLastPly(r);
+        } else {
+            board_.place(r, Side::kIndex);
+            value = search(depth - 1, best, Next::kStone, childIndex);
+            board_.lift(r, Side::kIndex);
+        }
+        eval_ = saved;
+        return value;
+    }
+
+    // The cells where `side` would complete a five now. A stone of the other side only
+    // takes fives away, so below the coming move they are all there are.
+    void collectFives(int side) {
+        const std::int32_t* gains = board_.gains(side);
+        fiveCount_ = 0;
+        GainFilter filter(kFiveMark);
+        for (int b = 0; b < board_.count(); b += kBlock)
+            for (unsigned mask = filter.reaching(gains + b); mask != 0; mask &= mask - 1) {
+                int r = b + std::countr_zero(mask);
+                if (r < board_.count() && board_.free(r))
+                    fives_[fiveCount_++] = static_cast<std::uint8_t>(r);
+            }
+    }
+
+    // Once the last ply has found a five, only another five can tie it: the remaining
+    // moves are those of the five list after rank `from`.
+    template <class Side>
+    std::int32_t remainingFives(int from, std::int32_t bound, std::int32_t& best, int& bestIndex,
+                                long long base) {
+        const std::int32_t* gains = board_.gains(Side::kIndex);
+        for (int k = 0; k < fiveCount_; ++k) {
+            int r = fives_[k];
+            if (r <= from || !board_.free(r)) continue;
+            board_.overlayBelow(r + 1);
+            if (board_.gainAt(gains, r) < kFiveMark) continue;
+            context_.nodes = base + board_.freeThrough(r);
+            if (consider<Side>(-Side::kStart, board_.candidate(r).position, best, bestIndex, bound))
+                return best;
+        }
+        context_.nodes = base + board_.freeThrough(board_.count() - 1);
+        return best;
+    }
+
+    template <class Side> static std::int32_t threshold(std::int32_t eval, std::int32_t best) {
+        std::int64_t reach = std::min<std::int64_t>(Side::gainToReach(eval, best), kFiveMark);
+        return static_cast<std::int32_t>(std::max<std::int64_t>(reach, INT_MIN + 1));
+    }
+
+    // The last ply: each move's score is the current score plus the cell's gain. Only the
+    // moves whose gain lets them tie or beat the best are looked at: any other would draw
+    // nothing, change nothing and, the best being within the bound, cut nothing off.
+    template <class Side> std::int32_t lastPly(std::int32_t bound, int& bestIndex) {
+        const std::int32_t eval = eval_;
+        const std::int32_t* gains = board_.gains(Side::kIndex);
+        const long long base = context_.nodes;
+        std::int32_t best = Side::kStart;
+        int first = board_.firstFree();
+        if (first < 0) return best;
+        bestIndex = board_.candidate(first).position;
+        const int last = board_.count() - 1;
+        // Unless the score is itself near a five's, no ordinary move reaches a five's score.
+        const bool onlyFivesTie = eval < kFiveScore - kFiveMark && eval > -kFiveScore + kFiveMark;
+        GainFilter filter(threshold<Side>(eval, best));
+        for (int b = 0; b <= last; b += kBlock) {
+            board_.overlayBelow(b + kBlock);
+            unsigned mask = filter.reaching(gains + b) | board_.overlaidInBlock(b);
+            for (; mask != 0; mask &= mask - 1) {
+                int r = b + std::countr_zero(mask);
+                if (r > last) break;
+                if (!board_.free(r)) continue;
+                std::int32_t value = Side::after(eval, board_.gainAt(gains, r));
+                // A draw reports the trial stones played up to its moment.
+                if (value == best) context_.nodes = base + board_.freeThrough(r);
+                std::int32_t before = best;
+                if (consider<Side>(value, board_.candidate(r).position, best, bestIndex, bound)) {
+                    context_.nodes = base + board_.freeThrough(r);
+                    return best;
+                }
+                if (best != before) {
+                    if (best == -Side::kStart && fiveCount_ != kFivesUnknown && onlyFivesTie)
+                        return remainingFives<Side>(r, bound, best, bestIndex, base);
+                    filter.set(threshold<Side>(eval, best));
+                    mask &= filter.reaching(gains + b) | board_.overlaidInBlock(b);
+                }
+            }
+        }
+        context_.nodes = base + board_.freeThrough(last);
+        return best;
+    }
+
+    static constexpr int kFivesUnknown = -1;
+
+    TrialBoard board_;
+    std::int32_t eval_;
+    std::array<std::uint8_t, kRankSlots> fives_{};
+    int fiveCount_ = kFivesUnknown;
+    SearchContext& context_;
+    SeededRandom* seeded_;
+};
+
+} // namespace
+
+std::int32_t EngineSearch(const SearchState& s, int depth, std::int32_t bound, int side,
+                          int& bestIndex, SearchContext& context) {
+    Searcher searcher(s, context);
+    return searcher.search(depth, bound, side, bestIndex);
+}
+
+} // namespace wuzi

@@ -1,0 +1,357 @@
+// Opponent 3's search engine: its board and score, the search's edge cases, and its
+// turns inside a game.
+#include "engines/SearchEngine.h"
+#include "core/Frame.h"
+#include "core/GameFlow.h"
+#include "core/SearchPositions.h"
+#include "core/TestSupport.h"
+#include "engines/SearchEngineFast.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace wuzi::test {
+namespace {
+
+int cellOf(int row, int column) {
+    return row * 15 + column;
+}
+
+int positionOfCell(const SearchState& s, int row, int column) {
+    return s.positionOf(cellOf(row, column));
+}
+
+TEST(EngineInit, CentreFirstThenNeighboursByKeyInRowOrder) {
+    SearchState s;
+    EngineInit(s);
+    // (row, column): key 1, then keys 2, 3 and 4, equal keys in row-major order.
+    const std::vector<std::pair<int, int>> first = {
+        {7, 7},                                                           // key 1
+        {6, 7}, {7, 6}, {7, 8}, {8, 7},                                   // key 2
+        {5, 7}, {7, 5}, {7, 9}, {9, 7},                                   // key 3
+        {4, 7}, {6, 6}, {6, 8}, {7, 4}, {7, 10}, {8, 6}, {8, 8}, {10, 7}, // key 4
+    };
+    for (std::size_t k = 0; k < first.size(); ++k)
+        EXPECT_EQ(s.EngineCells[k].cell, cellOf(first[k].first, first[k].second)) << "entry " << k;
+    // The four corners have the largest key, 64.
+    EXPECT_EQ(s.EngineCells[221].cell, cellOf(0, 0));
+    EXPECT_EQ(s.EngineCells[224].cell, cellOf(14, 14));
+    for (const EngineCell& e : s.EngineCells)
+        EXPECT_EQ(e.state, 0);
+    EXPECT_EQ(s.WindowScore, (std::array<std::int32_t, 6>{0, 1, 11, 111, 1111, 11111}));
+}
+
+struct EvalCase {
+    const char* name;
+    std::vector<std::string> before; // rows 5..9, columns 3..11
+    int row, column;                 // the new stone
+    std::uint8_t side;
+    std::int32_t change;
+};
+
+TEST(EngineEvalUpdate, CountsEveryWindowThroughTheStone) {
+    const std::vector<EvalCase> cases = {
+        // 20 empty windows each gain their first stone.
+        {"lone centre stone", {}, 7, 7, kEnginePlayer, 20},
+        {"computer stone scores against the player", {}, 7, 7, kEngineComputer, -20},
+        // Corner: one window along the row, the column and the diagonal.
+        {"corner", {}, 0, 0, kEngineComputer, -3},
+        // Top edge: five along the row, one down, one on each diagonal.
+        {"edge", {}, 0, 7, kEnginePlayer, 8},
+        // Four windows grow from one stone to two (+10 each), eleven others start.
+        {"next to its own stone",
+         {".........", ".........", "....O....", ".........", "........."},
+         7,
+         8,
+         kEnginePlayer,
+         4 * 10 + 1 + 15},
+        // Three windows lose two computer stones (+11 each), one loses one (+1).
+        {"closes off two computer stones",
+         {".........", ".........", "...XX....", ".........", "........."},
+         7,
+         8,
+         kEnginePlayer,
+         3 * 11 + 1 + 1 + 15},
+        // Windows holding both sides are dead already: only the five rightmost count.
+        {"dead windows change nothing",
+         {".........", ".........", "..OX.....", ".........", "........."},
+         7,
+         8,
+         kEnginePlayer,
+         3 + 15},
+        {"player completes five",
+         {".........", ".........", ".OOOO....", ".........", "........."},
+         7,
+         8,
+         kEnginePlayer,
+         1000000000},
+        {"computer completes five",
+         {".........", ".........", "XXXX.....", ".........", "........."},
+         7,
+         7,
+         kEngineComputer,
+         -1000000000},
+    };
+    for (const EvalCase& c : cases) {
+        SearchState s = EngineStateOf(c.before, 5, 3);
+        std::int32_t before = s.EngineEval;
+        s.EngineBoard[c.row][c.column] = c.side;
+        EngineEvalUpdate(s, c.row, c.column);
+        bool five = c.change == 1000000000 || c.change == -1000000000;
+        EXPECT_EQ(five ? s.EngineEval : s.EngineEval - before, c.change) << c.name;
+    }
+}
+
+// A reply searched with a fresh generator, as after program start.
+std::pair<int, std::int32_t> search(const SearchState& s, int depth) {
+    SeededRandom random;
+    SearchContext context{random};
+    int best = -1;
+    std::int32_t value = EngineSearch(s, depth, -kFiveScore, kEngineComputer, best, context);
+    return {best, value};
+}
+
+TEST(EngineSearch, ComputerFiveIsFoundAtTheFirstLevel) {
+    // The player has four too; a five ends the line of play at once.
+    SearchState s = EngineStateOf({"OXXXX..", ".......", ".OOOO..", "......."}, 3, 2);
+    for (int depth : {2, 3}) {
+        auto [best, value] = search(s, depth);
+        EXPECT_EQ(value, -kFiveScore) << "depth " << depth;
+        EXPECT_EQ(best, positionOfCell(s, 3, 7)) << "depth " << depth;
+    }
+}
+
+TEST(EngineSearch, BlocksThePlayersFourAtDepthTwo) {
+    SearchState s = EngineStateOf({"XOOOO...", ".....X..", "....X..."}, 4, 3);
+    auto [best, value] = search(s, 2);
+    EXPECT_EQ(best, positionOfCell(s, 4, 8));
+    EXPECT_LT(value, kFiveScore);
+}
+
+// A full board without five: runs of two in every direction.
+SearchState fullBoard() {
+    SearchState s;
+    EngineInit(s);
+    for (int row = 0; row < 15; ++row)
+        for (int column = 0; column < 15; ++column)
+            s.record(row, column, ((column + 2 * row) / 2) % 2 ? kEngineComputer : kEnginePlayer);
+    return s;
+}
+
+TEST(EngineSearch, FullBoardGivesNoMove) {
+    for (int depth : {1, 2, 4}) {
+        auto [best, value] = search(fullBoard(), depth);
+        EXPECT_EQ(best, -1) << "depth " << depth;
+        EXPECT_EQ(value, kFiveScore) << "depth " << depth;
+    }
+}
+
+TEST(EngineSearch, SameNumbersAfterProgramStartDifferentRepliesWithinARun) {
+    // The centre opening: many replies score alike, so the tie rule decides.
+    SearchState s = EngineStateOf({"O"}, 7, 7);
+    auto replies = [&](RandomSource& random) {
+        std::vector<int> out;
+        for (int game = 0; game < 12; ++game)
+            out.push_back(FindEngineReply(s, 2, random));
+        return out;
+    };
+    SeededRandom firstRun, secondRun;
+    std::vector<int> first = replies(firstRun);
+    EXPECT_EQ(first, replies(secondRun));
+    EXPECT_GT(std::set<int>(first.begin(), first.end()).size(), 1u);
+}
+
+// Raises the cancel flag at a chosen draw, as ending the game does meanwhile.
+class CancelAtDraw : public RandomSource {
+  public:
+    CancelAtDraw(std::atomic<bool>& cancelled, int draw) : cancelled_(cancelled), draw_(draw) {}
+    double next() override {
+        if (++drawn_ == draw_) {
+            cancelled_ = true;
+            nodesAtCancel = context ? context->nodes : 0;
+        }
+        return inner_.next();
+    }
+    const SearchContext* context = nullptr;
+    long long nodesAtCancel = -1;
+
+  private:
+    std::atomic<bool>& cancelled_;
+    int draw_;
+    int drawn_ = 0;
+    SeededRandom inner_;
+};
+
+TEST(EngineSearch, EndingTheGameStopsTheSearchAtOnce) {
+    // A sharp middle game: a full depth-4 search plays hundreds of millions of stones.
+    SearchState s = PlayedOutPositions(3, 80, 5).at(2);
+    std::atomic<bool> cancelled{false};
+    CancelAtDraw random(cancelled, 5);
+    SearchContext context{random, &cancelled};
+    random.context = &context;
+    int best = -1;
+    EngineSearch(s, 4, -kFiveScore, kEngineComputer, best, context);
+    ASSERT_GE(random.nodesAtCancel, 0);
+    // At most the rest of the last ply under way.
+    EXPECT_LE(context.nodes - random.nodesAtCancel, 225);
+
+    std::atomic<bool> alreadyEnded{true};
+    SeededRandom unused;
+    EXPECT_EQ(FindEngineReply(s, 4, unused, &alreadyEnded), -1);
+}
+
+// A game against Peddrin with the clock's seconds ending in `digit`.
+struct PeddrinGame : TestGame {
+    explicit PeddrinGame(int digit, bool playerFirst = true, int difficulty = 0) : TestGame(digit) {
+        g.menu.opponent = 3;
+        g.menu.playerFirst = playerFirst;
+        OnDifficulty(g, difficulty);
+        NewGame(g);
+    }
+    void click(int x, int y) { OnBoardClick(g, ClickX(x), ClickY(y)); }
+    int computerStones() const { return static_cast<int>(g.imgComputer.size()); }
+};
+
+// The engine's board must hold the game's stones, in its own numbering.
+::testing::AssertionResult EngineBoardMatches(const Game& g) {
+    for (int y = 1; y <= 15; ++y)
+        for (int x = 1; x <= 15; ++x) {
+            int code = g.cell(x, y);
+            std::uint8_t expected = code == kPlayer     ? kEnginePlayer
+                                    : code == kComputer ? kEngineComputer
+                                                        : kEngineEmpty;
+            if (g.engine.EngineBoard[y - 1][x - 1] != expected)
+                return ::testing::AssertionFailure() << "engine board differs at " << Cell{x, y};
+        }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(PeddrinTurn, ReplyComesFromTheEngineAfterTheHandOver) {
+    PeddrinGame t(1);
+    t.click(8, 8);
+    // The chain only hands the stone over; the engine answers on its own turn.
+    EXPECT_EQ(t.computerStones(), 0);
+    EXPECT_TRUE(EngineReplyOwed(t.g));
+    EXPECT_EQ(t.g.engine.EngineEval, 20);
+    EXPECT_EQ(t.g.PlayerTurn, kTrue);
+    EngineTurn(t.g);
+    EXPECT_EQ(t.computerStones(), 1);
+    EXPECT_FALSE(EngineReplyOwed(t.g));
+    EXPECT_TRUE(EngineBoardMatches(t.g));
+    EXPECT_TRUE(BoardMatchesHistories(t.g));
+    EXPECT_EQ(t.g.GameActive, kTrue);
+    EXPECT_EQ(t.messages.count("critical"), 0);
+}
+
+TEST(PeddrinTurn, BookReplyBelowTheCentreOnlyOnSecondsDigitsDivisibleByThree) {
+    for (int digit = 0; digit <= 9; ++digit) {
+        PeddrinGame t(digit);
+        t.click(8, 8);
+        bool book = digit % 3 == 0;
+        EXPECT_EQ(t.computerStones(), book ? 1 : 0) << "digit " << digit;
+        EXPECT_EQ(t.g.cell(8, 9), book ? kComputer : kEmpty) << "digit " << digit;
+        EXPECT_EQ(EngineReplyOwed(t.g), !book) << "digit " << digit;
+        EXPECT_EQ(t.g.BookActive, kFalse) << "digit " << digit;
+        EXPECT_TRUE(EngineBoardMatches(t.g)) << "digit " << digit;
+    }
+}
+
+TEST(PeddrinTurn, ComputerFirstOpensOnTheCentreOfBothBoards) {
+    PeddrinGame t(3, false);
+    EXPECT_EQ(t.g.GameMode, 7);
+    EXPECT_EQ(t.g.cell(8, 8), kComputer);
+    EXPECT_TRUE(EngineBoardMatches(t.g));
+    t.click(10, 9);
+    EngineTurn(t.g);
+    EXPECT_EQ(t.computerStones(), 2);
+    EXPECT_TRUE(EngineBoardMatches(t.g));
+}
+
+TEST(PeddrinTurn, AWholeGameKeepsBothBoardsInStep) {
+    PeddrinGame t(1);
+    t.click(8, 8);
+    EngineTurn(t.g);
+    // The player walks down the board; every reply lands on an empty cell.
+    for (int y = 1; y <= 15 && t.g.GameActive == kTrue; ++y)
+        for (int x = 1; x <= 15 && t.g.GameActive == kTrue; x += 4) {
+            if (t.g.cell(x, y) != kEmpty) continue;
+            int before = t.computerStones();
+            t.click(x, y);
+            EngineTurn(t.g);
+            if (t.g.GameActive == kTrue) {
+                ASSERT_EQ(t.computerStones(), before + 1);
+            }
+            ASSERT_TRUE(EngineBoardMatches(t.g));
+        }
+    // The computer wins long before the walk ends.
+    EXPECT_TRUE(t.messages.shown("计算机胜!"));
+    EXPECT_GE(t.computerStones(), 5);
+    EXPECT_TRUE(BoardMatchesHistories(t.g));
+    EXPECT_EQ(t.messages.count("critical"), 0);
+}
+
+TEST(PeddrinTurn, NoReplyOnceTheGameHasEnded) {
+    PeddrinGame t(1);
+    t.click(8, 8);
+    OnEndGame(t.g);
+    EngineTurn(t.g);
+    EXPECT_EQ(t.computerStones(), 0);
+    PlaceEngineReply(t.g, 0);
+    EXPECT_EQ(t.computerStones(), 0);
+}
+
+TEST(PeddrinTurn, HandOverOfATakenEngineCellChangesNothing) {
+    PeddrinGame t(1);
+    t.click(8, 8);
+    EngineTurn(t.g);
+    std::int32_t eval = t.g.engine.EngineEval;
+    CompBoardClick(t.g, 7, 7);
+    EXPECT_FALSE(EngineReplyOwed(t.g));
+    EXPECT_EQ(t.g.engine.EngineEval, eval);
+}
+
+TEST(PeddrinTurn, EngineStonesMissingOnTheGameBoardAreDrawn) {
+    PeddrinGame t(1);
+    t.g.engine.record(2, 4, kEngineComputer);
+    SyncEngineStones(t.g);
+    EXPECT_EQ(t.g.cell(5, 3), kComputer);
+    EXPECT_EQ(t.g.CompMoved, kTrue);
+    EXPECT_TRUE(BoardMatchesHistories(t.g));
+}
+
+// Stones of a picture for SetUpPosition, in reading order, then the player's `last`.
+std::vector<SetUpStone> stonesOf(const std::vector<std::string>& picture, Cell last) {
+    std::vector<SetUpStone> stones;
+    for (int y = 1; y <= static_cast<int>(picture.size()); ++y)
+        for (int x = 1; x <= static_cast<int>(picture[y - 1].size()); ++x) {
+            char ch = picture[y - 1][x - 1];
+            if (ch == '.' || Cell{x, y} == last) continue;
+            stones.push_back({{x, y}, ch == 'X' ? kComputer : kPlayer});
+        }
+    stones.push_back({last, kPlayer});
+    return stones;
+}
+
+TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndItsFiveWins) {
+    const std::vector<std::string> picture = {".............", "..OXXXX......", "...O.........",
+                                              "....O........", ".....O.......", "..........O.."};
+    PeddrinGame t(1);
+    ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {11, 6})));
+    std::vector<std::string> withoutLast = picture;
+    withoutLast[5] = ".............";
+    EXPECT_EQ(t.g.engine.EngineEval, EngineStateOf(withoutLast).EngineEval);
+    EXPECT_EQ(t.g.engine.EngineBoard[5][10], kEngineEmpty);
+    AnswerSetUpPosition(t.g, 11, 6);
+    EngineTurn(t.g);
+    EXPECT_EQ(t.g.cell(8, 2), kComputer);
+    EXPECT_TRUE(t.messages.shown("计算机胜!"));
+    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_TRUE(EngineBoardMatches(t.g));
+}
+
+} // namespace
+} // namespace wuzi::test

@@ -1,0 +1,58 @@
+#include "core/SearchReference.h"
+
+#include "engines/SearchEngine.h"
+#include "engines/SearchEngineFast.h"
+
+namespace wuzi::test {
+
+std::int32_t ReferenceSearch::EngineSearch(int depth, std::int32_t bound, int side,
+                                           int& bestIndex) {
+    bestIndex = -1;
+    if (gameActive_ != kTrue) return 0;
+    if (depth == 0) return s_.EngineEval;
+    bool maximise = side == kEnginePlayer;
+    std::int32_t best = maximise ? -kFiveScore : kFiveScore;
+    int next = maximise ? kEngineComputer : kEnginePlayer;
+    for (int i = 0; i < 225; ++i) {
+        if (s_.EngineCells[i].state != 0) continue;
+        int row = s_.EngineCells[i].cell / 15, column = s_.EngineCells[i].cell % 15;
+        // A cell holding a trial stone of a shallower level is not free.
+        if (s_.EngineBoard[row][column] != kEngineEmpty) continue;
+        if (bestIndex < 0) bestIndex = i;
+        ++nodes;
+        s_.EngineBoard[row][column] = static_cast<std::uint8_t>(side);
+        std::int32_t kept = s_.EngineEval;
+        EngineEvalUpdate(s_, row, column);
+        std::int32_t value;
+        if (s_.EngineEval == kFiveScore || s_.EngineEval == -kFiveScore) {
+            value = s_.EngineEval;
+        } else {
+            int ownIndex = -1;
+            value = EngineSearch(depth - 1, best, next, ownIndex);
+        }
+        bool ended = gameActive_ != kTrue;
+        s_.EngineEval = kept;
+        s_.EngineBoard[row][column] = kEngineEmpty;
+        if (ended) break;
+        if (value == best) {
+            double r = random_.next();
+            if (r < 0.3) bestIndex = i;
+        }
+        if (maximise) {
+            if (value > best) {
+                best = value;
+                bestIndex = i;
+            }
+            if (value > bound) break;
+        } else {
+            if (value < best) {
+                best = value;
+                bestIndex = i;
+            }
+            if (value < bound) break;
+        }
+    }
+    return best;
+}
+
+} // namespace wuzi::test
