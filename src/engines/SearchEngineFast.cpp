@@ -87,6 +87,7 @@ constexpr int kRankSlots = 256; // 225 candidates at most, padding, one spare sl
 constexpr int kSpareRank = kRankSlots - 1;
 // Added to the gains of a cell that holds a trial stone or pads a block.
 constexpr std::int32_t kTaken = -(1 << 29);
+constexpr int kNoRank = 1 << 16;
 
 // A candidate on a line through another: its rank, the line, its offset + 4 on it.
 struct LineCell {
@@ -174,44 +175,38 @@ class TrialBoard {
     }
     // The same when only a last ply of `side` follows: nothing is played below it, so
     // the window codes and the gain tables stay as they are. The gains of that side that
-    // the stone changes are worked out only when the last ply comes to read them (it
-    // often stops within its first block), and are laid over the tables.
+    // the stone changes lie on its lines; the last ply walks them in rank order beside
+    // the tables and works each out only when it gets there (it often stops at once).
     void placeBeforeLastPly(int rank, int kind, int side) {
         free_[rank] = false;
         path_[pathLength_++] = rank;
-        pending_ = nearby_[rank].data();
-        pendingEnd_ = pending_ + nearbyCount_[rank];
-        overlayCell_ = candidates_[rank].cell;
-        overlayChange_ = &stepGain_[kind][side];
+        changed_ = nearby_[rank].data();
+        changedEnd_ = changed_ + nearbyCount_[rank];
+        changedCell_ = candidates_[rank].cell;
+        changedBy_ = &stepGain_[kind][side];
         linesReady_ = 0;
     }
     void liftAfterLastPly(int rank) {
-        overlaid_.fill(0);
-        pending_ = pendingEnd_ = nullptr;
+        changed_ = changedEnd_ = nullptr;
         --pathLength_;
         free_[rank] = true;
     }
-    // Works out the laid-over gains of all ranks below `end`.
-    void overlayBelow(int end) {
-        for (; pending_ != pendingEnd_ && pending_->rank < end; ++pending_) {
-            const LineCell& near = *pending_;
-            const auto& w = lineChange(near.line);
-            std::int32_t sum = 0;
-            for (int k = std::max(0, near.offset - 4), last = std::min<int>(4, near.offset);
-                 k <= last; ++k)
-                sum += w[k];
-            overlay_[near.rank] = sum;
-            overlaid_[near.rank / 64] |= std::uint64_t{1} << (near.rank % 64);
-        }
+    // The rank of the next changed gain (kNoRank when there is none left).
+    int nextChangedRank() const { return changed_ != changedEnd_ ? changed_->rank : kNoRank; }
+    // How much the next changed gain changes; moves on to the one after.
+    std::int32_t takeChange() {
+        const LineCell& near = *changed_++;
+        const auto& w = lineChange(near.line);
+        std::int32_t sum = 0;
+        for (int k = std::max(0, near.offset - 4), last = std::min<int>(4, near.offset); k <= last;
+             ++k)
+            sum += w[k];
+        return sum;
     }
-    // A gain as the last ply sees it; ranks below `rank + 1` must be worked out.
-    std::int32_t gainAt(const std::int32_t* gains, int rank) const {
-        bool changed = (overlaid_[rank / 64] >> (rank % 64)) & 1;
-        return gains[rank] + (changed ? overlay_[rank] : 0);
-    }
-    // Bit k set when the gain of rank b + k is laid over (b a multiple of kBlock).
-    unsigned overlaidInBlock(int b) const {
-        return static_cast<unsigned>(overlaid_[b / 64] >> (b % 64)) & ((1u << kBlock) - 1);
+    // Passes over the changed gains below `rank`.
+    void skipChangesBelow(int rank) {
+        while (changed_ != changedEnd_ && changed_->rank < rank)
+            ++changed_;
     }
 
   private:
@@ -281,12 +276,12 @@ class TrialBoard {
         }
     }
 
-    // The changes of the five windows through the overlaid stone along one line.
+    // The changes of the five windows through the stone before the last ply, along one line.
     const std::array<std::int32_t, 5>& lineChange(int line) {
         if (!(linesReady_ & (1u << line))) {
-            const auto& windows = topo_.windows[overlayCell_][line];
+            const auto& windows = topo_.windows[changedCell_][line];
             for (int k = 0; k < 5; ++k)
-                lineChanges_[line][k] = (*overlayChange_)[code_[windows[k]]];
+                lineChanges_[line][k] = (*changedBy_)[code_[windows[k]]];
             linesReady_ |= 1u << line;
         }
         return lineChanges_[line];
@@ -324,14 +319,12 @@ class TrialBoard {
     std::array<int, 8> path_{};
     int pathLength_ = 0;
     alignas(64) std::array<std::array<std::int32_t, kRankSlots>, 2> gain_{};
-    std::array<std::int32_t, kRankSlots> overlay_{};
-    std::array<std::uint64_t, kRankSlots / 64> overlaid_{};
     std::array<std::array<LineCell, 32>, kCells> nearby_{};
     std::array<std::uint8_t, kCells> nearbyCount_{};
-    const LineCell* pending_ = nullptr;
-    const LineCell* pendingEnd_ = nullptr;
-    int overlayCell_ = 0;
-    const std::array<std::int32_t, kCodeCount>* overlayChange_ = nullptr;
+    const LineCell* changed_ = nullptr;
+    const LineCell* changedEnd_ = nullptr;
+    int changedCell_ = 0;
+    const std::array<std::int32_t, kCodeCount>* changedBy_ = nullptr;
     unsigned linesReady_ = 0;
     std::array<std::array<std::int32_t, 5>, 4> lineChanges_{};
 };
@@ -503,8 +496,10 @@ class Searcher {
         for (int k = 0; k < fiveCount_; ++k) {
             int r = fives_[k];
             if (r <= from || !board_.free(r)) continue;
-            board_.overlayBelow(r + 1);
-            if (board_.gainAt(gains, r) < kFiveMark) continue;
+            board_.skipChangesBelow(r);
+            std::int32_t gain = gains[r];
+            if (board_.nextChangedRank() == r) gain += board_.takeChange();
+            if (gain < kFiveMark) continue;
             context_.nodes = base + board_.freeThrough(r);
             if (consider<Side>(-Side::kStart, board_.candidate(r).position, best, bestIndex, bound))
                 return best;
@@ -519,8 +514,9 @@ class Searcher {
     }
 
     // The last ply: each move's score is the current score plus the cell's gain. Only the
-    // moves whose gain lets them tie or beat the best are looked at: any other would draw
-    // nothing, change nothing and, the best being within the bound, cut nothing off.
+    // moves whose gain lets them tie or beat the best are looked at (and those whose gain
+    // the stone before has changed): any other would draw nothing, change nothing and,
+    // the best being within the bound, cut nothing off.
     template <class Side> std::int32_t lastPly(std::int32_t bound, int& bestIndex) {
         const std::int32_t eval = eval_;
         const std::int32_t* gains = board_.gains(Side::kIndex);
@@ -533,14 +529,20 @@ class Searcher {
         // Unless the score is itself near a five's, no ordinary move reaches a five's score.
         const bool onlyFivesTie = eval < kFiveScore - kFiveMark && eval > -kFiveScore + kFiveMark;
         GainFilter filter(threshold<Side>(eval, best));
-        for (int b = 0; b <= last; b += kBlock) {
-            board_.overlayBelow(b + kBlock);
-            unsigned mask = filter.reaching(gains + b) | board_.overlaidInBlock(b);
-            for (; mask != 0; mask &= mask - 1) {
-                int r = b + std::countr_zero(mask);
-                if (r > last) break;
+        for (int b = 0, end = kBlock; b <= last; b += kBlock, end += kBlock) {
+            unsigned mask = filter.reaching(gains + b);
+            // The ranks of the block whose gains reach the threshold, merged in rank order
+            // with those whose gains the stone before this ply has changed.
+            for (;;) {
+                int fromTable = mask != 0 ? b + std::countr_zero(mask) : kNoRank;
+                int changed = board_.nextChangedRank();
+                int r = std::min(fromTable, changed < end ? changed : kNoRank);
+                if (r == kNoRank || r > last) break;
+                std::int32_t gain = gains[r];
+                if (r == changed) gain += board_.takeChange();
+                if (r == fromTable) mask &= mask - 1;
                 if (!board_.free(r)) continue;
-                std::int32_t value = Side::after(eval, board_.gainAt(gains, r));
+                std::int32_t value = Side::after(eval, gain);
                 // A draw reports the trial stones played up to its moment.
                 if (value == best) context_.nodes = base + board_.freeThrough(r);
                 std::int32_t before = best;
@@ -552,7 +554,7 @@ class Searcher {
                     if (best == -Side::kStart && fiveCount_ != kFivesUnknown && onlyFivesTie)
                         return remainingFives<Side>(r, bound, best, bestIndex, base);
                     filter.set(threshold<Side>(eval, best));
-                    mask &= filter.reaching(gains + b) | board_.overlaidInBlock(b);
+                    mask &= filter.reaching(gains + b);
                 }
             }
         }
