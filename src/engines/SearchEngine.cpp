@@ -88,11 +88,6 @@ bool EngineReplyOwed(const Game& g) {
     return g.GameActive == kTrue && g.engine.MoveSignal;
 }
 
-int TakeEngineTurn(Game& g) {
-    g.engine.MoveSignal = false;
-    return g.SearchLevel;
-}
-
 int FindEngineReply(const SearchState& s, int depth, RandomSource& random,
                     const std::atomic<bool>* cancelled) {
     SearchContext context{random, cancelled};
@@ -103,6 +98,7 @@ int FindEngineReply(const SearchState& s, int depth, RandomSource& random,
 
 void PlaceEngineReply(Game& g, int bestIndex) {
     guarded(g, [&] {
+        g.engine.MoveSignal = false;
         if (g.GameActive != kTrue || bestIndex < 0 || bestIndex >= kSize * kSize) return;
         EngineCell& chosen = g.engine.EngineCells[bestIndex];
         int row = chosen.cell / kSize, column = chosen.cell % kSize;
@@ -116,8 +112,7 @@ void PlaceEngineReply(Game& g, int bestIndex) {
 void EngineTurn(Game& g) {
     guarded(g, [&] {
         if (!EngineReplyOwed(g)) return;
-        int depth = TakeEngineTurn(g);
-        PlaceEngineReply(g, FindEngineReply(g.engine, depth, g.random));
+        PlaceEngineReply(g, FindEngineReply(g.engine, g.SearchLevel, g.random));
     });
 }
 

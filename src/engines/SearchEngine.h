@@ -23,11 +23,9 @@ void CompBoardClick(Game& g, int column, int row);
 // game board (the window's DrawBoard).
 void SyncEngineStones(Game& g);
 
-// True when the player's stone has been handed to the engine and its reply is owed.
+// True when the player's stone has been handed to the engine and its reply is owed
+// (MoveSignal stays True until the reply is placed).
 bool EngineReplyOwed(const Game& g);
-
-// The engine takes its turn: clears MoveSignal and returns the depth it must search.
-int TakeEngineTurn(Game& g);
 
 // The engine's reply: searches `depth` plies for the computer on the engine's board.
 // Returns the EngineCells position to play (-1 when none is free).
@@ -35,7 +33,7 @@ int FindEngineReply(const SearchState& s, int depth, RandomSource& random,
                     const std::atomic<bool>* cancelled = nullptr);
 
 // Plays the engine's chosen move on its board and on the game board; nothing when the
-// game has ended meanwhile or no move was found.
+// game has ended meanwhile or no move was found. The player acts next (MoveSignal False).
 void PlaceEngineReply(Game& g, int bestIndex);
 
 // The whole reply, synchronously (the headless brain, tests): nothing unless owed.

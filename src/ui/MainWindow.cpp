@@ -4,10 +4,12 @@
 #include "lessons/ui/LessonWindow.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
+#include "ui/SearchRunner.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QMenuBar>
 
 namespace wuzi {
@@ -22,7 +24,8 @@ const char* const kLessonItemNames[10] = {"numF1", "numF2", "numF3", "numF4", "n
 } // namespace
 
 MainWindow::MainWindow(Game& game, QWidget* parent)
-    : QMainWindow(parent), game_(game), board_(new BoardView(game, this)) {
+    : QMainWindow(parent), game_(game), board_(new BoardView(game, this)),
+      search_(new SearchRunner(game, this)) {
     setObjectName("frmMain");
     setWindowTitle("五子棋");
     setCentralWidget(board_);
@@ -30,6 +33,7 @@ MainWindow::MainWindow(Game& game, QWidget* parent)
     view_ = new ViewMenu(game_, board_, this);
     commands_ = new GameCommands(game_, board_, view_, this);
     connect(commands_, &GameCommands::gameChanged, this, &MainWindow::refresh);
+    connect(search_, &SearchRunner::replyPlaced, this, &MainWindow::refresh);
     createActions();
     createMenus();
     refresh();
@@ -49,6 +53,7 @@ void MainWindow::createActions() {
     numExit_ = makeAction("numExit", "退出(&X)");
     connect(numNew_, &QAction::triggered, this, &MainWindow::NewGame);
     connect(numEnd_, &QAction::triggered, this, [this] {
+        search_->stop();
         OnEndGame(game_);
         refresh();
     });
@@ -163,6 +168,7 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::NewGame() {
+    search_->stop();
     view_->leaveReview();
     commands_->newGame();
     wuzi::NewGame(game_);
@@ -170,17 +176,27 @@ void MainWindow::NewGame() {
 }
 
 void MainWindow::boardPressed(QPointF logicalPosition) {
+    if (search_->pending()) return; // opponent 3 is thinking
     commands_->playerClick([&] {
         OnBoardClick(game_, static_cast<float>(logicalPosition.x()),
                      static_cast<float>(logicalPosition.y()));
     });
     refresh();
+    // The player's stone is on screen before opponent 3 starts on its reply.
+    board_->repaint();
+    search_->startIfOwed();
 }
 
 void MainWindow::openLesson(int lessonNo) {
+    SearchPause pause(*search_);
     game_.LessonNo = lessonNo;
     LessonWindow lesson(game_.LessonNo, game_.messages, this);
     lesson.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    search_->stop();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showAbout() {

@@ -13,6 +13,7 @@ namespace wuzi {
 class BoardView;
 class GameCommands;
 class ViewMenu;
+class SearchRunner;
 
 // frmMain: the board and the menus that start and end games and choose side,
 // difficulty and opponent. All game logic lives in the core; this window only
@@ -27,6 +28,7 @@ public:
     ViewMenu* viewMenu() const { return view_; }
     GameCommands* commands() const { return commands_; }
     QMenu* optionsMenu() const { return nuOpt_; }
+    SearchRunner* search() const { return search_; }
 
     void NewGame();
     void boardPressed(QPointF logicalPosition);
@@ -35,6 +37,9 @@ public:
 
     // Brings menus and board up to date with the game state.
     void refresh();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
@@ -45,6 +50,7 @@ private:
     BoardView* board_;
     ViewMenu* view_ = nullptr;        // 查看: numbers, coordinates, review
     GameCommands* commands_ = nullptr; // 悔棋, 提示, records
+    SearchRunner* search_;
     QMenu* nuOpt_ = nullptr;
     QAction* numNew_ = nullptr;
     QAction* numEnd_ = nullptr;

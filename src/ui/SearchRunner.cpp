@@ -1,0 +1,54 @@
+#include "ui/SearchRunner.h"
+
+#include "engines/SearchEngine.h"
+
+namespace wuzi {
+
+SearchRunner::SearchRunner(Game& game, QObject* parent) : QObject(parent), game_(game) {}
+
+SearchRunner::~SearchRunner() {
+    stop();
+    joinWorker();
+}
+
+void SearchRunner::joinWorker() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void SearchRunner::startIfOwed() {
+    if (pending_ || !EngineReplyOwed(game_)) return;
+    joinWorker(); // a stopped search plays out its last few trial stones
+    int depth = game_.SearchLevel;
+    auto cancelled = std::make_shared<std::atomic<bool>>(false);
+    cancelled_ = cancelled;
+    unsigned generation = ++generation_;
+    pending_ = true;
+    worker_ = std::thread([this, board = game_.engine, depth, cancelled, generation,
+                           &random = game_.random] {
+        int best = FindEngineReply(board, depth, random, cancelled.get());
+        QMetaObject::invokeMethod(
+            this, [this, generation, best] { finished(generation, best); }, Qt::QueuedConnection);
+    });
+}
+
+void SearchRunner::stop() {
+    if (!pending_) return;
+    cancelled_->store(true);
+    ++generation_;
+    pending_ = false;
+}
+
+bool SearchRunner::suspend() {
+    if (!pending_) return false;
+    stop(); // MoveSignal stays True: the reply is still owed
+    return true;
+}
+
+void SearchRunner::finished(unsigned generation, int bestIndex) {
+    if (generation != generation_) return;
+    pending_ = false;
+    PlaceEngineReply(game_, bestIndex);
+    emit replyPlaced();
+}
+
+} // namespace wuzi

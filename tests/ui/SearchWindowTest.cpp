@@ -1,0 +1,223 @@
+// Opponent 3 in the window: the search runs while the window keeps handling events,
+// clicks wait for the reply, and ending the game in any way drops a search under way.
+#include "core/Game.h"
+#include "core/GameFlow.h"
+#include "engines/SearchEngine.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardView.h"
+#include "ui/MainWindow.h"
+#include "ui/SearchRunner.h"
+
+#include <QAction>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <utility>
+#include <vector>
+
+using namespace wuzi;
+
+namespace {
+
+class QuietMessages : public MessageSink {
+  public:
+    void information(const std::string&, const std::string& text) override {
+        shown.push_back(text);
+    }
+    void critical(const std::string&, const std::string& text) override { shown.push_back(text); }
+    bool question(const std::string&, const std::string&) override { return false; }
+    std::vector<std::string> shown;
+};
+
+// The game's generator, slowed down at will so that a depth-4 search lasts: the numbers
+// are those of the game's own generator.
+class SlowRandom : public RandomSource {
+  public:
+    double next() override {
+        if (slow) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return inner_.next();
+    }
+    std::atomic<bool> slow{true};
+
+  private:
+    SeededRandom inner_;
+};
+
+QPoint cellPoint(BoardView* board, int x, int y) {
+    BoardGeometry::Mapping map(board->size());
+    QPointF logical(21.0 * x - 8, 20.0 * y - 8);
+    return (map.target().topLeft() + logical * map.scale()).toPoint();
+}
+
+// Counts the stones on the board each time it is painted.
+class PaintWatch : public QObject {
+  public:
+    explicit PaintWatch(const Game& g) : g_(g) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            painted.emplace_back(g_.imgPlayer.size(), g_.imgComputer.size());
+        return false;
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> painted;
+
+  private:
+    const Game& g_;
+};
+
+} // namespace
+
+class SearchWindowTest : public QObject {
+    Q_OBJECT
+
+    QuietMessages messages;
+    FixedDigitClock clock{1}; // no book reply: the engine answers the centre
+
+    QAction* action(MainWindow& w, const char* name) {
+        auto* a = w.findChild<QAction*>(name);
+        if (!a) qFatal("no action %s", name);
+        return a;
+    }
+
+    // A shown window at 高级 against Peddrin, new game begun.
+    void startPeddrin(MainWindow& w) {
+        w.resize(800, 760);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        action(w, "numQser3")->trigger();
+        action(w, "numEasy2")->trigger();
+        w.NewGame();
+        QCOMPARE(w.game().GameMode, 6);
+        QCOMPARE(w.game().SearchLevel, 4);
+    }
+
+    void click(MainWindow& w, int x, int y) {
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, cellPoint(w.board(), x, y));
+    }
+
+    static int computerStones(const Game& g) { return static_cast<int>(g.imgComputer.size()); }
+
+  private slots:
+    void windowHandlesEventsWhileTheSearchRuns() {
+        SlowRandom random;
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startPeddrin(w);
+        PaintWatch watch(g);
+        w.board()->installEventFilter(&watch);
+
+        click(w, 8, 8);
+        QVERIFY(w.search()->pending());
+        QCOMPARE(computerStones(g), 0);
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start(5);
+        QTest::qWait(200);
+        QVERIFY(w.search()->pending()); // a depth-4 search is still under way...
+        QVERIFY(ticks >= 10);           // ...and the window went on with its events
+        click(w, 3, 3);                 // the player may not move twice
+        QCOMPARE(g.cell(3, 3), kEmpty);
+
+        random.slow = false;
+        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QCOMPARE(computerStones(g), 1);
+        // The first picture with the player's stone does not show the reply yet.
+        auto firstWithStone = std::find_if(watch.painted.begin(), watch.painted.end(),
+                                           [](const auto& p) { return p.first == 1; });
+        QVERIFY(firstWithStone != watch.painted.end());
+        QCOMPARE(firstWithStone->second, std::size_t{0});
+
+        // The same reply as the engine gives without a window, from the program's start.
+        QuietMessages quiet;
+        SeededRandom fresh;
+        Game alone(quiet, clock, fresh);
+        alone.menu.opponent = 3;
+        OnDifficulty(alone, 2);
+        wuzi::NewGame(alone);
+        OnBoardClick(alone, 21 * 8 - 8, 20 * 8 - 8);
+        EngineTurn(alone);
+        QCOMPARE(alone.BoardCells, g.BoardCells);
+
+        click(w, 3, 3); // the player's turn again
+        QCOMPARE(g.cell(3, 3), kPlayer);
+        random.slow = false;
+        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QCOMPARE(computerStones(g), 2);
+    }
+
+    void endingTheGameDropsTheSearch() {
+        SlowRandom random;
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startPeddrin(w);
+        click(w, 8, 8);
+        QVERIFY(w.search()->pending());
+        action(w, "numEnd")->trigger();
+        QVERIFY(!w.search()->pending());
+        QCOMPARE(g.GameActive, kFalse);
+        random.slow = false;
+        QTest::qWait(300);
+        QCOMPARE(computerStones(g), 0);
+    }
+
+    void aNewGameDropsTheSearchAndStartsCleanly() {
+        SlowRandom random;
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startPeddrin(w);
+        click(w, 8, 8);
+        QVERIFY(w.search()->pending());
+        action(w, "numNew")->trigger();
+        QVERIFY(!w.search()->pending());
+        QCOMPARE(g.PlayerMoveNo, 1);
+        random.slow = false;
+        QTest::qWait(300);
+        QCOMPARE(computerStones(g), 0);
+        click(w, 8, 8);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QCOMPARE(computerStones(g), 1);
+        QCOMPARE(g.PlayerMoveNo, 2);
+    }
+
+    void aLessonPausesTheSearchAndTheReplyFollows() {
+        SlowRandom random;
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startPeddrin(w);
+        click(w, 8, 8);
+        QVERIFY(w.search()->pending());
+        {
+            SearchPause pause(*w.search());
+            QVERIFY(!w.search()->pending());
+            random.slow = false;
+            QTest::qWait(200);
+            QCOMPARE(computerStones(g), 0); // nothing lands while the lesson is open
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QCOMPARE(computerStones(g), 1);
+        action(w, "numF1")->trigger();
+        QCOMPARE(g.LessonNo, 1);
+        QCOMPARE(computerStones(g), 1);
+    }
+
+    void closingTheWindowDropsTheSearch() {
+        SlowRandom random;
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startPeddrin(w);
+        click(w, 8, 8);
+        QVERIFY(w.search()->pending());
+        w.close();
+        QVERIFY(!w.search()->pending());
+        random.slow = false;
+        QTest::qWait(300);
+        QCOMPARE(computerStones(g), 0);
+    }
+};
+
+QTEST_MAIN(SearchWindowTest)
+#include "SearchWindowTest.moc"
