@@ -194,8 +194,22 @@ class TrialBoard {
     // The rank of the next changed gain (kNoRank when there is none left).
     int nextChangedRank() const { return changed_ != changedEnd_ ? changed_->rank : kNoRank; }
     // How much the next changed gain changes; moves on to the one after.
-    std::int32_t takeChange() {
-        const LineCell& near = *changed_++;
+    std::int32_t takeChange() { return changeOf(*changed_++); }
+    // Passes over the changed gains below `rank`.
+    void skipChangesBelow(int rank) {
+        while (changed_ != changedEnd_ && changed_->rank < rank)
+            ++changed_;
+    }
+
+    // How much the gain of `rank` changes, the walk staying where it is.
+    std::int32_t changeAt(int rank) {
+        for (const LineCell* near = changed_; near != changedEnd_ && near->rank <= rank; ++near)
+            if (near->rank == rank) return changeOf(*near);
+        return 0;
+    }
+
+  private:
+    std::int32_t changeOf(const LineCell& near) {
         const auto& w = lineChange(near.line);
         std::int32_t sum = 0;
         for (int k = std::max(0, near.offset - 4), last = std::min<int>(4, near.offset); k <= last;
@@ -203,13 +217,7 @@ class TrialBoard {
             sum += w[k];
         return sum;
     }
-    // Passes over the changed gains below `rank`.
-    void skipChangesBelow(int rank) {
-        while (changed_ != changedEnd_ && changed_->rank < rank)
-            ++changed_;
-    }
 
-  private:
     static int stepOf(const SearchState& s, int cell) {
         std::uint8_t stone = s.EngineBoard[cell / kSize][cell % kSize];
         return stone == kEnginePlayer ? kPlayerStep : stone == kEngineComputer ? kComputerStep : 0;
@@ -462,7 +470,10 @@ class Searcher {
         std::int32_t value;
         if (depth == 2) {
             board_.placeBeforeLastPly(r, Side::kIndex, Next::kIndex);
-            value = context_.stopped() ? 0 : lastPly<Next>(best, childIndex);
+            if (context_.stopped())
+                value = 0;
+            else if (!firstMoveCutsOff<Next>(best, value))
+                value = lastPly<Next>(best, childIndex);
             board_.liftAfterLastPly(r);
         } else {
             board_.place(r, Side::kIndex);
@@ -471,6 +482,21 @@ class Searcher {
         }
         eval_ = saved;
         return value;
+    }
+
+    // Most last plies end at their first move, which beats the bound: that one move is
+    // scored straight away. True when it did, with its score in `value`.
+    template <class Side> bool firstMoveCutsOff(std::int32_t bound, std::int32_t& value) {
+        int first = board_.firstFree();
+        if (first < 0) return false;
+        std::int32_t gain = board_.gains(Side::kIndex)[first];
+        gain += board_.changeAt(first);
+        value = Side::after(eval_, gain);
+        bool beats = Side::kMaximise ? value > bound : value < bound;
+        // Equal to the starting best it would draw a number: left to the full ply.
+        if (!beats || value == Side::kStart) return false;
+        ++context_.nodes;
+        return true;
     }
 
     // The cells where `side` would complete a five now. A stone of the other side only
