@@ -318,6 +318,5 @@ void RunSearchChain(Game& g, int x, int y) {
     if (g.CompMoved == kFalse) CompBoardClick(g, x - 1, y - 1);
     g.CompMoved = kTrue;
 }
-}
 
 } // namespace wuzi
