@@ -141,13 +141,27 @@ TEST(SearchDifferential, OpeningsAndTheUnscoredBookOpening) {
 }
 
 TEST(SearchDifferential, FivesOnOfferForEitherSide) {
+    // The computer's own five; an open four of the player (every reply loses); a split
+    // four of the computer beside the player's three.
     const std::vector<std::vector<std::string>> pictures = {
-        {"OXXXX..", // the computer's own five
-         ".......", ".OOOO..", "......."},
-        {"..OOOO.", // an open four of the player: every reply loses
-         "..XX...", ".X.X...", "......."},
-        {"O.XXX.O", // a split four of the computer and the player's three
-         "...O...", "...O...", "...O..."},
+        {
+            "OXXXX..",
+            ".......",
+            ".OOOO..",
+            ".......",
+        },
+        {
+            "..OOOO.",
+            "..XX...",
+            ".X.X...",
+            ".......",
+        },
+        {
+            "O.XXX.O",
+            "...O...",
+            "...O...",
+            "...O...",
+        },
     };
     for (const auto& picture : pictures) {
         SearchState s = EngineStateOf(picture, 5, 4);

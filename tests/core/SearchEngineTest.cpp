@@ -47,62 +47,40 @@ TEST(EngineInit, CentreFirstThenNeighboursByKeyInRowOrder) {
 
 struct EvalCase {
     const char* name;
-    std::vector<std::string> before; // rows 5..9, columns 3..11
-    int row, column;                 // the new stone
-    std::uint8_t side;
+    std::string row; // '*' is the new stone's cell
+    int top, left;   // where the row lies
+    char side;       // 'O' or 'X'
     std::int32_t change;
 };
 
 TEST(EngineEvalUpdate, CountsEveryWindowThroughTheStone) {
     const std::vector<EvalCase> cases = {
         // 20 empty windows each gain their first stone.
-        {"lone centre stone", {}, 7, 7, kEnginePlayer, 20},
-        {"computer stone scores against the player", {}, 7, 7, kEngineComputer, -20},
+        {"lone centre stone", "*", 7, 7, 'O', 20},
+        {"computer stone scores against the player", "*", 7, 7, 'X', -20},
         // Corner: one window along the row, the column and the diagonal.
-        {"corner", {}, 0, 0, kEngineComputer, -3},
+        {"corner", "*", 0, 0, 'X', -3},
         // Top edge: five along the row, one down, one on each diagonal.
-        {"edge", {}, 0, 7, kEnginePlayer, 8},
+        {"edge", "*", 0, 7, 'O', 8},
         // Four windows grow from one stone to two (+10 each), eleven others start.
-        {"next to its own stone",
-         {".........", ".........", "....O....", ".........", "........."},
-         7,
-         8,
-         kEnginePlayer,
-         4 * 10 + 1 + 15},
+        {"next to its own stone", "O*", 7, 7, 'O', 4 * 10 + 1 + 15},
         // Three windows lose two computer stones (+11 each), one loses one (+1).
-        {"closes off two computer stones",
-         {".........", ".........", "...XX....", ".........", "........."},
-         7,
-         8,
-         kEnginePlayer,
-         3 * 11 + 1 + 1 + 15},
-        // Windows holding both sides are dead already: only the five rightmost count.
-        {"dead windows change nothing",
-         {".........", ".........", "..OX.....", ".........", "........."},
-         7,
-         8,
-         kEnginePlayer,
-         3 + 15},
-        {"player completes five",
-         {".........", ".........", ".OOOO....", ".........", "........."},
-         7,
-         8,
-         kEnginePlayer,
-         1000000000},
-        {"computer completes five",
-         {".........", ".........", "XXXX.....", ".........", "........."},
-         7,
-         7,
-         kEngineComputer,
-         -1000000000},
+        {"closes off two computer stones", "XX*", 7, 6, 'O', 3 * 11 + 1 + 1 + 15},
+        // Windows holding both sides are dead already: only the three rightmost count.
+        {"dead windows change nothing", "OX.*", 7, 5, 'O', 3 + 15},
+        {"player completes five", "OOOO*", 7, 4, 'O', kFiveScore},
+        {"computer completes five", "XXXX*", 7, 3, 'X', -kFiveScore},
     };
     for (const EvalCase& c : cases) {
-        SearchState s = EngineStateOf(c.before, 5, 3);
-        std::int32_t before = s.EngineEval;
-        s.EngineBoard[c.row][c.column] = c.side;
-        EngineEvalUpdate(s, c.row, c.column);
-        bool five = c.change == 1000000000 || c.change == -1000000000;
-        EXPECT_EQ(five ? s.EngineEval : s.EngineEval - before, c.change) << c.name;
+        std::string before = c.row;
+        int column = c.left + static_cast<int>(before.find('*'));
+        before[before.find('*')] = '.';
+        SearchState s = EngineStateOf({before}, c.top, c.left);
+        std::int32_t eval = s.EngineEval;
+        s.EngineBoard[c.top][column] = c.side == 'O' ? kEnginePlayer : kEngineComputer;
+        EngineEvalUpdate(s, c.top, column);
+        bool five = c.change == kFiveScore || c.change == -kFiveScore;
+        EXPECT_EQ(five ? s.EngineEval : s.EngineEval - eval, c.change) << c.name;
     }
 }
 
@@ -117,7 +95,14 @@ std::pair<int, std::int32_t> search(const SearchState& s, int depth) {
 
 TEST(EngineSearch, ComputerFiveIsFoundAtTheFirstLevel) {
     // The player has four too; a five ends the line of play at once.
-    SearchState s = EngineStateOf({"OXXXX..", ".......", ".OOOO..", "......."}, 3, 2);
+    SearchState s = EngineStateOf(
+        {
+            "OXXXX..",
+            ".......",
+            ".OOOO..",
+            ".......",
+        },
+        3, 2);
     for (int depth : {2, 3}) {
         auto [best, value] = search(s, depth);
         EXPECT_EQ(value, -kFiveScore) << "depth " << depth;
@@ -126,7 +111,13 @@ TEST(EngineSearch, ComputerFiveIsFoundAtTheFirstLevel) {
 }
 
 TEST(EngineSearch, BlocksThePlayersFourAtDepthTwo) {
-    SearchState s = EngineStateOf({"XOOOO...", ".....X..", "....X..."}, 4, 3);
+    SearchState s = EngineStateOf(
+        {
+            "XOOOO...",
+            ".....X..",
+            "....X...",
+        },
+        4, 3);
     auto [best, value] = search(s, 2);
     EXPECT_EQ(best, positionOfCell(s, 4, 8));
     EXPECT_LT(value, kFiveScore);
@@ -282,10 +273,11 @@ TEST(PeddrinTurn, AWholeGameKeepsBothBoardsInStep) {
             int before = t.computerStones();
             t.click(x, y);
             EngineTurn(t.g);
+            // A five made by the chain's own-five step ends the game off the engine's board.
             if (t.g.GameActive == kTrue) {
                 ASSERT_EQ(t.computerStones(), before + 1);
+                ASSERT_TRUE(EngineBoardMatches(t.g));
             }
-            ASSERT_TRUE(EngineBoardMatches(t.g));
         }
     // The computer wins long before the walk ends.
     EXPECT_TRUE(t.messages.shown("计算机胜!"));
@@ -336,21 +328,37 @@ std::vector<SetUpStone> stonesOf(const std::vector<std::string>& picture, Cell l
     return stones;
 }
 
-TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndItsFiveWins) {
-    const std::vector<std::string> picture = {".............", "..OXXXX......", "...O.........",
-                                              "....O........", ".....O.......", "..........O.."};
+TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndTheEngineAnswersItsLastStone) {
+    const std::vector<std::string> picture = {
+        ".............", "..XOOOO......", ".............",
+        ".............", ".........X...", "...........X.",
+    };
+    PeddrinGame t(1);
+    ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {7, 2})));
+    std::vector<std::string> withoutLast = picture;
+    withoutLast[1] = "..XOOO.......";
+    EXPECT_EQ(t.g.engine.EngineEval, EngineStateOf(withoutLast).EngineEval);
+    EXPECT_EQ(t.g.engine.EngineBoard[1][6], kEngineEmpty);
+    AnswerSetUpPosition(t.g, 7, 2);
+    EXPECT_TRUE(EngineReplyOwed(t.g));
+    EngineTurn(t.g);
+    EXPECT_EQ(t.g.cell(8, 2), kComputer); // the player's four is closed
+    EXPECT_TRUE(EngineBoardMatches(t.g));
+    EXPECT_EQ(t.g.GameActive, kTrue);
+}
+
+TEST(PeddrinTurn, ComputersOwnFiveComesBeforeTheEngine) {
+    const std::vector<std::string> picture = {
+        ".............", "..OXXXX......", "...O.........",
+        "....O........", ".....O.......", "..........O..",
+    };
     PeddrinGame t(1);
     ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {11, 6})));
-    std::vector<std::string> withoutLast = picture;
-    withoutLast[5] = ".............";
-    EXPECT_EQ(t.g.engine.EngineEval, EngineStateOf(withoutLast).EngineEval);
-    EXPECT_EQ(t.g.engine.EngineBoard[5][10], kEngineEmpty);
     AnswerSetUpPosition(t.g, 11, 6);
-    EngineTurn(t.g);
-    EXPECT_EQ(t.g.cell(8, 2), kComputer);
+    EXPECT_FALSE(EngineReplyOwed(t.g));
+    EXPECT_EQ(t.computerStones(), 5);
     EXPECT_TRUE(t.messages.shown("计算机胜!"));
     EXPECT_EQ(t.g.GameActive, kFalse);
-    EXPECT_TRUE(EngineBoardMatches(t.g));
 }
 
 } // namespace
