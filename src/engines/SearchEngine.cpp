@@ -4,6 +4,8 @@
 #include "core/Frame.h"
 #include "engines/SearchEngineFast.h"
 
+#include <utility>
+
 namespace wuzi {
 
 namespace {
@@ -31,6 +33,19 @@ bool countWindow(const SearchState& s, int row, int column, int dRow, int dColum
             ++theirs;
     }
     return true;
+}
+
+// The book opening recorded by NewGame (the player's centre, the computer's stone
+// below it) stands for a book reply. When a take-back has undone that reply, the
+// computer's stone is no longer on the game board: the opening goes from the engine's
+// board too. It was never scored.
+void dropUndoneBookOpening(Game& g) {
+    SearchState& s = g.engine;
+    if (s.EngineBoard[8][7] != kEngineComputer || g.cell(8, 9) == kComputer) return;
+    for (auto [row, column] : {std::pair{7, 7}, std::pair{8, 7}}) {
+        s.EngineBoard[row][column] = kEngineEmpty;
+        s.EngineCells[s.positionOf(row * kSize + column)].state = 0;
+    }
 }
 
 } // namespace
@@ -66,6 +81,7 @@ void RecordEngineStone(SearchState& s, int row, int column, std::uint8_t side) {
 void CompBoardClick(Game& g, int column, int row) {
     guarded(g, [&] {
         if (!onEngineBoard(row, column)) throw Fault("下标越界");
+        dropUndoneBookOpening(g);
         if (g.engine.EngineBoard[row][column] != kEngineEmpty) return;
         g.engine.record(row, column, kEnginePlayer);
         g.engine.MoveSignal = true;

@@ -2,14 +2,17 @@
 #include "core/GameFlow.h"
 #include "core/Hint.h"
 #include "core/TestSupport.h"
+#include "engines/SearchEngine.h"
 
 #include <gtest/gtest.h>
 
 namespace wuzi::test {
 namespace {
 
+// The player's click; opponent 3's search engine answers right after it.
 void click(TakeBack& takeBack, Game& g, Cell c) {
     takeBack.playerClick(g, [&] { OnBoardClick(g, ClickX(c.x), ClickY(c.y)); });
+    EngineTurn(g);
 }
 
 Cell lastComputerStone(const Game& g) {
@@ -202,6 +205,7 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
     NewGame(ref.g);
     ASSERT_EQ(ref.g.BookActive, kFalse);
     OnBoardClick(ref.g, ClickX(8), ClickY(8));
+    EngineTurn(ref.g);
     EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g));
     EXPECT_TRUE(BoardMatchesHistories(g));
 }

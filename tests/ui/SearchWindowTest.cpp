@@ -122,6 +122,9 @@ class SearchWindowTest : public QObject {
         QVERIFY(ticks >= 10);           // ...and the window went on with its events
         click(w, 3, 3);                 // the player may not move twice
         QCOMPARE(g.cell(3, 3), kEmpty);
+        action(w, "numUndo")->trigger(); // nor take the stone back from under the search
+        QCOMPARE(g.cell(8, 8), kPlayer);
+        QVERIFY(w.search()->pending());
 
         random.slow = false;
         QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
