@@ -37,25 +37,33 @@ TEST_P(HintFor, ThePlayersForcedMove) {
     EXPECT_EQ(Hint(t.g), GetParam().expected) << Picture(t.g);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Positions, HintFor,
     ::testing::Values(
         // The player's own four is completed (the player's five, not the computer's).
-        HintCase{"completesThePlayersFour",
-                 0,
-                 {". . . . . . .", "X O O O O . .", ". X X X . . .", ". . . . X . ."},
+        HintCase{"completesThePlayersFour", 0,
+                 {". . . . . . .",
+                  "X O O O O . .",
+                  ". X X X . . .",
+                  ". . . . X . ."},
                  {10, 7}},
         // The computer's four is blocked.
-        HintCase{"blocksTheComputersFour",
-                 2,
-                 {"O X X X X . .", ". . O O . . O", ". . . . . . .", ". . . . O . ."},
+        HintCase{"blocksTheComputersFour", 2,
+                 {"O X X X X . .",
+                  ". . O O . . O",
+                  ". . . . . . .",
+                  ". . . . O . ."},
                  {10, 6}},
-        HintCase{
-            "blocksForCorvaneToo",
-            4,
-            {". . . O . . .", ". O . X . . .", ". O . X . . .", ". . . X . . .", ". O . X . O ."},
-            {8, 11}}),
+        HintCase{"blocksForCorvaneToo", 4,
+                 {". . . O . . .",
+                  ". O . X . . .",
+                  ". O . X . . .",
+                  ". . . X . . .",
+                  ". O . X . O ."},
+                 {8, 11}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(Hint, ChangesNothingInTheGame) {
     TestGame t;

@@ -178,7 +178,10 @@ TEST(TakeBack, AFinishedGameCannotBeTakenBack) {
     Game& g = t.g;
     TakeBack takeBack;
     StartWithTheCentre(g, takeBack);
-    SetPosition(g, {"O O O O . X X X", "X X X . . . . ."}, {5, 8});
+    // clang-format off
+    SetPosition(g, {"O O O O . X X X",
+                    "X X X . . . . ."}, {5, 8});
+    // clang-format on
     click(takeBack, g, {9, 8}); // five: the player wins
     ASSERT_EQ(g.GameActive, kFalse);
     EXPECT_FALSE(takeBack.CanUndo(g));

@@ -36,29 +36,51 @@ TEST_P(WinningLineCase, FindsTheWholeRunThroughTheLastStone) {
         << Picture(t.g);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Shapes, WinningLineCase,
     ::testing::Values(
         LineCase{"horizontalFive",
-                 {". . . . . . .", ". O O O O O X", ". X X X X . ."},
+                 {". . . . . . .",
+                  ". O O O O O X",
+                  ". X X X X . ."},
                  {4, 2},
                  {{2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}}},
-        LineCase{"fourIsNoWin", {". O O O O X"}, {2, 1}, {}},
+        LineCase{"fourIsNoWin",
+                 {". O O O O X"},
+                 {2, 1},
+                 {}},
         LineCase{"overlineCountsWhole",
                  {"X X X X X X ."},
                  {6, 1},
                  {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}}},
         LineCase{"risingDiagonalToTheEdge",
-                 {". . . . O", ". . . O .", ". . O . .", ". O . . .", "O . . . ."},
+                 {". . . . O",
+                  ". . . O .",
+                  ". . O . .",
+                  ". O . . .",
+                  "O . . . ."},
                  {1, 5},
                  {{5, 1}, {4, 2}, {3, 3}, {2, 4}, {1, 5}}},
         LineCase{"twoFivesShareTheLastStone",
-                 {". . X . .", ". . X . .", "X X X X X", ". . X . .", ". . X . ."},
+                 {". . X . .",
+                  ". . X . .",
+                  "X X X X X",
+                  ". . X . .",
+                  ". . X . ."},
                  {3, 3},
                  {{3, 1}, {3, 2}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}, {3, 4}, {3, 5}}},
-        LineCase{"anotherStonesFiveIsNotThrough", {"O O O O O", "X X . . ."}, {1, 2}, {}},
-        LineCase{"emptyCell", {"O O O O ."}, {5, 1}, {}}),
+        LineCase{"anotherStonesFiveIsNotThrough",
+                 {"O O O O O",
+                  "X X . . ."},
+                 {1, 2},
+                 {}},
+        LineCase{"emptyCell",
+                 {"O O O O ."},
+                 {5, 1},
+                 {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(WinningLine, OffTheBoardFindsNothing) {
     TestGame t;
@@ -127,7 +149,10 @@ TEST(BoardScene, TheLiveGameKeepsItsOwnMarkerAndColours) {
 TEST(BoardScene, APlayersWinInTheGameIsHighlighted) {
     TestGame t;
     NewGame(t.g);
-    SetPosition(t.g, {"O O O O . X", "X X X . . X"}, {5, 8});
+    // clang-format off
+    SetPosition(t.g, {"O O O O . X",
+                      "X X X . . X"}, {5, 8});
+    // clang-format on
     t.g.menu.opponent = 0;
     t.g.GameMode = 0;
     t.g.CentreRule = kFalse;
