@@ -1,6 +1,7 @@
 #include "core/Hint.h"
 
 #include "core/Frame.h"
+#include "engines/SearchEngine.h"
 
 #include <utility>
 
@@ -32,9 +33,22 @@ void exchangeSides(GameState& s) {
     s.CentreRule = kFalse;
 }
 
+// Opponent 3 searches on a board of its own: the exchanged position, scored, without the
+// stone it is about to be handed as the player's move.
+void layEngineBoard(GameState& s, Cell handedOver) {
+    EngineInit(s.engine);
+    for (int y = 1; y <= kBoardSize; ++y)
+        for (int x = 1; x <= kBoardSize; ++x) {
+            int code = s.cell(x, y);
+            if (code == kEmpty || Cell{x, y} == handedOver) continue;
+            RecordEngineStone(s.engine, y - 1, x - 1,
+                              code == kPlayer ? kEnginePlayer : kEngineComputer);
+        }
+}
+
 } // namespace
 
-std::optional<Cell> Hint(const Game& g) {
+std::optional<Cell> Hint(const GameState& g) {
     if (g.GameActive != kTrue || g.PlayerTurn != kTrue || g.engine.MoveSignal) return {};
     if (g.CentreRule == kTrue) return Cell{8, 8};
     if (g.imgComputer.empty()) return {};
@@ -45,8 +59,10 @@ std::optional<Cell> Hint(const Game& g) {
     static_cast<GameState&>(copy) = g;
     exchangeSides(copy);
     Cell answered = g.imgComputer.back().cell();
+    if (copy.GameMode == 6 || copy.GameMode == 7) layEngineBoard(copy, answered);
     std::size_t before = copy.imgComputer.size();
     CompMove(copy, answered.x, answered.y);
+    EngineTurn(copy);
     if (copy.imgComputer.size() == before) return {};
     return copy.imgComputer.back().cell();
 }

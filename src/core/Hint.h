@@ -8,9 +8,10 @@ namespace wuzi {
 
 // 提示: the cell that the current opponent's own move selection would choose if it
 // played the player's side. It plays on a copy of the game with the sides exchanged and
-// its messages silenced, so the game (its random numbers too) stays as it was. Nothing
+// its messages silenced, so the game (its random numbers too) stays as it was; it reads
+// the position only, so it may run on a copy away from the window's thread. Nothing
 // outside a running game on the player's turn; the centre while the first stone must
 // go there.
-std::optional<Cell> Hint(const Game& g);
+std::optional<Cell> Hint(const GameState& g);
 
 } // namespace wuzi

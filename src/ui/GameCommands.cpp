@@ -53,8 +53,30 @@ void GameCommands::undo() {
     if (takeBack_.Undo(game_)) emit gameChanged();
 }
 
+GameCommands::~GameCommands() {
+    if (hintWorker_.joinable()) hintWorker_.join();
+}
+
 void GameCommands::hint() {
-    if (std::optional<Cell> cell = Hint(game_)) board_->flashHint(*cell);
+    if (hintPending_ || game_.GameActive != kTrue || game_.PlayerTurn != kTrue) return;
+    if (hintWorker_.joinable()) hintWorker_.join();
+    hintPending_ = true;
+    hintAskedAt_ = game_;
+    unsigned generation = ++hintGeneration_;
+    hintWorker_ = std::thread([this, position = hintAskedAt_, generation] {
+        std::optional<Cell> cell = Hint(position);
+        QMetaObject::invokeMethod(
+            this, [this, generation, cell] { hintFound(generation, cell); }, Qt::QueuedConnection);
+    });
+}
+
+void GameCommands::hintFound(unsigned generation, std::optional<Cell> cell) {
+    if (generation != hintGeneration_) return;
+    hintPending_ = false;
+    // A stone played, taken back or a new game meanwhile makes the hint stale.
+    bool samePosition = game_.GameActive == kTrue && game_.PlayerTurn == kTrue &&
+                        game_.BoardCells == hintAskedAt_.BoardCells;
+    if (cell && samePosition) board_->flashHint(*cell);
 }
 
 void GameCommands::refuse(const QString& title, const QString& text) {

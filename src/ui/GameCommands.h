@@ -6,6 +6,8 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <thread>
 
 class QAction;
 class QWidget;
@@ -21,6 +23,7 @@ class GameCommands : public QObject {
     Q_OBJECT
   public:
     GameCommands(Game& game, BoardView* board, ViewMenu* view, QWidget* window);
+    ~GameCommands() override;
 
     // The items in menu order, a separator between the two groups.
     QList<QAction*> actions() const { return actions_; }
@@ -33,7 +36,10 @@ class GameCommands : public QObject {
     void newGame() { takeBack_.clear(); }
 
     void undo();
+    // Looks for the hint away from the window (opponent 3's search may take a moment) and
+    // flashes it, unless the game has moved on meanwhile.
     void hint();
+    bool hintPending() const { return hintPending_; }
     // Read a record and show it for review; a file that is no record is refused with a
     // message and changes nothing. Returns whether the record was opened.
     bool openRecord(const QString& path);
@@ -50,12 +56,17 @@ class GameCommands : public QObject {
     void askAndOpen();
     void askAndSave();
     void refuse(const QString& title, const QString& text);
+    void hintFound(unsigned generation, std::optional<Cell> cell);
 
     Game& game_;
     BoardView* board_;
     ViewMenu* view_;
     QWidget* window_;
     TakeBack takeBack_;
+    std::thread hintWorker_;
+    bool hintPending_ = false;
+    unsigned hintGeneration_ = 0;
+    GameState hintAskedAt_;
     QAction* undo_;
     QAction* hint_;
     QAction* open_;

@@ -61,6 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
                   ". O . X . . .",
                   ". . . X . . .",
                   ". O . X . O ."},
+                 {8, 11}},
+        // Opponent 3's search, playing the player's side, sees the computer's five coming.
+        HintCase{"blocksForPeddrinsSearch", 3,
+                 {". . . O . . .",
+                  ". O . X . . .",
+                  ". O . X . . .",
+                  ". . . X . . .",
+                  ". O . X . O ."},
                  {8, 11}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

@@ -112,10 +112,35 @@ class PlayerAidsTest : public QObject {
         MainWindow w(g);
         startGame(w);
         QTest::keyClick(&w, Qt::Key_F2);
-        QCOMPARE(w.board()->hintCell(), std::optional<Cell>(Cell{8, 8}));
+        QTRY_COMPARE(w.board()->hintCell(), std::optional<Cell>(Cell{8, 8}));
         QCOMPARE(g.PlayerMoveNo, 1);
         QTRY_VERIFY_WITH_TIMEOUT(!w.board()->hintCell().has_value(), 2000);
         QVERIFY(messages.shown.empty());
+    }
+
+    void aHintForAPositionLeftBehindIsNotShown() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        startGame(w);
+        QTest::keyClick(&w, Qt::Key_F2); // looked for while the player moves on
+        click(w, {8, 8});
+        QTRY_VERIFY(!w.commands()->hintPending());
+        QVERIFY(!w.board()->hintCell().has_value());
+    }
+
+    void opponent3sSearchGivesTheHintOffTheWindowsThread() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        w.game().menu.opponent = 3;
+        w.resize(760, 760);
+        w.show();
+        w.NewGame();
+        click(w, {8, 8});
+        QTRY_VERIFY_WITH_TIMEOUT(g.CompMoveNo == 2 && g.PlayerTurn == kTrue, 10000);
+        QTest::keyClick(&w, Qt::Key_F2);
+        QTRY_VERIFY_WITH_TIMEOUT(w.board()->hintCell().has_value(), 10000);
+        QVERIFY(g.isEmpty(*w.board()->hintCell()));
+        QCOMPARE(g.PlayerMoveNo, 2);
     }
 
     void numbersAndCoordinatesAreToggles() {
