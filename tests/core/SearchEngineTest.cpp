@@ -329,10 +329,16 @@ std::vector<SetUpStone> stonesOf(const std::vector<std::string>& picture, Cell l
 }
 
 TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndTheEngineAnswersItsLastStone) {
+    // clang-format off
     const std::vector<std::string> picture = {
-        ".............", "..XOOOO......", ".............",
-        ".............", ".........X...", "...........X.",
+        ".............",
+        "..XOOOO......",
+        ".............",
+        ".............",
+        ".........X...",
+        "...........X.",
     };
+    // clang-format on
     PeddrinGame t(1);
     ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {7, 2})));
     std::vector<std::string> withoutLast = picture;
@@ -348,10 +354,16 @@ TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndTheEngineAnswersItsLastStone)
 }
 
 TEST(PeddrinTurn, ComputersOwnFiveComesBeforeTheEngine) {
+    // clang-format off
     const std::vector<std::string> picture = {
-        ".............", "..OXXXX......", "...O.........",
-        "....O........", ".....O.......", "..........O..",
+        ".............",
+        "..OXXXX......",
+        "...O.........",
+        "....O........",
+        ".....O.......",
+        "..........O..",
     };
+    // clang-format on
     PeddrinGame t(1);
     ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {11, 6})));
     AnswerSetUpPosition(t.g, 11, 6);
