@@ -22,6 +22,7 @@ struct SearchState {
     std::array<EngineCell, 225> EngineCells{};                  // centre first
     std::int32_t EngineEval = 0;
     std::array<std::int32_t, 6> WindowScore{};
+    // The player's stone has been handed to the engine; True until the reply is placed.
     bool MoveSignal = false;
 
     // EngineCells position of a cell number.
