@@ -62,16 +62,14 @@ void GameCommands::hint() {
     if (hintWorker_.joinable()) hintWorker_.join();
     hintPending_ = true;
     hintAskedAt_ = game_;
-    unsigned generation = ++hintGeneration_;
-    hintWorker_ = std::thread([this, position = hintAskedAt_, generation] {
+    hintWorker_ = std::thread([this, position = hintAskedAt_] {
         std::optional<Cell> cell = Hint(position);
         QMetaObject::invokeMethod(
-            this, [this, generation, cell] { hintFound(generation, cell); }, Qt::QueuedConnection);
+            this, [this, cell] { hintFound(cell); }, Qt::QueuedConnection);
     });
 }
 
-void GameCommands::hintFound(unsigned generation, std::optional<Cell> cell) {
-    if (generation != hintGeneration_) return;
+void GameCommands::hintFound(std::optional<Cell> cell) {
     hintPending_ = false;
     // A stone played, taken back or a new game meanwhile makes the hint stale.
     bool samePosition = game_.GameActive == kTrue && game_.PlayerTurn == kTrue &&

@@ -56,7 +56,7 @@ class GameCommands : public QObject {
     void askAndOpen();
     void askAndSave();
     void refuse(const QString& title, const QString& text);
-    void hintFound(unsigned generation, std::optional<Cell> cell);
+    void hintFound(std::optional<Cell> cell);
 
     Game& game_;
     BoardView* board_;
@@ -65,7 +65,6 @@ class GameCommands : public QObject {
     TakeBack takeBack_;
     std::thread hintWorker_;
     bool hintPending_ = false;
-    unsigned hintGeneration_ = 0;
     GameState hintAskedAt_;
     QAction* undo_;
     QAction* hint_;
