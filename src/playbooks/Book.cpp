@@ -1,0 +1,149 @@
+#include "playbooks/Book.h"
+
+#include "core/ForcedMoves.h"
+#include "core/Frame.h"
+#include "core/Placement.h"
+#include "engines/AIEasy.h"
+
+namespace wuzi::book {
+
+namespace {
+
+bool coinMatches(std::int8_t coin, Flag bookCoin) {
+    return coin == 0 || (coin == kCoinSet) == (bookCoin == kTrue);
+}
+
+bool atNode(const Row& r, int move, int line, Flag coin) {
+    return r.move == move && (r.line == kAnyLine || r.line == line) && coinMatches(r.coin, coin);
+}
+
+const Row* listing(std::span<const Row> rows, int move, int line, Flag coin, Point stone) {
+    for (const Row& r : rows)
+        if (atNode(r, move, line, coin) && r.stones.contains(stone)) return &r;
+    return nullptr;
+}
+
+const Row* defaultOf(std::span<const Row> rows, int move, int line, Flag coin) {
+    for (const Row& r : rows)
+        if (atNode(r, move, line, coin) && r.stones.isDefault()) return &r;
+    return nullptr;
+}
+
+void switchMode(Game& g, const Then& then) {
+    if (then.mode != 0) g.GameMode = then.mode;
+    if (then.flip != kKeepFlip) g.LatticeFlip = then.flip;
+}
+
+void applyThen(Game& g, const Book& book, const Then& then) {
+    if (then.line != kKeep) g.BookLine = then.line;
+    if (then.subLine != kKeep) g.BookSubLine = then.subLine;
+    if (then.orientation != kKeep) g.BookOrientation = then.orientation;
+    if (then.ends) {
+        g.*book.flag = kFalse;
+        switchMode(g, then);
+    }
+}
+
+// A book never plays on a taken cell or off the board: it hands over instead.
+void reply(Game& g, const Book& book, Cell at, const Then& then, Cell stone) {
+    if (!g.isEmpty(at)) return HandOver(g, book, stone);
+    CompPlace(g, at.x, at.y);
+    g.PlayerTurn = kTrue;
+    if (!then.keepMoveNo) ++g.BookMoveNo;
+    applyThen(g, book, then);
+}
+
+// The routines of an AskRoutines row, in their fixed order; true when one placed.
+bool askRoutines(Game& g, std::uint8_t routines) {
+    g.CompMoved = kFalse;
+    if (routines & kCompFive) CompFive(g);
+    if (g.CompMoved == kFalse && (routines & kCompFour)) CompFour(g);
+    if (g.CompMoved == kFalse && (routines & kPatternMove1)) EnginePatternMove(g, 1);
+    if (g.CompMoved == kFalse && (routines & kLineMove2)) EngineLineMove(g, 2);
+    return g.CompMoved == kTrue;
+}
+
+// Runs the row's action for the player's real stone; `canonical` rows are mapped back
+// to the real board through the book's current orientation.
+void perform(Game& g, const Book& book, const Row& row, Cell stone, bool canonical) {
+    const Action& a = row.action;
+    auto real = [&](Point p) { return canonical ? book.toReal(g, toCell(p)) : toCell(p); };
+    switch (a.kind) {
+    case Reply::Play:
+        return reply(g, book, real(a.at), a.then, stone);
+    case Reply::PlayIfEmpty:
+    case Reply::PlayIfPlayer: {
+        Cell test = real(a.test);
+        int wanted = a.kind == Reply::PlayIfEmpty ? kEmpty : kPlayer;
+        bool yes = onBoard(test) && g.cell(test.x, test.y) == wanted;
+        return yes ? reply(g, book, real(a.at), a.then, stone)
+                   : reply(g, book, real(a.alt), a.altThen, stone);
+    }
+    case Reply::AskRoutines:
+        if (askRoutines(g, a.routines)) {
+            g.PlayerTurn = kTrue;
+            ++g.BookMoveNo;
+            g.*book.flag = kFalse;
+            return;
+        }
+        if (a.fallbackHandsOver) return HandOver(g, book, stone);
+        return reply(g, book, real(a.at), a.then, stone);
+    case Reply::HandOver:
+        HandOver(g, book, stone);
+        return switchMode(g, a.then);
+    case Reply::SwitchMode:
+        switchMode(g, a.then);
+        return HandOver(g, book, stone);
+    }
+}
+
+// The forced-move step before a tree move; true when it placed the computer's stone.
+bool forcedMovePlayed(Game& g, const Book& book) {
+    g.CompMoved = kFalse;
+    if (book.compFiveFirst) CompFive(g);
+    if (g.CompMoved == kFalse) BlockFive(g);
+    return g.CompMoved == kTrue;
+}
+
+} // namespace
+
+const Row* FindRow(std::span<const Row> rows, int move, int line, Flag coin, Point stone) {
+    if (const Row* r = listing(rows, move, line, coin, stone)) return r;
+    return defaultOf(rows, move, line, coin);
+}
+
+const Row* FindRow(const Tree& tree, int move, int line, Flag coin, Point stone) {
+    std::span<const Row> grown = GrownRows(tree.grown);
+    for (auto rows : {tree.listed, grown})
+        if (const Row* r = listing(rows, move, line, coin, stone)) return r;
+    for (auto rows : {tree.listed, grown})
+        if (const Row* r = defaultOf(rows, move, line, coin)) return r;
+    return nullptr;
+}
+
+const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone) {
+    if (!onBoard(stone)) return nullptr;
+    return FindRow(book.opening, g.BookMoveNo, book.openingKey(g), g.BookCoin, toPoint(stone));
+}
+
+void HandOver(Game& g, const Book& book, Cell stone) {
+    g.*book.flag = kFalse;
+    CompMove(g, stone.x, stone.y);
+}
+
+void PlayBook(Game& g, const Book& book, Cell stone) {
+    if (const Row* row = OpeningRowFor(g, book, stone)) return perform(g, book, *row, stone, false);
+    const Tree* tree = book.treeFor(g);
+    Cell c = tree ? book.toCanonical(g, stone) : Cell{};
+    if (!onBoard(c)) return HandOver(g, book, stone);
+    if (book.keepsLastMove) g.BookLastMove = c;
+    if (forcedMovePlayed(g, book)) {
+        g.PlayerTurn = kTrue;
+        return;
+    }
+    const Row* row = FindRow(*tree, g.BookMoveNo, g.BookLine, g.BookCoin, toPoint(c));
+    if (!row) return HandOver(g, book, stone);
+    perform(g, book, *row, stone, true);
+}
+
+} // namespace wuzi::book

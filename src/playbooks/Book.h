@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/Game.h"
+#include "playbooks/BookRows.h"
+#include "playbooks/GrownTrees.h"
+
+#include <span>
+
+namespace wuzi::book {
+
+// One tree of a book: its hand-written rows and the rows the generator grew from them.
+struct Tree {
+    const char* name;
+    std::span<const Row> listed;
+    GrownTree grown = GrownTree::None;
+};
+
+// How one book reads the game: its flag, its forced-move step, its tables and the
+// transforms between the real board and its canonical frame. The interpreter in
+// Book.cpp walks every book through this description.
+struct Book {
+    const char* name;
+    Flag Game::*flag;
+    bool compFiveFirst; // the forced-move step runs CompFive before BlockFive
+    bool keepsLastMove; // BookLastMove holds the player's canonical stone
+    // Opening rows, real coordinates, matched by move and by openingKey.
+    std::span<const Row> opening;
+    int (*openingKey)(const Game&);
+    // The tree that answers the next stone in canonical coordinates; null while the book
+    // has no tree at this move.
+    const Tree* (*treeFor)(const Game&);
+    // Every tree of the book.
+    std::span<const Tree* const> trees;
+    // Real to canonical and back for the current state; a cell off the board, or
+    // (0, 0) for an orientation the book does not have, means "not in the book".
+    Cell (*toCanonical)(const Game&, Cell);
+    Cell (*toReal)(const Game&, Cell);
+};
+
+extern const Book kQuillonWhiteBook;
+extern const Book kQuillonWhiteDiagonalBook;
+extern const Book kQuillonBlackBook;
+extern const Book kMarrowickBlackBook;
+extern const Book kMarrowickWhiteBook;
+
+// The row of `rows` that answers `stone` at node (move, line): a row listing the stone,
+// else the node's default row, else none.
+const Row* FindRow(std::span<const Row> rows, int move, int line, Flag coin, Point stone);
+const Row* FindRow(const Tree& tree, int move, int line, Flag coin, Point stone);
+
+// The opening row that answers the player's real stone now, if any.
+const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone);
+
+// One turn of a book for the player's real stone: an opening row, else the tree (with
+// the forced-move step first), else the hand-over to the general selection.
+void PlayBook(Game& g, const Book& book, Cell stone);
+
+// Leaves the book for the rest of the game; the general selection answers `stone`.
+void HandOver(Game& g, const Book& book, Cell stone);
+
+} // namespace wuzi::book

@@ -1,0 +1,163 @@
+#include "playbooks/Book.h"
+#include "playbooks/Playbooks.h"
+
+#include "core/Fault.h"
+
+namespace wuzi {
+
+namespace book {
+
+namespace {
+
+// Marrowick's book as white: the centre answered just below, at (8, 9); the second and
+// third stones choose one of eleven lines (BookSubLine), and many lines hand the game
+// to the lattice chain of Corvane.
+constexpr Row kOpening[] = {
+    {1, kAnyLine, {{8, 8}}, play(8, 9)},
+    {2, kAnyLine, {{9, 7}}, play(7, 9).subLine(1).orient(1)},
+    {2, kAnyLine, {{7, 7}}, play(9, 9).subLine(1).orient(2)},
+    {2, kAnyLine, {{8, 7}}, play(9, 7).subLine(2)},
+    {2, kAnyLine, {{8, 6}}, play(9, 7).subLine(3)},
+    {2, kAnyLine, {{10, 6}}, play(7, 9).subLine(4).orient(1)},
+    {2, kAnyLine, {{6, 6}}, play(9, 9).subLine(4).orient(2)},
+    {2, kAnyLine, {{9, 10}}, play(9, 8).subLine(5).orient(1)},
+    {2, kAnyLine, {{7, 10}}, play(7, 8).subLine(5).orient(2)},
+    {2, kAnyLine, {{8, 10}}, play(9, 8).subLine(6)},
+    {2, kAnyLine, {{6, 8}}, play(9, 7).subLine(7).orient(1)},
+    {2, kAnyLine, {{10, 8}}, play(7, 7).subLine(7).orient(2)},
+    {2, kAnyLine, {{7, 9}}, play(7, 8).subLine(8)},
+    {2, kAnyLine, {{9, 9}}, play(9, 8).subLine(9)},
+    {2, kAnyLine, {{7, 8}, {7, 6}, {6, 7}}, play(7, 7).endsIn(8, kFalse)},
+    {2, kAnyLine, {{9, 8}, {9, 6}, {10, 7}}, play(9, 7).endsIn(8, kTrue)},
+    // Move 3 of lines 2, 3, 8 and 9, keyed by the line.
+    {3, 2, {{8, 6}}, play(7, 6).endsIn(8, kTrue)},
+    {3, 2, {}, switchMode(8, kTrue)},
+    {3, 3, {{8, 7}}, play(7, 6).endsIn(8, kTrue)},
+    {3, 8, {{9, 7}}, play(6, 10).subLine(10).orient(1)},
+    {3, 8, {{6, 10}}, play(9, 7).subLine(10).orient(2)},
+    {3, 8, {{9, 10}}, play(9, 9).subLine(11).orient(1)},
+    {3, 8, {{6, 7}}, play(7, 7).subLine(11).orient(2)},
+    {3, 9, {{7, 7}}, play(10, 10).subLine(10).orient(3)},
+    {3, 9, {{10, 10}}, play(7, 7).subLine(10).orient(4)},
+    {3, 9, {{7, 10}}, play(7, 9).subLine(11).orient(3)},
+    {3, 9, {{10, 7}}, play(9, 7).subLine(11).orient(4)},
+};
+
+constexpr Tree kLine1{"MarrowickWhiteLine1", {}, GrownTree::MarrowickWhiteLine1};
+constexpr Tree kLine3{"MarrowickWhiteLine3", {}, GrownTree::MarrowickWhiteLine3};
+constexpr Tree kLine4{"MarrowickWhiteLine4", {}, GrownTree::MarrowickWhiteLine4};
+constexpr Tree kLine5{"MarrowickWhiteLine5", {}, GrownTree::MarrowickWhiteLine5};
+constexpr Tree kLine6{"MarrowickWhiteLine6", {}, GrownTree::MarrowickWhiteLine6};
+constexpr Tree kLine7{"MarrowickWhiteLine7", {}, GrownTree::MarrowickWhiteLine7};
+constexpr Tree kLine10{"MarrowickWhiteLine10", {}, GrownTree::MarrowickWhiteLine10};
+constexpr Tree kLine11{"MarrowickWhiteLine11", {}, GrownTree::MarrowickWhiteLine11};
+
+constexpr const Tree* kTrees[] = {&kLine1, &kLine3, &kLine4,  &kLine5,
+                                  &kLine6, &kLine7, &kLine10, &kLine11};
+
+const Tree* treeFor(const Game& g) {
+    switch (g.BookSubLine) {
+    case 1:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+        return g.BookMoveNo >= 3 ? kTrees[g.BookSubLine == 1 ? 0 : g.BookSubLine - 2] : nullptr;
+    case 10:
+        return g.BookMoveNo >= 4 ? &kLine10 : nullptr;
+    case 11:
+        return g.BookMoveNo >= 4 ? &kLine11 : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+// Lines 10 and 11 start from a position that is not symmetric about the centre,
+// hence the shifted transforms.
+Cell toCanonical(const Game& g, Cell c) {
+    auto [x, y] = c;
+    int o = g.BookOrientation;
+    switch (g.BookSubLine) {
+    case 1:
+        if (o == 1) return {x, y};
+        if (o == 2) return {16 - x, y};
+        if (o == 3) return {16 - y, 16 - x};
+        if (o == 4) return {16 - y, x};
+        return {};
+    case 4:
+        return o == 1 ? Cell{x, y} : Cell{16 - x, y};
+    case 5:
+    case 7:
+        if (o == 1) return {x, y};
+        if (o == 2) return {16 - x, y};
+        return {};
+    case 3:
+    case 6:
+        return {x, y};
+    case 10:
+    case 11:
+        if (o == 1) return {x, y};
+        if (o == 2) return {15 - x, 17 - y};
+        if (o == 3) return {16 - x, y};
+        if (o == 4) return {x - 1, 17 - y};
+        return {};
+    default:
+        return {};
+    }
+}
+
+Cell toReal(const Game& g, Cell c) {
+    auto [cx, cy] = c;
+    int o = g.BookOrientation;
+    switch (g.BookSubLine) {
+    case 1:
+        if (o == 1) return {cx, cy};
+        if (o == 2) return {16 - cx, cy};
+        if (o == 3) return {16 - cy, 16 - cx};
+        if (o == 4) return {cy, 16 - cx};
+        return {};
+    case 4:
+        return o == 1 ? Cell{cx, cy} : Cell{16 - cx, cy};
+    case 5:
+    case 7:
+        if (o == 1) return {cx, cy};
+        if (o == 2) return {16 - cx, cy};
+        return {};
+    case 3:
+    case 6:
+        return {cx, cy};
+    case 10:
+    case 11:
+        if (o == 1) return {cx, cy};
+        if (o == 2) return {15 - cx, 17 - cy};
+        if (o == 3) return {16 - cx, cy};
+        if (o == 4) return {cx + 1, 17 - cy};
+        return {};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+const Book kMarrowickWhiteBook{
+    "MarrowickWhite",
+    &Game::BookActive,
+    true,
+    false,
+    kOpening,
+    [](const Game& g) { return g.BookSubLine; },
+    treeFor,
+    kTrees,
+    toCanonical,
+    toReal,
+};
+
+} // namespace book
+
+void MarrowickWhitePlaybook(Game& g, int x, int y) {
+    guarded(g, [&] { book::PlayBook(g, book::kMarrowickWhiteBook, {x, y}); });
+}
+
+} // namespace wuzi

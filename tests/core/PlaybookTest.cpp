@@ -1,0 +1,391 @@
+#include "core/GameFlow.h"
+#include "core/Placement.h"
+#include "core/TestSupport.h"
+#include "playbooks/Playbooks.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wuzi::test {
+namespace {
+
+constexpr int kQuillon = 1, kMarrowick = 2, kPeddrin = 3;
+constexpr int kCoinDigit = 5;   // a seconds digit that sets BookCoin
+constexpr int kNoCoinDigit = 1; // one that clears it
+
+// A game against one opponent, played click by click.
+struct BookGame {
+    BookGame(int opponent, bool playerFirst, int digit) : t(digit) {
+        t.g.menu = {playerFirst, opponent};
+        NewGame(t.g);
+    }
+    // The player's stone; returns the computer's answer, or (0, 0) when it placed none.
+    Cell play(Cell stone) {
+        std::size_t before = t.g.imgComputer.size();
+        PlayerPlace(t.g, ClickX(stone.x), ClickY(stone.y));
+        return t.g.imgComputer.size() > before ? t.g.imgComputer.back().cell() : Cell{};
+    }
+    TestGame t;
+    Game& g = t.g;
+};
+
+struct Exchange {
+    Cell stone;
+    Cell reply;
+};
+
+// The book state a line leaves behind.
+struct After {
+    std::optional<Flag> bookActive;
+    std::optional<Flag> diagonalActive;
+    std::optional<int> mode;
+    std::optional<Flag> flip;
+    std::optional<int> moveNo;
+    std::optional<int> orientation;
+    std::optional<int> subLine;
+};
+
+struct BookLine {
+    std::string name;
+    int opponent;
+    bool playerFirst;
+    int digit;
+    std::vector<Exchange> moves;
+    After after;
+};
+
+class BookLines : public ::testing::TestWithParam<BookLine> {};
+
+TEST_P(BookLines, AnswersAsListed) {
+    const BookLine& line = GetParam();
+    BookGame game(line.opponent, line.playerFirst, line.digit);
+    for (const Exchange& m : line.moves) {
+        ASSERT_EQ(game.play(m.stone), m.reply) << "after the player's " << m.stone << "\n"
+                                               << Picture(game.g);
+    }
+    const After& a = line.after;
+    Game& g = game.g;
+    if (a.bookActive) EXPECT_EQ(g.BookActive, *a.bookActive);
+    if (a.diagonalActive) EXPECT_EQ(g.DiagonalBookActive, *a.diagonalActive);
+    if (a.mode) EXPECT_EQ(g.GameMode, *a.mode);
+    if (a.flip) EXPECT_EQ(g.LatticeFlip, *a.flip);
+    if (a.moveNo) EXPECT_EQ(g.BookMoveNo, *a.moveNo);
+    if (a.orientation) EXPECT_EQ(g.BookOrientation, *a.orientation);
+    if (a.subLine) EXPECT_EQ(g.BookSubLine, *a.subLine);
+    EXPECT_EQ(game.t.messages.count("critical"), 0);
+    EXPECT_TRUE(BoardMatchesHistories(g));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Openings, BookLines,
+    ::testing::Values(
+        BookLine{"QuillonMainBookAnswersTheCentreDiagonally",
+                 kQuillon,
+                 true,
+                 kNoCoinDigit,
+                 {{{8, 8}, {9, 9}}},
+                 {.bookActive = kTrue}},
+        BookLine{"QuillonDiagonalBookAnswersTheCentreDiagonally",
+                 kQuillon,
+                 true,
+                 kCoinDigit,
+                 {{{8, 8}, {9, 9}}},
+                 {.diagonalActive = kTrue}},
+        BookLine{"UnlistedSecondStoneFallsToTheDiagonalBook",
+                 kQuillon,
+                 true,
+                 kNoCoinDigit,
+                 {{{8, 8}, {9, 9}}, {{10, 10}, {10, 8}}},
+                 {.bookActive = kFalse, .diagonalActive = kTrue, .moveNo = 3}},
+        BookLine{"ListedSecondStoneShutsTheDiagonalBookOut",
+                 kQuillon,
+                 true,
+                 kNoCoinDigit,
+                 {{{8, 8}, {9, 9}}, {{7, 7}, {7, 9}}, {{6, 6}, {9, 8}}},
+                 {.bookActive = kTrue, .diagonalActive = kFalse, .orientation = 1}},
+        BookLine{"PendingOrientationEndsTheBookAtOnce",
+                 kQuillon,
+                 true,
+                 kNoCoinDigit,
+                 {{{8, 8}, {9, 9}}, {{8, 6}, {9, 7}}, {{7, 7}, {8, 9}}, {{9, 5}, {6, 8}}},
+                 {.bookActive = kFalse, .moveNo = 4}},
+        BookLine{"PendingOrientationJoinsTreeAOnItsSixthLine",
+                 kQuillon,
+                 true,
+                 kNoCoinDigit,
+                 {{{8, 8}, {9, 9}}, {{8, 6}, {9, 7}}, {{7, 7}, {8, 9}}, {{6, 6}, {10, 9}}},
+                 {.bookActive = kTrue, .moveNo = 5, .orientation = 11}},
+        BookLine{"DiagonalLinesJoinInOnePosition",
+                 kQuillon,
+                 true,
+                 kCoinDigit,
+                 {{{8, 8}, {9, 9}}, {{8, 10}, {10, 8}}, {{10, 10}, {9, 10}}, {{9, 11}, {8, 12}}},
+                 {.diagonalActive = kTrue, .moveNo = 5}},
+        BookLine{"DiagonalLineThreeIsReflectedInRowNine",
+                 kQuillon,
+                 true,
+                 kCoinDigit,
+                 {{{8, 8}, {9, 9}}, {{10, 8}, {10, 10}}, {{8, 10}, {9, 8}}, {{9, 7}, {8, 6}}},
+                 {.diagonalActive = kTrue, .orientation = 2}},
+        BookLine{"QuillonBlackTurnsADiagonalFirstStone",
+                 kQuillon,
+                 false,
+                 kNoCoinDigit,
+                 {{{9, 9}, {8, 9}}, {{8, 10}, {10, 8}}},
+                 {.bookActive = kTrue, .moveNo = 3, .orientation = 6}},
+        BookLine{"QuillonBlackEndsOnCanonicalEightFive",
+                 kQuillon,
+                 false,
+                 kNoCoinDigit,
+                 {{{7, 8}, {8, 7}}, {{8, 9}, {6, 7}}, {{7, 7}, {7, 6}}, {{8, 5}, {7, 10}}},
+                 {.bookActive = kFalse}},
+        BookLine{"MarrowickBlackOrthogonalFirstStoneWithoutCoin",
+                 kMarrowick,
+                 false,
+                 kNoCoinDigit,
+                 {{{8, 9}, {9, 6}}},
+                 {.subLine = 2}},
+        BookLine{"MarrowickBlackOrthogonalFirstStoneWithCoin",
+                 kMarrowick,
+                 false,
+                 kCoinDigit,
+                 {{{8, 9}, {9, 9}}},
+                 {.subLine = 3}},
+        BookLine{"MarrowickBlackSwitchesToTheLatticeAfterTwoMoves",
+                 kMarrowick,
+                 false,
+                 kNoCoinDigit,
+                 {{{9, 9}, {9, 7}}, {{8, 7}, {7, 6}}},
+                 {.bookActive = kFalse, .mode = 9, .flip = kTrue}},
+        BookLine{"MarrowickWhiteSwitchesWithTheFalseLattice",
+                 kMarrowick,
+                 true,
+                 kNoCoinDigit,
+                 {{{8, 8}, {8, 9}}, {{7, 8}, {7, 7}}},
+                 {.bookActive = kFalse, .mode = 8, .flip = kFalse}},
+        BookLine{"MarrowickWhiteSwitchesWithTheTrueLattice",
+                 kMarrowick,
+                 true,
+                 kCoinDigit,
+                 {{{8, 8}, {8, 9}}, {{9, 8}, {9, 7}}},
+                 {.bookActive = kFalse, .mode = 8, .flip = kTrue}},
+        BookLine{"MarrowickWhiteLineElevenMirrored",
+                 kMarrowick,
+                 true,
+                 kNoCoinDigit,
+                 {{{8, 8}, {8, 9}}, {{7, 9}, {7, 8}}, {{6, 7}, {7, 7}}},
+                 {.bookActive = kTrue, .moveNo = 4, .orientation = 2, .subLine = 11}},
+        BookLine{"PeddrinAnswersJustBelowTheCentre",
+                 kPeddrin,
+                 true,
+                 3,
+                 {{{8, 8}, {8, 9}}},
+                 {.bookActive = kFalse}}),
+    [](const auto& info) { return info.param.name; });
+
+// A game in the middle of a book: the position drawn, the book's state set by hand.
+struct BookState {
+    int mode;
+    int moveNo;
+    int line = 1;
+    int orientation = 1;
+    int subLine = 1;
+    Flag coin = kFalse;
+};
+
+void enterBook(Game& g, const std::vector<std::string>& picture, const BookState& s) {
+    SetPosition(g, picture);
+    g.GameMode = s.mode;
+    g.PlayerFirst = toFlag(s.mode % 2 == 0);
+    g.GameActive = kTrue;
+    g.BookActive = g.DiagonalBookActive = kTrue;
+    g.BookCoin = s.coin;
+    g.BookMoveNo = s.moveNo;
+    g.BookLine = s.line;
+    g.BookOrientation = s.orientation;
+    g.BookSubLine = s.subLine;
+}
+
+Cell playStone(Game& g, Cell stone) {
+    std::size_t before = g.imgComputer.size();
+    PlayerPlace(g, ClickX(stone.x), ClickY(stone.y));
+    return g.imgComputer.size() > before ? g.imgComputer.back().cell() : Cell{};
+}
+
+const std::vector<std::string> kEmptyBoard(15, std::string(15, '.'));
+
+TEST(Playbook, AfterAHandOverTheBookIsNeverConsultedAgain) {
+    BookGame game(kQuillon, false, kNoCoinDigit);
+    Cell answer = game.play({6, 8}); // two points from the centre: not in the book
+    EXPECT_NE(answer, Cell{});
+    EXPECT_EQ(game.g.BookActive, kFalse);
+    // A first stone the book lists, each with its own orientation.
+    for (Cell listed : {Cell{9, 8}, Cell{8, 9}, Cell{8, 7}, Cell{7, 9}, Cell{9, 9}}) {
+        if (!game.g.isEmpty(listed)) continue;
+        EXPECT_NE(game.play(listed), Cell{});
+        break;
+    }
+    EXPECT_EQ(game.g.BookMoveNo, 1);
+    EXPECT_EQ(game.g.BookOrientation, 1);
+    EXPECT_EQ(game.g.BookActive, kFalse);
+}
+
+TEST(Playbook, BlockingAFourKeepsTheBookOnItsNode) {
+    TestGame t;
+    // The diagonal book's canonical position after move 4, and a player's three on
+    // row 2 whose four the book must block first.
+    enterBook(t.g,
+              {". . . . . . . . . .", "X O O O . . . . . .", ". . . . . . . . . .",
+               ". . . . . . . . . .", ". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . . . . . . .", ". . . . . . . O . X", ". . . . . . . . X .",
+               ". . . . . . . O X O", ". . . . . . . . O .", ". . . . . . . X . ."},
+              {.mode = 2, .moveNo = 5, .coin = kTrue});
+    EXPECT_EQ(playStone(t.g, {5, 2}), (Cell{6, 2}));
+    EXPECT_EQ(t.g.BookMoveNo, 5);
+    EXPECT_EQ(t.g.DiagonalBookActive, kTrue);
+    EXPECT_EQ(playStone(t.g, {7, 9}), (Cell{6, 8})); // the same node answers
+    EXPECT_EQ(t.g.BookMoveNo, 6);
+}
+
+struct TakenReply {
+    std::string name;
+    BookState state;
+    Cell taken; // the listed reply, already on the board
+    Cell stone;
+};
+
+class TakenReplies : public ::testing::TestWithParam<TakenReply> {};
+
+TEST_P(TakenReplies, HandOver) {
+    const TakenReply& c = GetParam();
+    TestGame t;
+    enterBook(t.g, kEmptyBoard, c.state);
+    t.g.setCell(c.taken.x, c.taken.y, kPlayer);
+    t.g.imgPlayer.push_back({compStoneLeft(c.taken.x), playerStoneTop(c.taken.y)});
+    ++t.g.PlayerMoveNo;
+    Cell answer = playStone(t.g, c.stone);
+    EXPECT_NE(answer, Cell{});
+    EXPECT_NE(answer, c.taken);
+    bool diagonal = c.state.mode == 2 && c.state.coin == kTrue;
+    EXPECT_EQ(t.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive), kFalse);
+    EXPECT_EQ(t.messages.count("critical"), 0);
+    EXPECT_TRUE(BoardMatchesHistories(t.g));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Books, TakenReplies,
+    ::testing::Values(TakenReply{"ListedReply", {.mode = 3, .moveNo = 2}, {6, 7}, {8, 9}},
+                      TakenReply{"DefaultReply",
+                                 {.mode = 2, .moveNo = 12, .line = 4, .coin = kTrue},
+                                 {8, 15},
+                                 {5, 5}},
+                      TakenReply{"ReplyOfAPendingOrientation",
+                                 {.mode = 2, .moveNo = 4, .orientation = 13},
+                                 {9, 10},
+                                 {6, 6}}),
+    [](const auto& info) { return info.param.name; });
+
+struct CellTest {
+    std::string name;
+    BookState state;
+    std::vector<std::string> picture;
+    Cell stone;
+    Cell reply;
+};
+
+class CellTests : public ::testing::TestWithParam<CellTest> {};
+
+TEST_P(CellTests, ReadTheCanonicalCellOnTheRealBoard) {
+    const CellTest& c = GetParam();
+    TestGame t;
+    enterBook(t.g, c.picture, c.state);
+    EXPECT_EQ(playStone(t.g, c.stone), c.reply) << Picture(t.g);
+}
+
+// The diagonal book at move 6 of line 1, reflected in row 9: canonical (10, 11) is real
+// (10, 7), and its reply depends on canonical (10, 12), real (10, 6).
+const BookState kDiagonalMove6{.mode = 2, .moveNo = 6, .orientation = 2, .coin = kTrue};
+// Marrowick's group 2 at move 11 of line 3, turned a quarter: canonical (6, 5) is real
+// (5, 10); the reply depends on whether canonical (11, 8), real (8, 5), is the player's.
+const BookState kGroup2Move11{.mode = 5, .moveNo = 11, .line = 3, .orientation = 2, .subLine = 2};
+
+INSTANTIATE_TEST_SUITE_P(
+    Books, CellTests,
+    ::testing::Values(CellTest{"DiagonalCellEmpty", kDiagonalMove6, kEmptyBoard, {10, 7}, {8, 7}},
+                      CellTest{"DiagonalCellTaken",
+                               kDiagonalMove6,
+                               {".", ".", ".", ".", ".", ". . . . . . . . . O"},
+                               {10, 7},
+                               {10, 5}},
+                      CellTest{"GroupTwoCellHoldsThePlayer",
+                               kGroup2Move11,
+                               {".", ".", ".", ".", ". . . . . . . O"},
+                               {5, 10},
+                               {9, 7}},
+                      CellTest{"GroupTwoCellHoldsTheComputer",
+                               kGroup2Move11,
+                               {".", ".", ".", ".", ". . . . . . . X"},
+                               {5, 10},
+                               {10, 7}},
+                      CellTest{"GroupTwoCellEmpty", kGroup2Move11, kEmptyBoard, {5, 10}, {10, 7}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Playbook, StoneOutsideTheCanonicalFrameHandsOver) {
+    TestGame t;
+    // Orientation 6 of the black book shifts rows by one: row 1 has no canonical cell.
+    enterBook(t.g, kEmptyBoard, {.mode = 3, .moveNo = 2, .orientation = 6});
+    EXPECT_NE(playStone(t.g, {5, 1}), Cell{});
+    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_EQ(t.g.BookMoveNo, 2);
+}
+
+TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
+    for (auto [stone, flip] : {std::pair{Cell{11, 7}, kFalse}, {Cell{8, 10}, kTrue}}) {
+        TestGame t;
+        enterBook(t.g, kEmptyBoard, {.mode = 5, .moveNo = 3, .subLine = 7});
+        t.g.LatticeFlip = static_cast<Flag>(-1 - flip); // the other value
+        playStone(t.g, stone);
+        EXPECT_EQ(t.g.GameMode, 9);
+        EXPECT_EQ(t.g.LatticeFlip, flip);
+        EXPECT_EQ(t.g.BookActive, kFalse);
+    }
+    // An unlisted stone: the hand-over answers as Marrowick, then the lattice chain takes
+    // the game with the lattice unchanged.
+    TestGame t;
+    enterBook(t.g, kEmptyBoard, {.mode = 5, .moveNo = 3, .subLine = 7});
+    t.g.LatticeFlip = kFalse;
+    EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
+    EXPECT_EQ(t.g.GameMode, 9);
+    EXPECT_EQ(t.g.LatticeFlip, kFalse);
+    EXPECT_EQ(t.g.BookActive, kFalse);
+}
+
+TEST(Playbook, MarrowickSwitchWithoutReplyLetsTheNewChainAnswer) {
+    TestGame t;
+    enterBook(t.g, kEmptyBoard, {.mode = 5, .moveNo = 7, .line = 19});
+    t.g.LatticeFlip = kFalse;
+    EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
+    EXPECT_EQ(t.g.GameMode, 8);
+    EXPECT_EQ(t.g.LatticeFlip, kTrue);
+    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_EQ(t.g.BookMoveNo, 7);
+}
+
+TEST(Playbook, TreesBAndCHaveNoFourthMove) {
+    // Line 1 then (6, 8): orientation 2, tree B; line 4 then (6, 8): orientation 7, tree C.
+    for (Cell second : {Cell{7, 7}, Cell{6, 6}}) {
+        BookGame game(kQuillon, true, kNoCoinDigit);
+        game.play({8, 8});
+        game.play(second);
+        ASSERT_EQ(game.play({6, 8}), (Cell{9, 8}));
+        ASSERT_EQ(game.g.BookActive, kTrue);
+        EXPECT_NE(game.play({5, 5}), Cell{});
+        EXPECT_EQ(game.g.BookActive, kFalse);
+    }
+}
+
+} // namespace
+} // namespace wuzi::test
