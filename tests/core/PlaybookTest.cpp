@@ -238,10 +238,20 @@ TEST(Playbook, BlockingAFourKeepsTheBookOnItsNode) {
     // The diagonal book's canonical position after move 4, and a player's three on
     // row 2 whose four the book must block first.
     enterBook(t.g,
-              {". . . . . . . . . .", "X O O O . . . . . .", ". . . . . . . . . .",
-               ". . . . . . . . . .", ". . . . . . . . . .", ". . . . . . . . . .",
-               ". . . . . . . . . .", ". . . . . . . O . X", ". . . . . . . . X .",
-               ". . . . . . . O X O", ". . . . . . . . O .", ". . . . . . . X . ."},
+              {
+                  ". . . . . . . . . .",
+                  "X O O O . . . . . .",
+                  ". . . . . . . . . .",
+                  ". . . . . . . . . .",
+                  ". . . . . . . . . .",
+                  ". . . . . . . . . .",
+                  ". . . . . . . . . .",
+                  ". . . . . . . O . X",
+                  ". . . . . . . . X .",
+                  ". . . . . . . O X O",
+                  ". . . . . . . . O .",
+                  ". . . . . . . X . .",
+              },
               {.mode = 2, .moveNo = 5, .coin = kTrue});
     EXPECT_EQ(playStone(t.g, {5, 2}), (Cell{6, 2}));
     EXPECT_EQ(t.g.BookMoveNo, 5);
@@ -312,25 +322,27 @@ const BookState kDiagonalMove6{.mode = 2, .moveNo = 6, .orientation = 2, .coin =
 // (5, 10); the reply depends on whether canonical (11, 8), real (8, 5), is the player's.
 const BookState kGroup2Move11{.mode = 5, .moveNo = 11, .line = 3, .orientation = 2, .subLine = 2};
 
+// The upper left of the board, with the cell the reply depends on taken.
+const std::vector<std::string> kPlayerOnTenSix = {
+    ". . . . . . . . . .", ". . . . . . . . . .", ". . . . . . . . . .",
+    ". . . . . . . . . .", ". . . . . . . . . .", ". . . . . . . . . O",
+};
+const std::vector<std::string> kPlayerOnEightFive = {
+    ". . . . . . . .", ". . . . . . . .", ". . . . . . . .", ". . . . . . . .", ". . . . . . . O",
+};
+const std::vector<std::string> kComputerOnEightFive = {
+    ". . . . . . . .", ". . . . . . . .", ". . . . . . . .", ". . . . . . . .", ". . . . . . . X",
+};
+
 INSTANTIATE_TEST_SUITE_P(
     Books, CellTests,
-    ::testing::Values(CellTest{"DiagonalCellEmpty", kDiagonalMove6, kEmptyBoard, {10, 7}, {8, 7}},
-                      CellTest{"DiagonalCellTaken",
-                               kDiagonalMove6,
-                               {".", ".", ".", ".", ".", ". . . . . . . . . O"},
-                               {10, 7},
-                               {10, 5}},
-                      CellTest{"GroupTwoCellHoldsThePlayer",
-                               kGroup2Move11,
-                               {".", ".", ".", ".", ". . . . . . . O"},
-                               {5, 10},
-                               {9, 7}},
-                      CellTest{"GroupTwoCellHoldsTheComputer",
-                               kGroup2Move11,
-                               {".", ".", ".", ".", ". . . . . . . X"},
-                               {5, 10},
-                               {10, 7}},
-                      CellTest{"GroupTwoCellEmpty", kGroup2Move11, kEmptyBoard, {5, 10}, {10, 7}}),
+    ::testing::Values(
+        CellTest{"DiagonalCellEmpty", kDiagonalMove6, kEmptyBoard, {10, 7}, {8, 7}},
+        CellTest{"DiagonalCellTaken", kDiagonalMove6, kPlayerOnTenSix, {10, 7}, {10, 5}},
+        CellTest{"GroupTwoCellHoldsThePlayer", kGroup2Move11, kPlayerOnEightFive, {5, 10}, {9, 7}},
+        CellTest{
+            "GroupTwoCellHoldsTheComputer", kGroup2Move11, kComputerOnEightFive, {5, 10}, {10, 7}},
+        CellTest{"GroupTwoCellEmpty", kGroup2Move11, kEmptyBoard, {5, 10}, {10, 7}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Playbook, StoneOutsideTheCanonicalFrameHandsOver) {
