@@ -13,19 +13,15 @@ bool coinMatches(std::int8_t coin, Flag bookCoin) {
     return coin == 0 || (coin == kCoinSet) == (bookCoin == kTrue);
 }
 
-bool atNode(const Row& r, int move, int line, Flag coin) {
-    return r.move == move && (r.line == kAnyLine || r.line == line) && coinMatches(r.coin, coin);
-}
-
 const Row* listing(std::span<const Row> rows, int move, int line, Flag coin, Point stone) {
     for (const Row& r : rows)
-        if (atNode(r, move, line, coin) && r.stones.contains(stone)) return &r;
+        if (AtNode(r, move, line, coin) && r.stones.contains(stone)) return &r;
     return nullptr;
 }
 
 const Row* defaultOf(std::span<const Row> rows, int move, int line, Flag coin) {
     for (const Row& r : rows)
-        if (atNode(r, move, line, coin) && r.stones.isDefault()) return &r;
+        if (AtNode(r, move, line, coin) && r.stones.isDefault()) return &r;
     return nullptr;
 }
 
@@ -63,9 +59,13 @@ bool askRoutines(Game& g, std::uint8_t routines) {
     return g.CompMoved == kTrue;
 }
 
-// Runs the row's action for the player's real stone; `canonical` rows are mapped back
-// to the real board through the book's current orientation.
-void perform(Game& g, const Book& book, const Row& row, Cell stone, bool canonical) {
+} // namespace
+
+bool AtNode(const Row& r, int move, int line, Flag coin) {
+    return r.move == move && (r.line == kAnyLine || r.line == line) && coinMatches(r.coin, coin);
+}
+
+void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical) {
     const Action& a = row.action;
     auto real = [&](Point p) { return canonical ? book.toReal(g, toCell(p)) : toCell(p); };
     switch (a.kind) {
@@ -97,15 +97,12 @@ void perform(Game& g, const Book& book, const Row& row, Cell stone, bool canonic
     }
 }
 
-// The forced-move step before a tree move; true when it placed the computer's stone.
-bool forcedMovePlayed(Game& g, const Book& book) {
+bool ForcedMovePlayed(Game& g, const Book& book) {
     g.CompMoved = kFalse;
     if (book.compFiveFirst) CompFive(g);
     if (g.CompMoved == kFalse) BlockFive(g);
     return g.CompMoved == kTrue;
 }
-
-} // namespace
 
 const Row* FindRow(std::span<const Row> rows, int move, int line, Flag coin, Point stone) {
     if (const Row* r = listing(rows, move, line, coin, stone)) return r;
@@ -132,18 +129,18 @@ void HandOver(Game& g, const Book& book, Cell stone) {
 }
 
 void PlayBook(Game& g, const Book& book, Cell stone) {
-    if (const Row* row = OpeningRowFor(g, book, stone)) return perform(g, book, *row, stone, false);
+    if (const Row* row = OpeningRowFor(g, book, stone)) return PerformRow(g, book, *row, stone, false);
     const Tree* tree = book.treeFor(g);
     Cell c = tree ? book.toCanonical(g, stone) : Cell{};
     if (!onBoard(c)) return HandOver(g, book, stone);
     if (book.keepsLastMove) g.BookLastMove = c;
-    if (forcedMovePlayed(g, book)) {
+    if (ForcedMovePlayed(g, book)) {
         g.PlayerTurn = kTrue;
         return;
     }
     const Row* row = FindRow(*tree, g.BookMoveNo, g.BookLine, g.BookCoin, toPoint(c));
     if (!row) return HandOver(g, book, stone);
-    perform(g, book, *row, stone, true);
+    PerformRow(g, book, *row, stone, true);
 }
 
 } // namespace wuzi::book

@@ -43,6 +43,9 @@ extern const Book kQuillonBlackBook;
 extern const Book kMarrowickBlackBook;
 extern const Book kMarrowickWhiteBook;
 
+// Whether row `r` belongs to node (move, line) in a game with this BookCoin.
+bool AtNode(const Row& r, int move, int line, Flag coin);
+
 // The row of `rows` that answers `stone` at node (move, line): a row listing the stone,
 // else the node's default row, else none.
 const Row* FindRow(std::span<const Row> rows, int move, int line, Flag coin, Point stone);
@@ -57,5 +60,11 @@ void PlayBook(Game& g, const Book& book, Cell stone);
 
 // Leaves the book for the rest of the game; the general selection answers `stone`.
 void HandOver(Game& g, const Book& book, Cell stone);
+
+// The steps of PlayBook, for the book generator: the forced-move step before a tree
+// move (true when it placed the computer's stone), and a row's action for the player's
+// real stone (`canonical` rows are mapped back through the book's orientation).
+bool ForcedMovePlayed(Game& g, const Book& book);
+void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical);
 
 } // namespace wuzi::book

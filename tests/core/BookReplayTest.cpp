@@ -95,8 +95,7 @@ std::vector<Try> Replay::tries(const Game& g) const {
             out.push_back({toReal(book::toCell(r.stones.at[i])), &r, canonical});
     };
     auto atNode = [&](const Row& r, int line) {
-        return r.move == g.BookMoveNo && (r.line == book::kAnyLine || r.line == line) &&
-               (r.coin == 0 || (r.coin == book::kCoinSet) == (g.BookCoin == kTrue));
+        return book::AtNode(r, g.BookMoveNo, line, g.BookCoin);
     };
     for (const Row& r : book.opening)
         if (atNode(r, key)) add(r, false, [](Cell c) { return c; });

@@ -1,0 +1,347 @@
+#include "Grower.h"
+
+#include "Budgets.h"
+
+#include "core/Placement.h"
+#include "playbooks/BookRows.h"
+
+#include <algorithm>
+#include <set>
+
+namespace bookgen {
+
+using wuzi::Cell;
+using wuzi::kFalse;
+using wuzi::kTrue;
+using namespace wuzi::book;
+
+namespace {
+
+constexpr int kEntriesPerNode = 3; // stones a node lists at least, when it has them
+constexpr int kCandidates = 16;    // stones ranked per node
+
+Point pointOf(Cell c) { return toPoint(c); }
+
+// The player's stone as PlayerPlace puts it down, without handing the turn on.
+void placePlayer(Game& g, Cell c) {
+    g.setCell(c.x, c.y, wuzi::kPlayer);
+    g.imgPlayer.push_back({wuzi::compStoneLeft(c.x), wuzi::playerStoneTop(c.y)});
+    ++g.PlayerMoveNo;
+    g.PlayerTurn = kFalse;
+    wuzi::CheckWin(g, wuzi::kPlayer, c.x, c.y);
+}
+
+bool onLattice(int mode, wuzi::Flag flip, Cell c) {
+    int v = mode == 8 ? (flip == kTrue ? 2 * c.y - c.x : 2 * c.x - c.y - 2)
+                      : (flip == kTrue ? 2 * c.y - c.x - 3 : 2 * c.x - c.y - 3);
+    return v % 5 == 0;
+}
+
+} // namespace
+
+struct Grower::Plan {
+    Node* node = nullptr;
+    const Budget* budget = nullptr;
+    std::vector<const Row*> listed;
+    bool grows = false;   // the generator adds rows here
+    int entries = 0;      // stones the node answers
+    int continuing = 0;   // of them, those that lead on to the next move
+    bool ranked = false;
+    std::vector<Candidate> candidates;
+
+    int line() const { return node->key.line; }
+    int move() const { return node->key.move; }
+};
+
+Board canonicalBoard(const Game& g, const Book& book) {
+    Board b;
+    auto put = [&](const std::vector<wuzi::StonePicture>& stones, Stone s) {
+        for (const auto& stone : stones) {
+            Cell c = book.toCanonical(g, stone.cell());
+            if (wuzi::onBoard(c)) b.place(indexOf(c.x, c.y), s);
+        }
+    };
+    put(g.imgComputer, kComp);
+    put(g.imgPlayer, kPlayer);
+    return b;
+}
+
+int Grower::treeIndex(const Tree* tree) const {
+    for (std::size_t k = 0; k < book_.trees.size(); ++k)
+        if (book_.trees[k] == tree) return static_cast<int>(k);
+    return -1;
+}
+
+// Nodes that do not test the line share one key.
+int Grower::keyLine(int tree, int move, int line) const {
+    const Tree* t = book_.trees[static_cast<std::size_t>(tree)];
+    if (const Budget* b = budgetOf(t->grown); b && b->at(move)) return b->at(move)->any ? 0 : line;
+    for (const Row& r : t->listed)
+        if (r.move == move && r.line == kAnyLine) return 0;
+    return line;
+}
+
+void Grower::enqueue(const Game& g) {
+    const Tree* tree = book_.treeFor(g);
+    if (!tree) return;
+    int t = treeIndex(tree);
+    pending_[{t, g.BookMoveNo, keyLine(t, g.BookMoveNo, g.BookLine)}].push_back(g);
+}
+
+Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row,
+                                 Cell stone) const {
+    Outcome out;
+    for (const Game& f : frames) {
+        if (!AtNode(row, f.BookMoveNo, f.BookLine, f.BookCoin)) continue;
+        Cell real = book_.toReal(f, stone);
+        if (!f.isEmpty(real) || OpeningRowFor(f, book_, real)) continue;
+        Game g = f;
+        placePlayer(g, real);
+        if (g.GameActive != kTrue || ForcedMovePlayed(g, book_)) continue;
+        int before = g.BookMoveNo;
+        PerformRow(g, book_, row, real, true);
+        if (g.BookMoveNo == before) continue; // handed over
+        out.played = true;
+        if (g.*book_.flag == kTrue && g.GameActive == kTrue) out.children.push_back(g);
+    }
+    return out;
+}
+
+void Grower::grow(const std::vector<Game>& openings) {
+    for (const Game& g : openings) enqueue(g);
+    while (!pending_.empty()) {
+        int move = std::min_element(pending_.begin(), pending_.end(), [](auto& a, auto& b) {
+                       return a.first.move < b.first.move;
+                   })->first.move;
+        std::vector<Node> level;
+        for (auto it = pending_.begin(); it != pending_.end();) {
+            if (it->first.move != move) {
+                ++it;
+                continue;
+            }
+            level.push_back({it->first, std::move(it->second)});
+            it = pending_.erase(it);
+        }
+        growLevel(level);
+    }
+    report();
+}
+
+void Grower::growLevel(std::vector<Node>& level) {
+    std::vector<Plan> plans;
+    for (Node& node : level) {
+        ++reached_[{node.key.tree, node.key.move}];
+        Plan plan;
+        plan.node = &node;
+        const Tree* tree = book_.trees[static_cast<std::size_t>(node.key.tree)];
+        plan.budget = budgetOf(tree->grown);
+        bool hasDefault = false;
+        for (const Row& r : tree->listed)
+            if (r.move == node.key.move && (r.line == kAnyLine || r.line == node.key.line)) {
+                plan.listed.push_back(&r);
+                hasDefault = hasDefault || r.stones.isDefault();
+            }
+        plan.grows = plan.budget && plan.budget->at(node.key.move) && !hasDefault;
+        playListedRows(plan);
+        plans.push_back(std::move(plan));
+    }
+    int move = level.front().key.move;
+    handOutLines(plans, move);
+    for (Plan& plan : plans)
+        if (plan.grows) addEndings(plan);
+}
+
+void Grower::playListedRows(Plan& plan) {
+    for (const Row* r : plan.listed)
+        for (int k = 0; k < r->stones.count; ++k) {
+            Outcome o = simulate(plan.node->frames, *r, toCell(r->stones.at[k]));
+            ++plan.entries;
+            plan.continuing += !o.children.empty();
+            for (const Game& g : o.children) enqueue(g);
+        }
+}
+
+// The player's stones the node may list, best first (their replies come later).
+void Grower::rank(Plan& plan) {
+    if (plan.ranked) return;
+    plan.ranked = true;
+    Board b = canonicalBoard(plan.node->frames.front(), book_);
+    for (int i : advisor_.stones(b, kPlayer, kCandidates)) {
+        Cell stone = cellOf(i);
+        bool listed = std::any_of(plan.listed.begin(), plan.listed.end(),
+                                  [&](const Row* r) { return r->stones.contains(pointOf(stone)); });
+        if (!listed) plan.candidates.push_back({stone, {}});
+    }
+}
+
+// The advisor's best reply that is free in every game of the node.
+bool Grower::replyFor(const Plan& plan, Candidate& c) {
+    if (wuzi::onBoard(c.reply)) return true;
+    Board b = canonicalBoard(plan.node->frames.front(), book_);
+    TrialStone stone(b, indexOf(c.stone.x, c.stone.y), kPlayer);
+    for (int i : advisor_.replies(b, kComp)) {
+        Cell reply = cellOf(i);
+        bool free = std::all_of(plan.node->frames.begin(), plan.node->frames.end(), [&](auto& f) {
+            Cell real = book_.toReal(f, c.stone);
+            return !f.isEmpty(real) || f.isEmpty(book_.toReal(f, reply));
+        });
+        if (free && reply != c.stone) {
+            c.reply = reply;
+            return true;
+        }
+    }
+    return false;
+}
+
+Row Grower::rowFor(const Plan& plan, Cell stone, Action action) const {
+    return {static_cast<std::int8_t>(plan.move()), static_cast<std::int8_t>(plan.line()),
+            {pointOf(stone)}, action};
+}
+
+void Grower::commit(Plan& plan, Candidate& c, const Row& row, const Outcome& o) {
+    c.used = true;
+    ++plan.entries;
+    plan.continuing += !o.children.empty();
+    for (const Game& g : o.children) enqueue(g);
+    grown_[book_.trees[static_cast<std::size_t>(plan.node->key.tree)]].push_back(row);
+}
+
+// Does every hand-written stone of node (tree, move, line) get its listed answer in at
+// least one of these games?
+bool Grower::fitsListedRows(const std::vector<Game>& children, int tree, int move,
+                            int line) const {
+    for (const Row& r : book_.trees[static_cast<std::size_t>(tree)]->listed) {
+        if (r.move != move || (r.line != kAnyLine && r.line != line)) continue;
+        for (int k = 0; k < r.stones.count; ++k)
+            if (!simulate(children, r, toCell(r.stones.at[k])).played) return false;
+    }
+    return true;
+}
+
+bool Grower::continueWith(Plan& plan, const Then& then, int nextTree, int nextMove, int line,
+                          bool mustFit) {
+    rank(plan);
+    for (Candidate& c : plan.candidates) {
+        if (c.used || !replyFor(plan, c)) continue;
+        Action a = play(c.reply.x, c.reply.y);
+        a.then = then;
+        Row row = rowFor(plan, c.stone, a);
+        Outcome o = simulate(plan.node->frames, row, c.stone);
+        if (o.children.empty()) continue;
+        if (mustFit && !fitsListedRows(o.children, nextTree, nextMove, line)) continue;
+        commit(plan, c, row, o);
+        return true;
+    }
+    return false;
+}
+
+// Hands the lines of the next move to the nodes of this one: lines whose node has
+// hand-written rows first, to the best stone that suits them, then the others to the
+// nodes with the fewest lines so far.
+void Grower::handOutLines(std::vector<Plan>& plans, int move) {
+    for (const Budget& budget : budgets()) {
+        const MoveLines* next = budget.at(move + 1);
+        const Tree* tree = nullptr;
+        for (const Tree* t : book_.trees)
+            if (t->grown == budget.tree) tree = t;
+        if (!next || !tree) continue;
+        bool entering = budget.enteredFrom != GrownTree::None && budget.firstMove() == move + 1;
+        std::vector<Plan*> sources;
+        for (Plan& p : plans) {
+            const Tree* from = book_.trees[static_cast<std::size_t>(p.node->key.tree)];
+            bool source = entering ? from->grown == budget.enteredFrom : from == tree;
+            if (source && p.grows) sources.push_back(&p);
+        }
+        int t = treeIndex(tree);
+        std::set<int> taken; // lines the hand-written rows lead to (or would, on a dead branch)
+        for (auto& [key, games] : pending_)
+            if (key.tree == t && key.move == move + 1) taken.insert(key.line);
+        for (Plan& p : plans)
+            for (const Row* r : p.listed)
+                for (int line : {int(r->action.then.line), int(r->action.altThen.line)})
+                    if (line != kKeep && book_.trees[static_cast<std::size_t>(p.node->key.tree)] == tree)
+                        taken.insert(line);
+        std::vector<int> free;
+        if (next->any) {
+            if (!taken.count(0)) free.push_back(0);
+        } else {
+            for (int line : next->lines)
+                if (!taken.count(line)) free.push_back(line);
+        }
+        auto thenFor = [&](int line) {
+            Then then;
+            if (entering) then.subLine = static_cast<std::int8_t>(budget.subLine);
+            if (line != 0) then.line = static_cast<std::int8_t>(line);
+            return then;
+        };
+        auto hasListed = [&](int line) {
+            for (const Row& r : tree->listed)
+                if (r.move == move + 1 && (r.line == kAnyLine || r.line == line)) return true;
+            return false;
+        };
+        std::vector<int> open;
+        for (int line : free) {
+            if (!hasListed(line)) {
+                open.push_back(line);
+                continue;
+            }
+            bool placed = false;
+            for (Plan* p : sources)
+                if (!placed) placed = continueWith(*p, thenFor(line), t, move + 1, line, true);
+            if (!placed)
+                log_ << "  " << tree->name << ": no stone at move " << move
+                     << " suits the written rows of line " << line << "\n";
+        }
+        for (int line : open) {
+            std::vector<Plan*> order = sources;
+            std::stable_sort(order.begin(), order.end(),
+                             [](Plan* a, Plan* b) { return a->continuing < b->continuing; });
+            bool placed = false;
+            for (Plan* p : order)
+                if (!placed) placed = continueWith(*p, thenFor(line), t, move + 1, line, false);
+        }
+    }
+}
+
+// Lattice switch for a Marrowick line that ends: the lattice that holds more of the
+// computer's stones, when one clearly does.
+Action Grower::ending(const Plan& plan, const Candidate& c) const {
+    Action a = play(c.reply.x, c.reply.y).ends();
+    int mode = &book_ == &kMarrowickBlackBook ? 9 : &book_ == &kMarrowickWhiteBook ? 8 : 0;
+    if (mode == 0) return a;
+    const Game& g = plan.node->frames.front();
+    int on[2] = {0, 0};
+    auto count = [&](Cell real) {
+        on[0] += onLattice(mode, kTrue, real);
+        on[1] += onLattice(mode, kFalse, real);
+    };
+    for (const auto& stone : g.imgComputer) count(stone.cell());
+    count(book_.toReal(g, c.reply));
+    if (on[0] == on[1] || std::max(on[0], on[1]) < 3) return a;
+    return a.endsIn(mode, on[0] > on[1] ? kTrue : kFalse);
+}
+
+void Grower::addEndings(Plan& plan) {
+    rank(plan);
+    for (Candidate& c : plan.candidates) {
+        if (plan.entries >= kEntriesPerNode) return;
+        if (c.used || !replyFor(plan, c)) continue;
+        Row row = rowFor(plan, c.stone, ending(plan, c));
+        Outcome o = simulate(plan.node->frames, row, c.stone);
+        if (o.played) commit(plan, c, row, o);
+    }
+}
+
+void Grower::report() const {
+    for (std::size_t t = 0; t < book_.trees.size(); ++t) {
+        const Tree* tree = book_.trees[t];
+        auto rows = grown_.find(tree);
+        if (rows == grown_.end()) continue;
+        log_ << tree->name << ": " << rows->second.size() << " rows; nodes by move:";
+        for (auto& [key, count] : reached_)
+            if (key.first == static_cast<int>(t)) log_ << " " << key.second << ":" << count;
+        log_ << "\n";
+    }
+}
+
+} // namespace bookgen

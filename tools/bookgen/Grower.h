@@ -1,0 +1,89 @@
+#pragma once
+
+#include "Advisor.h"
+#include "Board.h"
+
+#include "core/Game.h"
+#include "playbooks/Book.h"
+
+#include <map>
+#include <ostream>
+#include <vector>
+
+// Grows the trees of one book from its hand-written rows. Every node is the set of real
+// games that reach it (one per orientation that leads there), kept as real game states
+// so that the forced-move step, the routines and the transforms are the game's own.
+// Level by level, each node lists the player's stones that matter most with the
+// advisor's reply, and the lines of the next move are handed out so that every tree
+// reaches the depth and breadth its budget gives.
+namespace bookgen {
+
+using wuzi::Game;
+using wuzi::book::Book;
+using wuzi::book::Row;
+using wuzi::book::Tree;
+
+class Grower {
+public:
+    Grower(const Book& book, Advisor& advisor, std::ostream& log)
+        : book_(book), advisor_(advisor), log_(log) {}
+
+    // Grows every tree of the book from the games its opening leads to.
+    void grow(const std::vector<Game>& openings);
+
+    // The rows grown for a tree, node by node.
+    const std::vector<Row>& rows(const Tree* tree) { return grown_[tree]; }
+
+private:
+    struct Key {
+        int tree; // index in the book's trees
+        int move;
+        int line; // 0 for a node that does not test the line
+        auto operator<=>(const Key&) const = default;
+    };
+    struct Node {
+        Key key;
+        std::vector<Game> frames;
+    };
+    struct Candidate {
+        wuzi::Cell stone;
+        wuzi::Cell reply; // (0, 0) until asked for
+        bool used = false;
+    };
+    struct Plan; // a node's entries while its level is being grown
+    struct Outcome {
+        bool played = false;            // the book placed the row's reply
+        std::vector<Game> children;     // the games that stay in the book
+    };
+
+    void growLevel(std::vector<Node>& level);
+    void playListedRows(Plan& plan);
+    void handOutLines(std::vector<Plan>& plans, int move);
+    bool continueWith(Plan& plan, const wuzi::book::Then& then, int nextTree, int nextMove,
+                      int line, bool mustFit);
+    void addEndings(Plan& plan);
+    Row rowFor(const Plan& plan, wuzi::Cell stone, wuzi::book::Action action) const;
+    void commit(Plan& plan, Candidate& c, const Row& row, const Outcome& o);
+
+    int treeIndex(const Tree* tree) const;
+    int keyLine(int tree, int move, int line) const;
+    void enqueue(const Game& g);
+    Outcome simulate(const std::vector<Game>& frames, const Row& row, wuzi::Cell stone) const;
+    void rank(Plan& plan);
+    bool replyFor(const Plan& plan, Candidate& c);
+    bool fitsListedRows(const std::vector<Game>& children, int tree, int move, int line) const;
+    wuzi::book::Action ending(const Plan& plan, const Candidate& c) const;
+    void report() const;
+
+    const Book& book_;
+    Advisor& advisor_;
+    std::ostream& log_;
+    std::map<Key, std::vector<Game>> pending_;
+    std::map<const Tree*, std::vector<Row>> grown_;
+    std::map<std::pair<int, int>, int> reached_; // nodes by (tree, move)
+};
+
+// The canonical position of a game, as the book sees it.
+Board canonicalBoard(const Game& g, const Book& book);
+
+} // namespace bookgen

@@ -1,0 +1,45 @@
+#include "Openings.h"
+
+#include "core/GameFlow.h"
+#include "core/Placement.h"
+
+namespace bookgen {
+
+namespace {
+
+using wuzi::Game;
+using wuzi::book::Book;
+
+void explore(const Game& g, const Book& book, std::vector<Game>& out) {
+    if (g.*book.flag != wuzi::kTrue || g.GameActive != wuzi::kTrue) return;
+    if (book.treeFor(g)) out.push_back(g);
+    int key = book.openingKey(g);
+    for (const wuzi::book::Row& r : book.opening) {
+        if (!wuzi::book::AtNode(r, g.BookMoveNo, key, g.BookCoin)) continue;
+        for (int k = 0; k < r.stones.count; ++k) {
+            wuzi::Cell c = wuzi::book::toCell(r.stones.at[k]);
+            if (!g.isEmpty(c)) continue;
+            Game next = g;
+            wuzi::PlayerPlace(next, static_cast<float>(21 * (c.x - 1) + 6),
+                              static_cast<float>(20 * (c.y - 1) + 5));
+            explore(next, book, out);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<Game> openingGames(const Book& book, int opponent, bool playerFirst, bool bothCoins,
+                               Platform& platform) {
+    std::vector<Game> out;
+    for (wuzi::FixedDigitClock* clock : {&platform.noCoin, &platform.coin}) {
+        if (clock == &platform.coin && !bothCoins) break;
+        Game g(platform.messages, *clock, platform.random);
+        g.menu = {playerFirst, opponent};
+        wuzi::NewGame(g);
+        explore(g, book, out);
+    }
+    return out;
+}
+
+} // namespace bookgen
