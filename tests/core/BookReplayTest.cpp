@@ -71,8 +71,10 @@ struct Replay {
     }
 
     std::vector<Try> tries(const Game& g) const;
-    void visit(const Game& g, const std::string& path);
-    void check(const Game& before, const Game& after, const Try& t, const std::string& path);
+    void visit(const Game& g, const std::string& path, bool drifted);
+    // Whether the book's forced-move step answered the stone instead of its row.
+    bool check(const Game& before, const Game& after, const Try& t, const std::string& path,
+               bool drifted);
 };
 
 // Every stone that some row of the current node lists, plus one unlisted stone for a
@@ -108,7 +110,9 @@ std::vector<Try> Replay::tries(const Game& g) const {
     return out;
 }
 
-void Replay::visit(const Game& g, const std::string& path) {
+// `drifted`: a forced move has answered a stone of this line, so the position is no
+// longer the one the line was written for and a reply may find its cell taken.
+void Replay::visit(const Game& g, const std::string& path, bool drifted) {
     if (g.*book.flag != kTrue || g.GameActive != kTrue) return;
     for (const Try& t : tries(g)) {
         if (!g.isEmpty(t.real)) continue; // this orientation already holds the stone
@@ -120,33 +124,35 @@ void Replay::visit(const Game& g, const std::string& path) {
         step << path << " " << t.real;
         PlayerPlace(next, ClickX(t.real.x), ClickY(t.real.y));
         ++plays;
-        check(g, next, t, step.str());
+        bool forced = check(g, next, t, step.str(), drifted);
         if (::testing::Test::HasFatalFailure()) return;
-        visit(next, step.str());
+        visit(next, step.str(), drifted || forced);
     }
 }
 
 // What the book must have done with the player's stone.
-void Replay::check(const Game& before, const Game& after, const Try& t, const std::string& path) {
+bool Replay::check(const Game& before, const Game& after, const Try& t, const std::string& path,
+                   bool drifted) {
     Game placed = before;
     placed.setCell(t.real.x, t.real.y, kPlayer);
     std::vector<Cell> playerFours = fivePoints(placed, kPlayer);
     std::vector<Cell> computerFours = fivePoints(placed, kComputer);
     bool playerWon =
         after.GameActive != kTrue && after.imgComputer.size() == before.imgComputer.size();
-    if (playerWon) return;
-    ASSERT_EQ(after.imgComputer.size(), before.imgComputer.size() + 1) << path;
+    if (playerWon) return false;
+    EXPECT_EQ(after.imgComputer.size(), before.imgComputer.size() + 1) << path;
+    if (after.imgComputer.size() != before.imgComputer.size() + 1) return false;
     Cell answer = after.imgComputer.back().cell();
-    ASSERT_TRUE(BoardMatchesHistories(after)) << path;
+    EXPECT_TRUE(BoardMatchesHistories(after)) << path;
     // Nothing may ignore a player's four: block it, or win first.
     if (!playerFours.empty())
-        ASSERT_TRUE(contains(playerFours, answer) || contains(computerFours, answer))
+        EXPECT_TRUE(contains(playerFours, answer) || contains(computerFours, answer))
             << path << ": the player's four is ignored, answer " << answer << "\n"
             << Picture(after);
     bool forced = !playerFours.empty() || (book.compFiveFirst && !computerFours.empty());
     if (t.canonical && forced) {
         EXPECT_EQ(after.BookMoveNo, before.BookMoveNo) << path;
-        return;
+        return true;
     }
     used.insert(t.row);
     const book::Action& a = t.row->action;
@@ -166,11 +172,11 @@ void Replay::check(const Game& before, const Game& after, const Try& t, const st
         EXPECT_EQ(after.*book.flag, kFalse) << path;
         if (then.mode != 0) EXPECT_EQ(after.GameMode, int(then.mode)) << path;
         if (then.flip != book::kKeepFlip) EXPECT_EQ(int(after.LatticeFlip), int(then.flip)) << path;
-        return;
+        return false;
     case book::Reply::AskRoutines:
         if (a.fallbackHandsOver || answer != real(at)) {
             EXPECT_EQ(after.*book.flag, kFalse) << path;
-            return;
+            return false;
         }
         break;
     default:
@@ -179,10 +185,12 @@ void Replay::check(const Game& before, const Game& after, const Try& t, const st
     Cell reply = real(at);
     if (!placed.isEmpty(reply)) {
         // Hand-written lines may lead onto a taken cell; grown ones never do.
-        EXPECT_FALSE(isGrown(t.row)) << path << ": a grown reply lands on a taken cell";
+        EXPECT_FALSE(isGrown(t.row) && !drifted)
+            << path << ": a grown reply lands on a taken cell\n"
+            << Picture(placed);
         ++takenReplies;
         EXPECT_EQ(after.*book.flag, kFalse) << path << ": a taken reply must hand over";
-        return;
+        return false;
     }
     EXPECT_EQ(answer, reply) << path;
     EXPECT_EQ(after.BookMoveNo, before.BookMoveNo + (then.keepMoveNo ? 0 : 1)) << path;
@@ -193,6 +201,7 @@ void Replay::check(const Game& before, const Game& after, const Try& t, const st
         EXPECT_EQ(after.BookOrientation, int(then.orientation)) << path;
     if (then.mode != 0) EXPECT_EQ(after.GameMode, int(then.mode)) << path;
     if (then.flip != book::kKeepFlip) EXPECT_EQ(int(after.LatticeFlip), int(then.flip)) << path;
+    return false;
 }
 
 struct Start {
@@ -218,7 +227,7 @@ TEST(EveryBookLine, IsAnsweredAsItsRowsSay) {
         t.g.menu = {s.playerFirst, s.opponent};
         NewGame(t.g);
         Replay replay{*s.book};
-        replay.visit(t.g, "");
+        replay.visit(t.g, "", false);
         ASSERT_FALSE(::testing::Test::HasFatalFailure());
         EXPECT_EQ(t.messages.count("critical"), 0);
         used.insert(replay.used.begin(), replay.used.end());

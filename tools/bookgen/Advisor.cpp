@@ -74,7 +74,8 @@ std::vector<int> Advisor::byLookahead(Board& b, Stone me, const std::vector<int>
     }
     std::sort(scored.begin(), scored.end());
     std::vector<int> best;
-    for (auto [score, k] : scored) best.push_back(top[k]);
+    for (auto [score, k] : scored)
+        best.push_back(top[k]);
     return joined(best, order);
 }
 

@@ -10,7 +10,7 @@
 namespace bookgen {
 
 class Advisor {
-public:
+  public:
     explicit Advisor(ThreatSolver& solver) : solver_(solver) {}
 
     // Moves for `me`, moving now, best first.
@@ -22,7 +22,7 @@ public:
     // step answers those before any tree node.
     std::vector<int> stones(Board& b, Stone me, int count);
 
-private:
+  private:
     std::vector<int> defences(Board& b, Stone me, const std::vector<int>& order, bool foursOnly);
     std::vector<int> byLookahead(Board& b, Stone me, const std::vector<int>& order);
 

@@ -30,7 +30,8 @@ std::map<int, MoveLines> parse(const std::string& text) {
             auto dash = range.find('-');
             int low = std::stoi(range.substr(0, dash));
             int high = dash == std::string::npos ? low : std::stoi(range.substr(dash + 1));
-            for (int l = low; l <= high; ++l) m.lines.insert(l);
+            for (int l = low; l <= high; ++l)
+                m.lines.insert(l);
         }
     }
     if (out.empty()) throw std::invalid_argument("empty budget");
@@ -67,7 +68,8 @@ const std::vector<Budget>& budgets() {
              "4:any 5:1-2 6:1-3 7:1-4 8:1-4 9:1-4 10:1-4 11:1-3 12:1-3 13:1-3 14:1-2 15:1-2 "
              "16:1-2 17:1",
              GrownTree::MarrowickBlackGroup3, 8),
-        make(GrownTree::MarrowickBlackSubLine9, "4:any 5:1-2 6:1-3 7:1-3 8:1-3 9:1-2 10:1-2 11:1-2 12:1",
+        make(GrownTree::MarrowickBlackSubLine9,
+             "4:any 5:1-2 6:1-3 7:1-3 8:1-3 9:1-2 10:1-2 11:1-2 12:1",
              GrownTree::MarrowickBlackGroup3, 9),
         make(GrownTree::MarrowickBlackSubLine10, "4:any 5:1-2 6:1-2 7:1-3 8:1-2 9:1-2 10:1 11:1",
              GrownTree::MarrowickBlackGroup3, 10),

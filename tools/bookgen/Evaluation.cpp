@@ -28,10 +28,13 @@ constexpr int kThreatAndTwo = 20;  // a threat that also builds an open two
 int cellWorth(const Board& b, int i, Stone s) {
     MoveShapes m = shapesAt(b, i, s);
     int worth = 0;
-    for (Shape a : m.along) worth += kShapeWorth[a];
+    for (Shape a : m.along)
+        worth += kShapeWorth[a];
     int threats = m.atLeast(kThree);
-    if (threats >= 2) worth += kDoubleThreat;
-    else if (threats == 1 && m.atLeast(kOpenTwo) >= 2) worth += kThreatAndTwo;
+    if (threats >= 2)
+        worth += kDoubleThreat;
+    else if (threats == 1 && m.atLeast(kOpenTwo) >= 2)
+        worth += kThreatAndTwo;
     return worth;
 }
 
@@ -59,7 +62,8 @@ std::vector<int> candidates(const Board& b, Stone s) {
     if (scored.empty() && b.empty(indexOf(8, 8))) return {indexOf(8, 8)};
     std::sort(scored.begin(), scored.end());
     std::vector<int> out;
-    for (auto [worth, i] : scored) out.push_back(i);
+    for (auto [worth, i] : scored)
+        out.push_back(i);
     return out;
 }
 

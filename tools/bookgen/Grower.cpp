@@ -6,6 +6,7 @@
 #include "playbooks/BookRows.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 namespace bookgen {
@@ -17,10 +18,13 @@ using namespace wuzi::book;
 
 namespace {
 
-constexpr int kEntriesPerNode = 3; // stones a node lists at least, when it has them
-constexpr int kCandidates = 16;    // stones ranked per node
+constexpr int kEntriesPerNode = 3;      // stones a node lists at least, when it has them
+constexpr int kCandidates = 16;         // stones ranked per node
+constexpr std::size_t kRepliesKept = 8; // replies kept per stone, best first
 
-Point pointOf(Cell c) { return toPoint(c); }
+Point pointOf(Cell c) {
+    return toPoint(c);
+}
 
 // The player's stone as PlayerPlace puts it down, without handing the turn on.
 void placePlayer(Game& g, Cell c) {
@@ -43,9 +47,9 @@ struct Grower::Plan {
     Node* node = nullptr;
     const Budget* budget = nullptr;
     std::vector<const Row*> listed;
-    bool grows = false;   // the generator adds rows here
-    int entries = 0;      // stones the node answers
-    int continuing = 0;   // of them, those that lead on to the next move
+    bool grows = false; // the generator adds rows here
+    int entries = 0;    // stones the node answers
+    int continuing = 0; // of them, those that lead on to the next move
     bool ranked = false;
     std::vector<Candidate> candidates;
 
@@ -98,6 +102,7 @@ Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row
         Game g = f;
         placePlayer(g, real);
         if (g.GameActive != kTrue || ForcedMovePlayed(g, book_)) continue;
+        out.reached = true;
         int before = g.BookMoveNo;
         PerformRow(g, book_, row, real, true);
         if (g.BookMoveNo == before) continue; // handed over
@@ -108,7 +113,8 @@ Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row
 }
 
 void Grower::grow(const std::vector<Game>& openings) {
-    for (const Game& g : openings) enqueue(g);
+    for (const Game& g : openings)
+        enqueue(g);
     while (!pending_.empty()) {
         int move = std::min_element(pending_.begin(), pending_.end(), [](auto& a, auto& b) {
                        return a.first.move < b.first.move;
@@ -157,7 +163,8 @@ void Grower::playListedRows(Plan& plan) {
             Outcome o = simulate(plan.node->frames, *r, toCell(r->stones.at[k]));
             ++plan.entries;
             plan.continuing += !o.children.empty();
-            for (const Game& g : o.children) enqueue(g);
+            for (const Game& g : o.children)
+                enqueue(g);
         }
 }
 
@@ -170,13 +177,17 @@ void Grower::rank(Plan& plan) {
         Cell stone = cellOf(i);
         bool listed = std::any_of(plan.listed.begin(), plan.listed.end(),
                                   [&](const Row* r) { return r->stones.contains(pointOf(stone)); });
-        if (!listed) plan.candidates.push_back({stone, {}});
+        if (listed) continue;
+        Candidate c;
+        c.stone = stone;
+        plan.candidates.push_back(c);
     }
 }
 
 // The advisor's best reply that is free in every game of the node.
-bool Grower::replyFor(const Plan& plan, Candidate& c) {
-    if (wuzi::onBoard(c.reply)) return true;
+void Grower::replyFor(const Plan& plan, Candidate& c) {
+    if (c.asked) return;
+    c.asked = true;
     Board b = canonicalBoard(plan.node->frames.front(), book_);
     TrialStone stone(b, indexOf(c.stone.x, c.stone.y), kPlayer);
     for (int i : advisor_.replies(b, kComp)) {
@@ -185,52 +196,62 @@ bool Grower::replyFor(const Plan& plan, Candidate& c) {
             Cell real = book_.toReal(f, c.stone);
             return !f.isEmpty(real) || f.isEmpty(book_.toReal(f, reply));
         });
-        if (free && reply != c.stone) {
-            c.reply = reply;
-            return true;
-        }
+        if (free && reply != c.stone) c.replies.push_back(reply);
+        if (c.replies.size() == kRepliesKept) return;
     }
-    return false;
 }
 
 Row Grower::rowFor(const Plan& plan, Cell stone, Action action) const {
-    return {static_cast<std::int8_t>(plan.move()), static_cast<std::int8_t>(plan.line()),
-            {pointOf(stone)}, action};
+    return {static_cast<std::int8_t>(plan.move()),
+            static_cast<std::int8_t>(plan.line()),
+            {pointOf(stone)},
+            action};
 }
 
 void Grower::commit(Plan& plan, Candidate& c, const Row& row, const Outcome& o) {
     c.used = true;
     ++plan.entries;
     plan.continuing += !o.children.empty();
-    for (const Game& g : o.children) enqueue(g);
+    for (const Game& g : o.children)
+        enqueue(g);
     grown_[book_.trees[static_cast<std::size_t>(plan.node->key.tree)]].push_back(row);
 }
 
-// Does every hand-written stone of node (tree, move, line) get its listed answer in at
-// least one of these games?
-bool Grower::fitsListedRows(const std::vector<Game>& children, int tree, int move,
-                            int line) const {
+// Is every hand-written row of node (tree, move, line) the book's answer in at least one
+// of these games? A row for every unlisted stone is tried with a far corner.
+bool Grower::fitsListedRows(const std::vector<Game>& children, int tree, int move, int line) const {
     for (const Row& r : book_.trees[static_cast<std::size_t>(tree)]->listed) {
         if (r.move != move || (r.line != kAnyLine && r.line != line)) continue;
+        if (r.stones.isDefault()) {
+            bool reached = false;
+            for (Cell corner : {Cell{1, 1}, Cell{15, 1}, Cell{1, 15}, Cell{15, 15}})
+                reached = reached || simulate(children, r, corner).reached;
+            if (!reached) return false;
+        }
         for (int k = 0; k < r.stones.count; ++k)
             if (!simulate(children, r, toCell(r.stones.at[k])).played) return false;
     }
     return true;
 }
 
+// Continues the line with the node's best unused stone; a line whose node has written
+// rows also takes a lesser reply when the best one would not let them answer.
 bool Grower::continueWith(Plan& plan, const Then& then, int nextTree, int nextMove, int line,
                           bool mustFit) {
     rank(plan);
     for (Candidate& c : plan.candidates) {
-        if (c.used || !replyFor(plan, c)) continue;
-        Action a = play(c.reply.x, c.reply.y);
-        a.then = then;
-        Row row = rowFor(plan, c.stone, a);
-        Outcome o = simulate(plan.node->frames, row, c.stone);
-        if (o.children.empty()) continue;
-        if (mustFit && !fitsListedRows(o.children, nextTree, nextMove, line)) continue;
-        commit(plan, c, row, o);
-        return true;
+        if (c.used) continue;
+        replyFor(plan, c);
+        for (std::size_t k = 0; k < c.replies.size() && (k == 0 || mustFit); ++k) {
+            Action a = play(c.replies[k].x, c.replies[k].y);
+            a.then = then;
+            Row row = rowFor(plan, c.stone, a);
+            Outcome o = simulate(plan.node->frames, row, c.stone);
+            if (o.children.empty()) continue;
+            if (mustFit && !fitsListedRows(o.children, nextTree, nextMove, line)) continue;
+            commit(plan, c, row, o);
+            return true;
+        }
     }
     return false;
 }
@@ -259,7 +280,8 @@ void Grower::handOutLines(std::vector<Plan>& plans, int move) {
         for (Plan& p : plans)
             for (const Row* r : p.listed)
                 for (int line : {int(r->action.then.line), int(r->action.altThen.line)})
-                    if (line != kKeep && book_.trees[static_cast<std::size_t>(p.node->key.tree)] == tree)
+                    if (line != kKeep &&
+                        book_.trees[static_cast<std::size_t>(p.node->key.tree)] == tree)
                         taken.insert(line);
         std::vector<int> free;
         if (next->any) {
@@ -303,10 +325,10 @@ void Grower::handOutLines(std::vector<Plan>& plans, int move) {
     }
 }
 
-// Lattice switch for a Marrowick line that ends: the lattice that holds more of the
-// computer's stones, when one clearly does.
-Action Grower::ending(const Plan& plan, const Candidate& c) const {
-    Action a = play(c.reply.x, c.reply.y).ends();
+// Lattice switch for a Marrowick line that ends: to the lattice that holds clearly more
+// of the computer's stones, when one does.
+Action Grower::ending(const Plan& plan, Cell reply) const {
+    Action a = play(reply.x, reply.y).ends();
     int mode = &book_ == &kMarrowickBlackBook ? 9 : &book_ == &kMarrowickWhiteBook ? 8 : 0;
     if (mode == 0) return a;
     const Game& g = plan.node->frames.front();
@@ -315,9 +337,10 @@ Action Grower::ending(const Plan& plan, const Candidate& c) const {
         on[0] += onLattice(mode, kTrue, real);
         on[1] += onLattice(mode, kFalse, real);
     };
-    for (const auto& stone : g.imgComputer) count(stone.cell());
-    count(book_.toReal(g, c.reply));
-    if (on[0] == on[1] || std::max(on[0], on[1]) < 3) return a;
+    for (const auto& stone : g.imgComputer)
+        count(stone.cell());
+    count(book_.toReal(g, reply));
+    if (std::abs(on[0] - on[1]) < 2) return a;
     return a.endsIn(mode, on[0] > on[1] ? kTrue : kFalse);
 }
 
@@ -325,11 +348,23 @@ void Grower::addEndings(Plan& plan) {
     rank(plan);
     for (Candidate& c : plan.candidates) {
         if (plan.entries >= kEntriesPerNode) return;
-        if (c.used || !replyFor(plan, c)) continue;
-        Row row = rowFor(plan, c.stone, ending(plan, c));
+        if (c.used) continue;
+        replyFor(plan, c);
+        if (c.replies.empty()) continue;
+        Row row = rowFor(plan, c.stone, ending(plan, c.replies.front()));
         Outcome o = simulate(plan.node->frames, row, c.stone);
         if (o.played) commit(plan, c, row, o);
     }
+}
+
+std::vector<Row> Grower::rows(const Tree* tree) const {
+    auto it = grown_.find(tree);
+    if (it == grown_.end()) return {};
+    std::vector<Row> out = it->second;
+    std::stable_sort(out.begin(), out.end(), [](const Row& a, const Row& b) {
+        return a.move != b.move ? a.move < b.move : a.line < b.line;
+    });
+    return out;
 }
 
 void Grower::report() const {

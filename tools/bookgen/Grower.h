@@ -24,7 +24,7 @@ using wuzi::book::Row;
 using wuzi::book::Tree;
 
 class Grower {
-public:
+  public:
     Grower(const Book& book, Advisor& advisor, std::ostream& log)
         : book_(book), advisor_(advisor), log_(log) {}
 
@@ -32,9 +32,9 @@ public:
     void grow(const std::vector<Game>& openings);
 
     // The rows grown for a tree, node by node.
-    const std::vector<Row>& rows(const Tree* tree) { return grown_[tree]; }
+    std::vector<Row> rows(const Tree* tree) const;
 
-private:
+  private:
     struct Key {
         int tree; // index in the book's trees
         int move;
@@ -47,13 +47,15 @@ private:
     };
     struct Candidate {
         wuzi::Cell stone;
-        wuzi::Cell reply; // (0, 0) until asked for
+        std::vector<wuzi::Cell> replies; // free in every game of the node, best first
+        bool asked = false;
         bool used = false;
     };
     struct Plan; // a node's entries while its level is being grown
     struct Outcome {
-        bool played = false;            // the book placed the row's reply
-        std::vector<Game> children;     // the games that stay in the book
+        bool reached = false;       // the row itself answered (no forced move first)
+        bool played = false;        // the book placed the row's reply
+        std::vector<Game> children; // the games that stay in the book
     };
 
     void growLevel(std::vector<Node>& level);
@@ -70,9 +72,9 @@ private:
     void enqueue(const Game& g);
     Outcome simulate(const std::vector<Game>& frames, const Row& row, wuzi::Cell stone) const;
     void rank(Plan& plan);
-    bool replyFor(const Plan& plan, Candidate& c);
+    void replyFor(const Plan& plan, Candidate& c);
     bool fitsListedRows(const std::vector<Game>& children, int tree, int move, int line) const;
-    wuzi::book::Action ending(const Plan& plan, const Candidate& c) const;
+    wuzi::book::Action ending(const Plan& plan, wuzi::Cell reply) const;
     void report() const;
 
     const Book& book_;

@@ -18,7 +18,7 @@ struct Platform {
 
 // The games in which a book's opening rows lead into one of its trees: every stone of
 // every opening row, played click by click through the real game from a new game.
-std::vector<wuzi::Game> openingGames(const wuzi::book::Book& book, int opponent,
-                                     bool playerFirst, bool bothCoins, Platform& platform);
+std::vector<wuzi::Game> openingGames(const wuzi::book::Book& book, int opponent, bool playerFirst,
+                                     bool bothCoins, Platform& platform);
 
 } // namespace bookgen

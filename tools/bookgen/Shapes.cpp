@@ -38,7 +38,8 @@ bool fiveThrough(const Window& w, int e) {
     for (int start = 0; start + 4 < 9; ++start) {
         if (start > kCentre || start + 4 < kCentre || start > e || start + 4 < e) continue;
         bool all = true;
-        for (int k = start; k < start + 5; ++k) all = all && w[k] == 1;
+        for (int k = start; k < start + 5; ++k)
+            all = all && w[k] == 1;
         if (all) return true;
     }
     return false;
@@ -58,7 +59,8 @@ int fivePoints(Window w) {
 bool fiveFits(const Window& w) {
     for (int start = 0; start <= kCentre; ++start) {
         bool open = true;
-        for (int k = start; k < start + 5; ++k) open = open && w[k] != 2;
+        for (int k = start; k < start + 5; ++k)
+            open = open && w[k] != 2;
         if (open) return true;
     }
     return false;
@@ -67,6 +69,11 @@ bool fiveFits(const Window& w) {
 struct Table {
     std::array<std::uint8_t, kConfigs> shape{};
     std::array<bool, kConfigs> known{};
+
+    Table() {
+        for (unsigned config = 0; config < kConfigs; ++config)
+            classify(config);
+    }
 
     Shape classify(unsigned config) {
         if (known[config]) return static_cast<Shape>(shape[config]);
@@ -100,40 +107,22 @@ struct Table {
     }
 };
 
-Table& table() {
-    static Table t;
-    return t;
+const std::array<std::uint8_t, kConfigs>& shapes() {
+    static const Table t;
+    return t.shape;
 }
 
 } // namespace
 
 Shape shapeAt(const Board& b, int i, Stone s, int d) {
-    int step = kSteps[d];
-    unsigned config = 0;
-    for (int k = -4; k <= 4; ++k) {
-        if (k == 0) continue;
-        Stone c = b.at(i + k * step);
-        config = config * 4 + (c == kNone ? 0 : c == s ? 1 : 2);
-    }
-    return table().classify(config);
+    return static_cast<Shape>(shapes()[b.lineCode(i, s, d)]);
 }
 
 MoveShapes shapesAt(const Board& b, int i, Stone s) {
     MoveShapes m{};
-    for (int d = 0; d < 4; ++d) m.along[d] = shapeAt(b, i, s, d);
+    for (int d = 0; d < 4; ++d)
+        m.along[d] = shapeAt(b, i, s, d);
     return m;
-}
-
-int MoveShapes::count(Shape s) const {
-    int n = 0;
-    for (Shape a : along) n += a == s;
-    return n;
-}
-
-int MoveShapes::atLeast(Shape s) const {
-    int n = 0;
-    for (Shape a : along) n += a >= s;
-    return n;
 }
 
 } // namespace bookgen

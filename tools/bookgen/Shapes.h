@@ -16,7 +16,17 @@
 //   Dead        no five fits through the stone on this line
 namespace bookgen {
 
-enum Shape : std::uint8_t { kDead, kOne, kTwo, kOpenTwo, kClosedThree, kThree, kFour, kOpenFour, kFive };
+enum Shape : std::uint8_t {
+    kDead,
+    kOne,
+    kTwo,
+    kOpenTwo,
+    kClosedThree,
+    kThree,
+    kFour,
+    kOpenFour,
+    kFive
+};
 
 // The shape a stone of `s` on the empty cell i would make along direction d (0..3).
 Shape shapeAt(const Board& b, int i, Stone s, int d);
@@ -24,8 +34,12 @@ Shape shapeAt(const Board& b, int i, Stone s, int d);
 // All four directions at once.
 struct MoveShapes {
     Shape along[4];
-    int count(Shape s) const;
-    int atLeast(Shape s) const;
+    int count(Shape s) const {
+        return (along[0] == s) + (along[1] == s) + (along[2] == s) + (along[3] == s);
+    }
+    int atLeast(Shape s) const {
+        return (along[0] >= s) + (along[1] >= s) + (along[2] >= s) + (along[3] >= s);
+    }
     bool five() const { return atLeast(kFive) > 0; }
     // Wins unless the opponent already has a four: an open four or two fours.
     bool winning() const { return five() || count(kOpenFour) > 0 || atLeast(kFour) >= 2; }

@@ -8,11 +8,9 @@ namespace bookgen {
 
 namespace {
 
-constexpr std::size_t kCacheLimit = 4'000'000;
 constexpr std::size_t kMaxThreats = 10;
 
-template <class F>
-void forEachNear(const Board& b, Stone s, F f) {
+template <class F> void forEachNear(const Board& b, Stone s, F f) {
     for (int i : boardIndices())
         if (b.empty(i) && b.near(i, s)) f(i);
 }
@@ -48,7 +46,8 @@ std::vector<int> threatsOf(const Board& b, Stone att) {
     });
     std::sort(ranked.begin(), ranked.end());
     std::vector<int> out;
-    for (std::size_t k = 0; k < ranked.size() && k < kMaxThreats; ++k) out.push_back(ranked[k].second);
+    for (std::size_t k = 0; k < ranked.size() && k < kMaxThreats; ++k)
+        out.push_back(ranked[k].second);
     return out;
 }
 
@@ -65,7 +64,6 @@ std::vector<int> fivePoints(const Board& b, Stone s) {
 void ThreatSolver::startQuestion() {
     nodes_ = 0;
     spent_ = false;
-    if (cache_.size() > kCacheLimit) cache_.clear();
 }
 
 bool ThreatSolver::budgetLeft() {
@@ -76,18 +74,18 @@ bool ThreatSolver::budgetLeft() {
 
 std::uint64_t ThreatSolver::key(const Board& b, int kind, Stone att, int depth) const {
     std::uint64_t salt = static_cast<std::uint64_t>(kind * 64 + att * 16 + depth + 1);
-    return b.hash() ^ (salt * 0xD6E8FEB86659FD93ULL);
+    return (b.hash() ^ (salt * 0xD6E8FEB86659FD93ULL)) | 1; // 0 marks an empty slot
 }
 
 bool ThreatSolver::cached(std::uint64_t k, int& result) const {
-    auto it = cache_.find(k);
-    if (it == cache_.end()) return false;
-    result = it->second;
+    const Slot& slot = cache_[(k >> 1) & (cache_.size() - 1)];
+    if (slot.key != k) return false;
+    result = slot.result;
     return true;
 }
 
 void ThreatSolver::remember(std::uint64_t k, int result) {
-    if (result >= 0 || !spent_) cache_[k] = result;
+    if (result >= 0 || !spent_) cache_[(k >> 1) & (cache_.size() - 1)] = {k, result};
 }
 
 int ThreatSolver::vcf(Board& b, Stone attacker) {
@@ -216,8 +214,8 @@ bool ThreatSolver::vctDefend(Board& b, Stone att, int depth) {
     return attackerWins;
 }
 
-std::vector<int> ThreatSolver::refutations(Board& b, Stone attacker,
-                                           const std::vector<int>& tries, bool foursOnly) {
+std::vector<int> ThreatSolver::refutations(Board& b, Stone attacker, const std::vector<int>& tries,
+                                           bool foursOnly) {
     std::vector<int> out;
     for (int t : tries) {
         if (!b.empty(t)) continue;

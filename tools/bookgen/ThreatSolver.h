@@ -3,7 +3,6 @@
 #include "Board.h"
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 // Threat-space search: can the attacker, moving now, force five through an unbroken
@@ -15,7 +14,7 @@ namespace bookgen {
 std::vector<int> fivePoints(const Board& b, Stone s);
 
 class ThreatSolver {
-public:
+  public:
     struct Limits {
         int vcfDepth = 12;  // fours in a row
         int vctDepth = 4;   // threats that may be threes
@@ -35,7 +34,7 @@ public:
     std::vector<int> refutations(Board& b, Stone attacker, const std::vector<int>& tries,
                                  bool foursOnly);
 
-private:
+  private:
     int vcfAttack(Board& b, Stone att, int depth);
     int vctAttack(Board& b, Stone att, int depth);
     bool vctDefend(Board& b, Stone att, int depth);
@@ -45,10 +44,16 @@ private:
     void remember(std::uint64_t key, int result);
     void startQuestion();
 
+    // Answers already found, by position and question; a newer answer takes the slot.
+    struct Slot {
+        std::uint64_t key = 0;
+        int result = 0;
+    };
+
     Limits limits_;
     long nodes_ = 0;
     bool spent_ = false; // a "no" found after the budget ran out is not exact
-    std::unordered_map<std::uint64_t, int> cache_;
+    std::vector<Slot> cache_ = std::vector<Slot>(std::size_t{1} << 20);
 };
 
 } // namespace bookgen

@@ -18,7 +18,8 @@ std::string action(const Action& a) {
     if (t.subLine != kKeep) s += ".subLine(" + std::to_string(t.subLine) + ")";
     if (t.line != kKeep) s += ".toLine(" + std::to_string(t.line) + ")";
     if (t.ends && t.mode != 0)
-        s += ".endsIn(" + std::to_string(t.mode) + (t.flip == wuzi::kTrue ? ", kTrue)" : ", kFalse)");
+        s += ".endsIn(" + std::to_string(t.mode) +
+             (t.flip == wuzi::kTrue ? ", kTrue)" : ", kFalse)");
     else if (t.ends)
         s += ".ends()";
     return s;
@@ -26,7 +27,8 @@ std::string action(const Action& a) {
 
 std::string row(const Row& r) {
     std::string stones;
-    for (int k = 0; k < r.stones.count; ++k) stones += (k ? ", " : "") + point(r.stones.at[k]);
+    for (int k = 0; k < r.stones.count; ++k)
+        stones += (k ? ", " : "") + point(r.stones.at[k]);
     std::string line = r.line == kAnyLine ? "kAnyLine" : std::to_string(r.line);
     return "{" + std::to_string(r.move) + ", " + line + ", {" + stones + "}, " + action(r.action) +
            "}";
@@ -47,7 +49,8 @@ void writeTrees(std::ostream& out, const std::vector<const Book*>& books, const 
             auto it = grown.find(tree);
             if (tree->grown == GrownTree::None || it == grown.end() || it->second.empty()) continue;
             out << "\nconstexpr Row k" << tree->name << "[] = {\n";
-            for (const Row& r : it->second) out << "    " << row(r) << ",\n";
+            for (const Row& r : it->second)
+                out << "    " << row(r) << ",\n";
             out << "};\n";
             cases << "    case GrownTree::" << tree->name << ":\n        return k" << tree->name
                   << ";\n";

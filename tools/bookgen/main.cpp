@@ -36,7 +36,8 @@ int main(int argc, char* argv[]) {
         bookgen::Grower grower(*job.book, advisor, std::cerr);
         grower.grow(bookgen::openingGames(*job.book, job.opponent, job.playerFirst, job.bothCoins,
                                           platform));
-        for (const Tree* tree : job.book->trees) grown[tree] = grower.rows(tree);
+        for (const Tree* tree : job.book->trees)
+            grown[tree] = grower.rows(tree);
         books.push_back(job.book);
     }
     std::ostringstream text;

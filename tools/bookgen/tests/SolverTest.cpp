@@ -37,7 +37,8 @@ Picture draw(const std::vector<std::string>& rows, Cell topLeft = {1, 1}) {
 
 std::vector<int> cells(std::initializer_list<Cell> list) {
     std::vector<int> out;
-    for (Cell c : list) out.push_back(indexOf(c.x, c.y));
+    for (Cell c : list)
+        out.push_back(indexOf(c.x, c.y));
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -62,15 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{"* X X X X . . . .", kFive}, // on the edge
                       ShapeCase{". . . X X X * . .", kOpenFour},
                       ShapeCase{". X . X * X . X .", kOpenFour}, // two gaps, two fives
-                      ShapeCase{". . O X X X * . .", kFour},
-                      ShapeCase{". . . X X * . X .", kFour},
+                      ShapeCase{". . O X X X * . .", kFour}, ShapeCase{". . . X X * . X .", kFour},
                       ShapeCase{". . . . . . . . . . . . X X *", kClosedThree}, // the edge
                       ShapeCase{". . . X * X . . .", kThree},
                       ShapeCase{". . . X . * X . .", kThree},
                       ShapeCase{". . O X * X . . .", kClosedThree},
                       ShapeCase{". . . . * X . . .", kOpenTwo},
-                      ShapeCase{". . . O * X . . .", kTwo},
-                      ShapeCase{". . . . * . . . .", kOne},
+                      ShapeCase{". . . O * X . . .", kTwo}, ShapeCase{". . . . * . . . .", kOne},
                       ShapeCase{"O . X * X O . . .", kDead}));
 
 TEST(ThreatSolver, FindsAFourThatMakesTwoFives) {
@@ -91,14 +90,15 @@ TEST(ThreatSolver, FindsAFourThatMakesTwoFives) {
 TEST(ThreatSolver, FollowsFoursToTheWin) {
     // The four on row 4 forces O to its end; the same stone left an open three on
     // column 6, which becomes an open four.
-    Picture p = draw({
-        ". . . . . . . .",
-        ". O X X X * . .",
-        ". . . . . X . .",
-        ". . . . . X . .",
-        ". . . . . . . .",
-    },
-                     {1, 3});
+    Picture p = draw(
+        {
+            ". . . . . . . .",
+            ". O X X X * . .",
+            ". . . . . X . .",
+            ". . . . . X . .",
+            ". . . . . . . .",
+        },
+        {1, 3});
     ThreatSolver solver;
     int win = solver.vcf(p.board, kComp);
     ASSERT_EQ(win, p.marked[0]);
@@ -116,14 +116,15 @@ TEST(ThreatSolver, FollowsFoursToTheWin) {
 }
 
 TEST(ThreatSolver, DoubleThreeIsAWinByThreatsButNotByFours) {
-    Picture p = draw({
-        ". . . . . . . .",
-        ". . X X * . . .",
-        ". . . . X . . .",
-        ". . . . X . . .",
-        ". . . . . . . .",
-    },
-                     {5, 5});
+    Picture p = draw(
+        {
+            ". . . . . . . .",
+            ". . X X * . . .",
+            ". . . . X . . .",
+            ". . . . X . . .",
+            ". . . . . . . .",
+        },
+        {5, 5});
     ThreatSolver solver;
     EXPECT_EQ(solver.vcf(p.board, kComp), -1);
     EXPECT_GE(solver.vct(p.board, kComp), 0);
@@ -131,16 +132,17 @@ TEST(ThreatSolver, DoubleThreeIsAWinByThreatsButNotByFours) {
 
 TEST(ThreatSolver, TheDefendersOpenThreeOutrunsADoubleThree) {
     // X's double three would win, but O answers it with an open four.
-    Picture p = draw({
-        ". . . . . . . .",
-        ". . X X * . . .",
-        ". . . . X . . .",
-        ". . . . X . . .",
-        ". . . . . . . .",
-        ". . . . . . . .",
-        ". . O O O . . .",
-    },
-                     {5, 5});
+    Picture p = draw(
+        {
+            ". . . . . . . .",
+            ". . X X * . . .",
+            ". . . . X . . .",
+            ". . . . X . . .",
+            ". . . . . . . .",
+            ". . . . . . . .",
+            ". . O O O . . .",
+        },
+        {5, 5});
     ThreatSolver solver;
     EXPECT_EQ(solver.vct(p.board, kComp), -1);
     EXPECT_GE(solver.vct(p.board, kPlayer), 0);
@@ -172,14 +174,15 @@ TEST(Advisor, TakesItsOwnWinBeforeBlocking) {
 }
 
 TEST(Advisor, StopsTheOpponentsOpenThree) {
-    Picture p = draw({
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . O O O . . .",
-        ". . . . X . . . .",
-        ". . . . . . . . .",
-    },
-                     {4, 6});
+    Picture p = draw(
+        {
+            ". . . . . . . . .",
+            ". . . . . . . . .",
+            ". . . O O O . . .",
+            ". . . . X . . . .",
+            ". . . . . . . . .",
+        },
+        {4, 6});
     ThreatSolver solver;
     Advisor advisor(solver);
     int reply = advisor.replies(p.board, kComp).front();
@@ -188,12 +191,13 @@ TEST(Advisor, StopsTheOpponentsOpenThree) {
 
 TEST(Advisor, ListsTheDefencesAgainstAForcedWinFirst) {
     // The computer's open three wins unless the player takes one of its ends now.
-    Picture p = draw({
-        ". . . . . . . . .",
-        ". . . X X X . . .",
-        ". . . . . . O . .",
-    },
-                     {3, 7});
+    Picture p = draw(
+        {
+            ". . . . . . . . .",
+            ". . . X X X . . .",
+            ". . . . . . O . .",
+        },
+        {3, 7});
     ThreatSolver solver;
     Advisor advisor(solver);
     std::vector<int> stones = advisor.stones(p.board, kPlayer, 3);
@@ -207,7 +211,8 @@ TEST(Advisor, LeavesOutStonesThatMakeAFour) {
     Picture p = draw({". . O O O * . . ."}, {3, 8});
     ThreatSolver solver;
     Advisor advisor(solver);
-    for (int i : advisor.stones(p.board, kPlayer, 20)) EXPECT_FALSE(shapesAt(p.board, i, kPlayer).four());
+    for (int i : advisor.stones(p.board, kPlayer, 20))
+        EXPECT_FALSE(shapesAt(p.board, i, kPlayer).four());
 }
 
 } // namespace
