@@ -37,12 +37,11 @@ std::string row(const Row& r) {
 } // namespace
 
 void writeTrees(std::ostream& out, const std::vector<const Book*>& books, const GrownRows& grown,
-                const std::string& command) {
+                const std::vector<std::string>& commands) {
     out << "// Grown by the book generator (tools/bookgen) from the hand-written rows of the\n"
-           "// books: do not edit. Regenerate with\n"
-           "//   "
-        << command << "\n"
-        << "#include \"playbooks/GrownTrees.h\"\n\nnamespace wuzi::book {\n\nnamespace {\n";
+           "// books: do not edit. Regenerate with\n";
+    for (const std::string& command : commands) out << "//   " << command << "\n";
+    out << "#include \"playbooks/GrownTrees.h\"\n\nnamespace wuzi::book {\n\nnamespace {\n";
     std::ostringstream cases;
     for (const Book* book : books)
         for (const Tree* tree : book->trees) {

@@ -42,8 +42,8 @@ int main(int argc, char* argv[]) {
     }
     std::ostringstream text;
     bookgen::writeTrees(text, books, grown,
-                        "cmake --build build --target bookgen && "
-                        "build/tools/bookgen/bookgen src/playbooks/GrownTrees.cpp");
+                        {"cmake --build build --target bookgen",
+                         "build/tools/bookgen/bookgen src/playbooks/GrownTrees.cpp"});
     std::ofstream out(argv[1]);
     out << text.str();
     return out ? 0 : 1;
