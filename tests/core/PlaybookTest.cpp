@@ -1,3 +1,4 @@
+#include "core/Frame.h"
 #include "core/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
@@ -398,6 +399,107 @@ TEST(Playbook, TreesBAndCHaveNoFourthMove) {
         EXPECT_EQ(game.g.BookActive, kFalse);
     }
 }
+
+// What the general selection of `mode` answers to the player's `stone` on this board.
+Cell generalAnswer(const Game& g, int mode, Cell stone) {
+    Game copy = g;
+    copy.setCell(stone.x, stone.y, kPlayer);
+    copy.imgPlayer.push_back({compStoneLeft(stone.x), playerStoneTop(stone.y)});
+    ++copy.PlayerMoveNo;
+    copy.GameMode = mode;
+    copy.BookActive = kFalse;
+    CompMove(copy, stone.x, stone.y);
+    return copy.imgComputer.back().cell();
+}
+
+TEST(Playbook, MarrowickWhiteLineTwoSwitchesBeforeTheAnswer) {
+    BookGame game(kMarrowick, true, kNoCoinDigit);
+    game.play({8, 8});
+    game.play({8, 7}); // line 2: (9, 7)
+    Cell third{7, 5};  // Marrowick's own chain would answer this at (9, 8)
+    Cell expected = generalAnswer(game.g, 8, third);
+    EXPECT_EQ(game.play(third), expected);
+    EXPECT_EQ(game.g.GameMode, 8);
+    EXPECT_EQ(game.g.LatticeFlip, kTrue);
+    EXPECT_EQ(game.g.BookActive, kFalse);
+}
+
+TEST(Playbook, MarrowickSubLineSevenAnswersBeforeItSwitches) {
+    BookGame game(kMarrowick, false, kNoCoinDigit);
+    game.play({9, 9});  // group 1: (9, 7)
+    game.play({10, 8}); // sub-line 7: (10, 9)
+    Cell third{6, 10};  // Corvane's chain would answer this at (11, 7)
+    Cell expected = generalAnswer(game.g, 5, third);
+    EXPECT_EQ(game.play(third), expected);
+    EXPECT_EQ(game.g.GameMode, 9);
+    EXPECT_EQ(game.g.BookActive, kFalse);
+}
+
+// Tree A of Quillon's main book at move 14, line 13: the player's (12, 8) is answered by
+// the computer's own four when it has a three to make one from, else at (12, 7).
+TEST(Playbook, RoutineNodeLetsAFourAnswerFirst) {
+    for (bool three : {true, false}) {
+        TestGame t;
+        // Three stones in a row, or the same three broken up.
+        enterBook(t.g,
+                  {
+                      three ? ". . . . . ." : "X . . . . .",
+                      ". . . . . .",
+                      three ? ". . X X X ." : ". . X X . .",
+                      ". . . . . .",
+                  },
+                  {.mode = 2, .moveNo = 14, .line = 13});
+        Cell answer = playStone(t.g, {12, 8});
+        if (three) {
+            EXPECT_TRUE((answer == Cell{2, 3}) || (answer == Cell{6, 3})) << answer;
+            EXPECT_EQ(t.g.BookActive, kFalse);
+        } else {
+            EXPECT_EQ(answer, (Cell{12, 7}));
+            EXPECT_EQ(t.g.BookActive, kTrue);
+            EXPECT_EQ(t.g.BookLine, 10);
+        }
+        EXPECT_EQ(t.g.BookMoveNo, 15);
+    }
+}
+
+TEST(Playbook, RoutineNodeWithoutFallbackHandsOver) {
+    TestGame t;
+    enterBook(t.g, kEmptyBoard, {.mode = 2, .moveNo = 9, .line = 40});
+    EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
+    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_EQ(t.g.BookMoveNo, 9);
+}
+
+struct DefaultCase {
+    std::string name;
+    Cell stone;
+    std::optional<Cell> reply; // none: the book hands over
+};
+
+class DiagonalLineFour : public ::testing::TestWithParam<DefaultCase> {};
+
+// Move 12 of the diagonal book's line 4 answers every stone it does not list at (8, 15),
+// but hands four of them over.
+TEST_P(DiagonalLineFour, AtMoveTwelve) {
+    TestGame t;
+    enterBook(t.g, kEmptyBoard, {.mode = 2, .moveNo = 12, .line = 4, .coin = kTrue});
+    Cell answer = playStone(t.g, GetParam().stone);
+    EXPECT_EQ(t.g.DiagonalBookActive, kFalse);
+    if (GetParam().reply) {
+        EXPECT_EQ(answer, *GetParam().reply);
+        EXPECT_EQ(t.g.BookMoveNo, 13);
+    } else {
+        EXPECT_NE(answer, Cell{});
+        EXPECT_EQ(t.g.BookMoveNo, 12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Books, DiagonalLineFour,
+                         ::testing::Values(DefaultCase{"Unlisted", {5, 5}, Cell{8, 15}},
+                                           DefaultCase{"Listed", {6, 11}, Cell{5, 11}},
+                                           DefaultCase{"HandedOver", {8, 14}, std::nullopt},
+                                           DefaultCase{"OnTheDefaultCell", {8, 15}, std::nullopt}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace wuzi::test

@@ -70,7 +70,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{". . O X * X . . .", kClosedThree},
                       ShapeCase{". . . . * X . . .", kOpenTwo},
                       ShapeCase{". . . O * X . . .", kTwo}, ShapeCase{". . . . * . . . .", kOne},
-                      ShapeCase{"O . X * X O . . .", kDead}));
+                      ShapeCase{"O . X * X O . . .", kDead}),
+    [](const ::testing::TestParamInfo<ShapeCase>& info) {
+        static const char* const names[] = {"Dead",  "One",  "Two",      "OpenTwo", "ClosedThree",
+                                            "Three", "Four", "OpenFour", "Five"};
+        return std::string(names[info.param.along]) + std::to_string(info.index);
+    });
 
 TEST(ThreatSolver, FindsAFourThatMakesTwoFives) {
     // Playing the corner of the two closed threes makes two fours at once.
