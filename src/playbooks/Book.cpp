@@ -61,6 +61,16 @@ bool askRoutines(Game& g, std::uint8_t routines) {
 
 } // namespace
 
+Cell ToCanonical(std::span<const Transform> table, int o, Cell real) {
+    if (o < 1 || o > static_cast<int>(table.size())) return {};
+    return table[static_cast<std::size_t>(o - 1)].toCanonical(real);
+}
+
+Cell ToReal(std::span<const Transform> table, int o, Cell canonical) {
+    if (o < 1 || o > static_cast<int>(table.size())) return {};
+    return table[static_cast<std::size_t>(o - 1)].toReal(canonical);
+}
+
 bool AtNode(const Row& r, int move, int line, Flag coin) {
     return r.move == move && (r.line == kAnyLine || r.line == line) && coinMatches(r.coin, coin);
 }
@@ -129,7 +139,8 @@ void HandOver(Game& g, const Book& book, Cell stone) {
 }
 
 void PlayBook(Game& g, const Book& book, Cell stone) {
-    if (const Row* row = OpeningRowFor(g, book, stone)) return PerformRow(g, book, *row, stone, false);
+    if (const Row* row = OpeningRowFor(g, book, stone))
+        return PerformRow(g, book, *row, stone, false);
     const Tree* tree = book.treeFor(g);
     Cell c = tree ? book.toCanonical(g, stone) : Cell{};
     if (!onBoard(c)) return HandOver(g, book, stone);

@@ -15,6 +15,43 @@ struct Tree {
     GrownTree grown = GrownTree::None;
 };
 
+// A coordinate as a linear function of a cell: written with X and Y, the cell's column
+// and row, so that a transform reads as it does on paper: {16 - Y, X}.
+struct Linear {
+    int x = 0;
+    int y = 0;
+    int c = 0;
+    constexpr int at(Cell p) const { return x * p.x + y * p.y + c; }
+};
+inline constexpr Linear X{1, 0, 0};
+inline constexpr Linear Y{0, 1, 0};
+constexpr Linear operator-(int k, Linear l) {
+    return {-l.x, -l.y, k - l.c};
+}
+constexpr Linear operator+(Linear l, int k) {
+    return {l.x, l.y, l.c + k};
+}
+constexpr Linear operator-(Linear l, int k) {
+    return {l.x, l.y, l.c - k};
+}
+
+struct CellMap {
+    Linear x;
+    Linear y;
+    constexpr Cell operator()(Cell p) const { return {x.at(p), y.at(p)}; }
+};
+
+// One orientation of a book's canonical frame: real board to canonical, and back.
+struct Transform {
+    CellMap toCanonical;
+    CellMap toReal;
+};
+
+// Through orientation `o` (1-based) of `table`; (0, 0), off the board, for an
+// orientation the table does not have.
+Cell ToCanonical(std::span<const Transform> table, int o, Cell real);
+Cell ToReal(std::span<const Transform> table, int o, Cell canonical);
+
 // How one book reads the game: its flag, its forced-move step, its tables and the
 // transforms between the real board and its canonical frame. The interpreter in
 // Book.cpp walks every book through this description.

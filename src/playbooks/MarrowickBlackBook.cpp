@@ -1,11 +1,6 @@
 #include "playbooks/Book.h"
-#include "playbooks/Playbooks.h"
 
-#include "core/Fault.h"
-
-namespace wuzi {
-
-namespace book {
+namespace wuzi::book {
 
 namespace {
 
@@ -94,62 +89,39 @@ const Tree* treeFor(const Game& g) {
     return kTrees[g.BookSubLine - 1];
 }
 
-bool diagonalGroup(const Game& g) {
-    return g.BookSubLine == 1 || (g.BookSubLine >= 4 && g.BookSubLine <= 7);
-}
-
 // Group 1 reflects in the centre's column and row; groups 2 and 3 turn by quarters.
-Cell toCanonical(const Game& g, Cell c) {
-    auto [x, y] = c;
-    switch (g.BookOrientation) {
-    case 1:
-        return {x, y};
-    case 2:
-        return diagonalGroup(g) ? Cell{16 - x, y} : Cell{16 - y, x};
-    case 3:
-        return diagonalGroup(g) ? Cell{x, 16 - y} : Cell{16 - x, 16 - y};
-    case 4:
-        return diagonalGroup(g) ? Cell{16 - x, 16 - y} : Cell{y, 16 - x};
-    default:
-        return {};
-    }
-}
+constexpr Transform kDiagonalGroup[] = {
+    {{X, Y}, {X, Y}},
+    {{16 - X, Y}, {16 - X, Y}},
+    {{X, 16 - Y}, {X, 16 - Y}},
+    {{16 - X, 16 - Y}, {16 - X, 16 - Y}},
+};
+constexpr Transform kOrthogonalGroups[] = {
+    {{X, Y}, {X, Y}},
+    {{16 - Y, X}, {Y, 16 - X}},
+    {{16 - X, 16 - Y}, {16 - X, 16 - Y}},
+    {{Y, 16 - X}, {16 - Y, X}},
+};
 
-Cell toReal(const Game& g, Cell c) {
-    auto [cx, cy] = c;
-    switch (g.BookOrientation) {
-    case 1:
-        return {cx, cy};
-    case 2:
-        return diagonalGroup(g) ? Cell{16 - cx, cy} : Cell{cy, 16 - cx};
-    case 3:
-        return diagonalGroup(g) ? Cell{cx, 16 - cy} : Cell{16 - cx, 16 - cy};
-    case 4:
-        return diagonalGroup(g) ? Cell{16 - cx, 16 - cy} : Cell{16 - cy, cx};
-    default:
-        return {};
-    }
+std::span<const Transform> transformsOf(const Game& g) {
+    bool diagonal = g.BookSubLine == 1 || (g.BookSubLine >= 4 && g.BookSubLine <= 7);
+    return diagonal ? std::span<const Transform>(kDiagonalGroup) : kOrthogonalGroups;
 }
 
 } // namespace
 
 const Book kMarrowickBlackBook{
-    "MarrowickBlack",
-    &Game::BookActive,
-    true,
-    false,
-    kOpening,
-    [](const Game&) { return 0; },
-    treeFor,
-    kTrees,
-    toCanonical,
-    toReal,
+    .name = "MarrowickBlack",
+    .flag = &Game::BookActive,
+    .compFiveFirst = true,
+    .keepsLastMove = false,
+    .opening = kOpening,
+    .openingKey = [](const Game&) { return 0; },
+    .treeFor = treeFor,
+    .trees = kTrees,
+    .toCanonical = [](const Game& g,
+                      Cell c) { return ToCanonical(transformsOf(g), g.BookOrientation, c); },
+    .toReal = [](const Game& g, Cell c) { return ToReal(transformsOf(g), g.BookOrientation, c); },
 };
 
-} // namespace book
-
-void MarrowickBlackPlaybook(Game& g, int x, int y) {
-    guarded(g, [&] { book::PlayBook(g, book::kMarrowickBlackBook, {x, y}); });
-}
-
-} // namespace wuzi
+} // namespace wuzi::book

@@ -1,11 +1,6 @@
 #include "playbooks/Book.h"
-#include "playbooks/Playbooks.h"
 
-#include "core/Fault.h"
-
-namespace wuzi {
-
-namespace book {
+namespace wuzi::book {
 
 namespace {
 
@@ -73,91 +68,69 @@ const Tree* treeFor(const Game& g) {
     }
 }
 
-// Lines 10 and 11 start from a position that is not symmetric about the centre,
-// hence the shifted transforms.
-Cell toCanonical(const Game& g, Cell c) {
-    auto [x, y] = c;
-    int o = g.BookOrientation;
-    switch (g.BookSubLine) {
-    case 1:
-        if (o == 1) return {x, y};
-        if (o == 2) return {16 - x, y};
-        if (o == 3) return {16 - y, 16 - x};
-        if (o == 4) return {16 - y, x};
-        return {};
-    case 4:
-        return o == 1 ? Cell{x, y} : Cell{16 - x, y};
-    case 5:
-    case 7:
-        if (o == 1) return {x, y};
-        if (o == 2) return {16 - x, y};
-        return {};
-    case 3:
-    case 6:
-        return {x, y};
-    case 10:
-    case 11:
-        if (o == 1) return {x, y};
-        if (o == 2) return {15 - x, 17 - y};
-        if (o == 3) return {16 - x, y};
-        if (o == 4) return {x - 1, 17 - y};
-        return {};
-    default:
-        return {};
-    }
-}
+constexpr Transform kIdentity{{X, Y}, {X, Y}};
+constexpr Transform kMirror{{16 - X, Y}, {16 - X, Y}};
+constexpr Transform kLine1Transforms[] = {
+    kIdentity,
+    kMirror,
+    {{16 - Y, 16 - X}, {16 - Y, 16 - X}},
+    {{16 - Y, X}, {Y, 16 - X}},
+};
+constexpr Transform kMirrored[] = {kIdentity, kMirror};
+constexpr Transform kFixed[] = {kIdentity};
+// Lines 10 and 11 start from a position that is not symmetric about the centre, hence
+// the shifts.
+constexpr Transform kLines10And11[] = {
+    kIdentity,
+    {{15 - X, 17 - Y}, {15 - X, 17 - Y}},
+    kMirror,
+    {{X - 1, 17 - Y}, {X + 1, 17 - Y}},
+};
 
-Cell toReal(const Game& g, Cell c) {
-    auto [cx, cy] = c;
+// The line's transforms and the orientation to read them by: line 4 mirrors for every
+// orientation but 1, lines 3 and 6 never turn.
+std::pair<std::span<const Transform>, int> transformOf(const Game& g) {
     int o = g.BookOrientation;
     switch (g.BookSubLine) {
     case 1:
-        if (o == 1) return {cx, cy};
-        if (o == 2) return {16 - cx, cy};
-        if (o == 3) return {16 - cy, 16 - cx};
-        if (o == 4) return {cy, 16 - cx};
-        return {};
+        return {kLine1Transforms, o};
     case 4:
-        return o == 1 ? Cell{cx, cy} : Cell{16 - cx, cy};
+        return {kMirrored, o == 1 ? 1 : 2};
     case 5:
     case 7:
-        if (o == 1) return {cx, cy};
-        if (o == 2) return {16 - cx, cy};
-        return {};
+        return {kMirrored, o};
     case 3:
     case 6:
-        return {cx, cy};
+        return {kFixed, 1};
     case 10:
     case 11:
-        if (o == 1) return {cx, cy};
-        if (o == 2) return {15 - cx, 17 - cy};
-        if (o == 3) return {16 - cx, cy};
-        if (o == 4) return {cx + 1, 17 - cy};
-        return {};
+        return {kLines10And11, o};
     default:
-        return {};
+        return {{}, 0};
     }
 }
 
 } // namespace
 
 const Book kMarrowickWhiteBook{
-    "MarrowickWhite",
-    &Game::BookActive,
-    true,
-    false,
-    kOpening,
-    [](const Game& g) { return g.BookSubLine; },
-    treeFor,
-    kTrees,
-    toCanonical,
-    toReal,
+    .name = "MarrowickWhite",
+    .flag = &Game::BookActive,
+    .compFiveFirst = true,
+    .keepsLastMove = false,
+    .opening = kOpening,
+    .openingKey = [](const Game& g) { return g.BookSubLine; },
+    .treeFor = treeFor,
+    .trees = kTrees,
+    .toCanonical =
+        [](const Game& g, Cell c) {
+            auto [table, o] = transformOf(g);
+            return ToCanonical(table, o, c);
+        },
+    .toReal =
+        [](const Game& g, Cell c) {
+            auto [table, o] = transformOf(g);
+            return ToReal(table, o, c);
+        },
 };
 
-} // namespace book
-
-void MarrowickWhitePlaybook(Game& g, int x, int y) {
-    guarded(g, [&] { book::PlayBook(g, book::kMarrowickWhiteBook, {x, y}); });
-}
-
-} // namespace wuzi
+} // namespace wuzi::book

@@ -3,8 +3,47 @@
 #include "core/Fault.h"
 #include "core/Frame.h"
 #include "core/Placement.h"
+#include "playbooks/Book.h"
 
 namespace wuzi {
+
+namespace {
+
+void play(Game& g, const book::Book& b, int x, int y) {
+    guarded(g, [&] { book::PlayBook(g, b, {x, y}); });
+}
+
+} // namespace
+
+// At move 2 a listed stone shuts the diagonal book out for the game; an unlisted one
+// leaves this book, and the diagonal book (while it may still play) answers it.
+void QuillonWhitePlaybook(Game& g, int x, int y) {
+    guarded(g, [&] {
+        const book::Book& quillon = book::kQuillonWhiteBook;
+        if (g.BookMoveNo == 2) {
+            if (!book::OpeningRowFor(g, quillon, {x, y})) {
+                g.BookActive = kFalse;
+                if (g.DiagonalBookActive == kTrue) return QuillonWhiteDiagonalPlaybook(g, x, y);
+                return CompMove(g, x, y);
+            }
+            g.DiagonalBookActive = kFalse;
+        }
+        book::PlayBook(g, quillon, {x, y});
+    });
+}
+
+void QuillonWhiteDiagonalPlaybook(Game& g, int x, int y) {
+    play(g, book::kQuillonWhiteDiagonalBook, x, y);
+}
+void QuillonBlackPlaybook(Game& g, int x, int y) {
+    play(g, book::kQuillonBlackBook, x, y);
+}
+void MarrowickWhitePlaybook(Game& g, int x, int y) {
+    play(g, book::kMarrowickWhiteBook, x, y);
+}
+void MarrowickBlackPlaybook(Game& g, int x, int y) {
+    play(g, book::kMarrowickBlackBook, x, y);
+}
 
 void PeddrinFixedReply(Game& g) {
     guarded(g, [&] {

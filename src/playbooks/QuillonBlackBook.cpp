@@ -1,11 +1,6 @@
 #include "playbooks/Book.h"
-#include "playbooks/Playbooks.h"
 
-#include "core/Fault.h"
-
-namespace wuzi {
-
-namespace book {
+namespace wuzi::book {
 
 namespace {
 
@@ -169,73 +164,32 @@ constexpr Row kMainTree[] = {
 constexpr Tree kTree{"QuillonBlack", kMainTree};
 constexpr const Tree* kTrees[] = {&kTree};
 
-Cell toCanonical(const Game& g, Cell c) {
-    auto [x, y] = c;
-    switch (g.BookOrientation) {
-    case 1:
-        return {x, y};
-    case 2:
-        return {16 - x, 16 - y};
-    case 3:
-        return {16 - y, x};
-    case 4:
-        return {y, 16 - x};
-    case 5:
-        return {16 - y, 15 - x};
-    case 6:
-        return {16 - x, y - 1};
-    case 7:
-        return {x, 15 - y};
-    case 8:
-        return {y, x - 1};
-    default:
-        return {};
-    }
-}
-
-Cell toReal(const Game& g, Cell c) {
-    auto [cx, cy] = c;
-    switch (g.BookOrientation) {
-    case 1:
-        return {cx, cy};
-    case 2:
-        return {16 - cx, 16 - cy};
-    case 3:
-        return {cy, 16 - cx};
-    case 4:
-        return {16 - cy, cx};
-    case 5:
-        return {15 - cy, 16 - cx};
-    case 6:
-        return {16 - cx, cy + 1};
-    case 7:
-        return {cx, 15 - cy};
-    case 8:
-        return {cy + 1, cx};
-    default:
-        return {};
-    }
-}
+// Real to canonical, and back, by orientation.
+constexpr Transform kTransforms[] = {
+    {{X, Y}, {X, Y}},
+    {{16 - X, 16 - Y}, {16 - X, 16 - Y}},
+    {{16 - Y, X}, {Y, 16 - X}},
+    {{Y, 16 - X}, {16 - Y, X}},
+    {{16 - Y, 15 - X}, {15 - Y, 16 - X}},
+    {{16 - X, Y - 1}, {16 - X, Y + 1}},
+    {{X, 15 - Y}, {X, 15 - Y}},
+    {{Y, X - 1}, {Y + 1, X}},
+};
 
 } // namespace
 
 const Book kQuillonBlackBook{
-    "QuillonBlack",
-    &Game::BookActive,
-    false,
-    true,
-    kOpening,
-    [](const Game&) { return 0; },
-    [](const Game& g) { return g.BookMoveNo >= 2 ? &kTree : nullptr; },
-    kTrees,
-    toCanonical,
-    toReal,
+    .name = "QuillonBlack",
+    .flag = &Game::BookActive,
+    .compFiveFirst = false,
+    .keepsLastMove = true,
+    .opening = kOpening,
+    .openingKey = [](const Game&) { return 0; },
+    .treeFor = [](const Game& g) { return g.BookMoveNo >= 2 ? &kTree : nullptr; },
+    .trees = kTrees,
+    .toCanonical = [](const Game& g,
+                      Cell c) { return ToCanonical(kTransforms, g.BookOrientation, c); },
+    .toReal = [](const Game& g, Cell c) { return ToReal(kTransforms, g.BookOrientation, c); },
 };
 
-} // namespace book
-
-void QuillonBlackPlaybook(Game& g, int x, int y) {
-    guarded(g, [&] { book::PlayBook(g, book::kQuillonBlackBook, {x, y}); });
-}
-
-} // namespace wuzi
+} // namespace wuzi::book

@@ -1,12 +1,6 @@
 #include "playbooks/Book.h"
-#include "playbooks/Playbooks.h"
 
-#include "core/Fault.h"
-#include "core/Frame.h"
-
-namespace wuzi {
-
-namespace book {
+namespace wuzi::book {
 
 namespace {
 
@@ -105,13 +99,21 @@ constexpr Tree kB{"QuillonWhiteTreeB", kTreeB, GrownTree::QuillonWhiteTreeB};
 constexpr Tree kC{"QuillonWhiteTreeC", kTreeC, GrownTree::QuillonWhiteTreeC};
 constexpr const Tree* kTrees[] = {&kA, &kB, &kC};
 
-// Final orientations 1 to 12: the tree and the column of the transform.
+// The four transforms that the final orientations share.
+constexpr Transform kTransforms[] = {
+    {{X, Y}, {X, Y}},
+    {{16 - X, Y}, {16 - X, Y}},
+    {{16 - Y, X}, {Y, 16 - X}},
+    {{Y, X}, {Y, X}},
+};
+
+// Final orientations 1 to 12: the tree and the transform (1 to 4).
 struct Final {
     const Tree* tree;
-    int transform; // 0 identity, 1 (16 - x, y), 2 (16 - y, x), 3 (y, x)
+    int transform;
 };
-constexpr Final kFinal[] = {{&kA, 0}, {&kB, 0}, {&kA, 1}, {&kB, 1}, {&kA, 2}, {&kB, 2},
-                            {&kC, 0}, {&kC, 1}, {&kC, 2}, {&kB, 3}, {&kA, 3}, {&kC, 3}};
+constexpr Final kFinal[] = {{&kA, 1}, {&kB, 1}, {&kA, 2}, {&kB, 2}, {&kA, 3}, {&kB, 3},
+                            {&kC, 1}, {&kC, 2}, {&kC, 3}, {&kB, 4}, {&kA, 4}, {&kC, 4}};
 
 const Final* finalOrientation(const Game& g) {
     if (g.BookOrientation < 1 || g.BookOrientation > 12) return nullptr;
@@ -123,70 +125,25 @@ const Tree* treeFor(const Game& g) {
     return f && g.BookMoveNo >= 4 ? f->tree : nullptr;
 }
 
-Cell toCanonical(const Game& g, Cell c) {
+int transformOf(const Game& g) {
     const Final* f = finalOrientation(g);
-    if (!f) return {};
-    auto [x, y] = c;
-    switch (f->transform) {
-    case 0:
-        return {x, y};
-    case 1:
-        return {16 - x, y};
-    case 2:
-        return {16 - y, x};
-    default:
-        return {y, x};
-    }
-}
-
-Cell toReal(const Game& g, Cell c) {
-    const Final* f = finalOrientation(g);
-    if (!f) return {};
-    auto [cx, cy] = c;
-    switch (f->transform) {
-    case 0:
-        return {cx, cy};
-    case 1:
-        return {16 - cx, cy};
-    case 2:
-        return {cy, 16 - cx};
-    default:
-        return {cy, cx};
-    }
+    return f ? f->transform : 0;
 }
 
 } // namespace
 
 const Book kQuillonWhiteBook{
-    "QuillonWhite",
-    &Game::BookActive,
-    true,
-    false,
-    kOpening,
-    [](const Game& g) { return g.BookMoveNo <= 3 ? g.BookLine : g.BookOrientation; },
-    treeFor,
-    kTrees,
-    toCanonical,
-    toReal,
+    .name = "QuillonWhite",
+    .flag = &Game::BookActive,
+    .compFiveFirst = true,
+    .keepsLastMove = false,
+    .opening = kOpening,
+    .openingKey = [](const Game& g) { return g.BookMoveNo <= 3 ? g.BookLine : g.BookOrientation; },
+    .treeFor = treeFor,
+    .trees = kTrees,
+    .toCanonical = [](const Game& g,
+                      Cell c) { return ToCanonical(kTransforms, transformOf(g), c); },
+    .toReal = [](const Game& g, Cell c) { return ToReal(kTransforms, transformOf(g), c); },
 };
 
-} // namespace book
-
-// At move 2 a listed stone shuts the diagonal book out for the game; an unlisted one
-// leaves this book, and the diagonal book (while it may still play) answers it.
-void QuillonWhitePlaybook(Game& g, int x, int y) {
-    guarded(g, [&] {
-        const book::Book& quillon = book::kQuillonWhiteBook;
-        if (g.BookMoveNo == 2) {
-            if (!book::OpeningRowFor(g, quillon, {x, y})) {
-                g.BookActive = kFalse;
-                if (g.DiagonalBookActive == kTrue) return QuillonWhiteDiagonalPlaybook(g, x, y);
-                return CompMove(g, x, y);
-            }
-            g.DiagonalBookActive = kFalse;
-        }
-        book::PlayBook(g, quillon, {x, y});
-    });
-}
-
-} // namespace wuzi
+} // namespace wuzi::book

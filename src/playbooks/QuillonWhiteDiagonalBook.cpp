@@ -1,11 +1,6 @@
 #include "playbooks/Book.h"
-#include "playbooks/Playbooks.h"
 
-#include "core/Fault.h"
-
-namespace wuzi {
-
-namespace book {
+namespace wuzi::book {
 
 namespace {
 
@@ -78,33 +73,26 @@ constexpr Row kMainLine[] = {
 constexpr Tree kTree{"QuillonWhiteDiagonal", kMainLine};
 constexpr const Tree* kTrees[] = {&kTree};
 
-// Orientation 2 reflects the board in row 9, through the computer's first stone; the
-// same formula maps both ways.
-Cell transform(const Game& g, Cell c) {
-    if (g.BookOrientation == 1) return c;
-    if (g.BookOrientation == 2) return {c.x, 18 - c.y};
-    return {};
-}
+// Orientation 2 reflects the board in row 9, through the computer's first stone.
+constexpr Transform kTransforms[] = {
+    {{X, Y}, {X, Y}},
+    {{X, 18 - Y}, {X, 18 - Y}},
+};
 
 } // namespace
 
 const Book kQuillonWhiteDiagonalBook{
-    "QuillonWhiteDiagonal",
-    &Game::DiagonalBookActive,
-    false,
-    true,
-    kOpening,
-    [](const Game& g) { return g.BookLine; },
-    [](const Game& g) { return g.BookMoveNo >= 4 ? &kTree : nullptr; },
-    kTrees,
-    transform,
-    transform,
+    .name = "QuillonWhiteDiagonal",
+    .flag = &Game::DiagonalBookActive,
+    .compFiveFirst = false,
+    .keepsLastMove = true,
+    .opening = kOpening,
+    .openingKey = [](const Game& g) { return g.BookLine; },
+    .treeFor = [](const Game& g) { return g.BookMoveNo >= 4 ? &kTree : nullptr; },
+    .trees = kTrees,
+    .toCanonical = [](const Game& g,
+                      Cell c) { return ToCanonical(kTransforms, g.BookOrientation, c); },
+    .toReal = [](const Game& g, Cell c) { return ToReal(kTransforms, g.BookOrientation, c); },
 };
 
-} // namespace book
-
-void QuillonWhiteDiagonalPlaybook(Game& g, int x, int y) {
-    guarded(g, [&] { book::PlayBook(g, book::kQuillonWhiteDiagonalBook, {x, y}); });
-}
-
-} // namespace wuzi
+} // namespace wuzi::book

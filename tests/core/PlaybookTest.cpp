@@ -2,6 +2,7 @@
 #include "core/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
+#include "playbooks/Book.h"
 #include "playbooks/Playbooks.h"
 
 #include <gtest/gtest.h>
@@ -500,6 +501,52 @@ INSTANTIATE_TEST_SUITE_P(Books, DiagonalLineFour,
                                            DefaultCase{"HandedOver", {8, 14}, std::nullopt},
                                            DefaultCase{"OnTheDefaultCell", {8, 15}, std::nullopt}),
                          [](const auto& info) { return info.param.name; });
+
+struct Frames {
+    const book::Book* book;
+    std::vector<int> subLines;
+    int orientations;
+};
+
+void PrintTo(const Frames& f, std::ostream* out) {
+    *out << f.book->name;
+}
+
+class Transforms : public ::testing::TestWithParam<Frames> {};
+
+// Every inverse undoes its transform on every cell that has a canonical image.
+TEST_P(Transforms, InverseUndoesTheTransform) {
+    const Frames& f = GetParam();
+    TestGame t;
+    for (int subLine : f.subLines)
+        for (int o = 1; o <= f.orientations; ++o) {
+            t.g.BookSubLine = subLine;
+            t.g.BookOrientation = o;
+            int mapped = 0;
+            for (int y = 1; y <= kBoardSize; ++y)
+                for (int x = 1; x <= kBoardSize; ++x) {
+                    Cell c = f.book->toCanonical(t.g, {x, y});
+                    if (!onBoard(c)) continue;
+                    ++mapped;
+                    EXPECT_EQ(f.book->toReal(t.g, c), (Cell{x, y}))
+                        << "sub-line " << subLine << ", orientation " << o;
+                }
+            // A frame may shift or reflect a little of the board away, never most of it.
+            EXPECT_GE(mapped, 12 * kBoardSize) << "sub-line " << subLine << ", orientation " << o;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Books, Transforms,
+    ::testing::Values(Frames{&book::kQuillonWhiteDiagonalBook, {0}, 2},
+                      Frames{&book::kQuillonBlackBook, {0}, 8},
+                      Frames{&book::kQuillonWhiteBook, {0}, 12},
+                      Frames{&book::kMarrowickBlackBook, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 4},
+                      Frames{&book::kMarrowickWhiteBook, {1, 3, 4, 6, 10, 11}, 4},
+                      Frames{&book::kMarrowickWhiteBook, {5, 7}, 2}),
+    [](const auto& info) {
+        return std::string(info.param.book->name) + std::to_string(info.index);
+    });
 
 } // namespace
 } // namespace wuzi::test
