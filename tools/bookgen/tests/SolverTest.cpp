@@ -48,6 +48,12 @@ struct ShapeCase {
     Shape along;     // what a computer stone there makes along the row
 };
 
+std::string shapeName(const ::testing::TestParamInfo<ShapeCase>& info) {
+    static const char* const names[] = {"Dead",  "One",  "Two",      "OpenTwo", "ClosedThree",
+                                        "Three", "Four", "OpenFour", "Five"};
+    return std::string(names[info.param.along]) + std::to_string(info.index);
+}
+
 class Shapes : public ::testing::TestWithParam<ShapeCase> {};
 
 TEST_P(Shapes, OfAStoneOnTheMarkedCell) {
@@ -71,11 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{". . . . * X . . .", kOpenTwo},
                       ShapeCase{". . . O * X . . .", kTwo}, ShapeCase{". . . . * . . . .", kOne},
                       ShapeCase{"O . X * X O . . .", kDead}),
-    [](const ::testing::TestParamInfo<ShapeCase>& info) {
-        static const char* const names[] = {"Dead",  "One",  "Two",      "OpenTwo", "ClosedThree",
-                                            "Three", "Four", "OpenFour", "Five"};
-        return std::string(names[info.param.along]) + std::to_string(info.index);
-    });
+    shapeName);
 
 TEST(ThreatSolver, FindsAFourThatMakesTwoFives) {
     // Playing the corner of the two closed threes makes two fours at once.
