@@ -57,6 +57,8 @@ constexpr Cell kUnlistedCandidates[] = {{1, 1},  {15, 1}, {1, 15},  {15, 15}, {2
                                         {14, 1}, {1, 14}, {15, 14}, {3, 1},   {13, 15}};
 
 struct Replay {
+    explicit Replay(const book::Book& b) : book(b) {}
+
     const book::Book& book;
     std::set<const Row*> used;
     int takenReplies = 0; // hand-written rows whose reply cell was taken
@@ -116,9 +118,10 @@ void Replay::visit(const Game& g, const std::string& path, bool drifted) {
     if (g.*book.flag != kTrue || g.GameActive != kTrue) return;
     for (const Try& t : tries(g)) {
         if (!g.isEmpty(t.real)) continue; // this orientation already holds the stone
-        if (t.canonical)
+        if (t.canonical) {
             ASSERT_EQ(book::OpeningRowFor(g, book, t.real), nullptr)
                 << path << ": an opening row hides the tree's stone " << t.real;
+        }
         Game next = g;
         std::ostringstream step;
         step << path << " " << t.real;
@@ -145,10 +148,11 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
     Cell answer = after.imgComputer.back().cell();
     EXPECT_TRUE(BoardMatchesHistories(after)) << path;
     // Nothing may ignore a player's four: block it, or win first.
-    if (!playerFours.empty())
+    if (!playerFours.empty()) {
         EXPECT_TRUE(contains(playerFours, answer) || contains(computerFours, answer))
             << path << ": the player's four is ignored, answer " << answer << "\n"
             << Picture(after);
+    }
     bool forced = !playerFours.empty() || (book.compFiveFirst && !computerFours.empty());
     if (t.canonical && forced) {
         EXPECT_EQ(after.BookMoveNo, before.BookMoveNo) << path;
@@ -170,8 +174,12 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
     case book::Reply::HandOver:
     case book::Reply::SwitchMode:
         EXPECT_EQ(after.*book.flag, kFalse) << path;
-        if (then.mode != 0) EXPECT_EQ(after.GameMode, int(then.mode)) << path;
-        if (then.flip != book::kKeepFlip) EXPECT_EQ(int(after.LatticeFlip), int(then.flip)) << path;
+        if (then.mode != 0) {
+            EXPECT_EQ(after.GameMode, int(then.mode)) << path;
+        }
+        if (then.flip != book::kKeepFlip) {
+            EXPECT_EQ(int(after.LatticeFlip), int(then.flip)) << path;
+        }
         return false;
     case book::Reply::AskRoutines:
         if (a.fallbackHandsOver || answer != real(at)) {
@@ -195,12 +203,21 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
     EXPECT_EQ(answer, reply) << path;
     EXPECT_EQ(after.BookMoveNo, before.BookMoveNo + (then.keepMoveNo ? 0 : 1)) << path;
     EXPECT_EQ(after.*book.flag, then.ends ? kFalse : kTrue) << path;
-    if (then.line != book::kKeep) EXPECT_EQ(after.BookLine, int(then.line)) << path;
-    if (then.subLine != book::kKeep) EXPECT_EQ(after.BookSubLine, int(then.subLine)) << path;
-    if (then.orientation != book::kKeep)
+    if (then.line != book::kKeep) {
+        EXPECT_EQ(after.BookLine, int(then.line)) << path;
+    }
+    if (then.subLine != book::kKeep) {
+        EXPECT_EQ(after.BookSubLine, int(then.subLine)) << path;
+    }
+    if (then.orientation != book::kKeep) {
         EXPECT_EQ(after.BookOrientation, int(then.orientation)) << path;
-    if (then.mode != 0) EXPECT_EQ(after.GameMode, int(then.mode)) << path;
-    if (then.flip != book::kKeepFlip) EXPECT_EQ(int(after.LatticeFlip), int(then.flip)) << path;
+    }
+    if (then.mode != 0) {
+        EXPECT_EQ(after.GameMode, int(then.mode)) << path;
+    }
+    if (then.flip != book::kKeepFlip) {
+        EXPECT_EQ(int(after.LatticeFlip), int(then.flip)) << path;
+    }
     return false;
 }
 
@@ -226,7 +243,7 @@ TEST(EveryBookLine, IsAnsweredAsItsRowsSay) {
         TestGame t(s.digit);
         t.g.menu = {s.playerFirst, s.opponent};
         NewGame(t.g);
-        Replay replay{*s.book};
+        Replay replay(*s.book);
         replay.visit(t.g, "", false);
         ASSERT_FALSE(::testing::Test::HasFatalFailure());
         EXPECT_EQ(t.messages.count("critical"), 0);

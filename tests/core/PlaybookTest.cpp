@@ -39,16 +39,29 @@ struct Exchange {
     Cell reply;
 };
 
-// The book state a line leaves behind.
-struct After {
-    std::optional<Flag> bookActive;
-    std::optional<Flag> diagonalActive;
-    std::optional<int> mode;
-    std::optional<Flag> flip;
-    std::optional<int> moveNo;
-    std::optional<int> orientation;
-    std::optional<int> subLine;
-};
+// The book state a line leaves behind: the fields checked, with their values.
+enum class Field { BookActive, DiagonalActive, Mode, Flip, MoveNo, Orientation, SubLine };
+using After = std::vector<std::pair<Field, int>>;
+
+int valueOf(const Game& g, Field f) {
+    switch (f) {
+    case Field::BookActive:
+        return g.BookActive;
+    case Field::DiagonalActive:
+        return g.DiagonalBookActive;
+    case Field::Mode:
+        return g.GameMode;
+    case Field::Flip:
+        return g.LatticeFlip;
+    case Field::MoveNo:
+        return g.BookMoveNo;
+    case Field::Orientation:
+        return g.BookOrientation;
+    case Field::SubLine:
+        return g.BookSubLine;
+    }
+    return 0;
+}
 
 struct BookLine {
     std::string name;
@@ -68,17 +81,10 @@ TEST_P(BookLines, AnswersAsListed) {
         ASSERT_EQ(game.play(m.stone), m.reply) << "after the player's " << m.stone << "\n"
                                                << Picture(game.g);
     }
-    const After& a = line.after;
-    Game& g = game.g;
-    if (a.bookActive) EXPECT_EQ(g.BookActive, *a.bookActive);
-    if (a.diagonalActive) EXPECT_EQ(g.DiagonalBookActive, *a.diagonalActive);
-    if (a.mode) EXPECT_EQ(g.GameMode, *a.mode);
-    if (a.flip) EXPECT_EQ(g.LatticeFlip, *a.flip);
-    if (a.moveNo) EXPECT_EQ(g.BookMoveNo, *a.moveNo);
-    if (a.orientation) EXPECT_EQ(g.BookOrientation, *a.orientation);
-    if (a.subLine) EXPECT_EQ(g.BookSubLine, *a.subLine);
+    for (auto [field, value] : line.after)
+        EXPECT_EQ(valueOf(game.g, field), value) << "field " << static_cast<int>(field);
     EXPECT_EQ(game.t.messages.count("critical"), 0);
-    EXPECT_TRUE(BoardMatchesHistories(g));
+    EXPECT_TRUE(BoardMatchesHistories(game.g));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -89,113 +95,130 @@ INSTANTIATE_TEST_SUITE_P(
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}},
-                 {.bookActive = kTrue}},
+                 {{Field::BookActive, kTrue}}},
         BookLine{"QuillonDiagonalBookAnswersTheCentreDiagonally",
                  kQuillon,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {9, 9}}},
-                 {.diagonalActive = kTrue}},
+                 {{Field::DiagonalActive, kTrue}}},
         BookLine{"UnlistedSecondStoneFallsToTheDiagonalBook",
                  kQuillon,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}, {{10, 10}, {10, 8}}},
-                 {.bookActive = kFalse, .diagonalActive = kTrue, .moveNo = 3}},
-        BookLine{"ListedSecondStoneShutsTheDiagonalBookOut",
-                 kQuillon,
-                 true,
-                 kNoCoinDigit,
-                 {{{8, 8}, {9, 9}}, {{7, 7}, {7, 9}}, {{6, 6}, {9, 8}}},
-                 {.bookActive = kTrue, .diagonalActive = kFalse, .orientation = 1}},
+                 {{Field::BookActive, kFalse}, {Field::DiagonalActive, kTrue}, {Field::MoveNo, 3}}},
+        BookLine{
+            "ListedSecondStoneShutsTheDiagonalBookOut",
+            kQuillon,
+            true,
+            kNoCoinDigit,
+            {{{8, 8}, {9, 9}}, {{7, 7}, {7, 9}}, {{6, 6}, {9, 8}}},
+            {{Field::BookActive, kTrue}, {Field::DiagonalActive, kFalse}, {Field::Orientation, 1}}},
         BookLine{"PendingOrientationEndsTheBookAtOnce",
                  kQuillon,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}, {{8, 6}, {9, 7}}, {{7, 7}, {8, 9}}, {{9, 5}, {6, 8}}},
-                 {.bookActive = kFalse, .moveNo = 4}},
+                 {{Field::BookActive, kFalse}, {Field::MoveNo, 4}}},
         BookLine{"PendingOrientationJoinsTreeAOnItsSixthLine",
                  kQuillon,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}, {{8, 6}, {9, 7}}, {{7, 7}, {8, 9}}, {{6, 6}, {10, 9}}},
-                 {.bookActive = kTrue, .moveNo = 5, .orientation = 11}},
+                 {{Field::BookActive, kTrue}, {Field::MoveNo, 5}, {Field::Orientation, 11}}},
         BookLine{"DiagonalLinesJoinInOnePosition",
                  kQuillon,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {9, 9}}, {{8, 10}, {10, 8}}, {{10, 10}, {9, 10}}, {{9, 11}, {8, 12}}},
-                 {.diagonalActive = kTrue, .moveNo = 5}},
+                 {{Field::DiagonalActive, kTrue}, {Field::MoveNo, 5}}},
         BookLine{"DiagonalLineThreeIsReflectedInRowNine",
                  kQuillon,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {9, 9}}, {{10, 8}, {10, 10}}, {{8, 10}, {9, 8}}, {{9, 7}, {8, 6}}},
-                 {.diagonalActive = kTrue, .orientation = 2}},
+                 {{Field::DiagonalActive, kTrue}, {Field::Orientation, 2}}},
         BookLine{"QuillonBlackTurnsADiagonalFirstStone",
                  kQuillon,
                  false,
                  kNoCoinDigit,
                  {{{9, 9}, {8, 9}}, {{8, 10}, {10, 8}}},
-                 {.bookActive = kTrue, .moveNo = 3, .orientation = 6}},
+                 {{Field::BookActive, kTrue}, {Field::MoveNo, 3}, {Field::Orientation, 6}}},
         BookLine{"QuillonBlackEndsOnCanonicalEightFive",
                  kQuillon,
                  false,
                  kNoCoinDigit,
                  {{{7, 8}, {8, 7}}, {{8, 9}, {6, 7}}, {{7, 7}, {7, 6}}, {{8, 5}, {7, 10}}},
-                 {.bookActive = kFalse}},
+                 {{Field::BookActive, kFalse}}},
         BookLine{"MarrowickBlackOrthogonalFirstStoneWithoutCoin",
                  kMarrowick,
                  false,
                  kNoCoinDigit,
                  {{{8, 9}, {9, 6}}},
-                 {.subLine = 2}},
+                 {{Field::SubLine, 2}}},
         BookLine{"MarrowickBlackOrthogonalFirstStoneWithCoin",
                  kMarrowick,
                  false,
                  kCoinDigit,
                  {{{8, 9}, {9, 9}}},
-                 {.subLine = 3}},
+                 {{Field::SubLine, 3}}},
         BookLine{"MarrowickBlackSwitchesToTheLatticeAfterTwoMoves",
                  kMarrowick,
                  false,
                  kNoCoinDigit,
                  {{{9, 9}, {9, 7}}, {{8, 7}, {7, 6}}},
-                 {.bookActive = kFalse, .mode = 9, .flip = kTrue}},
+                 {{Field::BookActive, kFalse}, {Field::Mode, 9}, {Field::Flip, kTrue}}},
         BookLine{"MarrowickWhiteSwitchesWithTheFalseLattice",
                  kMarrowick,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {8, 9}}, {{7, 8}, {7, 7}}},
-                 {.bookActive = kFalse, .mode = 8, .flip = kFalse}},
+                 {{Field::BookActive, kFalse}, {Field::Mode, 8}, {Field::Flip, kFalse}}},
         BookLine{"MarrowickWhiteSwitchesWithTheTrueLattice",
                  kMarrowick,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {8, 9}}, {{9, 8}, {9, 7}}},
-                 {.bookActive = kFalse, .mode = 8, .flip = kTrue}},
+                 {{Field::BookActive, kFalse}, {Field::Mode, 8}, {Field::Flip, kTrue}}},
         BookLine{"MarrowickWhiteLineElevenMirrored",
                  kMarrowick,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {8, 9}}, {{7, 9}, {7, 8}}, {{6, 7}, {7, 7}}},
-                 {.bookActive = kTrue, .moveNo = 4, .orientation = 2, .subLine = 11}},
+                 {{Field::BookActive, kTrue},
+                  {Field::MoveNo, 4},
+                  {Field::Orientation, 2},
+                  {Field::SubLine, 11}}},
         BookLine{"PeddrinAnswersJustBelowTheCentre",
                  kPeddrin,
                  true,
                  3,
                  {{{8, 8}, {8, 9}}},
-                 {.bookActive = kFalse}}),
+                 {{Field::BookActive, kFalse}}}),
     [](const auto& info) { return info.param.name; });
 
 // A game in the middle of a book: the position drawn, the book's state set by hand.
 struct BookState {
+    BookState(int gameMode, int bookMoveNo) : mode(gameMode), moveNo(bookMoveNo) {}
+    BookState onLine(int l) const { return with(&BookState::line, l); }
+    BookState turned(int o) const { return with(&BookState::orientation, o); }
+    BookState inSubLine(int s) const { return with(&BookState::subLine, s); }
+    BookState withCoin() const { return with(&BookState::coin, kTrue); }
+
     int mode;
     int moveNo;
     int line = 1;
     int orientation = 1;
     int subLine = 1;
-    Flag coin = kFalse;
+    int coin = kFalse;
+
+  private:
+    BookState with(int BookState::*field, int value) const {
+        BookState s = *this;
+        s.*field = value;
+        return s;
+    }
 };
 
 void enterBook(Game& g, const std::vector<std::string>& picture, const BookState& s) {
@@ -204,7 +227,7 @@ void enterBook(Game& g, const std::vector<std::string>& picture, const BookState
     g.PlayerFirst = toFlag(s.mode % 2 == 0);
     g.GameActive = kTrue;
     g.BookActive = g.DiagonalBookActive = kTrue;
-    g.BookCoin = s.coin;
+    g.BookCoin = static_cast<Flag>(s.coin);
     g.BookMoveNo = s.moveNo;
     g.BookLine = s.line;
     g.BookOrientation = s.orientation;
@@ -254,7 +277,7 @@ TEST(Playbook, BlockingAFourKeepsTheBookOnItsNode) {
                   ". . . . . . . . O .",
                   ". . . . . . . X . .",
               },
-              {.mode = 2, .moveNo = 5, .coin = kTrue});
+              BookState(2, 5).withCoin());
     EXPECT_EQ(playStone(t.g, {5, 2}), (Cell{6, 2}));
     EXPECT_EQ(t.g.BookMoveNo, 5);
     EXPECT_EQ(t.g.DiagonalBookActive, kTrue);
@@ -289,15 +312,10 @@ TEST_P(TakenReplies, HandOver) {
 
 INSTANTIATE_TEST_SUITE_P(
     Books, TakenReplies,
-    ::testing::Values(TakenReply{"ListedReply", {.mode = 3, .moveNo = 2}, {6, 7}, {8, 9}},
-                      TakenReply{"DefaultReply",
-                                 {.mode = 2, .moveNo = 12, .line = 4, .coin = kTrue},
-                                 {8, 15},
-                                 {5, 5}},
-                      TakenReply{"ReplyOfAPendingOrientation",
-                                 {.mode = 2, .moveNo = 4, .orientation = 13},
-                                 {9, 10},
-                                 {6, 6}}),
+    ::testing::Values(
+        TakenReply{"ListedReply", BookState(3, 2), {6, 7}, {8, 9}},
+        TakenReply{"DefaultReply", BookState(2, 12).onLine(4).withCoin(), {8, 15}, {5, 5}},
+        TakenReply{"ReplyOfAPendingOrientation", BookState(2, 4).turned(13), {9, 10}, {6, 6}}),
     [](const auto& info) { return info.param.name; });
 
 struct CellTest {
@@ -319,10 +337,10 @@ TEST_P(CellTests, ReadTheCanonicalCellOnTheRealBoard) {
 
 // The diagonal book at move 6 of line 1, reflected in row 9: canonical (10, 11) is real
 // (10, 7), and its reply depends on canonical (10, 12), real (10, 6).
-const BookState kDiagonalMove6{.mode = 2, .moveNo = 6, .orientation = 2, .coin = kTrue};
+const BookState kDiagonalMove6 = BookState(2, 6).turned(2).withCoin();
 // Marrowick's group 2 at move 11 of line 3, turned a quarter: canonical (6, 5) is real
 // (5, 10); the reply depends on whether canonical (11, 8), real (8, 5), is the player's.
-const BookState kGroup2Move11{.mode = 5, .moveNo = 11, .line = 3, .orientation = 2, .subLine = 2};
+const BookState kGroup2Move11 = BookState(5, 11).onLine(3).turned(2).inSubLine(2);
 
 // The upper left of the board, with the cell the reply depends on taken.
 const std::vector<std::string> kPlayerOnTenSix = {
@@ -350,7 +368,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Playbook, StoneOutsideTheCanonicalFrameHandsOver) {
     TestGame t;
     // Orientation 6 of the black book shifts rows by one: row 1 has no canonical cell.
-    enterBook(t.g, kEmptyBoard, {.mode = 3, .moveNo = 2, .orientation = 6});
+    enterBook(t.g, kEmptyBoard, BookState(3, 2).turned(6));
     EXPECT_NE(playStone(t.g, {5, 1}), Cell{});
     EXPECT_EQ(t.g.BookActive, kFalse);
     EXPECT_EQ(t.g.BookMoveNo, 2);
@@ -359,7 +377,7 @@ TEST(Playbook, StoneOutsideTheCanonicalFrameHandsOver) {
 TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
     for (auto [stone, flip] : {std::pair{Cell{11, 7}, kFalse}, {Cell{8, 10}, kTrue}}) {
         TestGame t;
-        enterBook(t.g, kEmptyBoard, {.mode = 5, .moveNo = 3, .subLine = 7});
+        enterBook(t.g, kEmptyBoard, BookState(5, 3).inSubLine(7));
         t.g.LatticeFlip = static_cast<Flag>(-1 - flip); // the other value
         playStone(t.g, stone);
         EXPECT_EQ(t.g.GameMode, 9);
@@ -369,7 +387,7 @@ TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
     // An unlisted stone: the hand-over answers as Marrowick, then the lattice chain takes
     // the game with the lattice unchanged.
     TestGame t;
-    enterBook(t.g, kEmptyBoard, {.mode = 5, .moveNo = 3, .subLine = 7});
+    enterBook(t.g, kEmptyBoard, BookState(5, 3).inSubLine(7));
     t.g.LatticeFlip = kFalse;
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_EQ(t.g.GameMode, 9);
@@ -379,7 +397,7 @@ TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
 
 TEST(Playbook, MarrowickSwitchWithoutReplyLetsTheNewChainAnswer) {
     TestGame t;
-    enterBook(t.g, kEmptyBoard, {.mode = 5, .moveNo = 7, .line = 19});
+    enterBook(t.g, kEmptyBoard, BookState(5, 7).onLine(19));
     t.g.LatticeFlip = kFalse;
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_EQ(t.g.GameMode, 8);
@@ -449,7 +467,7 @@ TEST(Playbook, RoutineNodeLetsAFourAnswerFirst) {
                       three ? ". . X X X ." : ". . X X . .",
                       ". . . . . .",
                   },
-                  {.mode = 2, .moveNo = 14, .line = 13});
+                  BookState(2, 14).onLine(13));
         Cell answer = playStone(t.g, {12, 8});
         if (three) {
             EXPECT_TRUE((answer == Cell{2, 3}) || (answer == Cell{6, 3})) << answer;
@@ -465,7 +483,7 @@ TEST(Playbook, RoutineNodeLetsAFourAnswerFirst) {
 
 TEST(Playbook, RoutineNodeWithoutFallbackHandsOver) {
     TestGame t;
-    enterBook(t.g, kEmptyBoard, {.mode = 2, .moveNo = 9, .line = 40});
+    enterBook(t.g, kEmptyBoard, BookState(2, 9).onLine(40));
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_EQ(t.g.BookActive, kFalse);
     EXPECT_EQ(t.g.BookMoveNo, 9);
@@ -483,7 +501,7 @@ class DiagonalLineFour : public ::testing::TestWithParam<DefaultCase> {};
 // but hands four of them over.
 TEST_P(DiagonalLineFour, AtMoveTwelve) {
     TestGame t;
-    enterBook(t.g, kEmptyBoard, {.mode = 2, .moveNo = 12, .line = 4, .coin = kTrue});
+    enterBook(t.g, kEmptyBoard, BookState(2, 12).onLine(4).withCoin());
     Cell answer = playStone(t.g, GetParam().stone);
     EXPECT_EQ(t.g.DiagonalBookActive, kFalse);
     if (GetParam().reply) {
