@@ -40,6 +40,9 @@ int main(int argc, char* argv[]) {
             grown[tree] = grower.rows(tree);
         books.push_back(job.book);
     }
+    for (const std::string& fault : platform.messages.faults)
+        std::cerr << "fault: " << fault << "\n";
+    if (!platform.messages.faults.empty()) return 1;
     std::ostringstream text;
     bookgen::writeTrees(text, books, grown,
                         {"cmake --build build --target bookgen",

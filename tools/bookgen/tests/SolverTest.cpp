@@ -122,37 +122,21 @@ TEST(ThreatSolver, FollowsFoursToTheWin) {
     FAIL() << "the fours did not lead to five";
 }
 
-TEST(ThreatSolver, DoubleThreeIsAWinByThreatsButNotByFours) {
-    Picture p = draw(
-        {
-            ". . . . . . . .",
-            ". . X X * . . .",
-            ". . . . X . . .",
-            ". . . . X . . .",
-            ". . . . . . . .",
-        },
-        {5, 5});
+TEST(ThreatSolver, DoubleThreeWinsByThreatsUnlessTheDefenderIsFaster) {
+    // Two threes at once: a win by threats, though not by fours...
+    std::vector<std::string> rows = {
+        ". . . . . . . .", ". . X X * . . .", ". . . . X . . .",
+        ". . . . X . . .", ". . . . . . . .",
+    };
     ThreatSolver solver;
-    EXPECT_EQ(solver.vcf(p.board, kComp), -1);
-    EXPECT_GE(solver.vct(p.board, kComp), 0);
-}
-
-TEST(ThreatSolver, TheDefendersOpenThreeOutrunsADoubleThree) {
-    // X's double three would win, but O answers it with an open four.
-    Picture p = draw(
-        {
-            ". . . . . . . .",
-            ". . X X * . . .",
-            ". . . . X . . .",
-            ". . . . X . . .",
-            ". . . . . . . .",
-            ". . . . . . . .",
-            ". . O O O . . .",
-        },
-        {5, 5});
-    ThreatSolver solver;
-    EXPECT_EQ(solver.vct(p.board, kComp), -1);
-    EXPECT_GE(solver.vct(p.board, kPlayer), 0);
+    Picture alone = draw(rows, {5, 5});
+    EXPECT_EQ(solver.vcf(alone.board, kComp), -1);
+    EXPECT_GE(solver.vct(alone.board, kComp), 0);
+    // ... unless O has an open three of its own, which answers with an open four.
+    rows.insert(rows.end(), {". . . . . . . .", ". . O O O . . ."});
+    Picture raced = draw(rows, {5, 5});
+    EXPECT_EQ(solver.vct(raced.board, kComp), -1);
+    EXPECT_GE(solver.vct(raced.board, kPlayer), 0);
 }
 
 TEST(ThreatSolver, RefutationsOfAnOpenThreeAreItsTwoEnds) {
