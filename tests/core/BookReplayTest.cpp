@@ -260,5 +260,34 @@ TEST(EveryBookLine, IsAnsweredAsItsRowsSay) {
         }
 }
 
+struct Depth {
+    book::GrownTree tree;
+    int deepestMove;
+};
+
+// The deepest book move of every grown tree: the Marrowick black sub-lines and groups,
+// the Marrowick white lines, Quillon's trees A, B and C.
+constexpr Depth kDepths[] = {
+    {book::GrownTree::MarrowickBlackSubLine1, 13},  {book::GrownTree::MarrowickBlackSubLine4, 11},
+    {book::GrownTree::MarrowickBlackSubLine5, 17},  {book::GrownTree::MarrowickBlackSubLine6, 10},
+    {book::GrownTree::MarrowickBlackGroup2, 14},    {book::GrownTree::MarrowickBlackGroup3, 10},
+    {book::GrownTree::MarrowickBlackSubLine8, 17},  {book::GrownTree::MarrowickBlackSubLine9, 12},
+    {book::GrownTree::MarrowickBlackSubLine10, 11}, {book::GrownTree::MarrowickWhiteLine1, 14},
+    {book::GrownTree::MarrowickWhiteLine3, 4},      {book::GrownTree::MarrowickWhiteLine4, 6},
+    {book::GrownTree::MarrowickWhiteLine5, 8},      {book::GrownTree::MarrowickWhiteLine6, 11},
+    {book::GrownTree::MarrowickWhiteLine7, 4},      {book::GrownTree::MarrowickWhiteLine10, 16},
+    {book::GrownTree::MarrowickWhiteLine11, 6},     {book::GrownTree::QuillonWhiteTreeA, 19},
+    {book::GrownTree::QuillonWhiteTreeB, 12},       {book::GrownTree::QuillonWhiteTreeC, 9},
+};
+
+TEST(GrownTrees, ReachTheirDepth) {
+    for (const Depth& d : kDepths) {
+        int deepest = 0;
+        for (const Row& r : book::GrownRows(d.tree))
+            deepest = std::max(deepest, int(r.move));
+        EXPECT_EQ(deepest, d.deepestMove) << "tree " << static_cast<int>(d.tree);
+    }
+}
+
 } // namespace
 } // namespace wuzi::test
