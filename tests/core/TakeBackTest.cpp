@@ -222,6 +222,30 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
     EXPECT_TRUE(BoardMatchesHistories(g));
 }
 
+TEST(TakeBack, LeavesABookThatWouldHaveGoneOn) {
+    // Marrowick, player first: the book answers the centre and stays in force.
+    TestGame t;
+    Game& g = t.g;
+    NewGame(g);
+    ASSERT_EQ(g.GameMode, 4);
+    TakeBack takeBack;
+    click(takeBack, g, {8, 8});
+    Cell bookReply = lastComputerStone(g);
+    ASSERT_EQ(g.BookActive, kTrue);
+    ASSERT_TRUE(takeBack.Undo(g));
+    EXPECT_EQ(g.BookActive, kFalse);
+    click(takeBack, g, {8, 8});
+    EXPECT_EQ(g.BookActive, kFalse);
+
+    // The general selection answers, as in a game whose book is shut from the start.
+    TestGame ref;
+    NewGame(ref.g);
+    ref.g.BookActive = kFalse;
+    OnBoardClick(ref.g, ClickX(8), ClickY(8));
+    EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g)) << "the book played " << bookReply;
+    EXPECT_TRUE(BoardMatchesHistories(g));
+}
+
 TEST(TakeBack, KeepsTheSettingsOfTheRun) {
     TestGame t;
     Game& g = t.g;
