@@ -23,11 +23,13 @@ struct SearchContext {
 };
 
 // Minimax over `depth` plies from the engine's board for `side` (kEnginePlayer
-// maximises, kEngineComputer minimises), cut off one-sidedly against `bound`. Returns
-// the score and writes into bestIndex the EngineCells position of the chosen move (-1
-// when no candidate is free). Among equal scores each later move replaces the chosen
-// one when a random draw falls below 0.3. The state is read, never changed; the
-// search keeps its trial stones on a board of its own and allocates nothing.
+// maximises, kEngineComputer minimises), cut off one-sidedly against `bound` (a score
+// between the two fives' scores: the parent's best, or that of a computer five at the
+// top). Returns the score and writes into bestIndex the EngineCells position of the
+// chosen move (-1 when no candidate is free). Among equal scores each later move
+// replaces the chosen one when a random draw falls below 0.3. The state is read, never
+// changed; the search keeps its trial stones on a board of its own and allocates
+// nothing.
 std::int32_t EngineSearch(const SearchState& s, int depth, std::int32_t bound, int side,
                           int& bestIndex, SearchContext& context);
 
