@@ -202,7 +202,8 @@ class Searcher {
         const int last = board_.count() - 1;
         // Unless the score is itself near a five's, no ordinary move reaches a five's score.
         const bool onlyFivesTie = eval < kFiveScore - kFiveMark && eval > -kFiveScore + kFiveMark;
-        GainFilter filter(threshold<Side>(eval, best));
+        std::int32_t reach = threshold<Side>(eval, best);
+        GainFilter filter(reach);
         for (int b = 0, end = kBlock; b <= last; b += kBlock, end += kBlock) {
             unsigned mask = filter.reaching(gains + b);
             // The ranks of the block whose gains reach the threshold, merged in rank order
@@ -212,9 +213,10 @@ class Searcher {
                 int changed = board_.nextChangedRank();
                 int r = std::min(fromTable, changed < end ? changed : kNoRank);
                 if (r == kNoRank || r > last) break;
-                std::int32_t gain = gains[r];
-                if (r == changed) gain += board_.takeChange();
                 if (r == fromTable) mask &= mask - 1;
+                std::int32_t gain = gains[r];
+                // A changed gain that does not reach the threshold changes nothing.
+                if (r == changed && (gain += board_.takeChange()) < reach) continue;
                 if (!board_.free(r)) continue;
                 std::int32_t value = Side::after(eval, gain);
                 // A draw reports the trial stones played up to its moment.
@@ -227,7 +229,8 @@ class Searcher {
                 if (best != before) {
                     if (best == -Side::kStart && fiveCount_ != kFivesUnknown && onlyFivesTie)
                         return remainingFives<Side>(r, bound, best, bestIndex, base);
-                    filter.set(threshold<Side>(eval, best));
+                    reach = threshold<Side>(eval, best);
+                    filter.set(reach);
                     mask &= filter.reaching(gains + b);
                 }
             }
