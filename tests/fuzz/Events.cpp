@@ -1,0 +1,179 @@
+#include "Events.h"
+
+#include "PlayerPolicy.h"
+#include "core/GameFlow.h"
+
+#include <array>
+#include <cstdio>
+
+namespace wuzi::fuzz {
+
+namespace {
+
+// The events to choose from, with their weights out of 1000: during a game mostly
+// clicks; between games mostly the choices of the next game and the new game itself.
+struct Weighted {
+    EventKind kind;
+    int weight;
+};
+using Weights = std::array<Weighted, 8>;
+constexpr Weights kCarefulGame{{{EventKind::Click, 983},
+                                {EventKind::NewGame, 1},
+                                {EventKind::EndGame, 1},
+                                {EventKind::PlayerFirst, 2},
+                                {EventKind::ComputerFirst, 2},
+                                {EventKind::Difficulty, 3},
+                                {EventKind::Opponent, 3},
+                                {EventKind::SecondsDigit, 5}}};
+constexpr Weights kCarelessGame{{{EventKind::Click, 945},
+                                 {EventKind::NewGame, 5},
+                                 {EventKind::EndGame, 10},
+                                 {EventKind::PlayerFirst, 5},
+                                 {EventKind::ComputerFirst, 5},
+                                 {EventKind::Difficulty, 10},
+                                 {EventKind::Opponent, 10},
+                                 {EventKind::SecondsDigit, 10}}};
+constexpr Weights kBetweenGames{{{EventKind::Click, 80},
+                                 {EventKind::NewGame, 300},
+                                 {EventKind::EndGame, 20},
+                                 {EventKind::PlayerFirst, 80},
+                                 {EventKind::ComputerFirst, 80},
+                                 {EventKind::Difficulty, 140},
+                                 {EventKind::Opponent, 180},
+                                 {EventKind::SecondsDigit, 120}}};
+
+EventKind pickKind(ByteStream& in, const Weights& table) {
+    int roll = in.pick(1000);
+    for (const Weighted& w : table) {
+        if (roll < w.weight) return w.kind;
+        roll -= w.weight;
+    }
+    return table.front().kind;
+}
+
+// How each style aims its clicks, in percent, and how often it takes a five it can make.
+struct Aim {
+    int defend, empty, taken; // the rest go to any pixel
+    int takesItsWin;
+};
+constexpr Aim aimOf(Style s) {
+    switch (s) {
+    case Style::Careful:
+        return {96, 0, 3, 0};
+    case Style::Mixed:
+        return {60, 20, 10, 40};
+    default:
+        return {20, 40, 10, 60};
+    }
+}
+
+// A fraction of a pixel: mostly whole pixels, sometimes exactly a half (the rounding's
+// tie), sometimes something else.
+float fraction(ByteStream& in) {
+    static constexpr float kFractions[8] = {0, 0, 0, 0, 0.5f, 0.25f, 0.75f, 0.999f};
+    return kFractions[in.pick(8)];
+}
+
+// A point of a cell's snapping range: columns take 21x - 18 .. 21x + 2, rows 20y - 18 ..
+// 20y + 1.
+void aimAt(Event& e, Cell c, ByteStream& in) {
+    e.x = static_cast<float>(21 * c.x - 18 + in.pick(21)) + fraction(in);
+    e.y = static_cast<float>(20 * c.y - 18 + in.pick(20)) + fraction(in);
+}
+
+void aimAnywhere(Event& e, ByteStream& in) {
+    if (in.chance(3)) { // far off the picture, as in a margin of a large window
+        e.x = static_cast<float>(in.pick(40001) - 20000);
+        e.y = static_cast<float>(in.pick(40001) - 20000);
+        return;
+    }
+    e.x = static_cast<float>(in.pick(381) - 30) + fraction(in);
+    e.y = static_cast<float>(in.pick(361) - 30) + fraction(in);
+}
+
+} // namespace
+
+Event EventSource::click(const Game& g) {
+    Event e{EventKind::Click};
+    Aim aim = aimOf(style_);
+    int roll = in_.pick(100);
+    Cell target;
+    if (roll < aim.defend) {
+        e.how = "defend";
+        target = DefendingCell(g, in_, aim.takesItsWin);
+    } else if (roll < aim.defend + aim.empty) {
+        e.how = "empty";
+        target = AnyEmptyCell(g, in_);
+    } else if (roll < aim.defend + aim.empty + aim.taken) {
+        e.how = "taken";
+        target = AnyTakenCell(g, in_);
+    }
+    if (isNoCell(target)) {
+        e.how = "pixel";
+        aimAnywhere(e, in_);
+    } else {
+        aimAt(e, target, in_);
+    }
+    return e;
+}
+
+Event EventSource::Next(const Game& g) {
+    const Weights& weights = g.GameActive != kTrue      ? kBetweenGames
+                             : style_ == Style::Careful ? kCarefulGame
+                                                        : kCarelessGame;
+    EventKind kind = pickKind(in_, weights);
+    switch (kind) {
+    case EventKind::Click:
+        return click(g);
+    case EventKind::NewGame: {
+        int roll = in_.pick(10);
+        style_ = roll < 4 ? Style::Careful : roll < 8 ? Style::Mixed : Style::Careless;
+        return {kind};
+    }
+    case EventKind::Difficulty:
+        return {kind, in_.pick(5) - 1}; // one value on each side of the menu's range
+    case EventKind::Opponent:
+        return {kind, in_.pick(7) - 1};
+    case EventKind::SecondsDigit:
+        return {kind, in_.pick(10)};
+    default:
+        return {kind};
+    }
+}
+
+void ApplyEvent(Game& g, FixedDigitClock& clock, const Event& e) {
+    switch (e.kind) {
+    case EventKind::NewGame:
+        return NewGame(g);
+    case EventKind::EndGame:
+        return OnEndGame(g);
+    case EventKind::PlayerFirst:
+        return OnPlayerFirst(g);
+    case EventKind::ComputerFirst:
+        return OnComputerFirst(g);
+    case EventKind::Difficulty:
+        return OnDifficulty(g, e.arg);
+    case EventKind::Opponent:
+        return OnOpponent(g, e.arg);
+    case EventKind::SecondsDigit:
+        return clock.setDigit(e.arg);
+    case EventKind::Click:
+        return OnBoardClick(g, e.x, e.y);
+    }
+}
+
+std::string Describe(const Event& e) {
+    static constexpr const char* kNames[] = {"new game",   "end game",   "player first",
+                                             "computer first", "difficulty", "opponent",
+                                             "seconds digit",  "click"};
+    std::string text = kNames[static_cast<int>(e.kind)];
+    char detail[96] = "";
+    if (e.kind == EventKind::Click)
+        std::snprintf(detail, sizeof detail, " at (%g, %g) [%s]", e.x, e.y, e.how);
+    else if (e.kind == EventKind::Difficulty || e.kind == EventKind::Opponent ||
+             e.kind == EventKind::SecondsDigit)
+        std::snprintf(detail, sizeof detail, " %d", e.arg);
+    return text + detail;
+}
+
+} // namespace wuzi::fuzz

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ByteStream.h"
+#include "core/Game.h"
+
+#include <string>
+
+namespace wuzi::fuzz {
+
+// What the player can do to the game: the window's menu commands, a board click, and
+// the clock's seconds digit moving on (it decides the books' and opponent 3's choices).
+enum class EventKind {
+    NewGame,
+    EndGame,
+    PlayerFirst,
+    ComputerFirst,
+    Difficulty,
+    Opponent,
+    SecondsDigit,
+    Click,
+};
+
+struct Event {
+    EventKind kind = EventKind::Click;
+    int arg = 0;          // difficulty, opponent or digit; may lie outside the menu's range
+    float x = 0, y = 0;   // click position in board pixels
+    const char* how = ""; // how the click was aimed, for the log
+};
+
+// How the player plays the current game: careful games run long and reach full boards,
+// careless ones try the odd clicks more often.
+enum class Style { Careful, Mixed, Careless };
+
+// The events of a session, drawn from the bytes. Clicks are aimed by looking at the
+// game: a defending player, clicks on any empty or taken cell, and clicks at any pixel
+// at all, off the board and between cells, whole or fractional, mixed by the style of
+// the game, which each new game draws afresh.
+class EventSource {
+public:
+    explicit EventSource(ByteStream& in) : in_(in) {}
+    bool exhausted() const { return in_.exhausted(); }
+    Event Next(const Game& g);
+
+private:
+    Event click(const Game& g);
+
+    ByteStream& in_;
+    Style style_ = Style::Mixed;
+};
+
+// Carries the event out through the entry points the window uses.
+void ApplyEvent(Game& g, FixedDigitClock& clock, const Event& e);
+
+std::string Describe(const Event& e);
+
+} // namespace wuzi::fuzz

@@ -1,0 +1,169 @@
+#include "FuzzSession.h"
+
+#include "Events.h"
+#include "Invariants.h"
+#include "core/Placement.h"
+
+#include <cstdio>
+#include <deque>
+#include <exception>
+#include <numeric>
+
+namespace wuzi::fuzz {
+
+namespace {
+
+constexpr std::size_t kLoggedEvents = 40;
+
+std::string picture(const Board& b) {
+    std::string out;
+    for (int y = 1; y <= kBoardSize; ++y) {
+        out += "    ";
+        for (int x = 1; x <= kBoardSize; ++x) {
+            int c = At(b, x, y);
+            out += c == kComputer ? 'X' : c == kPlayer ? 'O' : '.';
+            out += x < kBoardSize ? ' ' : '\n';
+        }
+    }
+    return out;
+}
+
+std::string cellText(Cell c) {
+    return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
+}
+
+// One line of the event log: the event and the stones and messages it brought.
+std::string logLine(const Event& e, const Snapshot& b, const Snapshot& a,
+                    std::span<const Box> boxes) {
+    std::string line = Describe(e);
+    if (e.kind != EventKind::NewGame) {
+        for (std::size_t k = b.player.size(); k < a.player.size(); ++k)
+            line += " -> O " + cellText(a.player[k].cell());
+        for (std::size_t k = b.computer.size(); k < a.computer.size(); ++k)
+            line += " -> X " + cellText(a.computer[k].cell());
+    } else {
+        line += " -> mode " + std::to_string(a.GameMode) + ", difficulty " +
+                std::to_string(a.Difficulty);
+    }
+    for (const Box& box : boxes) line += " [" + box.title + ": " + box.text + "]";
+    return line;
+}
+
+void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
+           std::span<const Box> boxes, int digit) {
+    ++s.events;
+    if (e.kind == EventKind::NewGame) {
+        if (b.GameActive == kTrue) ++s.replacedByNewGame;
+        ++s.gamesByModeAndLevel[a.GameMode][a.Difficulty];
+        ++s.gamesByDigit[digit];
+        return;
+    }
+    if (e.kind == EventKind::Click) ++s.clicks;
+    s.playerMoves += static_cast<long>(a.player.size() - b.player.size());
+    s.computerMoves += static_cast<long>(a.computer.size() - b.computer.size());
+    if (b.GameActive != kTrue || a.GameActive != kFalse) return;
+    if (e.kind == EventKind::EndGame) ++s.endedFromMenu;
+    for (const Box& box : boxes) {
+        s.playerFives += box.text == kPlayerWins;
+        s.computerFives += box.text == kComputerWins;
+        s.draws += box.text == kDrawText;
+    }
+}
+
+std::string report(const std::deque<std::string>& log, const Game& g, int digit,
+                   const Snapshot& before, const Snapshot& after) {
+    std::string out = "last events, oldest first:\n";
+    for (const std::string& line : log) out += "  " + line + "\n";
+    out += "GameMode " + std::to_string(g.GameMode) + ", Difficulty " +
+           std::to_string(g.Difficulty) + ", seconds digit " + std::to_string(digit) +
+           ", GameActive " + std::to_string(g.GameActive) + ", PlayerTurn " +
+           std::to_string(g.PlayerTurn) + "\n";
+    out += "board before the last event (X computer, O player):\n" + picture(before.board);
+    out += "board after it:\n" + picture(after.board);
+    return out;
+}
+
+std::string runEvent(Game& g, FixedDigitClock& clock, const Event& e) {
+    try {
+        ApplyEvent(g, clock, e);
+    } catch (const std::exception& ex) {
+        return std::string("an exception left the game: ") + ex.what();
+    } catch (...) {
+        return "an unknown exception left the game";
+    }
+    return "";
+}
+
+} // namespace
+
+long Stats::games() const {
+    long n = 0;
+    for (const auto& byLevel : gamesByModeAndLevel)
+        n += std::accumulate(byLevel.begin(), byLevel.end(), 0L);
+    return n;
+}
+
+Stats& Stats::operator+=(const Stats& o) {
+    events += o.events;
+    clicks += o.clicks;
+    playerMoves += o.playerMoves;
+    computerMoves += o.computerMoves;
+    for (int m = 0; m < 10; ++m)
+        for (int d = 0; d < 3; ++d) gamesByModeAndLevel[m][d] += o.gamesByModeAndLevel[m][d];
+    for (int d = 0; d < 10; ++d) gamesByDigit[d] += o.gamesByDigit[d];
+    playerFives += o.playerFives;
+    computerFives += o.computerFives;
+    draws += o.draws;
+    endedFromMenu += o.endedFromMenu;
+    replacedByNewGame += o.replacedByNewGame;
+    return *this;
+}
+
+std::string Stats::Summary() const {
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "%ld events, %ld clicks, %ld player moves, %ld computer moves, %ld games\n"
+                  "endings: %ld player fives, %ld computer fives, %ld draws, %ld from the menu, "
+                  "%ld replaced by a new game\n",
+                  events, clicks, playerMoves, computerMoves, games(), playerFives,
+                  computerFives, draws, endedFromMenu, replacedByNewGame);
+    std::string out = line;
+    out += "games by mode (difficulty 0/1/2):";
+    for (int m = 0; m < 10; ++m) {
+        std::snprintf(line, sizeof line, " %d:%ld/%ld/%ld", m, gamesByModeAndLevel[m][0],
+                      gamesByModeAndLevel[m][1], gamesByModeAndLevel[m][2]);
+        out += line;
+    }
+    return out + "\n";
+}
+
+std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& stats,
+                                    bool trace) {
+    ByteStream in(bytes);
+    EventSource events(in);
+    MessageLog messages;
+    FixedDigitClock clock(1);
+    SeededRandom random;
+    Game g(messages, clock, random);
+    int digit = 1;
+    std::deque<std::string> log;
+    while (!events.exhausted()) {
+        Event e = events.Next(g);
+        Snapshot before = Snapshot::Take(g);
+        std::string problem = runEvent(g, clock, e);
+        if (e.kind == EventKind::SecondsDigit) digit = e.arg;
+        Snapshot after = Snapshot::Take(g);
+        std::span<const Box> boxes(messages.boxes);
+        if (problem.empty()) problem = CheckEvent(e, before, after, boxes);
+        if (problem.empty()) problem = CheckState(g);
+        log.push_back(logLine(e, before, after, boxes));
+        if (log.size() > kLoggedEvents) log.pop_front();
+        if (trace) std::fprintf(stderr, "%s\n", log.back().c_str());
+        if (!problem.empty()) return Violation{problem, report(log, g, digit, before, after)};
+        count(stats, e, before, after, boxes, digit);
+        messages.boxes.clear();
+    }
+    return std::nullopt;
+}
+
+} // namespace wuzi::fuzz

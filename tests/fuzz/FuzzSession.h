@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace wuzi::fuzz {
+
+// What the sessions did, added up.
+struct Stats {
+    long events = 0;
+    long clicks = 0;
+    long playerMoves = 0;
+    long computerMoves = 0;
+    std::array<std::array<long, 3>, 10> gamesByModeAndLevel{}; // new games
+    std::array<long, 10> gamesByDigit{};
+    long playerFives = 0;
+    long computerFives = 0;
+    long draws = 0;
+    long endedFromMenu = 0;
+    long replacedByNewGame = 0;
+
+    long games() const;
+    Stats& operator+=(const Stats& other);
+    std::string Summary() const;
+};
+
+// A broken rule: what broke, and the events and board that led to it.
+struct Violation {
+    std::string what;
+    std::string report;
+};
+
+// Plays one session: a fresh program state driven by the events the bytes encode, every
+// rule checked after every event. Stops at the first broken rule. With `trace`, every
+// event is printed to stderr as it is played.
+std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& stats,
+                                    bool trace = false);
+
+} // namespace wuzi::fuzz

@@ -1,0 +1,359 @@
+#include "Invariants.h"
+
+#include "core/Placement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <tuple>
+#include <utility>
+
+namespace wuzi::fuzz {
+
+namespace {
+
+constexpr Cell kCentre{8, 8};
+
+std::string text(Cell c) { return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")"; }
+
+bool isFlag(Flag f) { return f == kTrue || f == kFalse; }
+
+bool samePicture(const StonePicture& p, const StonePicture& q) {
+    return p.left == q.left && p.top == q.top;
+}
+
+bool samePictures(const std::vector<StonePicture>& p, const std::vector<StonePicture>& q) {
+    return std::equal(p.begin(), p.end(), q.begin(), q.end(), samePicture);
+}
+
+bool sameMarker(const Marker& m, const Marker& n) {
+    return m.visible == n.visible && (!m.visible || (m.left == n.left && m.top == n.top));
+}
+
+// The first part of two snapshots that differs, or an empty string.
+std::string firstDifference(const Snapshot& x, const Snapshot& y) {
+    if (x.board != y.board) return "BoardCells";
+    if (!samePictures(x.player, y.player)) return "the player's stones";
+    if (!samePictures(x.computer, y.computer)) return "the computer's stones";
+    if (!sameMarker(x.imgW, y.imgW) || !sameMarker(x.imgB, y.imgB)) return "the markers";
+    if (x.menu.playerFirst != y.menu.playerFirst || x.menu.opponent != y.menu.opponent)
+        return "the menu checks";
+    for (auto [name, u, v] : {std::tuple{"PlayerMoveNo", x.PlayerMoveNo, y.PlayerMoveNo},
+                              {"CompMoveNo", x.CompMoveNo, y.CompMoveNo},
+                              {"GameMode", x.GameMode, y.GameMode},
+                              {"Difficulty", x.Difficulty, y.Difficulty},
+                              {"SearchLevel", x.SearchLevel, y.SearchLevel},
+                              {"PlayerFirst", x.PlayerFirst, y.PlayerFirst},
+                              {"PlayerTurn", x.PlayerTurn, y.PlayerTurn},
+                              {"GameActive", x.GameActive, y.GameActive},
+                              {"CentreRule", x.CentreRule, y.CentreRule},
+                              {"OptionsEnabled", x.OptionsEnabled, y.OptionsEnabled}})
+        if (u != v) return name;
+    return "";
+}
+
+std::string boxesText(std::span<const Box> boxes) {
+    if (boxes.empty()) return "no message";
+    std::string out;
+    for (const Box& b : boxes) out += (out.empty() ? "" : ", ") + b.title + " \"" + b.text + "\"";
+    return out;
+}
+
+bool showsOnly(std::span<const Box> boxes, const char* expected) {
+    if (!expected) return boxes.empty();
+    return boxes.size() == 1 && boxes[0].kind == "information" && boxes[0].title == kHintTitle &&
+           boxes[0].text == expected;
+}
+
+std::string historiesAgreeWithBoard(const Game& g) {
+    Board fromHistories{};
+    for (auto [history, side] : {std::pair{&g.imgPlayer, kPlayer}, {&g.imgComputer, kComputer}})
+        for (const StonePicture& p : *history) {
+            Cell c = p.cell();
+            if (!onBoard(c)) return "a stone picture lies off the board";
+            if (At(fromHistories, c.x, c.y) != kEmpty) return "two stone pictures on " + text(c);
+            Put(fromHistories, c, side);
+        }
+    for (int i = 0; i < kCellCount; ++i)
+        if (fromHistories[i] != g.BoardCells[i])
+            return "BoardCells differs from the move histories on " +
+                   text({i % kBoardSize + 1, i / kBoardSize + 1});
+    if (g.PlayerMoveNo != static_cast<int>(g.imgPlayer.size()) + 1 ||
+        g.CompMoveNo != static_cast<int>(g.imgComputer.size()) + 1)
+        return "the move counters differ from the histories";
+    for (const StonePicture& p : g.imgComputer) {
+        Cell c = p.cell();
+        if (p.left != compStoneLeft(c.x) || p.top != compStoneTop(c.y))
+            return "the computer's stone on " + text(c) + " is drawn off its place";
+    }
+    return "";
+}
+
+std::string settingsHold(const Game& g) {
+    for (auto [name, f] : {std::pair{"GameActive", g.GameActive}, {"PlayerTurn", g.PlayerTurn},
+                           {"PlayerFirst", g.PlayerFirst}, {"CentreRule", g.CentreRule},
+                           {"CompMoved", g.CompMoved}, {"OptionsEnabled", g.OptionsEnabled},
+                           {"BookActive", g.BookActive}, {"DiagonalBookActive", g.DiagonalBookActive},
+                           {"BookCoin", g.BookCoin}, {"LatticeFlip", g.LatticeFlip}})
+        if (!isFlag(f)) return std::string(name) + " holds " + std::to_string(f) + ", no flag";
+    if (g.Difficulty < 0 || g.Difficulty > 2 || g.SearchLevel != g.Difficulty + 2)
+        return "Difficulty " + std::to_string(g.Difficulty) + " with SearchLevel " +
+               std::to_string(g.SearchLevel);
+    if (g.GameMode < 0 || g.GameMode > 9 || g.menu.opponent < 0 || g.menu.opponent >= kOpponentCount)
+        return "GameMode or the checked opponent out of range";
+    if (g.OptionsEnabled == g.GameActive)
+        return g.GameActive == kTrue ? "the options menu is enabled during a game"
+                                     : "the options menu stays disabled between games";
+    return "";
+}
+
+// Stones alternate from the first mover, whose first stone is the centre; during a game
+// the player is to move, the computer owes nothing, and nobody has five on a board with
+// a free cell left.
+std::string playHolds(const Game& g) {
+    bool playerFirst = g.PlayerFirst == kTrue;
+    int np = static_cast<int>(g.imgPlayer.size()), nc = static_cast<int>(g.imgComputer.size());
+    int lead = playerFirst ? np - nc : nc - np;
+    if (lead != 0 && lead != 1) return "the stones do not alternate";
+    if (np + nc > 0 && (playerFirst ? g.playerStone(1) : g.compStone(1)) != kCentre)
+        return "the first stone is not on the centre";
+    if (g.GameActive != kTrue) return "";
+    if (g.PlayerTurn != kTrue) return "the turn did not come back to the player";
+    if (lead != (playerFirst ? 0 : 1)) return "the computer owes a move";
+    if (HasFive(g.BoardCells, kPlayer) || HasFive(g.BoardCells, kComputer))
+        return "the game goes on after a five";
+    if (Full(g.BoardCells)) return "the game goes on with the board full";
+    return "";
+}
+
+// Exactly one marker, on the newest stone, of that stone's colour.
+std::string markersHold(const Game& g) {
+    bool playerFirst = g.PlayerFirst == kTrue;
+    std::size_t np = g.imgPlayer.size(), nc = g.imgComputer.size();
+    if (np + nc == 0)
+        return g.imgW.visible || g.imgB.visible ? "a last-move marker on an empty board" : "";
+    bool newestIsPlayer = playerFirst ? np > nc : np >= nc;
+    const StonePicture& newest = newestIsPlayer ? g.imgPlayer.back() : g.imgComputer.back();
+    bool black = newestIsPlayer == playerFirst;
+    const Marker& shown = black ? g.imgW : g.imgB;
+    const Marker& other = black ? g.imgB : g.imgW;
+    if (!shown.visible || other.visible)
+        return "the markers do not show the newest stone's colour";
+    if (shown.left != newest.left + 4 || shown.top != newest.top + 4)
+        return "the marker is not on the newest stone " + text(newest.cell());
+    return "";
+}
+
+// The cells a click can snap to: column x takes the whole pixels 21x - 18 .. 21x + 2 and
+// row y takes 20y - 18 .. 20y + 1, the outer ones everything beyond; a fractional click
+// lies between the cells of its two neighbouring whole pixels.
+int columnOf(float X) {
+    if (X < 5) return 1;
+    if (X > 300) return 15;
+    return (static_cast<int>(X) - 2 + 20) / 21;
+}
+int rowOf(float Y) {
+    if (Y < 4) return 1;
+    if (Y > 285) return 15;
+    return (static_cast<int>(Y) - 1 + 19) / 20;
+}
+std::vector<Cell> cellsOfClick(float X, float Y) {
+    std::vector<Cell> cells;
+    for (float x : {std::floor(X), std::ceil(X)})
+        for (float y : {std::floor(Y), std::ceil(Y)}) {
+            Cell c{columnOf(x), rowOf(y)};
+            if (std::find(cells.begin(), cells.end(), c) == cells.end()) cells.push_back(c);
+        }
+    return cells;
+}
+
+bool contains(const std::vector<Cell>& cells, Cell c) {
+    return std::find(cells.begin(), cells.end(), c) != cells.end();
+}
+
+// Taken cells keep their stone and the histories only grow.
+std::string stonesKept(const Snapshot& b, const Snapshot& a) {
+    for (int i = 0; i < kCellCount; ++i)
+        if (b.board[i] != kEmpty && a.board[i] != b.board[i])
+            return "a taken cell changed: " + text({i % kBoardSize + 1, i / kBoardSize + 1});
+    auto isPrefix = [](const std::vector<StonePicture>& p, const std::vector<StonePicture>& q) {
+        return p.size() <= q.size() && std::equal(p.begin(), p.end(), q.begin(), samePicture);
+    };
+    if (!isPrefix(b.player, a.player) || !isPrefix(b.computer, a.computer))
+        return "a stone of the history changed or vanished";
+    return "";
+}
+
+std::string refusedClick(const Snapshot& b, const Snapshot& a, std::span<const Box> boxes,
+                         const std::vector<Cell>& cells) {
+    if (std::string d = firstDifference(b, a); !d.empty()) return "a refused click changed " + d;
+    bool offCentre = b.CentreRule == kTrue &&
+                     std::any_of(cells.begin(), cells.end(), [](Cell c) { return c != kCentre; });
+    bool taken = std::any_of(cells.begin(), cells.end(),
+                             [&](Cell c) { return At(b.board, c.x, c.y) != kEmpty; });
+    if (offCentre && showsOnly(boxes, kCentreFirst)) return "";
+    if (taken && boxes.empty()) return "";
+    return "a click on " + text(cells.front()) + " placed no stone and showed " + boxesText(boxes);
+}
+
+// The player's stone, then the computer's answer unless the game is over: exactly the
+// result message, and the game ends exactly on a five or a full board.
+std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Box> boxes,
+                        const std::vector<Cell>& cells) {
+    if (a.player.size() != b.player.size() + 1) return "one click placed several player stones";
+    Cell c = a.player.back().cell();
+    if (!contains(cells, c)) return "the click placed its stone on " + text(c);
+    if (At(b.board, c.x, c.y) != kEmpty) return "the player's stone went onto a taken cell";
+    if (b.CentreRule == kTrue && c != kCentre) return "the first stone is not on the centre";
+    Board expected = b.board;
+    Put(expected, c, kPlayer);
+    std::size_t replies = a.computer.size() - b.computer.size();
+    if (replies > 1) return "the computer placed " + std::to_string(replies) + " stones in one turn";
+    const char* result = HasFive(expected, kPlayer) ? kPlayerWins : Full(expected) ? kDrawText : nullptr;
+    if (result && replies) return "the computer moved after the game ended";
+    if (!result) {
+        if (!replies) return "the computer did not answer with free cells left";
+        Cell d = a.computer.back().cell();
+        if (At(expected, d.x, d.y) != kEmpty) return "the computer's stone went onto a taken cell";
+        Put(expected, d, kComputer);
+        result = HasFive(expected, kComputer) ? kComputerWins : Full(expected) ? kDrawText : nullptr;
+    }
+    if (a.board != expected) return "BoardCells changed beyond the turn's stones";
+    if (!showsOnly(boxes, result))
+        return std::string("expected ") + (result ? result : "no message") + ", shown " +
+               boxesText(boxes);
+    if (a.GameActive != toFlag(!result))
+        return result ? std::string("the game goes on after ") + result
+                      : "the game ended without a five or a full board";
+    if (a.CentreRule != kFalse) return "the centre rule holds after the first stone";
+    Snapshot kept = a;
+    kept.board = b.board;
+    kept.player = b.player;
+    kept.computer = b.computer;
+    kept.imgW = b.imgW;
+    kept.imgB = b.imgB;
+    kept.PlayerMoveNo = b.PlayerMoveNo;
+    kept.CompMoveNo = b.CompMoveNo;
+    kept.PlayerTurn = b.PlayerTurn;
+    kept.GameActive = b.GameActive;
+    kept.OptionsEnabled = b.OptionsEnabled;
+    kept.CentreRule = b.CentreRule;
+    if (std::string d = firstDifference(b, kept); !d.empty()) return "a click changed " + d;
+    return "";
+}
+
+std::string checkClick(const Event& e, const Snapshot& b, const Snapshot& a,
+                       std::span<const Box> boxes) {
+    if (b.GameActive != kTrue || b.PlayerTurn != kTrue) {
+        if (std::string d = firstDifference(b, a); !d.empty())
+            return "a click outside the player's turn changed " + d;
+        return boxes.empty() ? "" : "a click outside the player's turn showed " + boxesText(boxes);
+    }
+    std::vector<Cell> cells = cellsOfClick(e.x, e.y);
+    if (a.player.size() == b.player.size()) return refusedClick(b, a, boxes, cells);
+    return playedClick(b, a, boxes, cells);
+}
+
+Snapshot afterNewGame(const Snapshot& b) {
+    Snapshot s = b;
+    bool playerFirst = b.menu.playerFirst;
+    s.board = {};
+    s.player.clear();
+    s.computer.clear();
+    s.imgW.visible = s.imgB.visible = false;
+    if (!playerFirst) {
+        Put(s.board, kCentre, kComputer);
+        s.computer.push_back({compStoneLeft(8), compStoneTop(8)});
+        s.imgW = {true, compStoneLeft(8) + 4, compStoneTop(8) + 4};
+    }
+    s.PlayerMoveNo = 1;
+    s.CompMoveNo = static_cast<int>(s.computer.size()) + 1;
+    s.GameMode = 2 * b.menu.opponent + (playerFirst ? 0 : 1);
+    s.PlayerFirst = toFlag(playerFirst);
+    s.PlayerTurn = kTrue;
+    s.GameActive = kTrue;
+    s.CentreRule = toFlag(playerFirst);
+    s.OptionsEnabled = kFalse;
+    return s;
+}
+
+// The menu commands other than a new game: what each may set.
+Snapshot afterMenuCommand(const Event& e, const Snapshot& b) {
+    Snapshot s = b;
+    int side = b.menu.playerFirst ? 0 : 1;
+    bool options = b.OptionsEnabled == kTrue;
+    switch (e.kind) {
+    case EventKind::EndGame:
+        s.GameActive = kFalse;
+        s.OptionsEnabled = kTrue;
+        break;
+    case EventKind::PlayerFirst:
+    case EventKind::ComputerFirst:
+        if (!options) break;
+        s.menu.playerFirst = e.kind == EventKind::PlayerFirst;
+        s.GameMode = 2 * b.menu.opponent + (s.menu.playerFirst ? 0 : 1);
+        s.PlayerTurn = toFlag(s.menu.playerFirst);
+        break;
+    case EventKind::Difficulty:
+        if (!options || e.arg < 0 || e.arg > 2) break;
+        s.Difficulty = e.arg;
+        s.SearchLevel = e.arg + 2;
+        break;
+    case EventKind::Opponent:
+        if (!options || e.arg < 0 || e.arg >= kOpponentCount) break;
+        s.menu.opponent = e.arg;
+        s.GameMode = 2 * e.arg + side;
+        s.PlayerTurn = toFlag(side == 0);
+        break;
+    default:
+        break;
+    }
+    return s;
+}
+
+} // namespace
+
+Snapshot Snapshot::Take(const Game& g) {
+    Snapshot s;
+    s.board = g.BoardCells;
+    s.player = g.imgPlayer;
+    s.computer = g.imgComputer;
+    s.imgW = g.imgW;
+    s.imgB = g.imgB;
+    s.PlayerMoveNo = g.PlayerMoveNo;
+    s.CompMoveNo = g.CompMoveNo;
+    s.GameMode = g.GameMode;
+    s.Difficulty = g.Difficulty;
+    s.SearchLevel = g.SearchLevel;
+    s.PlayerFirst = g.PlayerFirst;
+    s.PlayerTurn = g.PlayerTurn;
+    s.GameActive = g.GameActive;
+    s.CentreRule = g.CentreRule;
+    s.OptionsEnabled = g.OptionsEnabled;
+    s.menu = g.menu;
+    return s;
+}
+
+std::string CheckState(const Game& g) {
+    for (auto check : {historiesAgreeWithBoard, settingsHold, playHolds, markersHold})
+        if (std::string problem = check(g); !problem.empty()) return problem;
+    return "";
+}
+
+std::string CheckEvent(const Event& e, const Snapshot& before, const Snapshot& after,
+                       std::span<const Box> boxes) {
+    for (const Box& b : boxes)
+        if (b.kind == "critical") return "fault reported: " + b.title + " \"" + b.text + "\"";
+    if (e.kind == EventKind::NewGame) {
+        if (std::string d = firstDifference(afterNewGame(before), after); !d.empty())
+            return "a new game set up " + d + " wrongly";
+        return boxes.empty() ? "" : "a new game showed " + boxesText(boxes);
+    }
+    if (std::string problem = stonesKept(before, after); !problem.empty()) return problem;
+    if (e.kind == EventKind::Click) return checkClick(e, before, after, boxes);
+    if (std::string d = firstDifference(afterMenuCommand(e, before), after); !d.empty())
+        return Describe(e) + " changed " + d + " wrongly";
+    return boxes.empty() ? "" : Describe(e) + " showed " + boxesText(boxes);
+}
+
+} // namespace wuzi::fuzz
