@@ -1,1 +1,210 @@
+#include "Invariants.h"
+#include "core/GameFlow.h"
+#include "core/Placement.h"
+#include "core/TestSupport.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+
+namespace wuzi::fuzz {
+namespace {
+
+constexpr float clickX(int x) { return static_cast<float>(21 * x - 8); }
+constexpr float clickY(int y) { return static_cast<float>(20 * y - 8); }
+
+// A game driven as the harness drives it, with the checks of one event at hand.
+struct Harness {
+    MessageLog messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+    Game g{messages, clock, random};
+    Snapshot before;
+
+    void start(bool playerFirst) {
+        if (playerFirst) OnPlayerFirst(g);
+        else OnComputerFirst(g);
+        NewGame(g);
+    }
+    Event click(Cell c) { return click(clickX(c.x), clickY(c.y)); }
+    Event click(float X, float Y) {
+        Event e{EventKind::Click, 0, X, Y};
+        run(e, [&] { OnBoardClick(g, X, Y); });
+        return e;
+    }
+    void run(const Event&, const std::function<void()>& apply) {
+        messages.boxes.clear();
+        before = Snapshot::Take(g);
+        apply();
+    }
+    std::string check(const Event& e, const Snapshot& after) {
+        std::string problem = CheckEvent(e, before, after, messages.boxes);
+        return problem.empty() ? CheckState(g) : problem;
+    }
+    std::string check(const Event& e) { return check(e, Snapshot::Take(g)); }
+};
+
+// Faults planted into a sound event: the event itself passes, the planted fault must not.
+struct PlantedFault {
+    const char* name;
+    std::function<void(Harness&, Snapshot&)> plant; // into the game or the snapshot after
+    const char* reported;
+};
+
+class PlantedFaultTest : public ::testing::TestWithParam<PlantedFault> {};
+
+TEST_P(PlantedFaultTest, IsReported) {
+    Harness h;
+    h.start(true);
+    ASSERT_EQ(h.check(h.click({8, 8})), "");
+    Event e = h.click({4, 12});
+    ASSERT_EQ(h.check(e), "") << test::Picture(h.g);
+    Snapshot after = Snapshot::Take(h.g);
+    GetParam().plant(h, after);
+    EXPECT_NE(h.check(e, after).find(GetParam().reported), std::string::npos)
+        << "reported: " << h.check(e, after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, PlantedFaultTest,
+    ::testing::Values(
+        PlantedFault{"OverwrittenStone",
+                     [](Harness&, Snapshot& a) { Put(a.board, {8, 8}, kComputer); },
+                     "a taken cell changed: (8, 8)"},
+        PlantedFault{"SecondComputerStone",
+                     [](Harness& h, Snapshot& a) {
+                         CompPlace(h.g, 14, 2);
+                         a = Snapshot::Take(h.g);
+                     },
+                     "the computer placed 2 stones in one turn"},
+        PlantedFault{"NoAnswer",
+                     [](Harness&, Snapshot& a) {
+                         Cell d = a.computer.back().cell();
+                         Put(a.board, d, kEmpty);
+                         a.computer.pop_back();
+                     },
+                     "the computer did not answer"},
+        PlantedFault{"StoneBesideTheClick",
+                     [](Harness&, Snapshot& a) {
+                         Put(a.board, {4, 12}, kEmpty);
+                         Put(a.board, {5, 12}, kPlayer);
+                         a.player.back().left += 21;
+                     },
+                     "placed its stone on (5, 12)"},
+        PlantedFault{"GameEndedWithoutFive",
+                     [](Harness& h, Snapshot& a) {
+                         EndGame(h.g);
+                         a = Snapshot::Take(h.g);
+                     },
+                     "the game ended without a five or a full board"},
+        PlantedFault{"FaultBox",
+                     [](Harness& h, Snapshot&) { h.g.messages.critical("错误", "下标越界"); },
+                     "fault reported: 错误 \"下标越界\""},
+        PlantedFault{"StrayMessage",
+                     [](Harness& h, Snapshot&) { h.g.messages.information("提示", "玩家胜!"); },
+                     "expected no message, shown 提示 \"玩家胜!\""},
+        PlantedFault{"MarkerOffTheNewestStone",
+                     [](Harness& h, Snapshot&) { h.g.imgB.left += 21; },
+                     "the marker is not on the newest stone"},
+        PlantedFault{"TurnKeptByTheComputer",
+                     [](Harness& h, Snapshot& a) { a.PlayerTurn = h.g.PlayerTurn = kFalse; },
+                     "the turn did not come back to the player"},
+        PlantedFault{"OptionsOpenDuringTheGame",
+                     [](Harness& h, Snapshot& a) { a.OptionsEnabled = h.g.OptionsEnabled = kTrue; },
+                     "the options menu is enabled during a game"},
+        PlantedFault{"FlagOfOne", [](Harness& h, Snapshot&) { h.g.BookCoin = 1; },
+                     "BookCoin holds 1, no flag"},
+        PlantedFault{"HistoryLosesAStone",
+                     [](Harness& h, Snapshot&) { h.g.imgComputer.erase(h.g.imgComputer.begin()); },
+                     "BoardCells differs from the move histories"},
+        PlantedFault{"ClickChangesTheOpponent",
+                     [](Harness&, Snapshot& a) { a.menu.opponent = 4; },
+                     "a click changed the menu checks"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CheckEvent, ClicksSnapToTheCellsOfTheirPixelRanges) {
+    struct Case {
+        float X, Y;
+        Cell cell;
+    };
+    // Column x takes the pixels 21x - 18 .. 21x + 2, row y the pixels 20y - 18 .. 20y + 1;
+    // the outer ones everything beyond; half pixels round to the even neighbour.
+    for (Case c : {Case{23, 21, {1, 1}}, Case{24, 22, {2, 2}}, Case{0, 0, {1, 1}},
+                   Case{400, 400, {15, 15}}, Case{-2000, 150, {1, 8}}, Case{23.5f, 41.5f, {2, 2}},
+                   Case{22.5f, 40.5f, {1, 2}}, Case{296, 281, {14, 14}}}) {
+        Harness h;
+        h.start(false); // no centre rule
+        Event e = h.click(c.X, c.Y);
+        ASSERT_EQ(h.g.imgPlayer.size(), 1u) << c.X << ", " << c.Y;
+        EXPECT_EQ(h.g.playerStone(1), c.cell) << c.X << ", " << c.Y;
+        EXPECT_EQ(h.check(e), "") << c.X << ", " << c.Y;
+    }
+}
+
+TEST(CheckEvent, RefusedClicksChangeNothing) {
+    Harness h;
+    h.start(true);
+    Event offCentre = h.click({7, 8});
+    EXPECT_EQ(h.check(offCentre), ""); // "第一步请走在天元!" and nothing else
+    Snapshot placed = Snapshot::Take(h.g);
+    Put(placed.board, {7, 8}, kPlayer);
+    EXPECT_EQ(h.check(offCentre, placed), "a refused click changed BoardCells");
+
+    h.click({8, 8});
+    Event taken = h.click({8, 8});
+    EXPECT_EQ(h.check(taken), "");
+    h.g.messages.information("提示", "第一步请走在天元!");
+    EXPECT_NE(h.check(taken).find("placed no stone"), std::string::npos);
+}
+
+TEST(CheckEvent, MenuCommandsSetOnlyTheirOwnValues) {
+    Harness h;
+    Event hard{EventKind::Difficulty, 2};
+    h.run(hard, [&] { OnDifficulty(h.g, 2); });
+    EXPECT_EQ(h.check(hard), "");
+    h.g.SearchLevel = 3;
+    EXPECT_EQ(h.check(hard), "difficulty 2 changed SearchLevel wrongly");
+
+    h.g.SearchLevel = 4;
+    h.start(true);
+    Event during{EventKind::Opponent, 0};
+    h.run(during, [&] { OnOpponent(h.g, 0); });
+    EXPECT_EQ(h.check(during), ""); // ignored while the options are disabled
+    h.g.menu.opponent = 0;
+    EXPECT_EQ(h.check(during), "opponent 0 changed the menu checks wrongly");
+}
+
+TEST(CheckEvent, NewGameStartsFromAFreshBoard) {
+    Harness h;
+    h.start(true);
+    h.click({8, 8});
+    Event fresh{EventKind::NewGame};
+    h.run(fresh, [&] {
+        OnEndGame(h.g);
+        OnComputerFirst(h.g);
+        NewGame(h.g);
+    });
+    // The snapshot before the new game already had the computer side checked.
+    h.before.menu.playerFirst = false;
+    EXPECT_EQ(h.check(fresh), "");
+    Snapshot leftover = Snapshot::Take(h.g);
+    Put(leftover.board, {8, 9}, kPlayer);
+    EXPECT_EQ(h.check(fresh, leftover), "a new game set up BoardCells wrongly");
+}
+
+TEST(CheckState, TheGameMayNotGoOnAfterAFive) {
+    Harness h;
+    h.start(true);
+    // The player's five, opened on the centre, stands while the game goes on.
+    //   row 7:  . X X . X X .
+    //   row 8:  O O O O O . .
+    test::SetPosition(h.g, {".XX.XX.", "OOOOO..", "X......"}, {4, 7},
+                      {{4, 8}, {5, 8}, {6, 8}, {7, 8}});
+    h.g.imgB = {true, h.g.imgComputer.back().left + 4, h.g.imgComputer.back().top + 4};
+    EXPECT_EQ(CheckState(h.g), "the game goes on after a five");
+    EndGame(h.g);
+    EXPECT_EQ(CheckState(h.g), "");
+}
+
+} // namespace
+} // namespace wuzi::fuzz
