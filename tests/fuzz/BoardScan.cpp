@@ -20,7 +20,8 @@ namespace {
 
 int runFrom(const Board& b, int side, Cell c, const Direction& d, int sense) {
     int n = 0;
-    while (At(b, c.x + sense * (n + 1) * d.dx, c.y + sense * (n + 1) * d.dy) == side) ++n;
+    while (At(b, c.x + sense * (n + 1) * d.dx, c.y + sense * (n + 1) * d.dy) == side)
+        ++n;
     return n;
 }
 

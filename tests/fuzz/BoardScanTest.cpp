@@ -12,6 +12,9 @@ struct FiveCase {
     bool computerFive;
     bool playerFive;
 };
+void PrintTo(const FiveCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class HasFiveTest : public ::testing::TestWithParam<FiveCase> {};
 
@@ -29,9 +32,10 @@ INSTANTIATE_TEST_SUITE_P(
         FiveCase{"OverlineOfSix", {"OOOOOO"}, false, true},
         FiveCase{"FourAndAGap", {"XXXX.X", "OOO.OO"}, false, false},
         FiveCase{"ColumnOnTheEdge",
-                 {"...............", "..............O", "..............O",
-                  "..............O", "..............O", "..............O"},
-                 false, true},
+                 {"...............", "..............O", "..............O", "..............O",
+                  "..............O", "..............O"},
+                 false,
+                 true},
         FiveCase{"FallingDiagonal", {"X....", ".X...", "..X..", "...X.", "....X"}, true, false},
         FiveCase{"RisingDiagonal", {"....O", "...O.", "..O..", ".O...", "O...."}, false, true},
         FiveCase{"MixedLine", {"XXOXX", "OOXOO"}, false, false}),

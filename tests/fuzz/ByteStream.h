@@ -10,7 +10,7 @@ namespace wuzi::fuzz {
 // seeded random string. The same bytes always make the same session, so any failing
 // input replays exactly. Once the bytes run out every choice is 0 and `exhausted` is set.
 class ByteStream {
-public:
+  public:
     explicit ByteStream(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     bool exhausted() const { return pos_ >= bytes_.size(); }
@@ -27,7 +27,7 @@ public:
     // True with probability about percent / 100.
     bool chance(int percent) { return pick(100) < percent; }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
     std::size_t pos_ = 0;
 };

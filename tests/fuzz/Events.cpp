@@ -163,7 +163,7 @@ void ApplyEvent(Game& g, FixedDigitClock& clock, const Event& e) {
 }
 
 std::string Describe(const Event& e) {
-    static constexpr const char* kNames[] = {"new game",   "end game",   "player first",
+    static constexpr const char* kNames[] = {"new game",       "end game",   "player first",
                                              "computer first", "difficulty", "opponent",
                                              "seconds digit",  "click"};
     std::string text = kNames[static_cast<int>(e.kind)];

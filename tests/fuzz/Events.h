@@ -36,12 +36,12 @@ enum class Style { Careful, Mixed, Careless };
 // at all, off the board and between cells, whole or fractional, mixed by the style of
 // the game, which each new game draws afresh.
 class EventSource {
-public:
+  public:
     explicit EventSource(ByteStream& in) : in_(in) {}
     bool exhausted() const { return in_.exhausted(); }
     Event Next(const Game& g);
 
-private:
+  private:
     Event click(const Game& g);
 
     ByteStream& in_;

@@ -45,7 +45,8 @@ std::string logLine(const Event& e, const Snapshot& b, const Snapshot& a,
         line += " -> mode " + std::to_string(a.GameMode) + ", difficulty " +
                 std::to_string(a.Difficulty);
     }
-    for (const Box& box : boxes) line += " [" + box.title + ": " + box.text + "]";
+    for (const Box& box : boxes)
+        line += " [" + box.title + ": " + box.text + "]";
     return line;
 }
 
@@ -73,7 +74,8 @@ void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
 std::string report(const std::deque<std::string>& log, const Game& g, int digit,
                    const Snapshot& before, const Snapshot& after) {
     std::string out = "last events, oldest first:\n";
-    for (const std::string& line : log) out += "  " + line + "\n";
+    for (const std::string& line : log)
+        out += "  " + line + "\n";
     out += "GameMode " + std::to_string(g.GameMode) + ", Difficulty " +
            std::to_string(g.Difficulty) + ", seconds digit " + std::to_string(digit) +
            ", GameActive " + std::to_string(g.GameActive) + ", PlayerTurn " +
@@ -109,8 +111,10 @@ Stats& Stats::operator+=(const Stats& o) {
     playerMoves += o.playerMoves;
     computerMoves += o.computerMoves;
     for (int m = 0; m < 10; ++m)
-        for (int d = 0; d < 3; ++d) gamesByModeAndLevel[m][d] += o.gamesByModeAndLevel[m][d];
-    for (int d = 0; d < 10; ++d) gamesByDigit[d] += o.gamesByDigit[d];
+        for (int d = 0; d < 3; ++d)
+            gamesByModeAndLevel[m][d] += o.gamesByModeAndLevel[m][d];
+    for (int d = 0; d < 10; ++d)
+        gamesByDigit[d] += o.gamesByDigit[d];
     playerFives += o.playerFives;
     computerFives += o.computerFives;
     draws += o.draws;
@@ -125,8 +129,8 @@ std::string Stats::Summary() const {
                   "%ld events, %ld clicks, %ld player moves, %ld computer moves, %ld games\n"
                   "endings: %ld player fives, %ld computer fives, %ld draws, %ld from the menu, "
                   "%ld replaced by a new game\n",
-                  events, clicks, playerMoves, computerMoves, games(), playerFives,
-                  computerFives, draws, endedFromMenu, replacedByNewGame);
+                  events, clicks, playerMoves, computerMoves, games(), playerFives, computerFives,
+                  draws, endedFromMenu, replacedByNewGame);
     std::string out = line;
     out += "games by mode (difficulty 0/1/2):";
     for (int m = 0; m < 10; ++m) {
@@ -137,8 +141,7 @@ std::string Stats::Summary() const {
     return out + "\n";
 }
 
-std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& stats,
-                                    bool trace) {
+std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& stats, bool trace) {
     ByteStream in(bytes);
     EventSource events(in);
     MessageLog messages;

@@ -14,9 +14,13 @@ namespace {
 
 constexpr Cell kCentre{8, 8};
 
-std::string text(Cell c) { return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")"; }
+std::string text(Cell c) {
+    return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
+}
 
-bool isFlag(Flag f) { return f == kTrue || f == kFalse; }
+bool isFlag(Flag f) {
+    return f == kTrue || f == kFalse;
+}
 
 bool samePicture(const StonePicture& p, const StonePicture& q) {
     return p.left == q.left && p.top == q.top;
@@ -55,7 +59,8 @@ std::string firstDifference(const Snapshot& x, const Snapshot& y) {
 std::string boxesText(std::span<const Box> boxes) {
     if (boxes.empty()) return "no message";
     std::string out;
-    for (const Box& b : boxes) out += (out.empty() ? "" : ", ") + b.title + " \"" + b.text + "\"";
+    for (const Box& b : boxes)
+        out += (out.empty() ? "" : ", ") + b.title + " \"" + b.text + "\"";
     return out;
 }
 
@@ -90,16 +95,22 @@ std::string historiesAgreeWithBoard(const Game& g) {
 }
 
 std::string settingsHold(const Game& g) {
-    for (auto [name, f] : {std::pair{"GameActive", g.GameActive}, {"PlayerTurn", g.PlayerTurn},
-                           {"PlayerFirst", g.PlayerFirst}, {"CentreRule", g.CentreRule},
-                           {"CompMoved", g.CompMoved}, {"OptionsEnabled", g.OptionsEnabled},
-                           {"BookActive", g.BookActive}, {"DiagonalBookActive", g.DiagonalBookActive},
-                           {"BookCoin", g.BookCoin}, {"LatticeFlip", g.LatticeFlip}})
+    for (auto [name, f] : {std::pair{"GameActive", g.GameActive},
+                           {"PlayerTurn", g.PlayerTurn},
+                           {"PlayerFirst", g.PlayerFirst},
+                           {"CentreRule", g.CentreRule},
+                           {"CompMoved", g.CompMoved},
+                           {"OptionsEnabled", g.OptionsEnabled},
+                           {"BookActive", g.BookActive},
+                           {"DiagonalBookActive", g.DiagonalBookActive},
+                           {"BookCoin", g.BookCoin},
+                           {"LatticeFlip", g.LatticeFlip}})
         if (!isFlag(f)) return std::string(name) + " holds " + std::to_string(f) + ", no flag";
     if (g.Difficulty < 0 || g.Difficulty > 2 || g.SearchLevel != g.Difficulty + 2)
         return "Difficulty " + std::to_string(g.Difficulty) + " with SearchLevel " +
                std::to_string(g.SearchLevel);
-    if (g.GameMode < 0 || g.GameMode > 9 || g.menu.opponent < 0 || g.menu.opponent >= kOpponentCount)
+    if (g.GameMode < 0 || g.GameMode > 9 || g.menu.opponent < 0 ||
+        g.menu.opponent >= kOpponentCount)
         return "GameMode or the checked opponent out of range";
     if (g.OptionsEnabled == g.GameActive)
         return g.GameActive == kTrue ? "the options menu is enabled during a game"
@@ -137,8 +148,7 @@ std::string markersHold(const Game& g) {
     bool black = newestIsPlayer == playerFirst;
     const Marker& shown = black ? g.imgW : g.imgB;
     const Marker& other = black ? g.imgB : g.imgW;
-    if (!shown.visible || other.visible)
-        return "the markers do not show the newest stone's colour";
+    if (!shown.visible || other.visible) return "the markers do not show the newest stone's colour";
     if (shown.left != newest.left + 4 || shown.top != newest.top + 4)
         return "the marker is not on the newest stone " + text(newest.cell());
     return "";
@@ -208,15 +218,20 @@ std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Bo
     Board expected = b.board;
     Put(expected, c, kPlayer);
     std::size_t replies = a.computer.size() - b.computer.size();
-    if (replies > 1) return "the computer placed " + std::to_string(replies) + " stones in one turn";
-    const char* result = HasFive(expected, kPlayer) ? kPlayerWins : Full(expected) ? kDrawText : nullptr;
+    if (replies > 1)
+        return "the computer placed " + std::to_string(replies) + " stones in one turn";
+    const char* result = HasFive(expected, kPlayer) ? kPlayerWins
+                         : Full(expected)           ? kDrawText
+                                                    : nullptr;
     if (result && replies) return "the computer moved after the game ended";
     if (!result) {
         if (!replies) return "the computer did not answer with free cells left";
         Cell d = a.computer.back().cell();
         if (At(expected, d.x, d.y) != kEmpty) return "the computer's stone went onto a taken cell";
         Put(expected, d, kComputer);
-        result = HasFive(expected, kComputer) ? kComputerWins : Full(expected) ? kDrawText : nullptr;
+        result = HasFive(expected, kComputer) ? kComputerWins
+                 : Full(expected)             ? kDrawText
+                                              : nullptr;
     }
     if (a.board != expected) return "BoardCells changed beyond the turn's stones";
     if (!showsOnly(boxes, result))

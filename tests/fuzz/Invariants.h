@@ -18,7 +18,7 @@ struct Box {
 };
 
 class MessageLog : public MessageSink {
-public:
+  public:
     void information(const std::string& title, const std::string& text) override {
         boxes.push_back({"information", title, text});
     }

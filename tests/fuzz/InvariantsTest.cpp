@@ -10,8 +10,12 @@
 namespace wuzi::fuzz {
 namespace {
 
-constexpr float clickX(int x) { return static_cast<float>(21 * x - 8); }
-constexpr float clickY(int y) { return static_cast<float>(20 * y - 8); }
+constexpr float clickX(int x) {
+    return static_cast<float>(21 * x - 8);
+}
+constexpr float clickY(int y) {
+    return static_cast<float>(20 * y - 8);
+}
 
 // A game driven as the harness drives it, with the checks of one event at hand.
 struct Harness {
@@ -22,8 +26,10 @@ struct Harness {
     Snapshot before;
 
     void start(bool playerFirst) {
-        if (playerFirst) OnPlayerFirst(g);
-        else OnComputerFirst(g);
+        if (playerFirst)
+            OnPlayerFirst(g);
+        else
+            OnComputerFirst(g);
         NewGame(g);
     }
     Event click(Cell c) { return click(clickX(c.x), clickY(c.y)); }
@@ -50,6 +56,9 @@ struct PlantedFault {
     std::function<void(Harness&, Snapshot&)> plant; // into the game or the snapshot after
     const char* reported;
 };
+void PrintTo(const PlantedFault& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PlantedFaultTest : public ::testing::TestWithParam<PlantedFault> {};
 
@@ -69,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, PlantedFaultTest,
     ::testing::Values(
         PlantedFault{"OverwrittenStone",
-                     [](Harness&, Snapshot& a) { Put(a.board, {8, 8}, kComputer); },
+                     [](Harness&, Snapshot& a) {
+                         Put(a.board, {8, 8}, kComputer);
+                     },
                      "a taken cell changed: (8, 8)"},
         PlantedFault{"SecondComputerStone",
                      [](Harness& h, Snapshot& a) {
@@ -103,8 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"StrayMessage",
                      [](Harness& h, Snapshot&) { h.g.messages.information("提示", "玩家胜!"); },
                      "expected no message, shown 提示 \"玩家胜!\""},
-        PlantedFault{"MarkerOffTheNewestStone",
-                     [](Harness& h, Snapshot&) { h.g.imgB.left += 21; },
+        PlantedFault{"MarkerOffTheNewestStone", [](Harness& h, Snapshot&) { h.g.imgB.left += 21; },
                      "the marker is not on the newest stone"},
         PlantedFault{"TurnKeptByTheComputer",
                      [](Harness& h, Snapshot& a) { a.PlayerTurn = h.g.PlayerTurn = kFalse; },
@@ -117,8 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"HistoryLosesAStone",
                      [](Harness& h, Snapshot&) { h.g.imgComputer.erase(h.g.imgComputer.begin()); },
                      "BoardCells differs from the move histories"},
-        PlantedFault{"ClickChangesTheOpponent",
-                     [](Harness&, Snapshot& a) { a.menu.opponent = 4; },
+        PlantedFault{"ClickChangesTheOpponent", [](Harness&, Snapshot& a) { a.menu.opponent = 4; },
                      "a click changed the menu checks"}),
     [](const auto& info) { return info.param.name; });
 

@@ -13,7 +13,9 @@ wuzi::fuzz::Stats& totals() {
     return stats;
 }
 
-void printTotals() { std::fprintf(stderr, "%s", totals().Summary().c_str()); }
+void printTotals() {
+    std::fprintf(stderr, "%s", totals().Summary().c_str());
+}
 
 } // namespace
 

@@ -7,7 +7,8 @@ namespace wuzi::fuzz {
 namespace {
 
 Cell pickFrom(const std::vector<Cell>& cells, ByteStream& in) {
-    return cells.empty() ? Cell{} : cells[static_cast<std::size_t>(in.pick(static_cast<int>(cells.size())))];
+    return cells.empty() ? Cell{}
+                         : cells[static_cast<std::size_t>(in.pick(static_cast<int>(cells.size())))];
 }
 
 std::vector<Cell> cellsWhere(auto&& keep) {

@@ -10,10 +10,9 @@ namespace {
 std::vector<Cell> answers(const Game& g, int takesItsWin) {
     std::vector<Cell> cells;
     for (int seed = 0; seed < 64; ++seed) {
-        std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(seed * 4),
-                                        static_cast<std::uint8_t>(seed * 7 + 3),
-                                        static_cast<std::uint8_t>(seed * 13 + 5),
-                                        static_cast<std::uint8_t>(255 - seed)};
+        std::vector<std::uint8_t> bytes{
+            static_cast<std::uint8_t>(seed * 4), static_cast<std::uint8_t>(seed * 7 + 3),
+            static_cast<std::uint8_t>(seed * 13 + 5), static_cast<std::uint8_t>(255 - seed)};
         ByteStream in(bytes);
         cells.push_back(DefendingCell(g, in, takesItsWin));
     }
@@ -26,6 +25,9 @@ struct DefenceCase {
     Cell newest;
     std::vector<Cell> blocks; // every answer is one of these
 };
+void PrintTo(const DefenceCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class DefendingCellTest : public ::testing::TestWithParam<DefenceCase> {};
 
@@ -35,7 +37,8 @@ TEST_P(DefendingCellTest, BlocksTheComputersThreat) {
     for (Cell c : answers(t.g, 0))
         EXPECT_NE(std::find(GetParam().blocks.begin(), GetParam().blocks.end(), c),
                   GetParam().blocks.end())
-            << c << "\n" << test::Picture(t.g);
+            << c << "\n"
+            << test::Picture(t.g);
 }
 
 INSTANTIATE_TEST_SUITE_P(

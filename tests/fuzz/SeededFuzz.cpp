@@ -45,13 +45,20 @@ Options parse(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : (usage(), ""); };
-        if (arg == "--moves") o.moves = std::atol(value());
-        else if (arg == "--seconds") o.seconds = std::atof(value());
-        else if (arg == "--seed") o.seed = std::strtoull(value(), nullptr, 10);
-        else if (arg == "--require-coverage") o.requireCoverage = true;
-        else if (arg == "--replay") o.replay = value();
-        else if (arg == "--trace") o.trace = true;
-        else usage();
+        if (arg == "--moves")
+            o.moves = std::atol(value());
+        else if (arg == "--seconds")
+            o.seconds = std::atof(value());
+        else if (arg == "--seed")
+            o.seed = std::strtoull(value(), nullptr, 10);
+        else if (arg == "--require-coverage")
+            o.requireCoverage = true;
+        else if (arg == "--replay")
+            o.replay = value();
+        else if (arg == "--trace")
+            o.trace = true;
+        else
+            usage();
     }
     return o;
 }
@@ -59,7 +66,8 @@ Options parse(int argc, char** argv) {
 std::vector<std::uint8_t> sessionBytes(unsigned long long seed, long session) {
     std::mt19937_64 random(seed * 0x9E3779B97F4A7C15ULL + static_cast<unsigned long long>(session));
     std::vector<std::uint8_t> bytes(kSessionBytes);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random() >> 56);
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(random() >> 56);
     return bytes;
 }
 
@@ -96,8 +104,10 @@ bool covered(const Stats& s) {
         ok = ok && holds;
     };
     for (const auto& byLevel : s.gamesByModeAndLevel)
-        for (long n : byLevel) need(n > 0, "a game of every mode at every difficulty");
-    for (long n : s.gamesByDigit) need(n > 0, "a game for every seconds digit");
+        for (long n : byLevel)
+            need(n > 0, "a game of every mode at every difficulty");
+    for (long n : s.gamesByDigit)
+        need(n > 0, "a game for every seconds digit");
     need(s.playerFives > 0, "a player's five");
     need(s.computerFives > 0, "a computer's five");
     need(s.draws > 0, "a draw on a full board");

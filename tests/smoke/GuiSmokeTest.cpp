@@ -1,0 +1,292 @@
+// The real program on a real X server (run under xvfb-run): it starts as the program
+// does, and is driven only by mouse clicks and keys through the window system's event
+// queue. It passes the splash, plays a short game from the menus, opens a lesson and one
+// of its pages, and checks on screenshots of the X screen that the stones stand where the
+// game put them and that the Chinese text is drawn with real glyphs, not empty boxes.
+#include "ScreenChecks.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardView.h"
+#include "ui/Program.h"
+
+#include "lessons/ui/LessonWindow.h"
+#include "lessons/ui/PageViewer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QTextDocumentFragment>
+#include <QTimer>
+
+#include <functional>
+
+using namespace wuzi;
+using namespace wuzi::smoke;
+
+namespace {
+
+// The font the program asks for, from the file fonts-noto-cjk installs: the reference
+// the menu captions on screen are compared with.
+constexpr const char* kReferenceFontFile = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+constexpr const char* kReferenceFamily = "Noto Sans CJK SC";
+
+QPoint centreOf(QWidget* w, const QRect& local) {
+    return w->mapTo(w->window(), local.center());
+}
+
+// A click where the player would click: through the window system, onto the top-level
+// window, which finds the widget under the pointer itself.
+void clickAt(QWidget* w, const QRect& local) {
+    QWindow* window = w->window()->windowHandle();
+    QPoint at = centreOf(w, local);
+    QTest::mouseMove(window, at);
+    QTest::mouseClick(window, Qt::LeftButton, {}, at);
+}
+
+void press(QWidget* w, Qt::Key key) {
+    QTest::keyClick(w->window()->windowHandle(), key);
+}
+
+bool exposed(QWidget* w) {
+    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
+}
+
+} // namespace
+
+class GuiSmokeTest : public QObject {
+    Q_OBJECT
+
+    Program* program_ = nullptr;
+    QStringList problems_;
+
+    void problem(const QString& text) { problems_ << text; }
+
+    MainWindow& window() { return program_->window(); }
+    QAction* action(const char* name) { return window().findChild<QAction*>(name); }
+
+    // Opens a menu of the menu bar by its title and clicks one of its items.
+    void chooseFromMenu(const char* menuName, const char* itemName) {
+        auto* menu = window().findChild<QMenu*>(menuName);
+        QMenuBar* bar = window().menuBar();
+        QVERIFY2(menu && action(itemName), itemName);
+        clickAt(bar, bar->actionGeometry(menu->menuAction()));
+        QTRY_VERIFY(exposed(menu));
+        clickAt(menu, menu->actionGeometry(action(itemName)));
+    }
+
+    // Runs `step` on the next modal window of type T, from inside the event loop that
+    // shows it (a message box, a lesson window, the page viewer). Every step ends by
+    // closing its window, so a failed check never leaves the test waiting.
+    template <class T> void whenModal(const char* what, std::function<void(T*)> step) {
+        auto* poll = new QTimer(this);
+        QDeadlineTimer deadline(20000);
+        connect(poll, &QTimer::timeout, this, [=, this] {
+            auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!exposed(modal)) {
+                if (deadline.hasExpired()) {
+                    problem(QString("%1 never appeared").arg(what));
+                    poll->deleteLater();
+                }
+                return;
+            }
+            poll->stop();
+            poll->deleteLater();
+            QTest::qWait(150); // let it paint
+            step(modal);
+        });
+        poll->start(20);
+    }
+
+    void acknowledge(QMessageBox* box) {
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        clickAt(ok, ok->rect());
+    }
+
+    // The Chinese text of a widget must not be drawn with boxes.
+    void checkGlyphs(const QString& where, const QFont& font, const QString& text) {
+        if (QString boxes = CharactersDrawnAsBoxes(font, text); !boxes.isEmpty())
+            problem(QString("%1 draws empty boxes for: %2").arg(where, boxes));
+    }
+
+    // Global screen position of the logical board pixel p.
+    QPoint onScreen(QPointF logical) {
+        BoardView* board = window().board();
+        BoardGeometry::Mapping map(board->size());
+        return board->mapToGlobal((map.target().topLeft() + logical * map.scale()).toPoint());
+    }
+
+    // Each intersection shows what the game holds there: the player's stones in the
+    // player's colour, the computer's in the other, and bare wood where it is empty. The
+    // point looked at lies inside a stone, off the grid lines and the last-move marker.
+    void checkStones(const QImage& screen) {
+        Game& g = program_->game();
+        const double offset = 0.45 * BoardGeometry::kStoneRadius;
+        for (int y = 1; y <= kBoardSize; ++y)
+            for (int x = 1; x <= kBoardSize; ++x) {
+                int code = g.cell(x, y);
+                bool black = (code == kPlayer) == (g.PlayerFirst == kTrue);
+                Look expected = code == kEmpty ? Look::Wood : black ? Look::Black : Look::White;
+                QPointF at = BoardGeometry::intersection(x, y) + QPointF(offset, offset);
+                Look seen = LookAt(screen, onScreen(at));
+                if (seen != expected)
+                    problem(QString("(%1, %2) shows %3 instead of %4")
+                                .arg(x)
+                                .arg(y)
+                                .arg(LookName(seen), LookName(expected)));
+            }
+    }
+
+    // The menu captions on screen against the same captions drawn by the menu bar's own
+    // style in the reference font: the same glyph shapes, not boxes or another font.
+    void checkMenuCaptions(const QImage& screen) {
+        QMenuBar* bar = window().menuBar();
+        QFont reference(kReferenceFamily);
+        reference.setPointSizeF(bar->font().pointSizeF());
+        for (QAction* title : bar->actions()) {
+            if (!title->isEnabled()) continue;
+            checkGlyphs("menu " + title->text(), bar->font(), title->text());
+            if (QString missing = CharactersMissingFrom(bar->font(), title->text());
+                !missing.isEmpty())
+                problem(QString("the menu font lacks %1").arg(missing));
+            QRect local = bar->actionGeometry(title);
+            QImage shown = screen.copy(QRect(bar->mapToGlobal(local.topLeft()), local.size()));
+            QImage expected(local.size(), QImage::Format_RGB32);
+            expected.fill(shown.pixel(0, 0));
+            QPainter p(&expected);
+            p.setFont(reference);
+            bar->style()->drawItemText(&p, expected.rect(), Qt::AlignCenter | Qt::TextShowMnemonic,
+                                       bar->palette(), true, title->text(), QPalette::ButtonText);
+            p.end();
+            double overlap = InkOverlap(shown, expected);
+            if (overlap < 0.8)
+                problem(QString("menu caption %1 on screen matches the reference glyphs only "
+                                "%2")
+                            .arg(title->text())
+                            .arg(overlap));
+        }
+    }
+
+    void checkLesson(LessonWindow* lesson) {
+        QImage screen = GrabScreen("gui-smoke-lesson.png");
+        for (QLabel* label : lesson->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty()) continue;
+            QString text = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+            checkGlyphs("lesson text " + label->objectName(), label->font(), text);
+            QRect shown(label->mapToGlobal(QPoint()), label->size());
+            if (InkIn(screen, shown) < text.size())
+                problem("the lesson text " + label->objectName() + " is not on the screen");
+        }
+    }
+
+    void checkPage(PageViewer* viewer) {
+        QImage screen = GrabScreen("gui-smoke-page.png");
+        QTextBrowser* browser = viewer->browser();
+        QString text = browser->document()->toPlainText();
+        if (!text.contains("花月定式")) problem("the page viewer shows no page: " + text.left(80));
+        checkGlyphs("the page", browser->document()->defaultFont(), text);
+        QWidget* view = browser->viewport();
+        if (InkIn(screen, QRect(view->mapToGlobal(QPoint()), view->size())) < 2000)
+            problem("the page is not on the screen");
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY2(QGuiApplication::platformName() == "xcb", "run under xvfb-run, on X");
+        QVERIFY2(QFontDatabase::addApplicationFont(kReferenceFontFile) >= 0,
+                 "the Noto CJK fonts are not installed");
+        SetUpApplication();
+        // The box detector itself: a code point that no font has is drawn as a box.
+        const char32_t unassigned = 0x0378;
+        QVERIFY(!CharactersDrawnAsBoxes(QApplication::font(), QString::fromUcs4(&unassigned, 1))
+                     .isEmpty());
+        program_ = new Program;
+        program_->start();
+    }
+
+    void splashOpensTheMainWindow() {
+        SplashWindow& splash = program_->splash();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QTest::qWait(100);
+        QImage screen = GrabScreen("gui-smoke-splash.png");
+        QVERIFY2(InkIn(screen, QRect(splash.mapToGlobal(QPoint()), splash.size())) > 1000,
+                 "the splash is not on the screen");
+        clickAt(&splash, splash.rect());
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QTRY_VERIFY(!splash.isVisible());
+    }
+
+    void shortGameByMouse() {
+        Game& g = program_->game();
+        chooseFromMenu("numFile", "numNew");
+        QTRY_COMPARE(g.GameActive, kTrue);
+        QVERIFY(!window().optionsMenu()->isEnabled());
+        const Cell tries[] = {{8, 8}, {7, 7}, {9, 9}, {6, 8}, {10, 8}, {8, 6}, {8, 10}, {6, 6}};
+        int played = 0;
+        for (Cell c : tries) {
+            if (played == 4) break;
+            if (g.cell(c.x, c.y) != kEmpty) continue;
+            BoardView* board = window().board();
+            BoardGeometry::Mapping map(board->size());
+            QPointF logical(21.0 * c.x - 8, 20.0 * c.y - 8); // inside the cell's click range
+            QPoint at = (map.target().topLeft() + logical * map.scale()).toPoint();
+            clickAt(board, QRect(at, QSize(1, 1)));
+            ++played;
+            QTRY_COMPARE(static_cast<int>(g.imgPlayer.size()), played);
+            QCOMPARE(g.cell(c.x, c.y), kPlayer);
+            QTRY_COMPARE(static_cast<int>(g.imgComputer.size()), played);
+        }
+        QCOMPARE(g.GameActive, kTrue);
+    }
+
+    void screenShowsTheStonesAndChineseGlyphs() {
+        window().repaint();
+        QTest::qWait(100);
+        QImage screen = GrabScreen("gui-smoke-game.png");
+        checkStones(screen);
+        checkMenuCaptions(screen);
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
+    }
+
+    void endGameFromTheMenu() {
+        chooseFromMenu("numFile", "numEnd");
+        QTRY_COMPARE(program_->game().GameActive, kFalse);
+        QVERIFY(window().optionsMenu()->isEnabled());
+    }
+
+    void lessonAndPage() {
+        whenModal<QMessageBox>("the series' introduction", [this](QMessageBox* box) {
+            checkGlyphs("the introduction", box->font(), box->text());
+            acknowledge(box);
+        });
+        whenModal<LessonWindow>("the lesson window", [this](LessonWindow* lesson) {
+            checkLesson(lesson);
+            whenModal<PageViewer>("the page viewer", [this](PageViewer* viewer) {
+                checkPage(viewer);
+                press(viewer, Qt::Key_Escape);
+            });
+            auto* pageButton = lesson->findChild<QPushButton*>("Command26"); // 花月定式
+            if (pageButton && pageButton->isVisible())
+                clickAt(pageButton, pageButton->rect());
+            else
+                problem("lesson 9 has no button 花月定式");
+            press(lesson, Qt::Key_Escape);
+        });
+        chooseFromMenu("num10Kill", "numF9"); // 月黑风高: returns when the lesson is closed
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(program_->game().LessonNo, 9);
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
+    }
+
+    void cleanupTestCase() { delete program_; }
+};
+
+QTEST_MAIN(GuiSmokeTest)
+#include "GuiSmokeTest.moc"
