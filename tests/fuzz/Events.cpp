@@ -1,7 +1,6 @@
 #include "Events.h"
 
 #include "PlayerPolicy.h"
-#include "core/GameFlow.h"
 
 #include <array>
 #include <cstdio>
@@ -16,8 +15,10 @@ struct Weighted {
     EventKind kind;
     int weight;
 };
-using Weights = std::array<Weighted, 8>;
-constexpr Weights kCarefulGame{{{EventKind::Click, 983},
+using Weights = std::array<Weighted, 10>;
+constexpr Weights kCarefulGame{{{EventKind::Click, 975},
+                                {EventKind::TakeBack, 4},
+                                {EventKind::Hint, 4},
                                 {EventKind::NewGame, 1},
                                 {EventKind::EndGame, 1},
                                 {EventKind::PlayerFirst, 2},
@@ -25,7 +26,9 @@ constexpr Weights kCarefulGame{{{EventKind::Click, 983},
                                 {EventKind::Difficulty, 3},
                                 {EventKind::Opponent, 3},
                                 {EventKind::SecondsDigit, 5}}};
-constexpr Weights kCarelessGame{{{EventKind::Click, 945},
+constexpr Weights kCarelessGame{{{EventKind::Click, 925},
+                                 {EventKind::TakeBack, 10},
+                                 {EventKind::Hint, 10},
                                  {EventKind::NewGame, 5},
                                  {EventKind::EndGame, 10},
                                  {EventKind::PlayerFirst, 5},
@@ -33,7 +36,9 @@ constexpr Weights kCarelessGame{{{EventKind::Click, 945},
                                  {EventKind::Difficulty, 10},
                                  {EventKind::Opponent, 10},
                                  {EventKind::SecondsDigit, 10}}};
-constexpr Weights kBetweenGames{{{EventKind::Click, 80},
+constexpr Weights kBetweenGames{{{EventKind::Click, 60},
+                                 {EventKind::TakeBack, 10},
+                                 {EventKind::Hint, 10},
                                  {EventKind::NewGame, 300},
                                  {EventKind::EndGame, 20},
                                  {EventKind::PlayerFirst, 80},
@@ -53,17 +58,17 @@ EventKind pickKind(ByteStream& in, const Weights& table) {
 
 // How each style aims its clicks, in percent, and how often it takes a five it can make.
 struct Aim {
-    int defend, empty, taken; // the rest go to any pixel
+    int hint, defend, empty, taken; // the rest go to any pixel
     int takesItsWin;
 };
 constexpr Aim aimOf(Style s) {
     switch (s) {
     case Style::Careful:
-        return {96, 0, 3, 0};
+        return {50, 46, 0, 3, 0};
     case Style::Mixed:
-        return {60, 20, 10, 40};
+        return {10, 50, 20, 10, 40};
     default:
-        return {20, 40, 10, 60};
+        return {5, 15, 40, 10, 60};
     }
 }
 
@@ -98,13 +103,16 @@ Event EventSource::click(const Game& g) {
     Aim aim = aimOf(style_);
     int roll = in_.pick(100);
     Cell target;
-    if (roll < aim.defend) {
+    if ((roll -= aim.hint) < 0) {
+        e.how = "hint";
+        target = DefendingCell(g, in_, aim.takesItsWin, true);
+    } else if ((roll -= aim.defend) < 0) {
         e.how = "defend";
         target = DefendingCell(g, in_, aim.takesItsWin);
-    } else if (roll < aim.defend + aim.empty) {
+    } else if ((roll -= aim.empty) < 0) {
         e.how = "empty";
         target = AnyEmptyCell(g, in_);
-    } else if (roll < aim.defend + aim.empty + aim.taken) {
+    } else if ((roll -= aim.taken) < 0) {
         e.how = "taken";
         target = AnyTakenCell(g, in_);
     }
@@ -141,31 +149,11 @@ Event EventSource::Next(const Game& g) {
     }
 }
 
-void ApplyEvent(Game& g, FixedDigitClock& clock, const Event& e) {
-    switch (e.kind) {
-    case EventKind::NewGame:
-        return NewGame(g);
-    case EventKind::EndGame:
-        return OnEndGame(g);
-    case EventKind::PlayerFirst:
-        return OnPlayerFirst(g);
-    case EventKind::ComputerFirst:
-        return OnComputerFirst(g);
-    case EventKind::Difficulty:
-        return OnDifficulty(g, e.arg);
-    case EventKind::Opponent:
-        return OnOpponent(g, e.arg);
-    case EventKind::SecondsDigit:
-        return clock.setDigit(e.arg);
-    case EventKind::Click:
-        return OnBoardClick(g, e.x, e.y);
-    }
-}
-
 std::string Describe(const Event& e) {
-    static constexpr const char* kNames[] = {"new game",       "end game",   "player first",
-                                             "computer first", "difficulty", "opponent",
-                                             "seconds digit",  "click"};
+    static constexpr const char* kNames[] = {
+        "new game", "end game",      "player first", "computer first", "difficulty",
+        "opponent", "seconds digit", "click",        "take back",      "hint"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(EventKind::Hint) + 1);
     std::string text = kNames[static_cast<int>(e.kind)];
     char detail[96] = "";
     if (e.kind == EventKind::Click)

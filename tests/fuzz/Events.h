@@ -18,6 +18,8 @@ enum class EventKind {
     Opponent,
     SecondsDigit,
     Click,
+    TakeBack, // 悔棋
+    Hint,     // 提示
 };
 
 struct Event {
@@ -33,8 +35,8 @@ enum class Style { Careful, Mixed, Careless };
 
 // The events of a session, drawn from the bytes. Clicks are aimed by looking at the
 // game: a defending player, clicks on any empty or taken cell, and clicks at any pixel
-// at all, off the board and between cells, whole or fractional, mixed by the style of
-// the game, which each new game draws afresh.
+// at all, off the board and between cells, whole or fractional, and clicks where the
+// hint points, mixed by the style of the game, which each new game draws afresh.
 class EventSource {
   public:
     explicit EventSource(ByteStream& in) : in_(in) {}
@@ -47,9 +49,6 @@ class EventSource {
     ByteStream& in_;
     Style style_ = Style::Mixed;
 };
-
-// Carries the event out through the entry points the window uses.
-void ApplyEvent(Game& g, FixedDigitClock& clock, const Event& e);
 
 std::string Describe(const Event& e);
 

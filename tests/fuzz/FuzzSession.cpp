@@ -2,7 +2,10 @@
 
 #include "Events.h"
 #include "Invariants.h"
+#include "core/GameFlow.h"
+#include "core/Hint.h"
 #include "core/Placement.h"
+#include "core/TakeBack.h"
 
 #include <cstdio>
 #include <deque>
@@ -60,6 +63,11 @@ void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
         return;
     }
     if (e.kind == EventKind::Click) ++s.clicks;
+    if (e.kind == EventKind::Hint) s.hints += b.GameActive == kTrue;
+    if (e.kind == EventKind::TakeBack) {
+        s.takeBacks += a.player.size() < b.player.size();
+        return;
+    }
     s.playerMoves += static_cast<long>(a.player.size() - b.player.size());
     s.computerMoves += static_cast<long>(a.computer.size() - b.computer.size());
     if (b.GameActive != kTrue || a.GameActive != kFalse) return;
@@ -85,15 +93,83 @@ std::string report(const std::deque<std::string>& log, const Game& g, int digit,
     return out;
 }
 
-std::string runEvent(Game& g, FixedDigitClock& clock, const Event& e) {
+// The program state a session plays on, with the take-back the window keeps beside it.
+class Session {
+  public:
+    // Plays one event through the window's entry points and checks it. Returns what
+    // broke, or an empty string.
+    std::string play(const Event& e, const Snapshot& before);
+
+    MessageLog messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+    Game g{messages, clock, random};
+    int digit = 1;
+
+  private:
+    std::string apply(const Event& e, const Snapshot& before);
+
+    TakeBack takeBack_;
+    std::vector<Snapshot> positions_; // before each of the player's stones of this game
+};
+
+std::string Session::apply(const Event& e, const Snapshot& before) {
+    switch (e.kind) {
+    case EventKind::NewGame:
+        takeBack_.clear();
+        positions_.clear();
+        NewGame(g);
+        break;
+    case EventKind::EndGame:
+        OnEndGame(g);
+        break;
+    case EventKind::PlayerFirst:
+        OnPlayerFirst(g);
+        break;
+    case EventKind::ComputerFirst:
+        OnComputerFirst(g);
+        break;
+    case EventKind::Difficulty:
+        OnDifficulty(g, e.arg);
+        break;
+    case EventKind::Opponent:
+        OnOpponent(g, e.arg);
+        break;
+    case EventKind::SecondsDigit:
+        clock.setDigit(digit = e.arg);
+        break;
+    case EventKind::Click:
+        takeBack_.playerClick(g, [&] { OnBoardClick(g, e.x, e.y); });
+        if (g.imgPlayer.size() > before.player.size()) positions_.push_back(before);
+        break;
+    case EventKind::TakeBack: {
+        bool possible =
+            before.GameActive == kTrue && before.PlayerTurn == kTrue && !positions_.empty();
+        takeBack_.Undo(g);
+        std::string problem = CheckTakeBack(before, Snapshot::Take(g), messages.boxes,
+                                            possible ? &positions_.back() : nullptr);
+        if (possible) positions_.pop_back();
+        return problem;
+    }
+    case EventKind::Hint:
+        return CheckHint(before, Snapshot::Take(g), messages.boxes, Hint(g));
+    }
+    return CheckEvent(e, before, Snapshot::Take(g), messages.boxes);
+}
+
+std::string Session::play(const Event& e, const Snapshot& before) {
+    std::string problem;
     try {
-        ApplyEvent(g, clock, e);
+        problem = apply(e, before);
     } catch (const std::exception& ex) {
         return std::string("an exception left the game: ") + ex.what();
     } catch (...) {
         return "an unknown exception left the game";
     }
-    return "";
+    if (problem.empty()) problem = CheckState(g);
+    bool ended = before.GameActive == kTrue && g.GameActive != kTrue;
+    if (problem.empty() && (ended || e.kind == EventKind::TakeBack)) problem = CheckRecord(g);
+    return problem;
 }
 
 } // namespace
@@ -120,6 +196,8 @@ Stats& Stats::operator+=(const Stats& o) {
     draws += o.draws;
     endedFromMenu += o.endedFromMenu;
     replacedByNewGame += o.replacedByNewGame;
+    takeBacks += o.takeBacks;
+    hints += o.hints;
     return *this;
 }
 
@@ -128,9 +206,9 @@ std::string Stats::Summary() const {
     std::snprintf(line, sizeof line,
                   "%ld events, %ld clicks, %ld player moves, %ld computer moves, %ld games\n"
                   "endings: %ld player fives, %ld computer fives, %ld draws, %ld from the menu, "
-                  "%ld replaced by a new game\n",
+                  "%ld replaced by a new game\n%ld moves taken back, %ld hints during a game\n",
                   events, clicks, playerMoves, computerMoves, games(), playerFives, computerFives,
-                  draws, endedFromMenu, replacedByNewGame);
+                  draws, endedFromMenu, replacedByNewGame, takeBacks, hints);
     std::string out = line;
     out += "games by mode (difficulty 0/1/2):";
     for (int m = 0; m < 10; ++m) {
@@ -144,27 +222,22 @@ std::string Stats::Summary() const {
 std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& stats, bool trace) {
     ByteStream in(bytes);
     EventSource events(in);
-    MessageLog messages;
-    FixedDigitClock clock(1);
-    SeededRandom random;
-    Game g(messages, clock, random);
-    int digit = 1;
+    Session session;
+    const Game& g = session.g;
     std::deque<std::string> log;
     while (!events.exhausted()) {
         Event e = events.Next(g);
         Snapshot before = Snapshot::Take(g);
-        std::string problem = runEvent(g, clock, e);
-        if (e.kind == EventKind::SecondsDigit) digit = e.arg;
+        std::string problem = session.play(e, before);
         Snapshot after = Snapshot::Take(g);
-        std::span<const Box> boxes(messages.boxes);
-        if (problem.empty()) problem = CheckEvent(e, before, after, boxes);
-        if (problem.empty()) problem = CheckState(g);
+        std::span<const Box> boxes(session.messages.boxes);
         log.push_back(logLine(e, before, after, boxes));
         if (log.size() > kLoggedEvents) log.pop_front();
         if (trace) std::fprintf(stderr, "%s\n", log.back().c_str());
-        if (!problem.empty()) return Violation{problem, report(log, g, digit, before, after)};
-        count(stats, e, before, after, boxes, digit);
-        messages.boxes.clear();
+        if (!problem.empty())
+            return Violation{problem, report(log, g, session.digit, before, after)};
+        count(stats, e, before, after, boxes, session.digit);
+        session.messages.boxes.clear();
     }
     return std::nullopt;
 }

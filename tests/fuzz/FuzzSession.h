@@ -21,6 +21,8 @@ struct Stats {
     long draws = 0;
     long endedFromMenu = 0;
     long replacedByNewGame = 0;
+    long takeBacks = 0;
+    long hints = 0;
 
     long games() const;
     Stats& operator+=(const Stats& other);

@@ -1,6 +1,8 @@
 #include "Invariants.h"
 
+#include "core/GameRecord.h"
 #include "core/Placement.h"
+#include "core/Psq.h"
 
 #include <algorithm>
 #include <cmath>
@@ -352,6 +354,52 @@ Snapshot Snapshot::Take(const Game& g) {
 std::string CheckState(const Game& g) {
     for (auto check : {historiesAgreeWithBoard, settingsHold, playHolds, markersHold})
         if (std::string problem = check(g); !problem.empty()) return problem;
+    return "";
+}
+
+std::string CheckTakeBack(const Snapshot& before, const Snapshot& after, std::span<const Box> boxes,
+                          const Snapshot* earlier) {
+    if (!boxes.empty()) return "a take-back showed " + boxesText(boxes);
+    if (!earlier) {
+        std::string d = firstDifference(before, after);
+        return d.empty() ? "" : "a take-back with nothing to take back changed " + d;
+    }
+    Snapshot expected = *earlier;
+    expected.Difficulty = before.Difficulty;
+    expected.SearchLevel = before.SearchLevel;
+    expected.menu = before.menu;
+    expected.OptionsEnabled = before.OptionsEnabled;
+    std::string d = firstDifference(expected, after);
+    return d.empty() ? "" : "a take-back did not restore " + d;
+}
+
+std::string CheckHint(const Snapshot& before, const Snapshot& after, std::span<const Box> boxes,
+                      std::optional<Cell> hint) {
+    if (std::string d = firstDifference(before, after); !d.empty()) return "a hint changed " + d;
+    if (!boxes.empty()) return "a hint showed " + boxesText(boxes);
+    bool playersTurn = before.GameActive == kTrue && before.PlayerTurn == kTrue;
+    if (!playersTurn) return hint ? "a hint outside the player's turn" : "";
+    if (before.CentreRule == kTrue)
+        return hint == kCentre ? "" : "the first hint is not the centre";
+    if (!hint) return before.computer.empty() ? "" : "no hint on the player's turn";
+    if (At(before.board, hint->x, hint->y) != kEmpty) return "the hint names taken " + text(*hint);
+    return "";
+}
+
+std::string CheckRecord(const Game& g) {
+    GameRecord record = RecordOf(g);
+    if (record.moves.empty()) return "";
+    PsqResult read = ParsePsq(WritePsq(record));
+    if (!read.ok()) return "the game's record does not read back: " + read.error;
+    if (!(read.record == record)) return "the game's record reads back as other moves";
+    ColourBoard laidOut = BoardAfter(record, record.moves.size());
+    for (int i = 0; i < kCellCount; ++i) {
+        int side = g.BoardCells[i];
+        int colour = side == kEmpty                                  ? 0
+                     : (side == kPlayer) == (g.PlayerFirst == kTrue) ? kBlackStone
+                                                                     : kWhiteStone;
+        if (laidOut[i] != colour) return "the game's record lays out another board";
+    }
     return "";
 }
 

@@ -4,6 +4,7 @@
 #include "Events.h"
 #include "core/Game.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -49,8 +50,23 @@ struct Snapshot {
 std::string CheckState(const Game& g);
 
 // The rules of one event: what it may change and what it must do. `boxes` are the
-// message boxes the event showed. Returns what is broken, or an empty string.
+// message boxes the event showed. Returns what is broken, or an empty string. Take-backs
+// and hints have their own checks below.
 std::string CheckEvent(const Event& e, const Snapshot& before, const Snapshot& after,
                        std::span<const Box> boxes);
+
+// 悔棋: with `earlier`, the position before the player's last stone, the game must be
+// back there exactly but for the run's settings; without it nothing may change.
+std::string CheckTakeBack(const Snapshot& before, const Snapshot& after, std::span<const Box> boxes,
+                          const Snapshot* earlier);
+
+// 提示: changes nothing and shows nothing; on the player's turn it names a free cell (the
+// centre while the first stone must go there), outside it nothing.
+std::string CheckHint(const Snapshot& before, const Snapshot& after, std::span<const Box> boxes,
+                      std::optional<Cell> hint);
+
+// The game's record (what 保存棋谱 writes) reads back as the same moves and lays out the
+// board the game shows.
+std::string CheckRecord(const Game& g);
 
 } // namespace wuzi::fuzz

@@ -1,6 +1,8 @@
 #include "Invariants.h"
 #include "core/GameFlow.h"
+#include "core/Hint.h"
 #include "core/Placement.h"
+#include "core/TakeBack.h"
 #include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -199,6 +201,60 @@ TEST(CheckEvent, NewGameStartsFromAFreshBoard) {
     Snapshot leftover = Snapshot::Take(h.g);
     Put(leftover.board, {8, 9}, kPlayer);
     EXPECT_EQ(h.check(fresh, leftover), "a new game set up BoardCells wrongly");
+}
+
+TEST(CheckTakeBack, RestoresThePositionBeforeThePlayersStone) {
+    Harness h;
+    TakeBack takeBack;
+    h.start(true);
+    takeBack.playerClick(h.g, [&] { h.click({8, 8}); });
+    Snapshot earlier = Snapshot::Take(h.g);
+    takeBack.playerClick(h.g, [&] { h.click({4, 12}); });
+    Snapshot before = Snapshot::Take(h.g);
+    OnDifficulty(h.g, 1); // ignored during the game: the settings stay as they were
+    ASSERT_TRUE(takeBack.Undo(h.g));
+    Snapshot after = Snapshot::Take(h.g);
+    EXPECT_EQ(CheckTakeBack(before, after, {}, &earlier), "");
+
+    Snapshot kept = after;
+    Put(kept.board, {4, 12}, kPlayer);
+    EXPECT_EQ(CheckTakeBack(before, kept, {}, &earlier), "a take-back did not restore BoardCells");
+    EXPECT_EQ(CheckTakeBack(before, after, {}, nullptr),
+              "a take-back with nothing to take back changed BoardCells");
+    Box box{"information", "提示", "玩家胜!"};
+    EXPECT_EQ(CheckTakeBack(before, after, {&box, 1}, &earlier),
+              "a take-back showed 提示 \"玩家胜!\"");
+}
+
+TEST(CheckHint, NamesAFreeCellAndChangesNothing) {
+    Harness h;
+    h.start(true);
+    Snapshot opening = Snapshot::Take(h.g);
+    EXPECT_EQ(CheckHint(opening, opening, {}, Hint(h.g)), "");
+    EXPECT_EQ(CheckHint(opening, opening, {}, Cell{7, 7}), "the first hint is not the centre");
+    h.click({8, 8});
+    Snapshot s = Snapshot::Take(h.g);
+    std::optional<Cell> hint = Hint(h.g);
+    ASSERT_TRUE(hint.has_value());
+    EXPECT_EQ(CheckHint(s, Snapshot::Take(h.g), {}, hint), "");
+    EXPECT_EQ(CheckHint(s, s, {}, Cell{8, 8}), "the hint names taken (8, 8)");
+    EXPECT_EQ(CheckHint(s, s, {}, std::nullopt), "no hint on the player's turn");
+    Snapshot moved = s;
+    moved.imgW.visible = !moved.imgW.visible;
+    EXPECT_EQ(CheckHint(s, moved, {}, hint), "a hint changed the markers");
+    OnEndGame(h.g);
+    Snapshot over = Snapshot::Take(h.g);
+    EXPECT_EQ(CheckHint(over, over, {}, hint), "a hint outside the player's turn");
+}
+
+TEST(CheckRecord, TheRecordLaysOutTheBoard) {
+    Harness h;
+    h.start(false);
+    h.click({3, 3});
+    h.click({12, 4});
+    EXPECT_EQ(CheckRecord(h.g), "");
+    h.g.PlayerFirst = kTrue; // the colours of the record no longer match the board
+    EXPECT_EQ(CheckRecord(h.g), "the game's record lays out another board");
 }
 
 TEST(CheckState, TheGameMayNotGoOnAfterAFive) {

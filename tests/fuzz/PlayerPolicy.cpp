@@ -1,5 +1,7 @@
 #include "PlayerPolicy.h"
 
+#include "core/Hint.h"
+
 #include <algorithm>
 
 namespace wuzi::fuzz {
@@ -51,7 +53,7 @@ Cell AnyTakenCell(const Game& g, ByteStream& in) {
     return pickFrom(cellsWhere([&](Cell c) { return At(g.BoardCells, c.x, c.y) > 0; }), in);
 }
 
-Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin) {
+Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin, bool followsHint) {
     const Board& b = g.BoardCells;
     if (g.CentreRule == kTrue && !in.chance(10)) return {8, 8};
     bool greedy = in.chance(takesItsWin);
@@ -59,13 +61,18 @@ Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin) {
         Cell win = pickFrom(FiveCellsAround(b, kPlayer, g.imgPlayer.back().cell()), in);
         if (!isNoCell(win)) return win;
     }
-    if (!g.imgComputer.empty()) {
-        Cell last = g.imgComputer.back().cell();
-        for (const auto& threats : {FiveCellsAround(b, kComputer, last), openThreeCells(b, last)}) {
-            Cell block = pickFrom(threats, in);
+    // Threats of the computer's newest stones: fives first, then open threes.
+    std::size_t recent = std::min<std::size_t>(g.imgComputer.size(), 3);
+    for (bool fives : {true, false})
+        for (std::size_t k = 0; k < recent; ++k) {
+            Cell stone = g.imgComputer[g.imgComputer.size() - 1 - k].cell();
+            Cell block = pickFrom(
+                fives ? FiveCellsAround(b, kComputer, stone) : openThreeCells(b, stone), in);
             if (!isNoCell(block)) return block;
         }
-    }
+    if (followsHint)
+        if (std::optional<Cell> hint = Hint(g); hint && (greedy || !MakesFive(b, kPlayer, *hint)))
+            return *hint;
     auto quiet = cellsWhere([&](Cell c) {
         return At(b, c.x, c.y) == kEmpty && nearAStone(b, c) &&
                (greedy || !MakesFive(b, kPlayer, c));

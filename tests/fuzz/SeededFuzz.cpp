@@ -113,6 +113,8 @@ bool covered(const Stats& s) {
     need(s.draws > 0, "a draw on a full board");
     need(s.endedFromMenu > 0, "a game ended from the menu");
     need(s.replacedByNewGame > 0, "a new game over a running one");
+    need(s.takeBacks > 0, "a move taken back");
+    need(s.hints > 0, "a hint during a game");
     return ok;
 }
 
