@@ -1,6 +1,7 @@
 #include "Events.h"
 
 #include "PlayerPolicy.h"
+#include "engines/SearchEngine.h"
 
 #include <array>
 #include <cstdio>
@@ -66,7 +67,7 @@ constexpr Aim aimOf(Style s) {
     case Style::Careful:
         return {50, 46, 0, 3, 0};
     case Style::Mixed:
-        return {10, 50, 20, 10, 40};
+        return {30, 30, 20, 10, 40};
     default:
         return {5, 15, 40, 10, 60};
     }
@@ -101,6 +102,12 @@ void aimAnywhere(Event& e, ByteStream& in) {
 Event EventSource::click(const Game& g) {
     Event e{EventKind::Click};
     Aim aim = aimOf(style_);
+    // Against opponent 3 a hint is a whole search of its own: the defending player
+    // stands in for it, so the search's games stay as many as the others'.
+    if (g.GameMode == 6 || g.GameMode == 7) {
+        aim.defend += aim.hint;
+        aim.hint = 0;
+    }
     int roll = in_.pick(100);
     Cell target;
     if ((roll -= aim.hint) < 0) {
@@ -122,6 +129,7 @@ Event EventSource::click(const Game& g) {
     } else {
         aimAt(e, target, in_);
     }
+    e.replyLater = (g.GameMode == 6 || g.GameMode == 7) && in_.chance(20);
     return e;
 }
 
@@ -129,6 +137,9 @@ Event EventSource::Next(const Game& g) {
     const Weights& weights = g.GameActive != kTrue      ? kBetweenGames
                              : style_ == Style::Careful ? kCarefulGame
                                                         : kCarelessGame;
+    // The window stays responsive while opponent 3 thinks: its reply comes in among the
+    // other events.
+    if (EngineReplyOwed(g) && in_.chance(50)) return {EventKind::EngineReply};
     EventKind kind = pickKind(in_, weights);
     switch (kind) {
     case EventKind::Click:
@@ -151,13 +162,15 @@ Event EventSource::Next(const Game& g) {
 
 std::string Describe(const Event& e) {
     static constexpr const char* kNames[] = {
-        "new game", "end game",      "player first", "computer first", "difficulty",
-        "opponent", "seconds digit", "click",        "take back",      "hint"};
-    static_assert(std::size(kNames) == static_cast<std::size_t>(EventKind::Hint) + 1);
+        "new game",   "end game", "player first",      "computer first",
+        "difficulty", "opponent", "seconds digit",     "click",
+        "take back",  "hint",     "opponent 3 replies"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(EventKind::EngineReply) + 1);
     std::string text = kNames[static_cast<int>(e.kind)];
     char detail[96] = "";
     if (e.kind == EventKind::Click)
-        std::snprintf(detail, sizeof detail, " at (%g, %g) [%s]", e.x, e.y, e.how);
+        std::snprintf(detail, sizeof detail, " at (%g, %g) [%s%s]", e.x, e.y, e.how,
+                      e.replyLater ? ", reply later" : "");
     else if (e.kind == EventKind::Difficulty || e.kind == EventKind::Opponent ||
              e.kind == EventKind::SecondsDigit)
         std::snprintf(detail, sizeof detail, " %d", e.arg);

@@ -18,15 +18,17 @@ enum class EventKind {
     Opponent,
     SecondsDigit,
     Click,
-    TakeBack, // 悔棋
-    Hint,     // 提示
+    TakeBack,    // 悔棋
+    Hint,        // 提示
+    EngineReply, // opponent 3's search ends and its reply is placed
 };
 
 struct Event {
     EventKind kind = EventKind::Click;
-    int arg = 0;          // difficulty, opponent or digit; may lie outside the menu's range
-    float x = 0, y = 0;   // click position in board pixels
-    const char* how = ""; // how the click was aimed, for the log
+    int arg = 0;             // difficulty, opponent or digit; may lie outside the menu's range
+    float x = 0, y = 0;      // click position in board pixels
+    const char* how = "";    // how the click was aimed, for the log
+    bool replyLater = false; // opponent 3 thinks on while other events arrive
 };
 
 // How the player plays the current game: careful games run long and reach full boards,

@@ -6,6 +6,7 @@
 #include "core/Hint.h"
 #include "core/Placement.h"
 #include "core/TakeBack.h"
+#include "engines/SearchEngine.h"
 
 #include <cstdio>
 #include <deque>
@@ -64,6 +65,7 @@ void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
     }
     if (e.kind == EventKind::Click) ++s.clicks;
     if (e.kind == EventKind::Hint) s.hints += b.GameActive == kTrue;
+    if (e.kind == EventKind::EngineReply) ++s.lateReplies;
     if (e.kind == EventKind::TakeBack) {
         s.takeBacks += a.player.size() < b.player.size();
         return;
@@ -139,12 +141,17 @@ std::string Session::apply(const Event& e, const Snapshot& before) {
         clock.setDigit(digit = e.arg);
         break;
     case EventKind::Click:
+        if (EngineReplyOwed(g)) break; // the board takes no click while opponent 3 thinks
         takeBack_.playerClick(g, [&] { OnBoardClick(g, e.x, e.y); });
         if (g.imgPlayer.size() > before.player.size()) positions_.push_back(before);
+        if (!e.replyLater) EngineTurn(g); // opponent 3 answers, as the window's search does
+        break;
+    case EventKind::EngineReply:
+        EngineTurn(g);
         break;
     case EventKind::TakeBack: {
-        bool possible =
-            before.GameActive == kTrue && before.PlayerTurn == kTrue && !positions_.empty();
+        bool possible = before.GameActive == kTrue && before.PlayerTurn == kTrue &&
+                        !before.replyOwed && !positions_.empty();
         takeBack_.Undo(g);
         std::string problem = CheckTakeBack(before, Snapshot::Take(g), messages.boxes,
                                             possible ? &positions_.back() : nullptr);
@@ -198,6 +205,7 @@ Stats& Stats::operator+=(const Stats& o) {
     replacedByNewGame += o.replacedByNewGame;
     takeBacks += o.takeBacks;
     hints += o.hints;
+    lateReplies += o.lateReplies;
     return *this;
 }
 
@@ -206,9 +214,10 @@ std::string Stats::Summary() const {
     std::snprintf(line, sizeof line,
                   "%ld events, %ld clicks, %ld player moves, %ld computer moves, %ld games\n"
                   "endings: %ld player fives, %ld computer fives, %ld draws, %ld from the menu, "
-                  "%ld replaced by a new game\n%ld moves taken back, %ld hints during a game\n",
+                  "%ld replaced by a new game\n%ld moves taken back, %ld hints during a game, "
+                  "%ld replies of opponent 3 among other events\n",
                   events, clicks, playerMoves, computerMoves, games(), playerFives, computerFives,
-                  draws, endedFromMenu, replacedByNewGame, takeBacks, hints);
+                  draws, endedFromMenu, replacedByNewGame, takeBacks, hints, lateReplies);
     std::string out = line;
     out += "games by mode (difficulty 0/1/2):";
     for (int m = 0; m < 10; ++m) {

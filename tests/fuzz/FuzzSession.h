@@ -23,6 +23,7 @@ struct Stats {
     long replacedByNewGame = 0;
     long takeBacks = 0;
     long hints = 0;
+    long lateReplies = 0;
 
     long games() const;
     Stats& operator+=(const Stats& other);

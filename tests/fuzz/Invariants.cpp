@@ -44,6 +44,7 @@ std::string firstDifference(const Snapshot& x, const Snapshot& y) {
     if (!sameMarker(x.imgW, y.imgW) || !sameMarker(x.imgB, y.imgB)) return "the markers";
     if (x.menu.playerFirst != y.menu.playerFirst || x.menu.opponent != y.menu.opponent)
         return "the menu checks";
+    if (x.replyOwed != y.replyOwed) return "MoveSignal";
     for (auto [name, u, v] : {std::tuple{"PlayerMoveNo", x.PlayerMoveNo, y.PlayerMoveNo},
                               {"CompMoveNo", x.CompMoveNo, y.CompMoveNo},
                               {"GameMode", x.GameMode, y.GameMode},
@@ -132,10 +133,34 @@ std::string playHolds(const Game& g) {
         return "the first stone is not on the centre";
     if (g.GameActive != kTrue) return "";
     if (g.PlayerTurn != kTrue) return "the turn did not come back to the player";
-    if (lead != (playerFirst ? 0 : 1)) return "the computer owes a move";
+    // While opponent 3 thinks, the player's stone is one ahead.
+    int owed = g.engine.MoveSignal ? 1 : 0;
+    if (lead != (playerFirst ? owed : 1 - owed))
+        return owed ? "opponent 3 owes a reply it cannot give" : "the computer owes a move";
     if (HasFive(g.BoardCells, kPlayer) || HasFive(g.BoardCells, kComputer))
         return "the game goes on after a five";
     if (Full(g.BoardCells)) return "the game goes on with the board full";
+    return "";
+}
+
+// Opponent 3's own board holds the game's stones, in its cell list too, once the player
+// has moved (before that it may hold the book opening it is about to play).
+std::string engineHolds(const Game& g) {
+    if ((g.GameMode != 6 && g.GameMode != 7) || g.GameActive != kTrue || g.imgPlayer.empty())
+        return "";
+    const SearchState& s = g.engine;
+    for (int i = 0; i < kCellCount; ++i) {
+        int code = g.BoardCells[i];
+        int expected = code == kPlayer     ? kEnginePlayer
+                       : code == kComputer ? kEngineComputer
+                                           : kEngineEmpty;
+        if (s.EngineBoard[i / kBoardSize][i % kBoardSize] != expected)
+            return "opponent 3's board differs from the game on " +
+                   text({i % kBoardSize + 1, i / kBoardSize + 1});
+    }
+    for (const EngineCell& c : s.EngineCells)
+        if (c.state != s.EngineBoard[c.cell / kBoardSize][c.cell % kBoardSize])
+            return "opponent 3's cell list differs from its board";
     return "";
 }
 
@@ -208,33 +233,10 @@ std::string refusedClick(const Snapshot& b, const Snapshot& a, std::span<const B
     return "a click on " + text(cells.front()) + " placed no stone and showed " + boxesText(boxes);
 }
 
-// The player's stone, then the computer's answer unless the game is over: exactly the
-// result message, and the game ends exactly on a five or a full board.
-std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Box> boxes,
-                        const std::vector<Cell>& cells) {
-    if (a.player.size() != b.player.size() + 1) return "one click placed several player stones";
-    Cell c = a.player.back().cell();
-    if (!contains(cells, c)) return "the click placed its stone on " + text(c);
-    if (At(b.board, c.x, c.y) != kEmpty) return "the player's stone went onto a taken cell";
-    if (b.CentreRule == kTrue && c != kCentre) return "the first stone is not on the centre";
-    Board expected = b.board;
-    Put(expected, c, kPlayer);
-    std::size_t replies = a.computer.size() - b.computer.size();
-    if (replies > 1)
-        return "the computer placed " + std::to_string(replies) + " stones in one turn";
-    const char* result = HasFive(expected, kPlayer) ? kPlayerWins
-                         : Full(expected)           ? kDrawText
-                                                    : nullptr;
-    if (result && replies) return "the computer moved after the game ended";
-    if (!result) {
-        if (!replies) return "the computer did not answer with free cells left";
-        Cell d = a.computer.back().cell();
-        if (At(expected, d.x, d.y) != kEmpty) return "the computer's stone went onto a taken cell";
-        Put(expected, d, kComputer);
-        result = HasFive(expected, kComputer) ? kComputerWins
-                 : Full(expected)             ? kDrawText
-                                              : nullptr;
-    }
+// How a turn ends: the board the turn must leave, exactly its result message, and the
+// game over exactly on a five or a full board.
+std::string outcome(const Board& expected, const char* result, const Snapshot& a,
+                    std::span<const Box> boxes) {
     if (a.board != expected) return "BoardCells changed beyond the turn's stones";
     if (!showsOnly(boxes, result))
         return std::string("expected ") + (result ? result : "no message") + ", shown " +
@@ -242,7 +244,30 @@ std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Bo
     if (a.GameActive != toFlag(!result))
         return result ? std::string("the game goes on after ") + result
                       : "the game ended without a five or a full board";
-    if (a.CentreRule != kFalse) return "the centre rule holds after the first stone";
+    return "";
+}
+
+const char* resultOf(const Board& b, int side) {
+    return HasFive(b, side) ? (side == kPlayer ? kPlayerWins : kComputerWins)
+           : Full(b)        ? kDrawText
+                            : nullptr;
+}
+
+// The computer's answer to the board the player left: one stone, on a free cell.
+std::string computerAnswer(Board expected, const Snapshot& b, const Snapshot& a,
+                           std::span<const Box> boxes) {
+    std::size_t replies = a.computer.size() - b.computer.size();
+    if (replies == 0) return "the computer did not answer with free cells left";
+    if (replies > 1)
+        return "the computer placed " + std::to_string(replies) + " stones in one turn";
+    Cell d = a.computer.back().cell();
+    if (At(expected, d.x, d.y) != kEmpty) return "the computer's stone went onto a taken cell";
+    Put(expected, d, kComputer);
+    return outcome(expected, resultOf(expected, kComputer), a, boxes);
+}
+
+// Nothing but the stones of the turn and the turn's own flags changed.
+std::string settingsKept(const Snapshot& b, const Snapshot& a) {
     Snapshot kept = a;
     kept.board = b.board;
     kept.player = b.player;
@@ -255,13 +280,48 @@ std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Bo
     kept.GameActive = b.GameActive;
     kept.OptionsEnabled = b.OptionsEnabled;
     kept.CentreRule = b.CentreRule;
-    if (std::string d = firstDifference(b, kept); !d.empty()) return "a click changed " + d;
-    return "";
+    kept.replyOwed = b.replyOwed;
+    std::string d = firstDifference(b, kept);
+    return d.empty() ? "" : "the turn changed " + d;
+}
+
+// The player's stone, then the computer's answer unless the game is over or opponent 3
+// still thinks about it.
+std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Box> boxes,
+                        const std::vector<Cell>& cells) {
+    if (a.player.size() != b.player.size() + 1) return "one click placed several player stones";
+    Cell c = a.player.back().cell();
+    if (!contains(cells, c)) return "the click placed its stone on " + text(c);
+    if (At(b.board, c.x, c.y) != kEmpty) return "the player's stone went onto a taken cell";
+    if (b.CentreRule == kTrue && c != kCentre) return "the first stone is not on the centre";
+    if (a.CentreRule != kFalse) return "the centre rule holds after the first stone";
+    Board expected = b.board;
+    Put(expected, c, kPlayer);
+    bool answered = a.computer.size() > b.computer.size();
+    std::string problem;
+    if (const char* result = resultOf(expected, kPlayer))
+        problem = answered ? "the computer moved after the game ended"
+                           : outcome(expected, result, a, boxes);
+    else if (a.replyOwed)
+        problem = answered ? "the computer answered and still owes its reply"
+                           : outcome(expected, nullptr, a, boxes);
+    else
+        problem = computerAnswer(expected, b, a, boxes);
+    return problem.empty() ? settingsKept(b, a) : problem;
+}
+
+// Opponent 3's reply, placed after the click that asked for it.
+std::string engineReply(const Snapshot& b, const Snapshot& a, std::span<const Box> boxes) {
+    if (a.player.size() != b.player.size()) return "opponent 3's reply placed a player stone";
+    if (std::string problem = computerAnswer(b.board, b, a, boxes); !problem.empty())
+        return problem;
+    if (a.replyOwed) return "opponent 3 still owes the reply it placed";
+    return settingsKept(b, a);
 }
 
 std::string checkClick(const Event& e, const Snapshot& b, const Snapshot& a,
                        std::span<const Box> boxes) {
-    if (b.GameActive != kTrue || b.PlayerTurn != kTrue) {
+    if (b.GameActive != kTrue || b.PlayerTurn != kTrue || b.replyOwed) {
         if (std::string d = firstDifference(b, a); !d.empty())
             return "a click outside the player's turn changed " + d;
         return boxes.empty() ? "" : "a click outside the player's turn showed " + boxesText(boxes);
@@ -291,6 +351,7 @@ Snapshot afterNewGame(const Snapshot& b) {
     s.GameActive = kTrue;
     s.CentreRule = toFlag(playerFirst);
     s.OptionsEnabled = kFalse;
+    s.replyOwed = false;
     return s;
 }
 
@@ -348,11 +409,12 @@ Snapshot Snapshot::Take(const Game& g) {
     s.CentreRule = g.CentreRule;
     s.OptionsEnabled = g.OptionsEnabled;
     s.menu = g.menu;
+    s.replyOwed = g.engine.MoveSignal;
     return s;
 }
 
 std::string CheckState(const Game& g) {
-    for (auto check : {historiesAgreeWithBoard, settingsHold, playHolds, markersHold})
+    for (auto check : {historiesAgreeWithBoard, settingsHold, playHolds, markersHold, engineHolds})
         if (std::string problem = check(g); !problem.empty()) return problem;
     return "";
 }
@@ -377,7 +439,8 @@ std::string CheckHint(const Snapshot& before, const Snapshot& after, std::span<c
                       std::optional<Cell> hint) {
     if (std::string d = firstDifference(before, after); !d.empty()) return "a hint changed " + d;
     if (!boxes.empty()) return "a hint showed " + boxesText(boxes);
-    bool playersTurn = before.GameActive == kTrue && before.PlayerTurn == kTrue;
+    bool playersTurn =
+        before.GameActive == kTrue && before.PlayerTurn == kTrue && !before.replyOwed;
     if (!playersTurn) return hint ? "a hint outside the player's turn" : "";
     if (before.CentreRule == kTrue)
         return hint == kCentre ? "" : "the first hint is not the centre";
@@ -414,6 +477,7 @@ std::string CheckEvent(const Event& e, const Snapshot& before, const Snapshot& a
     }
     if (std::string problem = stonesKept(before, after); !problem.empty()) return problem;
     if (e.kind == EventKind::Click) return checkClick(e, before, after, boxes);
+    if (e.kind == EventKind::EngineReply) return engineReply(before, after, boxes);
     if (std::string d = firstDifference(afterMenuCommand(e, before), after); !d.empty())
         return Describe(e) + " changed " + d + " wrongly";
     return boxes.empty() ? "" : Describe(e) + " showed " + boxesText(boxes);

@@ -41,6 +41,7 @@ struct Snapshot {
     int PlayerMoveNo = 0, CompMoveNo = 0, GameMode = 0, Difficulty = 0, SearchLevel = 0;
     Flag PlayerFirst = 0, PlayerTurn = 0, GameActive = 0, CentreRule = 0, OptionsEnabled = 0;
     MenuChecks menu;
+    bool replyOwed = false; // opponent 3 has the player's stone and thinks (MoveSignal)
 
     static Snapshot Take(const Game& g);
 };

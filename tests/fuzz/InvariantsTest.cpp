@@ -4,6 +4,7 @@
 #include "core/Placement.h"
 #include "core/TakeBack.h"
 #include "core/TestSupport.h"
+#include "engines/SearchEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -130,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](Harness& h, Snapshot&) { h.g.imgComputer.erase(h.g.imgComputer.begin()); },
                      "BoardCells differs from the move histories"},
         PlantedFault{"ClickChangesTheOpponent", [](Harness&, Snapshot& a) { a.menu.opponent = 4; },
-                     "a click changed the menu checks"}),
+                     "the turn changed the menu checks"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CheckEvent, ClicksSnapToTheCellsOfTheirPixelRanges) {
@@ -255,6 +256,30 @@ TEST(CheckRecord, TheRecordLaysOutTheBoard) {
     EXPECT_EQ(CheckRecord(h.g), "");
     h.g.PlayerFirst = kTrue; // the colours of the record no longer match the board
     EXPECT_EQ(CheckRecord(h.g), "the game's record lays out another board");
+}
+
+TEST(CheckEvent, OpponentThreeRepliesWhileTheWindowGoesOn) {
+    Harness h;
+    OnOpponent(h.g, 3);
+    h.start(false);
+    Event asked = h.click({7, 7});
+    ASSERT_TRUE(EngineReplyOwed(h.g));
+    EXPECT_EQ(h.check(asked), "");
+    EXPECT_EQ(CheckState(h.g), ""); // the player's stone is one ahead while it thinks
+
+    Event hint{EventKind::Hint};
+    h.run(hint, [] {});
+    EXPECT_EQ(CheckHint(h.before, Snapshot::Take(h.g), {}, Hint(h.g)), "");
+
+    Event reply{EventKind::EngineReply};
+    h.run(reply, [&] { EngineTurn(h.g); });
+    EXPECT_EQ(h.check(reply), "");
+    Snapshot stillOwed = Snapshot::Take(h.g);
+    stillOwed.replyOwed = true;
+    EXPECT_EQ(h.check(reply, stillOwed), "opponent 3 still owes the reply it placed");
+    Snapshot twice = Snapshot::Take(h.g);
+    twice.computer.push_back(twice.computer.back());
+    EXPECT_EQ(h.check(reply, twice), "the computer placed 2 stones in one turn");
 }
 
 TEST(CheckState, TheGameMayNotGoOnAfterAFive) {

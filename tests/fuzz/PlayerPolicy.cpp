@@ -28,17 +28,17 @@ bool nearAStone(const Board& b, Cell c) {
     return false;
 }
 
-// Cells on the lines through c where a computer stone would leave two ways to five:
+// Cells on the lines through c where a stone of `side` would leave two ways to five:
 // an open four or a double four in the making.
-std::vector<Cell> openThreeCells(const Board& b, Cell c) {
+std::vector<Cell> doubleThreatCells(const Board& b, int side, Cell c) {
     std::vector<Cell> cells;
     for (const Direction& d : kDirections)
         for (int k = -4; k <= 4; ++k) {
             Cell e{c.x + k * d.dx, c.y + k * d.dy};
             if (At(b, e.x, e.y) != kEmpty) continue;
             Board trial = b;
-            Put(trial, e, kComputer);
-            if (FiveCellsAround(trial, kComputer, e).size() >= 2) cells.push_back(e);
+            Put(trial, e, side);
+            if (FiveCellsAround(trial, side, e).size() >= 2) cells.push_back(e);
         }
     return cells;
 }
@@ -53,23 +53,34 @@ Cell AnyTakenCell(const Game& g, ByteStream& in) {
     return pickFrom(cellsWhere([&](Cell c) { return At(g.BoardCells, c.x, c.y) > 0; }), in);
 }
 
+namespace {
+
+// A cell that makes five (or, with `fives` false, two ways to five) for `side` on the
+// lines through its three newest stones.
+Cell threatCell(const Board& b, int side, const std::vector<StonePicture>& stones, bool fives,
+                ByteStream& in) {
+    for (std::size_t k = 0; k < std::min<std::size_t>(stones.size(), 3); ++k) {
+        Cell stone = stones[stones.size() - 1 - k].cell();
+        Cell c = pickFrom(
+            fives ? FiveCellsAround(b, side, stone) : doubleThreatCells(b, side, stone), in);
+        if (!isNoCell(c)) return c;
+    }
+    return {};
+}
+
+} // namespace
+
 Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin, bool followsHint) {
     const Board& b = g.BoardCells;
     if (g.CentreRule == kTrue && !in.chance(10)) return {8, 8};
     bool greedy = in.chance(takesItsWin);
-    if (greedy && !g.imgPlayer.empty()) {
-        Cell win = pickFrom(FiveCellsAround(b, kPlayer, g.imgPlayer.back().cell()), in);
+    // Its own five, the computer's five, its own open four, the computer's open four.
+    for (bool fives : {true, false}) {
+        Cell win = greedy ? threatCell(b, kPlayer, g.imgPlayer, fives, in) : Cell{};
         if (!isNoCell(win)) return win;
+        if (Cell block = threatCell(b, kComputer, g.imgComputer, fives, in); !isNoCell(block))
+            return block;
     }
-    // Threats of the computer's newest stones: fives first, then open threes.
-    std::size_t recent = std::min<std::size_t>(g.imgComputer.size(), 3);
-    for (bool fives : {true, false})
-        for (std::size_t k = 0; k < recent; ++k) {
-            Cell stone = g.imgComputer[g.imgComputer.size() - 1 - k].cell();
-            Cell block = pickFrom(
-                fives ? FiveCellsAround(b, kComputer, stone) : openThreeCells(b, stone), in);
-            if (!isNoCell(block)) return block;
-        }
     if (followsHint)
         if (std::optional<Cell> hint = Hint(g); hint && (greedy || !MakesFive(b, kPlayer, *hint)))
             return *hint;

@@ -115,6 +115,7 @@ bool covered(const Stats& s) {
     need(s.replacedByNewGame > 0, "a new game over a running one");
     need(s.takeBacks > 0, "a move taken back");
     need(s.hints > 0, "a hint during a game");
+    need(s.lateReplies > 0, "a reply of opponent 3 after other events");
     return ok;
 }
 
