@@ -5,15 +5,6 @@
 
 namespace wuzi::test {
 
-int RecordingMessages::count(const std::string& kind) const {
-    return static_cast<int>(std::count_if(boxes.begin(), boxes.end(),
-                                          [&](const Box& b) { return b.kind == kind; }));
-}
-
-bool RecordingMessages::shown(const std::string& text) const {
-    return std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return b.text == text; });
-}
-
 namespace {
 
 void moveToEnd(std::vector<StonePicture>& history, Cell c) {

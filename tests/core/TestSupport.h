@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Game.h"
+#include "core/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -16,31 +17,6 @@ inline std::ostream& operator<<(std::ostream& out, Cell c) {
 } // namespace wuzi
 
 namespace wuzi::test {
-
-// Records every message box in order.
-class RecordingMessages : public MessageSink {
-public:
-    struct Box {
-        std::string kind; // "information", "critical" or "question"
-        std::string title;
-        std::string text;
-    };
-    void information(const std::string& title, const std::string& text) override {
-        boxes.push_back({"information", title, text});
-    }
-    void critical(const std::string& title, const std::string& text) override {
-        boxes.push_back({"critical", title, text});
-    }
-    bool question(const std::string& title, const std::string& text) override {
-        boxes.push_back({"question", title, text});
-        return answerYes;
-    }
-    int count(const std::string& kind) const;
-    bool shown(const std::string& text) const;
-
-    std::vector<Box> boxes;
-    bool answerYes = false;
-};
 
 // A game with injected messages, clock and random numbers.
 struct TestGame {

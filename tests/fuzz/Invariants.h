@@ -3,6 +3,7 @@
 #include "BoardScan.h"
 #include "Events.h"
 #include "core/Game.h"
+#include "core/RecordingMessages.h"
 
 #include <optional>
 #include <span>
@@ -12,26 +13,8 @@
 namespace wuzi::fuzz {
 
 // Every message box the game shows, in order.
-struct Box {
-    std::string kind; // "information", "critical" or "question"
-    std::string title;
-    std::string text;
-};
-
-class MessageLog : public MessageSink {
-  public:
-    void information(const std::string& title, const std::string& text) override {
-        boxes.push_back({"information", title, text});
-    }
-    void critical(const std::string& title, const std::string& text) override {
-        boxes.push_back({"critical", title, text});
-    }
-    bool question(const std::string& title, const std::string& text) override {
-        boxes.push_back({"question", title, text});
-        return false;
-    }
-    std::vector<Box> boxes;
-};
+using MessageLog = test::RecordingMessages;
+using Box = MessageLog::Box;
 
 // What the player can see of a game, and what the menus hold, at one moment.
 struct Snapshot {
