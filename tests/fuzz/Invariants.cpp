@@ -266,9 +266,16 @@ std::string computerAnswer(Board expected, const Snapshot& b, const Snapshot& a,
     return outcome(expected, resultOf(expected, kComputer), a, boxes);
 }
 
+// Marrowick's books end many lines by handing the game to Corvane's play: from mode 4 to
+// mode 8, from mode 5 to mode 9 (or, at one node, 8).
+bool marrowickHandsOver(int before, int after) {
+    return (before == 4 && after == 8) || (before == 5 && (after == 8 || after == 9));
+}
+
 // Nothing but the stones of the turn and the turn's own flags changed.
 std::string settingsKept(const Snapshot& b, const Snapshot& a) {
     Snapshot kept = a;
+    if (marrowickHandsOver(b.GameMode, a.GameMode)) kept.GameMode = b.GameMode;
     kept.board = b.board;
     kept.player = b.player;
     kept.computer = b.computer;

@@ -134,6 +134,18 @@ INSTANTIATE_TEST_SUITE_P(
                      "the turn changed the menu checks"}),
     [](const auto& info) { return info.param.name; });
 
+TEST(CheckEvent, OnlyMarrowicksBooksHandTheGameToCorvane) {
+    Harness h; // Marrowick, player first: mode 4
+    h.start(true);
+    h.click({8, 8});
+    Event e = h.click({4, 12});
+    Snapshot after = Snapshot::Take(h.g);
+    after.GameMode = 8;
+    EXPECT_EQ(h.check(e, after), "");
+    after.GameMode = 6;
+    EXPECT_EQ(h.check(e, after), "the turn changed GameMode");
+}
+
 TEST(CheckEvent, ClicksSnapToTheCellsOfTheirPixelRanges) {
     struct Case {
         float X, Y;
