@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <initializer_list>
 
 using namespace wuzi;
 using namespace wuzi::smoke;
@@ -72,14 +73,24 @@ class GuiSmokeTest : public QObject {
     MainWindow& window() { return program_->window(); }
     QAction* action(const char* name) { return window().findChild<QAction*>(name); }
 
-    // Opens a menu of the menu bar by its title and clicks one of its items.
-    void chooseFromMenu(const char* menuName, const char* itemName) {
-        auto* menu = window().findChild<QMenu*>(menuName);
-        QMenuBar* bar = window().menuBar();
-        QVERIFY2(menu && action(itemName), itemName);
-        clickAt(bar, bar->actionGeometry(menu->menuAction()));
-        QTRY_VERIFY(exposed(menu));
-        clickAt(menu, menu->actionGeometry(action(itemName)));
+    // Opens a menu of the menu bar by its title, then its submenus on the way, and
+    // clicks the item: {"nuOpt", "numQs", "numQser3"} is 选项, 棋手, Peddrin.
+    void chooseFromMenu(std::initializer_list<const char*> path) {
+        QWidget* from = window().menuBar();
+        QRect at;
+        for (const char* name : path) {
+            if (auto* menu = window().findChild<QMenu*>(name)) {
+                at = from == window().menuBar()
+                         ? window().menuBar()->actionGeometry(menu->menuAction())
+                         : static_cast<QMenu*>(from)->actionGeometry(menu->menuAction());
+                clickAt(from, at);
+                QTRY_VERIFY2(exposed(menu), name);
+                from = menu;
+            } else {
+                QVERIFY2(action(name), name);
+                clickAt(from, static_cast<QMenu*>(from)->actionGeometry(action(name)));
+            }
+        }
     }
 
     // Runs `step` on the next modal window of type T, from inside the event loop that
@@ -223,9 +234,13 @@ class GuiSmokeTest : public QObject {
         QTRY_VERIFY(!splash.isVisible());
     }
 
+    // Against Peddrin, whose look-ahead search answers from another thread.
     void shortGameByMouse() {
         Game& g = program_->game();
-        chooseFromMenu("numFile", "numNew");
+        chooseFromMenu({"nuOpt", "numQs", "numQser3"});
+        QTRY_COMPARE(g.menu.opponent, 3);
+        chooseFromMenu({"numFile", "numNew"});
+        QCOMPARE(g.GameMode, 6);
         QTRY_COMPARE(g.GameActive, kTrue);
         QVERIFY(!window().optionsMenu()->isEnabled());
         const Cell tries[] = {{8, 8}, {7, 7}, {9, 9}, {6, 8}, {10, 8}, {8, 6}, {8, 10}, {6, 6}};
@@ -256,7 +271,7 @@ class GuiSmokeTest : public QObject {
     }
 
     void endGameFromTheMenu() {
-        chooseFromMenu("numFile", "numEnd");
+        chooseFromMenu({"numFile", "numEnd"});
         QTRY_COMPARE(program_->game().GameActive, kFalse);
         QVERIFY(window().optionsMenu()->isEnabled());
     }
@@ -279,7 +294,7 @@ class GuiSmokeTest : public QObject {
                 problem("lesson 9 has no button 花月定式");
             press(lesson, Qt::Key_Escape);
         });
-        chooseFromMenu("num10Kill", "numF9"); // 月黑风高: returns when the lesson is closed
+        chooseFromMenu({"num10Kill", "numF9"}); // 月黑风高: returns when the lesson is closed
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QCOMPARE(program_->game().LessonNo, 9);
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
