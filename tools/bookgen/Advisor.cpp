@@ -79,6 +79,12 @@ std::vector<int> Advisor::byLookahead(Board& b, Stone me, const std::vector<int>
     return joined(best, order);
 }
 
+bool Advisor::leavesNoWin(Board& b, int move, Stone me) {
+    TrialStone stone(b, move, me);
+    Stone them = opponent(me);
+    return solver_.vcf(b, them) < 0 && solver_.vct(b, them) < 0;
+}
+
 std::vector<int> Advisor::stones(Board& b, Stone me, int count) {
     Stone them = opponent(me);
     std::vector<int> forced = fivePoints(b, them);

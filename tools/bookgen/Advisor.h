@@ -22,6 +22,9 @@ class Advisor {
     // step answers those before any tree node.
     std::vector<int> stones(Board& b, Stone me, int count);
 
+    // After `me` plays `move`, the opponent has no forced win.
+    bool leavesNoWin(Board& b, int move, Stone me);
+
   private:
     std::vector<int> defences(Board& b, Stone me, const std::vector<int>& order, bool foursOnly);
     std::vector<int> byLookahead(Board& b, Stone me, const std::vector<int>& order);

@@ -18,9 +18,10 @@ using namespace wuzi::book;
 
 namespace {
 
-constexpr int kEntriesPerNode = 3;      // stones a node lists at least, when it has them
-constexpr int kCandidates = 16;         // stones ranked per node
-constexpr std::size_t kRepliesKept = 8; // replies kept per stone, best first
+constexpr int kEntriesPerNode = 3;           // stones a node lists at least, when it has them
+constexpr int kCandidates = 16;              // stones ranked per node
+constexpr std::size_t kRepliesKept = 8;      // replies kept per stone, best first
+constexpr std::size_t kRepliesExamined = 16; // of the advisor's, at the most
 
 Point pointOf(Cell c) {
     return toPoint(c);
@@ -185,20 +186,45 @@ void Grower::rank(Plan& plan) {
 }
 
 // The advisor's best reply that is free in every game of the node.
+// The advisor's replies in the node's first game that are free in every game of the
+// node, best first. Where the node's games differ in position, replies that leave the
+// player a forced win in one of the others come last.
 void Grower::replyFor(const Plan& plan, Candidate& c) {
     if (c.asked) return;
     c.asked = true;
-    Board b = canonicalBoard(plan.node->frames.front(), book_);
-    TrialStone stone(b, indexOf(c.stone.x, c.stone.y), kPlayer);
+    const std::vector<Game>& frames = plan.node->frames;
+    Board b = canonicalBoard(frames.front(), book_);
+    int stone = indexOf(c.stone.x, c.stone.y);
+    std::vector<Board> others;
+    for (const Game& f : frames) {
+        if (!f.isEmpty(book_.toReal(f, c.stone))) continue;
+        Board o = canonicalBoard(f, book_);
+        bool seen = o.hash() == b.hash() || std::any_of(others.begin(), others.end(), [&](auto& x) {
+                        return x.hash() == o.hash();
+                    });
+        if (seen) continue;
+        o.place(stone, kPlayer);
+        others.push_back(o);
+    }
+    TrialStone played(b, stone, kPlayer);
+    if (!others.empty()) others.push_back(b); // a reply safe elsewhere must stay safe here
+    std::vector<Cell> unsafe;
+    std::size_t examined = 0;
     for (int i : advisor_.replies(b, kComp)) {
         Cell reply = cellOf(i);
-        bool free = std::all_of(plan.node->frames.begin(), plan.node->frames.end(), [&](auto& f) {
-            Cell real = book_.toReal(f, c.stone);
-            return !f.isEmpty(real) || f.isEmpty(book_.toReal(f, reply));
+        bool free =
+            reply != c.stone && std::all_of(frames.begin(), frames.end(), [&](auto& f) {
+                return !f.isEmpty(book_.toReal(f, c.stone)) || f.isEmpty(book_.toReal(f, reply));
+            });
+        if (!free) continue;
+        bool safe = std::all_of(others.begin(), others.end(), [&](Board& o) {
+            return o.empty(i) && advisor_.leavesNoWin(o, i, kComp);
         });
-        if (free && reply != c.stone) c.replies.push_back(reply);
-        if (c.replies.size() == kRepliesKept) return;
+        (safe ? c.replies : unsafe).push_back(reply);
+        if (c.replies.size() == kRepliesKept || ++examined == kRepliesExamined) break;
     }
+    for (std::size_t k = 0; k < unsafe.size() && c.replies.size() < kRepliesKept; ++k)
+        c.replies.push_back(unsafe[k]);
 }
 
 Row Grower::rowFor(const Plan& plan, Cell stone, Action action) const {
