@@ -11,7 +11,8 @@ namespace wuzi::fuzz {
 namespace {
 
 // The events to choose from, with their weights out of 1000: during a game mostly
-// clicks; between games mostly the choices of the next game and the new game itself.
+// clicks, the careful player's seldom broken by anything else; between games mostly the
+// choices of the next game and the new game itself.
 struct Weighted {
     EventKind kind;
     int weight;
@@ -27,16 +28,16 @@ constexpr Weights kCarefulGame{{{EventKind::Click, 975},
                                 {EventKind::Difficulty, 3},
                                 {EventKind::Opponent, 3},
                                 {EventKind::SecondsDigit, 5}}};
-constexpr Weights kCarelessGame{{{EventKind::Click, 925},
-                                 {EventKind::TakeBack, 10},
-                                 {EventKind::Hint, 10},
-                                 {EventKind::NewGame, 5},
-                                 {EventKind::EndGame, 10},
-                                 {EventKind::PlayerFirst, 5},
-                                 {EventKind::ComputerFirst, 5},
-                                 {EventKind::Difficulty, 10},
-                                 {EventKind::Opponent, 10},
-                                 {EventKind::SecondsDigit, 10}}};
+constexpr Weights kLivelyGame{{{EventKind::Click, 925},
+                               {EventKind::TakeBack, 10},
+                               {EventKind::Hint, 10},
+                               {EventKind::NewGame, 5},
+                               {EventKind::EndGame, 10},
+                               {EventKind::PlayerFirst, 5},
+                               {EventKind::ComputerFirst, 5},
+                               {EventKind::Difficulty, 10},
+                               {EventKind::Opponent, 10},
+                               {EventKind::SecondsDigit, 10}}};
 constexpr Weights kBetweenGames{{{EventKind::Click, 60},
                                  {EventKind::TakeBack, 10},
                                  {EventKind::Hint, 10},
@@ -102,8 +103,8 @@ void aimAnywhere(Event& e, ByteStream& in) {
 Event EventSource::click(const Game& g) {
     Event e{EventKind::Click};
     Aim aim = aimOf(style_);
-    // Against opponent 3 a hint is a whole search of its own: the defending player
-    // stands in for it, so the search's games stay as many as the others'.
+    // Against opponent 3 a hint costs a search as long as the reply's: the defending
+    // player stands in for it, to keep the run within its time.
     if (g.GameMode == 6 || g.GameMode == 7) {
         aim.defend += aim.hint;
         aim.hint = 0;
@@ -136,7 +137,7 @@ Event EventSource::click(const Game& g) {
 Event EventSource::Next(const Game& g) {
     const Weights& weights = g.GameActive != kTrue      ? kBetweenGames
                              : style_ == Style::Careful ? kCarefulGame
-                                                        : kCarelessGame;
+                                                        : kLivelyGame;
     // The window stays responsive while opponent 3 thinks: its reply comes in among the
     // other events.
     if (EngineReplyOwed(g) && in_.chance(50)) return {EventKind::EngineReply};

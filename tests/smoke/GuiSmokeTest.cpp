@@ -77,19 +77,16 @@ class GuiSmokeTest : public QObject {
     // clicks the item: {"nuOpt", "numQs", "numQser3"} is 选项, 棋手, Peddrin.
     void chooseFromMenu(std::initializer_list<const char*> path) {
         QWidget* from = window().menuBar();
-        QRect at;
         for (const char* name : path) {
-            if (auto* menu = window().findChild<QMenu*>(name)) {
-                at = from == window().menuBar()
-                         ? window().menuBar()->actionGeometry(menu->menuAction())
-                         : static_cast<QMenu*>(from)->actionGeometry(menu->menuAction());
-                clickAt(from, at);
-                QTRY_VERIFY2(exposed(menu), name);
-                from = menu;
-            } else {
-                QVERIFY2(action(name), name);
-                clickAt(from, static_cast<QMenu*>(from)->actionGeometry(action(name)));
-            }
+            auto* menu = window().findChild<QMenu*>(name);
+            QAction* item = menu ? menu->menuAction() : action(name);
+            QVERIFY2(item, name);
+            auto* bar = qobject_cast<QMenuBar*>(from);
+            clickAt(from, bar ? bar->actionGeometry(item)
+                              : static_cast<QMenu*>(from)->actionGeometry(item));
+            if (!menu) return;
+            QTRY_VERIFY2(exposed(menu), name);
+            from = menu;
         }
     }
 
@@ -127,12 +124,12 @@ class GuiSmokeTest : public QObject {
             problem(QString("%1 draws empty boxes for: %2").arg(where, boxes));
     }
 
-    // Global screen position of the logical board pixel p.
-    QPoint onScreen(QPointF logical) {
-        BoardView* board = window().board();
-        BoardGeometry::Mapping map(board->size());
-        return board->mapToGlobal((map.target().topLeft() + logical * map.scale()).toPoint());
+    // Where a logical pixel of the board picture lies on the board widget.
+    QPoint onBoard(QPointF logical) {
+        BoardGeometry::Mapping map(window().board()->size());
+        return (map.target().topLeft() + logical * map.scale()).toPoint();
     }
+    QPoint onScreen(QPointF logical) { return window().board()->mapToGlobal(onBoard(logical)); }
 
     // Each intersection shows what the game holds there: the player's stones in the
     // player's colour, the computer's in the other, and bare wood where it is empty. The
@@ -248,11 +245,8 @@ class GuiSmokeTest : public QObject {
         for (Cell c : tries) {
             if (played == 4) break;
             if (g.cell(c.x, c.y) != kEmpty) continue;
-            BoardView* board = window().board();
-            BoardGeometry::Mapping map(board->size());
             QPointF logical(21.0 * c.x - 8, 20.0 * c.y - 8); // inside the cell's click range
-            QPoint at = (map.target().topLeft() + logical * map.scale()).toPoint();
-            clickAt(board, QRect(at, QSize(1, 1)));
+            clickAt(window().board(), QRect(onBoard(logical), QSize(1, 1)));
             ++played;
             QTRY_COMPARE(static_cast<int>(g.imgPlayer.size()), played);
             QCOMPARE(g.cell(c.x, c.y), kPlayer);
