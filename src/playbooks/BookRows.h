@@ -94,6 +94,17 @@ struct Action {
     std::uint8_t routines = 0;
     bool fallbackHandsOver = false; // AskRoutines: hand over when no routine placed
 
+  private:
+    // Defined before its callers: clang 14 cannot run a member template in a constant
+    // expression whose definition comes later in the class.
+    static constexpr std::int8_t i8(int v) { return static_cast<std::int8_t>(v); }
+    template <class F> constexpr Action edit(F f) const {
+        Action a = *this;
+        f(a.then);
+        return a;
+    }
+
+  public:
     constexpr Action toLine(int line) const {
         return edit([&](Then& t) { t.line = i8(line); });
     }
@@ -120,14 +131,6 @@ struct Action {
     // After a hand-over: the game goes on in `mode`.
     constexpr Action thenMode(int mode) const {
         return edit([&](Then& t) { t.mode = i8(mode); });
-    }
-
-  private:
-    static constexpr std::int8_t i8(int v) { return static_cast<std::int8_t>(v); }
-    template <class F> constexpr Action edit(F f) const {
-        Action a = *this;
-        f(a.then);
-        return a;
     }
 };
 
