@@ -54,9 +54,16 @@ std::string logLine(const Event& e, const Snapshot& b, const Snapshot& a,
     return line;
 }
 
+std::uint64_t mixed(std::uint64_t hash, const std::string& line) {
+    for (unsigned char c : line)
+        hash = (hash ^ c) * 0x100000001B3ULL; // FNV-1a
+    return hash;
+}
+
 void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
-           std::span<const Box> boxes, int digit) {
+           std::span<const Box> boxes, int digit, const std::string& line) {
     ++s.events;
+    s.fingerprint = mixed(s.fingerprint, line);
     if (e.kind == EventKind::NewGame) {
         if (b.GameActive == kTrue) ++s.replacedByNewGame;
         ++s.gamesByModeAndLevel[a.GameMode][a.Difficulty];
@@ -206,6 +213,7 @@ Stats& Stats::operator+=(const Stats& o) {
     takeBacks += o.takeBacks;
     hints += o.hints;
     lateReplies += o.lateReplies;
+    fingerprint = mixed(fingerprint, std::to_string(o.fingerprint));
     return *this;
 }
 
@@ -219,6 +227,9 @@ std::string Stats::Summary() const {
                   events, clicks, playerMoves, computerMoves, games(), playerFives, computerFives,
                   draws, endedFromMenu, replacedByNewGame, takeBacks, hints, lateReplies);
     std::string out = line;
+    std::snprintf(line, sizeof line, "fingerprint of all the play: %016llx\n",
+                  static_cast<unsigned long long>(fingerprint));
+    out += line;
     out += "games by mode (difficulty 0/1/2):";
     for (int m = 0; m < 10; ++m) {
         std::snprintf(line, sizeof line, " %d:%ld/%ld/%ld", m, gamesByModeAndLevel[m][0],
@@ -245,7 +256,7 @@ std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& 
         if (trace) std::fprintf(stderr, "%s\n", log.back().c_str());
         if (!problem.empty())
             return Violation{problem, report(log, g, session.digit, before, after)};
-        count(stats, e, before, after, boxes, session.digit);
+        count(stats, e, before, after, boxes, session.digit, log.back());
         session.messages.boxes.clear();
     }
     return std::nullopt;

@@ -24,6 +24,8 @@ struct Stats {
     long takeBacks = 0;
     long hints = 0;
     long lateReplies = 0;
+    // Every event and what it did, hashed: the same bytes must always play the same.
+    std::uint64_t fingerprint = 0;
 
     long games() const;
     Stats& operator+=(const Stats& other);

@@ -24,6 +24,7 @@ using namespace wuzi::fuzz;
 namespace {
 
 constexpr std::size_t kSessionBytes = 4096;
+constexpr long kReplayEvery = 25;
 
 struct Options {
     long moves = 200000;
@@ -95,6 +96,13 @@ int replay(const Options& o) {
     return 0;
 }
 
+// A game holds all its state: played again from the start, a session must do exactly
+// what it did, or something reads memory it never set or keeps state between games.
+bool playsAlike(const std::vector<std::uint8_t>& bytes, const Stats& first) {
+    Stats again;
+    return !RunSession(bytes, again) && again.fingerprint == first.fingerprint;
+}
+
 // The run must have reached every corner it is meant to cover; a harness that quietly
 // stopped reaching one would prove nothing there.
 bool covered(const Stats& s) {
@@ -135,10 +143,11 @@ int main(int argc, char** argv) {
     while (total.playerMoves < o.moves || elapsed() < o.seconds) {
         std::vector<std::uint8_t> bytes = sessionBytes(o.seed, session);
         Stats stats;
-        if (auto v = RunSession(bytes, stats))
-            return fail(*v, bytes,
-                        "wuzi-fuzz-failure-" + std::to_string(o.seed) + "-" +
-                            std::to_string(session) + ".bin");
+        std::string saveAs =
+            "wuzi-fuzz-failure-" + std::to_string(o.seed) + "-" + std::to_string(session) + ".bin";
+        if (auto v = RunSession(bytes, stats)) return fail(*v, bytes, saveAs);
+        if (session % kReplayEvery == 0 && !playsAlike(bytes, stats))
+            return fail({"the same session played differently the second time", ""}, bytes, saveAs);
         total += stats;
         ++session;
     }
