@@ -181,6 +181,7 @@ std::string Session::play(const Event& e, const Snapshot& before) {
         return "an unknown exception left the game";
     }
     if (problem.empty()) problem = CheckState(g);
+    if (problem.empty()) problem = CheckScene(g);
     bool ended = before.GameActive == kTrue && g.GameActive != kTrue;
     if (problem.empty() && (ended || e.kind == EventKind::TakeBack)) problem = CheckRecord(g);
     return problem;

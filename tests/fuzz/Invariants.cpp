@@ -1,5 +1,6 @@
 #include "Invariants.h"
 
+#include "core/BoardScene.h"
 #include "core/GameRecord.h"
 #include "core/Placement.h"
 #include "core/Psq.h"
@@ -470,6 +471,17 @@ std::string CheckRecord(const Game& g) {
                                                                      : kWhiteStone;
         if (laidOut[i] != colour) return "the game's record lays out another board";
     }
+    return "";
+}
+
+std::string CheckScene(const Game& g) {
+    BoardScene scene = SceneOf(g);
+    bool five = HasFive(g.BoardCells, kPlayer) || HasFive(g.BoardCells, kComputer);
+    if (five == scene.winningLine.empty())
+        return five ? "the winning five is not ringed" : "a line is ringed without a five";
+    int side = scene.marker ? At(g.BoardCells, scene.marker->x, scene.marker->y) : kEmpty;
+    for (Cell c : scene.winningLine)
+        if (At(g.BoardCells, c.x, c.y) != side) return "the ringed five holds another stone";
     return "";
 }
 

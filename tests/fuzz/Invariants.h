@@ -53,4 +53,8 @@ std::string CheckHint(const Snapshot& before, const Snapshot& after, std::span<c
 // board the game shows.
 std::string CheckRecord(const Game& g);
 
+// What the window draws: the winning five ringed, through the marked stone, exactly when
+// the board holds a five.
+std::string CheckScene(const Game& g);
+
 } // namespace wuzi::fuzz

@@ -1,4 +1,5 @@
 #include "Invariants.h"
+#include "core/BoardScene.h"
 #include "core/GameFlow.h"
 #include "core/Hint.h"
 #include "core/Placement.h"
@@ -306,6 +307,21 @@ TEST(CheckState, TheGameMayNotGoOnAfterAFive) {
     EXPECT_EQ(CheckState(h.g), "the game goes on after a five");
     EndGame(h.g);
     EXPECT_EQ(CheckState(h.g), "");
+}
+
+TEST(CheckScene, TheWinningFiveIsRingedThroughTheMarkedStone) {
+    Harness h;
+    h.start(true);
+    //   row 7:  . X X . X X .
+    //   row 8:  O O O O . . .   the player closes the five at (8, 8)
+    test::SetPosition(h.g, {".XX.XX.", "OOOO...", "X......"}, {4, 7}, {{4, 8}, {5, 8}, {6, 8}});
+    h.click({8, 8});
+    ASSERT_NE(h.g.GameActive, kTrue) << test::Picture(h.g);
+    EXPECT_EQ(SceneOf(h.g).winningLine.size(), 5u);
+    EXPECT_EQ(CheckScene(h.g), "");
+    Marker& marker = h.g.imgW.visible ? h.g.imgW : h.g.imgB;
+    marker.left += 21 * 3; // the marker strays onto the empty (11, 8)
+    EXPECT_EQ(CheckScene(h.g), "the winning five is not ringed");
 }
 
 } // namespace
