@@ -23,6 +23,10 @@ void SplashWindow::tick() {
 
 void SplashWindow::mousePressEvent(QMouseEvent*) { handOver(); }
 
+void SplashWindow::reject() {
+    if (role_ == Role::About) QDialog::reject();
+}
+
 void SplashWindow::handOver() {
     if (handedOver_) return;
     handedOver_ = true;

@@ -21,7 +21,12 @@ signals:
     // The splash hands over to the main window.
     void finished();
 
-protected:
+  public slots:
+    // Escape or a close request: the starting splash stays until its third tick or a
+    // click, since closing it before the main window shows would end the program.
+    void reject() override;
+
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

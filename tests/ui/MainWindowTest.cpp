@@ -155,6 +155,22 @@ private slots:
         QCOMPARE(timed.ticks(), 3);
     }
 
+    void escapeDoesNotCloseTheStartingSplash() {
+        // The splash opens the main window after its third tick or a click; a key or a
+        // close request must not take it away first, or the program ends unseen.
+        SplashWindow splash(SplashWindow::Role::Startup);
+        QSignalSpy done(&splash, &SplashWindow::finished);
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QTest::keyClick(&splash, Qt::Key_Escape);
+        splash.close();
+        QVERIFY(splash.isVisible());
+        QVERIFY(splash.timerRunning());
+        QCOMPARE(lastClosed.count(), 0);
+        QCOMPARE(done.count(), 0);
+    }
+
     void aboutWindowStaysUntilClicked() {
         SplashWindow about(SplashWindow::Role::About);
         about.show();
