@@ -20,20 +20,16 @@ TEST(PlaceNear, EightNeighboursTakenGoesTwoBelow) {
     EXPECT_EQ(t.g.CompMoved, kTrue);
 }
 
-TEST(PlaceNear, DistanceFourRingComesAfterTheStarPoints) {
-    TestGame t;
-    // Every cell within distance 3 along the eight directions is taken.
-    SetPosition(t.g, {"X . . X . . X",
-                      ". X . X . X .",
-                      ". . X X X . .",
-                      "X X X O X X X",
-                      ". . X X X . .",
-                      ". X . X . X .",
-                      "X . . X . . X"}, {5, 5});
-    t.g.GameActive = kTrue;
-    PlaceNear(t.g, 8, 8);
-    EXPECT_EQ(newestComputerStone(t.g), (Cell{8, 12}));
-}
+// Every cell within distance 3 of (8, 8) along the eight directions is taken.
+// clang-format off
+const std::vector<std::string> kInnerStarTaken = {"X . . X . . X",
+                                                  ". X . X . X .",
+                                                  ". . X X X . .",
+                                                  "X X X O X X X",
+                                                  ". . X X X . .",
+                                                  ". X . X . X .",
+                                                  "X . . X . . X"};
+// clang-format on
 
 TEST(PlaceNear, RingRangeStopsAtTheEdge) {
     // (13, 3) at distance 4: row 7 from column 13 rightwards, then from column 9;
@@ -70,6 +66,63 @@ TEST(PlaceNearAlt, TriesLeftBeforeTheRingAndRightAfterIt) {
     PlaceNearAlt(t.g, 8, 8);
     EXPECT_EQ(newestComputerStone(t.g), (Cell{6, 8}));
 }
+
+struct RingCase {
+    const char* what;
+    std::vector<Cell> alsoTaken;
+    Cell near;    // PlaceNear's choice
+    Cell nearAlt; // PlaceNearAlt's choice
+};
+
+std::ostream& operator<<(std::ostream& out, const RingCase& c) {
+    return out << c.what;
+}
+
+class RingOrderTest : public ::testing::TestWithParam<RingCase> {};
+
+// At distance 4 PlaceNear walks the rows below and above, then the columns right and
+// left; PlaceNearAlt tries three star cells first, then the row above, the right column,
+// the row below and the left column.
+TEST_P(RingOrderTest, DistanceFourCandidatesInOrder) {
+    for (bool alt : {false, true}) {
+        TestGame t;
+        SetPosition(t.g, kInnerStarTaken, {5, 5});
+        for (Cell c : GetParam().alsoTaken)
+            t.g.setCell(c.x, c.y, kPlayer);
+        t.g.GameActive = kTrue;
+        (alt ? PlaceNearAlt : PlaceNear)(t.g, 8, 8);
+        EXPECT_EQ(newestComputerStone(t.g), alt ? GetParam().nearAlt : GetParam().near)
+            << (alt ? "PlaceNearAlt" : "PlaceNear");
+    }
+}
+
+std::vector<Cell> rowCells(int y, int from, int to) {
+    std::vector<Cell> cells;
+    for (int x = from; x <= to; ++x)
+        cells.push_back({x, y});
+    return cells;
+}
+
+std::vector<Cell> joined(std::vector<std::vector<Cell>> parts) {
+    std::vector<Cell> cells;
+    for (auto& p : parts)
+        cells.insert(cells.end(), p.begin(), p.end());
+    return cells;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ring, RingOrderTest,
+    ::testing::Values(RingCase{"only the star cells within distance 3", {}, {8, 12}, {8, 12}},
+                      RingCase{
+                          "three star cells taken", {{8, 12}, {12, 12}, {4, 8}}, {9, 12}, {8, 4}},
+                      RingCase{"and the row above and (12, 8)",
+                               joined({{{8, 12}, {12, 12}, {4, 8}, {12, 8}}, rowCells(4, 4, 12)}),
+                               {9, 12},
+                               {12, 9}},
+                      RingCase{"whole rows above and below",
+                               joined({{{4, 8}}, rowCells(4, 4, 12), rowCells(12, 4, 12)}),
+                               {12, 8},
+                               {12, 8}}));
 
 TEST(PlaceNear, FullBoardPlacesNothing) {
     TestGame t;

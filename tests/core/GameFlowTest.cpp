@@ -146,27 +146,35 @@ TEST(Game, PlayersFiveEndsTheGameBeforeTheComputerMoves) {
 // A full board without any five: runs of two in every direction.
 int drawlessSide(int x, int y) { return ((x + 2 * y) / 2) % 2 == 0 ? kPlayer : kComputer; }
 
+// The player's stone on the last empty cell: Marrowick's turn finds no move, Peddrin's
+// game is drawn by the full-board test before the stone is handed to the search.
 TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
-    TestGame t;
-    Game& g = t.g;
-    NewGame(g); // player first, Marrowick
-    std::vector<std::string> rows;
-    for (int y = 1; y <= 15; ++y) {
-        std::string row;
-        for (int x = 1; x <= 15; ++x)
-            row += (x == 15 && y == 15) ? '.' : drawlessSide(x, y) == kPlayer ? 'O' : 'X';
-        rows.push_back(row);
+    for (int opponent : {2, 3}) {
+        TestGame t;
+        Game& g = t.g;
+        g.menu.opponent = opponent;
+        NewGame(g); // player first
+        std::vector<std::string> rows;
+        for (int y = 1; y <= 15; ++y) {
+            std::string row;
+            for (int x = 1; x <= 15; ++x)
+                row += (x == 15 && y == 15) ? '.' : drawlessSide(x, y) == kPlayer ? 'O' : 'X';
+            rows.push_back(row);
+        }
+        SetPosition(g, rows);
+        ASSERT_EQ(g.PlayerMoveNo, 113); // 112 player stones
+        ASSERT_EQ(g.CompMoveNo, 113);
+        g.CentreRule = kFalse;
+        g.BookActive = kFalse;
+        g.PlayerTurn = kTrue;
+        OnBoardClick(g, 400, 400);
+        EXPECT_EQ(g.cell(15, 15), kPlayer) << "opponent " << opponent;
+        EXPECT_EQ(t.messages.boxes.size(), 1u) << "opponent " << opponent;
+        EXPECT_TRUE(t.messages.shown("此局为和局!")) << "opponent " << opponent;
+        EXPECT_EQ(g.GameActive, kFalse);
+        EXPECT_EQ(g.OptionsEnabled, kTrue);
+        EXPECT_FALSE(g.engine.MoveSignal) << "opponent " << opponent;
     }
-    SetPosition(g, rows);
-    ASSERT_EQ(g.PlayerMoveNo, 113); // 112 player stones
-    ASSERT_EQ(g.CompMoveNo, 113);
-    g.CentreRule = kFalse;
-    g.BookActive = kFalse;
-    g.PlayerTurn = kTrue;
-    OnBoardClick(g, 400, 400);
-    EXPECT_TRUE(t.messages.shown("此局为和局!"));
-    EXPECT_EQ(g.GameActive, kFalse);
-    EXPECT_EQ(g.OptionsEnabled, kTrue);
 }
 
 TEST(Game, ComputersStoneFillingTheBoardIsADraw) {
