@@ -101,6 +101,38 @@ private slots:
         QCOMPARE(g.GameActive, kFalse);
     }
 
+    void optionShortcutsWorkOnlyBetweenGames() {
+        Game g(messages, clock, random);
+        MainWindow w(g);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto press = [&](const char* keys) {
+            QKeySequence k(keys);
+            QTest::keySequence(&w, k);
+        };
+        press("Ctrl+F4");
+        QCOMPARE(g.GameMode, 6);
+        press("Ctrl+L");
+        QCOMPARE(g.GameMode, 7);
+        press("Ctrl+H");
+        QCOMPARE(g.SearchLevel, 4);
+        press("Ctrl+F1");
+        press("Ctrl+B");
+        QCOMPARE(g.GameMode, 0);
+        press("Ctrl+N");
+        QCOMPARE(g.GameActive, kTrue);
+        press("Ctrl+F5");
+        press("Ctrl+L");
+        press("Ctrl+E");
+        QCOMPARE(g.GameMode, 0);
+        QCOMPARE(g.Difficulty, 2);
+        press("Ctrl+Q");
+        QCOMPARE(g.GameActive, kFalse);
+        press("Ctrl+M");
+        QCOMPARE(g.Difficulty, 1);
+        QVERIFY(action(w, "numEasy1")->isChecked());
+    }
+
     void clickOnTheBoardPlacesAStone() {
         Game g(messages, clock, random);
         MainWindow w(g);
