@@ -143,8 +143,18 @@ TEST(Game, PlayersFiveEndsTheGameBeforeTheComputerMoves) {
     EXPECT_EQ(g.CompMoveNo, computerStones);
 }
 
-// A full board without any five: runs of two in every direction.
-int drawlessSide(int x, int y) { return ((x + 2 * y) / 2) % 2 == 0 ? kPlayer : kComputer; }
+// A board without any five, full but for one cell: runs of two in every direction, the
+// stones of one pattern being `first`'s and the others `second`'s.
+std::vector<std::string> drawlessBoard(Cell empty, char first, char second) {
+    std::vector<std::string> rows;
+    for (int y = 1; y <= 15; ++y) {
+        std::string row;
+        for (int x = 1; x <= 15; ++x)
+            row += Cell{x, y} == empty ? '.' : ((x + 2 * y) / 2) % 2 == 0 ? first : second;
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 // The player's stone on the last empty cell: Marrowick's turn finds no move, Peddrin's
 // game is drawn by the full-board test before the stone is handed to the search.
@@ -154,14 +164,7 @@ TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
         Game& g = t.g;
         g.menu.opponent = opponent;
         NewGame(g); // player first
-        std::vector<std::string> rows;
-        for (int y = 1; y <= 15; ++y) {
-            std::string row;
-            for (int x = 1; x <= 15; ++x)
-                row += (x == 15 && y == 15) ? '.' : drawlessSide(x, y) == kPlayer ? 'O' : 'X';
-            rows.push_back(row);
-        }
-        SetPosition(g, rows);
+        SetPosition(g, drawlessBoard({15, 15}, 'O', 'X'));
         ASSERT_EQ(g.PlayerMoveNo, 113); // 112 player stones
         ASSERT_EQ(g.CompMoveNo, 113);
         g.CentreRule = kFalse;
@@ -182,14 +185,7 @@ TEST(Game, ComputersStoneFillingTheBoardIsADraw) {
     Game& g = t.g;
     OnComputerFirst(g);
     NewGame(g);
-    std::vector<std::string> rows;
-    for (int y = 1; y <= 15; ++y) {
-        std::string row;
-        for (int x = 1; x <= 15; ++x)
-            row += (x == 2 && y == 1) ? '.' : drawlessSide(x, y) == kPlayer ? 'X' : 'O';
-        rows.push_back(row);
-    }
-    SetPosition(g, rows);
+    SetPosition(g, drawlessBoard({2, 1}, 'X', 'O'));
     ASSERT_EQ(g.CompMoveNo, 113);
     ASSERT_EQ(g.PlayerMoveNo, 113);
     CompChoose(g, 15, 15);
