@@ -42,6 +42,26 @@ const Drawing kGuardedThree{{6, 6}, {
     "..........",
 }};
 
+// The computer's (6,8) . (8,8) . (10,8) passes Test C only from the newest stone (8,8),
+// one gap on each side. A computer stone on (7,8) makes the live three (7,8)..(7,10); a
+// player stone on (9,8) would make the open four (9,8)..(9,11). The guarded try of (7,8)
+// fails at difficulty 2, but the plain three on the first side's gap is tried after it.
+const Drawing kGapsOnBothSides{{4, 6}, {
+    ".........",
+    ".........",
+    "..X.x.X..",
+    "...X.O...",
+    "...X.O...",
+    ".....O...",
+    ".........",
+    ".........",
+}};
+
+INSTANTIATE_TEST_SUITE_P(AcrossTheStone, HardOwnLineTest, ::testing::Values(
+    StagedCase{"stage 2: the gap's three", HardOwnLine, 2, 0, 0, {7, 8}, kGapsOnBothSides},
+    StagedCase{"stage 2: the plain three after the guarded ones", HardOwnLine, 2, 2, 0, {7, 8},
+               kGapsOnBothSides}));
+
 INSTANTIATE_TEST_SUITE_P(Stages, HardOwnLineTest, ::testing::Values(
     StagedCase{"stage 1: a four in the other line", HardOwnLine, 1, 0, 0, {4, 8}, kCrossFour},
     StagedCase{"stage 2: no guard at the lowest level", HardOwnLine, 2, 0, 0, {11, 8},

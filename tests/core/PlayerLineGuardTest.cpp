@@ -112,6 +112,42 @@ INSTANTIATE_TEST_SUITE_P(GuardPlayerLine, PlayerLineGuardTest, ::testing::Values
                kFourStones},
     StagedCase{"stage 6 never plays", GuardPlayerLine, 6, 0, 0, kNoMove, kFarGivesFour}));
 
+// The run (10,8) (11,8) (12,8), closed at (13,8). A player stone on its near free cell
+// (9,8) would make the open four (9,8)..(9,11); one on that four's upper end (9,7) would
+// make the live three (9,7) (10,7) (11,7).
+const Drawing kFourWithAThreeEnd{{5, 5}, {
+    "..........",
+    "..........",
+    ".....OO...",
+    ".....OOoX.",
+    "....O.....",
+    "....O.....",
+    "....O.....",
+    "..........",
+}};
+
+// The same run. Through (9,8) the column holds the young line (9,8) . (9,10), and a player
+// stone on its gap (9,9) would make the open four (9,9)..(12,12).
+const Drawing kYoungLineToAFour{{5, 7}, {
+    "..........",
+    ".....OOoX.",
+    "..........",
+    "....OO....",
+    "......O...",
+    ".......O..",
+    "..........",
+}};
+
+INSTANTIATE_TEST_SUITE_P(BlockStages, PlayerLineGuardTest, ::testing::Values(
+    StagedCase{"stage 3: the four's end at the lowest level", GuardPlayerLine, 3, 0, 0, {9, 7},
+               kFourWithAThreeEnd},
+    StagedCase{"stage 3: the four's cell above it", GuardPlayerLine, 3, 1, 0, {9, 8},
+               kFourWithAThreeEnd},
+    StagedCase{"stage 3 as the guard's", HardPlayerLine, 3, 2, 0, {9, 8}, kFourWithAThreeEnd},
+    StagedCase{"stage 4: the cell whose young line leads to a four", GuardPlayerLine, 4, 0, 0,
+               {9, 8}, kYoungLineToAFour},
+    StagedCase{"stage 4 as the guard's", HardPlayerLine, 4, 0, 0, {9, 8}, kYoungLineToAFour}));
+
 INSTANTIATE_TEST_SUITE_P(HardPlayerLine, PlayerLineGuardTest, ::testing::Values(
     StagedCase{"stage 1: the broken four's point", HardPlayerLine, 1, 0, 0, {8, 8},
                kFarGivesBrokenFour},

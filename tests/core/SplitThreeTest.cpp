@@ -72,6 +72,15 @@ INSTANTIATE_TEST_SUITE_P(Own, SplitThreeTest, ::testing::Values(
         "............",
         "...........X",
     }}},
+    // The left ray of (8,8) matches but gives no three; (13,8) beyond the right ray's
+    // shape would make the live three (13,8) (13,9) (13,10).
+    SplitCase{"a ray without a three passes to the next", false, {11, 8}, {{2, 7}, {
+        ".............",
+        "..X.X.x.X.X..",
+        "...........X.",
+        "...........X.",
+        ".............",
+    }}},
     // (4,4) would make the live three (4,4) (4,5) (4,6).
     SplitCase{"the up-left ray", false, {6, 6}, {{2, 2}, {
         ".........",
