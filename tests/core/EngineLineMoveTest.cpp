@@ -67,6 +67,20 @@ std::vector<std::string> threeOnA(const std::string& column) {
     return rows;
 }
 
+// The same with the roles swapped: B = (8, 8) would make a live three down the board,
+// and the four cells `column` lie below A = (7, 8).
+std::vector<std::string> threeOnB(const std::string& column) {
+    std::vector<std::string> rows = {
+        ". . . . . . .",
+        ". . . . . X .",
+        ". . . . . X .",
+        "O X X X . . O",
+    };
+    for (char c : column)
+        rows.push_back(std::string(". . . . ") + c + " . .");
+    return rows;
+}
+
 TEST(EngineLineMove, StagesOneAndThree) {
     const Cell at{3, 5};
     const std::vector<Cell> newest{{6, 8}};
@@ -80,6 +94,15 @@ TEST(EngineLineMove, StagesOneAndThree) {
             {"stage 3, difficulty 1: closed four on B", 3, 1, threeOnA("OOOX"), at, newest, {7, 8}},
             {"stage 3, difficulty 2: closed four on B", 3, 2, threeOnA("OOOX"), at, newest, {}},
             {"stage 3, difficulty 2: no four on B", 3, 2, threeOnA("O..."), at, newest, {7, 8}},
+            {"stage 3, difficulty 0: B makes the three",
+             3,
+             0,
+             threeOnB("OOO."),
+             at,
+             newest,
+             {8, 8}},
+            {"stage 3, difficulty 1: open four on A", 3, 1, threeOnB("OOO."), at, newest, {}},
+            {"stage 3, difficulty 2: no four on A", 3, 2, threeOnB("O..."), at, newest, {8, 8}},
         });
 }
 
@@ -141,6 +164,27 @@ TEST(EngineLineMove, StageSixPlaysACellThatStartsAGroupAcross) {
                           {7, 8}},
                          {"nothing across", 6, 0, {"O X X X . . O"}, {3, 8}, {}, {}},
                      });
+}
+
+// Down the board the newest stone (8, 9) offers A = (8, 8). Across, A has a pair with
+// (9, 8) whose cell (7, 8) lies on a second pair, down with (7, 9); that pair's cell
+// (7, 7) would make a four across with the row above.
+std::vector<std::string> groupOnGroup(bool rowAbove) {
+    return {
+        ". . . . . . . .", rowAbove ? "X X X . . . . ." : ". . . . . . . .",
+        ". . . . . X . .", ". . . X X . . .",
+        ". . . . X . . .", ". . . . X . . .",
+        ". . . . O . . .",
+    };
+}
+
+TEST(EngineLineMove, StageFivePlaysTheCellWhereTwoGroupsMeet) {
+    ExpectStageCases(
+        EngineLineMove,
+        {
+            {"a four beyond the second group", 5, 0, groupOnGroup(true), {4, 6}, {{8, 9}}, {7, 8}},
+            {"no four beyond it", 5, 0, groupOnGroup(false), {4, 6}, {{8, 9}}, {}},
+        });
 }
 
 TEST(EngineProbePatterns, DevelopsTheNewestStoneThatHasAGroup) {

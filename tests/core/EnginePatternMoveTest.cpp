@@ -26,6 +26,13 @@ const std::vector<std::string> kSolidPair = {
     ". . . . . X X . . .", ". . . . X . . X . .", ". . . . X . . X . .",
 };
 
+// The same pair, and a player's diagonal three that a player stone on slot 3 would make
+// a four: slot 3 is not safe.
+const std::vector<std::string> kSolidPairSlotThreeUnsafe = {
+    ". . . . . . . . . . O", ". . . . . . . . . O .", ". . . . . . . . O . .",
+    ". . . . . X X . . . .", ". . . . X . . X . . .", ". . . . X . . X . . .",
+};
+
 TEST(EnginePatternMove, StagesChooseTheirGroupCell) {
     const Cell at{3, 5};
     const std::vector<Cell> newest{{8, 8}};
@@ -39,6 +46,13 @@ TEST(EnginePatternMove, StagesChooseTheirGroupCell) {
             {"stage 1, difficulty 1: the back side only", 1, 1, unsafe, at, newest, {7, 8}},
             {"stage 1, difficulty 2: the back side only", 1, 2, unsafe, at, newest, {7, 8}},
             {"stage 1: a solid group's back side first", 1, 0, kSolidPair, at, newest, {7, 8}},
+            {"stage 1, difficulty 1: a solid group's back side needs slot 3 safe",
+             1,
+             1,
+             kSolidPairSlotThreeUnsafe,
+             at,
+             newest,
+             {10, 8}},
             {"stage 2: the back inner gap first", 2, 0, split, at, newest, {7, 8}},
             {"stage 3: toward a three across", 3, 0, split, at, newest, {7, 8}},
             {"stage 4 does nothing", 4, 0, split, at, newest, {}},

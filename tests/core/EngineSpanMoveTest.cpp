@@ -26,6 +26,20 @@ const std::vector<std::string> kFourOnTheOtherEnd = {
     ". . . . . . .", ". . . . . X .", ". . . . . X .", ". . . . . X .", ". . O O O . X",
 };
 
+// The same three, where a computer stone on E0 = (3, 8) would make a four too; the
+// regions hold no other player stones, so E1 is the favoured end.
+const std::vector<std::string> kFourOnBothEnds = {
+    ". . . . . . .", ". X . . . X .", ". X . . . X .", ". X . . . X .", ". . O O O . X",
+};
+
+// The player's three across, E0 = (3, 8) preferred; a player stone on E1 = (7, 8) would
+// make a second live three, down the board.
+const std::vector<std::string> kSecondThreeOnE1 = {
+    ". . O O O . .",
+    ". . . . . O .",
+    ". . . . . O .",
+};
+
 // The player's three across with E1 = (7, 8) preferred, and two more player stones in
 // the columns up to E0 = (3, 8).
 const std::vector<std::string> kCrowdBehindE0 = {
@@ -49,6 +63,23 @@ TEST(EngineSpanMove, HigherDifficultiesWeighCounterThreatsAndRegions) {
             {"difficulty 0: the preferred end", 1, 0, kFourOnTheOtherEnd, {2, 4}, {}, {3, 8}},
             {"difficulty 1: a computer four", 1, 1, kFourOnTheOtherEnd, {2, 4}, {}, {7, 8}},
             {"difficulty 1: the preferred end", 1, 1, kCrowdBehindE0, {2, 4}, {}, {7, 8}},
+            {"difficulty 1: the first end with a four", 1, 1, kFourOnBothEnds, {2, 4}, {}, {3, 8}},
+            {"difficulty 2: the favoured end's four first",
+             1,
+             2,
+             kFourOnBothEnds,
+             {2, 4},
+             {},
+             {7, 8}},
+            {"difficulty 0: a second three is not looked at",
+             1,
+             0,
+             kSecondThreeOnE1,
+             {2, 8},
+             {},
+             {3, 8}},
+            {"difficulty 1: the end of a second three", 1, 1, kSecondThreeOnE1, {2, 8}, {}, {7, 8}},
+            {"difficulty 2: the end of a second three", 1, 2, kSecondThreeOnE1, {2, 8}, {}, {7, 8}},
             {"difficulty 2: the end toward more player stones",
              1,
              2,

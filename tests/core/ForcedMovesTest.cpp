@@ -81,13 +81,20 @@ TEST(BlockFive, BlocksThePlayersFive) {
 
 TEST(CompFour, ExtendsAThreeWithRoom) {
     expectForcedMoves(
-        CompFour, {
-                      {"two free cells at the left end", {". . X X X . ."}, {3, 8}, {}, {4, 8}},
-                      {"only one free cell at the left end", {"O . X X X . ."}, {2, 8}, {}, {7, 8}},
-                      {"split three: the gap", {". . X . X X . ."}, {3, 8}, {}, {6, 8}},
-                      {"three closed on one side", {"O X X X . . ."}, {3, 8}, {}, {}},
-                      {"too little room", {"O . X X X . O"}, {2, 8}, {}, {}},
-                  });
+        CompFour,
+        {
+            {"two free cells at the left end", {". . X X X . ."}, {3, 8}, {}, {4, 8}},
+            {"only one free cell at the left end", {"O . X X X . ."}, {2, 8}, {}, {7, 8}},
+            {"split three: the gap", {". . X . X X . ."}, {3, 8}, {}, {6, 8}},
+            {"split three seen from its left stone: the gap ahead",
+             {". . X X . X . ."},
+             {3, 8},
+             {{5, 8}},
+             {7, 8}},
+            {"split three closed right beyond its gap", {"O X . X X . ."}, {2, 8}, {}, {}},
+            {"three closed on one side", {"O X X X . . ."}, {3, 8}, {}, {}},
+            {"too little room", {"O . X X X . O"}, {2, 8}, {}, {}},
+        });
 }
 
 TEST(CompDoubleFour, PlaysTheMiddleGap) {

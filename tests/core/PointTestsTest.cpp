@@ -245,14 +245,32 @@ const std::vector<std::string> kFourWithThreeOnItsEnd = {
 };
 
 TEST(PlayerFourAt, BlockGoesOnTheEndAtDifficultyZeroElseOnTheCell) {
-    for (int difficulty = 0; difficulty <= 2; ++difficulty) {
-        TestGame t;
-        Cell cell = SetMarkedPosition(t.g, kFourWithThreeOnItsEnd, {4, 6});
-        t.g.Difficulty = difficulty;
-        PlayerFourAt(t.g, cell.x, cell.y, 0, 2);
-        Cell expected = difficulty == 0 ? Cell{8, 7} : cell;
-        EXPECT_EQ(NewestComputerStone(t.g), expected) << "difficulty " << difficulty;
-        EXPECT_EQ(t.g.CompMoved, kTrue);
+    struct Case {
+        const char* name;
+        std::vector<std::string> picture;
+        Cell topLeft;
+        Cell threeEnd;
+    };
+    const Case cases[] = {
+        {"the back end answers", kFourWithThreeOnItsEnd, {4, 6}, {8, 7}},
+        // The four down to (8, 7) is closed above and open at (8, 8) only.
+        {"the forward end answers",
+         {". . . . X . . . .", ". . . . O . . . .", ". . . . O . . . .", ". . . . O . . . .",
+          ". . . . * . . . .", ". . O O . . . . .", ". . . . . . . . ."},
+         {4, 3},
+         {8, 8}},
+    };
+    for (const auto& c : cases) {
+        for (int difficulty = 0; difficulty <= 2; ++difficulty) {
+            TestGame t;
+            Cell cell = SetMarkedPosition(t.g, c.picture, c.topLeft);
+            t.g.Difficulty = difficulty;
+            PlayerFourAt(t.g, cell.x, cell.y, 0, 2);
+            Cell expected = difficulty == 0 ? c.threeEnd : cell;
+            EXPECT_EQ(NewestComputerStone(t.g), expected)
+                << c.name << ", difficulty " << difficulty;
+            EXPECT_EQ(t.g.CompMoved, kTrue);
+        }
     }
 }
 
