@@ -373,5 +373,57 @@ TEST(PeddrinTurn, ComputersOwnFiveComesBeforeTheEngine) {
     EXPECT_EQ(t.g.GameActive, kFalse);
 }
 
+// A board without five in any line, runs of two at most; (15, 15) is still empty.
+// 112 stones a side.
+std::vector<std::string> boardButTheLastCell() {
+    // clang-format off
+    return {
+        "XOOXXOOXXOOXXOO",
+        "OXXOOXXOOXXOOXX",
+        "XOOXXOOXXOOXXOO",
+        "OXXOOXXOOXXOOXX",
+        "XOOXXOOXXOOXXOO",
+        "OXXOOXXOOXXOOXX",
+        "XOOXXOOXXOOXXOO",
+        "OXXOOXXOOXXOOXX",
+        "XOOXXOOXXOOXXOO",
+        "OXXOOXXOOXXOOXX",
+        "XOOXXOOXXOOXXOO",
+        "OXXOOXXOOXXOOXX",
+        "XOOXXOOXXOOXXOO",
+        "OXXOOXXOOXXOOXX",
+        "XOOXXOOXXOOXXO.",
+    };
+    // clang-format on
+}
+
+TEST(PeddrinTurn, PlayersFiveOnTheLastCellIsAWinNotAlsoADraw) {
+    std::vector<std::string> picture = boardButTheLastCell();
+    picture[14] = "XOOXXOOXXXOOOO.";
+    PeddrinGame t(1);
+    SetPosition(t.g, picture);
+    t.g.CentreRule = kFalse;
+    t.g.PlayerTurn = kTrue;
+    t.click(15, 15); // the last empty cell
+    EXPECT_TRUE(t.messages.shown("玩家胜!"));
+    EXPECT_FALSE(t.messages.shown("此局为和局!"));
+    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_FALSE(t.g.engine.MoveSignal);
+}
+
+TEST(PeddrinTurn, EnginesStoneFillingTheBoardIsADraw) {
+    // The computer moved first: after the player's stone on (2, 1) one cell is left.
+    PeddrinGame t(1, false);
+    ASSERT_TRUE(SetUpPosition(t.g, stonesOf(boardButTheLastCell(), {2, 1})));
+    ASSERT_EQ(t.g.GameMode, 7);
+    AnswerSetUpPosition(t.g, 2, 1);
+    ASSERT_TRUE(EngineReplyOwed(t.g));
+    EngineTurn(t.g);
+    EXPECT_EQ(t.g.cell(15, 15), kComputer);
+    EXPECT_TRUE(t.messages.shown("此局为和局!"));
+    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_TRUE(EngineBoardMatches(t.g));
+}
+
 } // namespace
 } // namespace wuzi::test
