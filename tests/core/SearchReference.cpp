@@ -30,6 +30,7 @@ std::int32_t ReferenceSearch::EngineSearch(int depth, std::int32_t bound, int si
             int ownIndex = -1;
             value = EngineSearch(depth - 1, best, next, ownIndex);
         }
+        // A search stopped by the end of the game still takes its trial stone back.
         bool ended = gameActive_ != kTrue;
         s_.EngineEval = kept;
         s_.EngineBoard[row][column] = kEngineEmpty;
