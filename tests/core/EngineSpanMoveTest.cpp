@@ -98,6 +98,14 @@ TEST(EngineSpanMove, HigherDifficultiesWeighCounterThreatsAndRegions) {
         });
 }
 
+TEST(EngineSpanMove, NeedsThreePlayerStones) {
+    TestGame t;
+    SetPosition(t.g, {". . O O O . ."}, {2, 8});
+    t.g.PlayerMoveNo = 3; // as if the third stone were not counted yet
+    EngineSpanMove(t.g, 1);
+    EXPECT_EQ(t.g.CompMoved, kFalse);
+}
+
 TEST(EngineSpanMove, StageTwoPrefersALatticeEnd) {
     // Lattice 2y - x of mode 8: on row 8 the columns 1, 6 and 11.
     const std::vector<std::string> openThree = {". . O O O . .", ". . . . . . .", "X . . . . . X"};

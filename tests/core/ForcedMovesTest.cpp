@@ -171,6 +171,30 @@ TEST(BlockDoubleFour, NoCellMeansNoBlock) {
     EXPECT_EQ(t.g.CompMoved, kFalse);
 }
 
+TEST(ForcedMoves, NeedEnoughStonesCounted) {
+    // Each shape would be played, but its side's counter is one short of the minimum.
+    struct Case {
+        const char* name;
+        std::function<void(Game&)> routine;
+        std::vector<std::string> picture;
+        bool player; // whose counter is lowered
+    };
+    const Case cases[] = {
+        {"CompFive below four stones", CompFive, {". X X X X ."}, false},
+        {"BlockFive below four stones", BlockFive, {". O O O O ."}, true},
+        {"CompFour below three stones", CompFour, {". . X X X . ."}, false},
+        {"CompDoubleFour at three stones", CompDoubleFour, {"X . X . X . X"}, false},
+    };
+    for (const auto& c : cases) {
+        TestGame t;
+        SetPosition(t.g, c.picture, {4, 8});
+        --(c.player ? t.g.PlayerMoveNo : t.g.CompMoveNo);
+        c.routine(t.g);
+        EXPECT_EQ(t.g.CompMoved, kFalse) << c.name;
+        EXPECT_EQ(t.messages.count("critical"), 0) << c.name;
+    }
+}
+
 TEST(ForcedMoves, AStoneHistoryShorterThanTheCounterIsAFault) {
     TestGame t;
     SetPosition(t.g, {"X X X X ."}, {4, 8});
