@@ -431,6 +431,100 @@ Cell generalAnswer(const Game& g, int mode, Cell stone) {
     return copy.imgComputer.back().cell();
 }
 
+struct UnlistedStone {
+    std::string name;
+    int opponent;
+    bool playerFirst;
+    int digit;
+    std::vector<Exchange> listed; // the book's own moves first
+    Cell stone;                   // a stone the node does not list
+    int mode;                     // the mode whose general selection answers it
+};
+
+class UnlistedStones : public ::testing::TestWithParam<UnlistedStone> {};
+
+// An unlisted stone leaves the book for the rest of the game, and the general
+// selection answers that very stone.
+TEST_P(UnlistedStones, HandOverToTheGeneralSelection) {
+    const UnlistedStone& c = GetParam();
+    BookGame game(c.opponent, c.playerFirst, c.digit);
+    for (const Exchange& m : c.listed)
+        ASSERT_EQ(game.play(m.stone), m.reply) << "after the player's " << m.stone;
+    int moveNo = game.g.BookMoveNo;
+    Cell expected = generalAnswer(game.g, c.mode, c.stone);
+    EXPECT_EQ(game.play(c.stone), expected) << Picture(game.g);
+    // Quillon's main book has shut the diagonal book out at its second move.
+    bool quillonWhite = c.opponent == kQuillon && c.playerFirst;
+    bool diagonal = quillonWhite && c.digit == kCoinDigit;
+    EXPECT_EQ(game.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive), kFalse);
+    if (quillonWhite) {
+        EXPECT_EQ(game.g.DiagonalBookActive, kFalse);
+    }
+    EXPECT_EQ(game.g.BookMoveNo, moveNo);
+    EXPECT_EQ(game.g.GameMode, c.mode);
+    EXPECT_EQ(game.t.messages.count("critical"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Books, UnlistedStones,
+    ::testing::Values(
+        // Quillon as black: canonical (8, 9) is the only second stone; real (7, 7) is
+        // canonical (9, 6) on the turned frame of the first stone (9, 9).
+        UnlistedStone{"QuillonBlackSecondStone",
+                      kQuillon,
+                      false,
+                      kNoCoinDigit,
+                      {{{9, 9}, {8, 9}}},
+                      {7, 7},
+                      3},
+        UnlistedStone{
+            "QuillonBlackFirstStoneTwoAway", kQuillon, false, kNoCoinDigit, {}, {8, 10}, 3},
+        UnlistedStone{
+            "MarrowickBlackFirstStoneTwoAway", kMarrowick, false, kNoCoinDigit, {}, {6, 8}, 5},
+        UnlistedStone{"MarrowickBlackFirstStoneTwoAwayWithCoin",
+                      kMarrowick,
+                      false,
+                      kCoinDigit,
+                      {},
+                      {10, 10},
+                      5},
+        UnlistedStone{"MarrowickWhiteSecondStone",
+                      kMarrowick,
+                      true,
+                      kNoCoinDigit,
+                      {{{8, 8}, {8, 9}}},
+                      {5, 5},
+                      4},
+        UnlistedStone{"MarrowickWhiteLineEightThirdStone",
+                      kMarrowick,
+                      true,
+                      kNoCoinDigit,
+                      {{{8, 8}, {8, 9}}, {{7, 9}, {7, 8}}},
+                      {10, 10},
+                      4},
+        UnlistedStone{"QuillonWhiteThirdStone",
+                      kQuillon,
+                      true,
+                      kNoCoinDigit,
+                      {{{8, 8}, {9, 9}}, {{7, 7}, {7, 9}}},
+                      {10, 10},
+                      2},
+        UnlistedStone{"QuillonWhitePendingFourthStone",
+                      kQuillon,
+                      true,
+                      kNoCoinDigit,
+                      {{{8, 8}, {9, 9}}, {{6, 8}, {7, 9}}, {{8, 6}, {9, 8}}},
+                      {5, 5},
+                      2},
+        UnlistedStone{"QuillonDiagonalThirdStone",
+                      kQuillon,
+                      true,
+                      kCoinDigit,
+                      {{{8, 8}, {9, 9}}, {{10, 10}, {10, 8}}},
+                      {7, 7},
+                      2}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(Playbook, MarrowickWhiteLineTwoSwitchesBeforeTheAnswer) {
     BookGame game(kMarrowick, true, kNoCoinDigit);
     game.play({8, 8});
