@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <set>
 #include <utility>
@@ -248,6 +249,45 @@ TEST(PeddrinTurn, BookReplyBelowTheCentreOnlyOnSecondsDigitsDivisibleByThree) {
         EXPECT_EQ(EngineReplyOwed(t.g), !book) << "digit " << digit;
         EXPECT_EQ(t.g.BookActive, kFalse) << "digit " << digit;
         EXPECT_TRUE(EngineBoardMatches(t.g)) << "digit " << digit;
+    }
+}
+
+TEST(PeddrinTurn, TheDifficultySetsHowFarTheEngineLooksAhead) {
+    // The computer has two open threes; the player's click on (8, 10) makes a third.
+    // Two plies see only the score: the stone on (6, 10) closes the player's three and
+    // makes a broken four. Three plies and more see that an open four wins.
+    // clang-format off
+    const std::vector<std::string> picture = {
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        ".....X.........",
+        ".....X.........",
+        ".....X.........",
+        "...............",
+        "......O.O......",
+        "...............",
+        "..XXX..........",
+    };
+    // clang-format on
+    const std::vector<Cell> openFours = {{6, 5}, {6, 9}, {2, 12}, {6, 12}};
+    for (int difficulty : {0, 1, 2}) {
+        PeddrinGame t(1, true, difficulty);
+        SetPosition(t.g, picture);
+        t.g.engine = EngineStateOf(picture);
+        t.g.CentreRule = kFalse;
+        t.g.PlayerTurn = kTrue;
+        t.click(8, 10);
+        ASSERT_TRUE(EngineReplyOwed(t.g));
+        EngineTurn(t.g);
+        Cell reply = t.g.compStone(t.computerStones());
+        if (difficulty == 0)
+            EXPECT_EQ(reply, (Cell{6, 10}));
+        else
+            EXPECT_NE(std::find(openFours.begin(), openFours.end(), reply), openFours.end())
+                << "difficulty " << difficulty << ": " << reply;
     }
 }
 
