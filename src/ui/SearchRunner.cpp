@@ -4,6 +4,12 @@
 
 namespace wuzi {
 
+double ReplayedDraws::next() {
+    double value = used_ < again_.size() ? again_[used_++] : source_.next();
+    drawn_.push_back(value);
+    return value;
+}
+
 SearchRunner::SearchRunner(Game& game, QObject* parent) : QObject(parent), game_(game) {}
 
 SearchRunner::~SearchRunner() {
@@ -23,9 +29,11 @@ void SearchRunner::startIfOwed() {
     cancelled_ = cancelled;
     unsigned generation = ++generation_;
     pending_ = true;
-    worker_ = std::thread([this, board = game_.engine, depth, cancelled, generation,
-                           &random = game_.random] {
-        int best = FindEngineReply(board, depth, random, cancelled.get());
+    auto draws = std::make_shared<ReplayedDraws>(game_.random, std::move(drawsOfSuspended_));
+    drawsOfSuspended_.clear();
+    draws_ = draws;
+    worker_ = std::thread([this, board = game_.engine, depth, cancelled, generation, draws] {
+        int best = FindEngineReply(board, depth, *draws, cancelled.get());
         QMetaObject::invokeMethod(
             this, [this, generation, best] { finished(generation, best); }, Qt::QueuedConnection);
     });
@@ -36,11 +44,14 @@ void SearchRunner::stop() {
     cancelled_->store(true);
     ++generation_;
     pending_ = false;
+    drawsOfSuspended_.clear();
 }
 
 bool SearchRunner::suspend() {
     if (!pending_) return false;
     stop(); // MoveSignal stays True: the reply is still owed
+    joinWorker();
+    drawsOfSuspended_ = draws_->drawn();
     return true;
 }
 

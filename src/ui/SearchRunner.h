@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace wuzi {
 
@@ -16,6 +17,25 @@ namespace wuzi {
 //
 // The game's random generator is drawn from by the worker alone: a new search starts
 // only once the previous worker has finished.
+//
+// A suspended search hands its draws to the next one, which uses them again before it
+// draws anew: the generator goes on as if the search had never been interrupted, so a
+// game paused by a lesson plays what the same game unpaused plays.
+class ReplayedDraws : public RandomSource {
+  public:
+    ReplayedDraws(RandomSource& source, std::vector<double> again)
+        : source_(source), again_(std::move(again)) {}
+    double next() override;
+    // Every number handed out, the repeated ones first.
+    const std::vector<double>& drawn() const { return drawn_; }
+
+  private:
+    RandomSource& source_;
+    std::vector<double> again_;
+    std::size_t used_ = 0;
+    std::vector<double> drawn_;
+};
+
 class SearchRunner : public QObject {
     Q_OBJECT
   public:
@@ -41,6 +61,8 @@ class SearchRunner : public QObject {
     Game& game_;
     std::thread worker_;
     std::shared_ptr<std::atomic<bool>> cancelled_;
+    std::shared_ptr<ReplayedDraws> draws_;
+    std::vector<double> drawsOfSuspended_;
     unsigned generation_ = 0;
     bool pending_ = false;
 };

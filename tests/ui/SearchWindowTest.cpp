@@ -107,6 +107,22 @@ class SearchWindowTest : public QObject {
 
     static int computerStones(const Game& g) { return static_cast<int>(g.imgComputer.size()); }
 
+    // The game of startThinking played without a window, from the program's start: the
+    // engine's reply to the centre, searched at once.
+    struct Unhurried {
+        QuietMessages quiet;
+        FixedDigitClock clock{1};
+        SeededRandom random;
+        Game game{quiet, clock, random};
+        Unhurried() {
+            game.menu.opponent = 3;
+            OnDifficulty(game, 2);
+            wuzi::NewGame(game);
+            OnBoardClick(game, 21 * 8 - 8, 20 * 8 - 8);
+            EngineTurn(game);
+        }
+    };
+
   private slots:
     void windowHandlesEventsWhileTheSearchRuns() {
         SlowRandom random;
@@ -141,15 +157,7 @@ class SearchWindowTest : public QObject {
         QCOMPARE(firstWithStone->second, std::size_t{0});
 
         // The same reply as the engine gives without a window, from the program's start.
-        QuietMessages quiet;
-        SeededRandom fresh;
-        Game alone(quiet, clock, fresh);
-        alone.menu.opponent = 3;
-        OnDifficulty(alone, 2);
-        wuzi::NewGame(alone);
-        OnBoardClick(alone, 21 * 8 - 8, 20 * 8 - 8);
-        EngineTurn(alone);
-        QCOMPARE(alone.BoardCells, g.BoardCells);
+        QCOMPARE(g.BoardCells, Unhurried().game.BoardCells);
 
         click(w, 3, 3); // the player's turn again
         QCOMPARE(g.cell(3, 3), kPlayer);
@@ -198,14 +206,20 @@ class SearchWindowTest : public QObject {
         QTimer::singleShot(300, [&] {
             pausedWhileOpen = !w.search()->pending();
             stonesWhileOpen = computerStones(g);
+            random.slow = false;
             if (QWidget* lesson = QApplication::activeModalWidget()) lesson->close();
         });
-        random.slow = false;
-        action(w, "numF1")->trigger(); // modal until the timer closes it
+        QTest::qWait(100);             // the search is well under way...
+        action(w, "numF1")->trigger(); // ...when the lesson opens, modal until the timer closes it
         QVERIFY(pausedWhileOpen);
         QCOMPARE(stonesWhileOpen, 0); // nothing lands while the lesson is open
         QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
         QCOMPARE(computerStones(g), 1);
+        // The pause changed nothing: the reply and the generator's next number are those of
+        // a search never interrupted.
+        Unhurried unhurried;
+        QCOMPARE(g.BoardCells, unhurried.game.BoardCells);
+        QCOMPARE(random.next(), unhurried.random.next());
     }
 };
 
