@@ -93,6 +93,22 @@ int boardDiagramsIn(QTextFrame* frame) {
     return count;
 }
 
+// Counts the stones a demonstration board held each time it was painted.
+class PaintWatcher : public QObject {
+  public:
+    explicit PaintWatcher(LessonWindow& window) : window_(window) {
+        window.board()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) stonesAtLastPaint = stonesOn(window_);
+        return QObject::eventFilter(watched, event);
+    }
+    int stonesAtLastPaint = -1;
+
+  private:
+    LessonWindow& window_;
+};
+
 } // namespace
 
 class LessonWindowTest : public QObject {
@@ -211,6 +227,32 @@ class LessonWindowTest : public QObject {
         QVERIFY(messages.boxes[0].text.startsWith("我们一开始就假设黑棋会连三"));
         QVERIFY(messages.boxes[0].text.contains("\r\n"));
         QVERIFY(w.replaying()); // the replay goes on once the box is closed
+    }
+
+    void theBoardShowsTheCommentedStoneWhileItsBoxIsOpen() {
+        struct Case {
+            int lesson;
+            const char* button;
+            int step; // the commented step
+        };
+        // Game 18 comments its third stone, game 47 its fifteenth before the variation.
+        for (Case c : {Case{1, "Command15", 3}, Case{9, "Command2", 15}}) {
+            Messages messages;
+            LessonWindow w(c.lesson, messages);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            PaintWatcher watcher(w);
+            QList<int> paintedAtBox;
+            messages.onBox = [&] { paintedAtBox << watcher.stonesAtLastPaint; };
+            button(w, c.button)->click();
+            for (int i = 0; i < c.step; ++i) {
+                w.tick();
+                QCoreApplication::processEvents(); // the screen catches up between ticks
+            }
+            QVERIFY(!paintedAtBox.isEmpty());
+            for (int painted : paintedAtBox)
+                QCOMPARE(painted, c.step);
+        }
     }
 
     void variationOnYesReplaysGameFortyEight() {

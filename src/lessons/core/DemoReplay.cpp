@@ -38,6 +38,7 @@ void DemoReplay::PlaceDemoStone(int x, int y, bool black) {
         whiteStones_.push_back(stone);
         ++DemoWhiteNo;
     }
+    if (stonePlaced_) stonePlaced_();
 }
 
 void DemoReplay::DemoTick() {

@@ -3,6 +3,8 @@
 #include "core/Game.h"
 #include "core/Platform.h"
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace wuzi {
@@ -23,6 +25,10 @@ class DemoReplay {
     // Whether the timer should keep ticking.
     bool running() const { return running_; }
 
+    // Called as soon as a stone is laid, before that step's commentary: the board shows
+    // the stone the box talks about.
+    void onStonePlaced(std::function<void()> shown) { stonePlaced_ = std::move(shown); }
+
     void DemoTick();
     void ClearDemoBoard();
     void PlaceDemoStone(int x, int y, bool black);
@@ -42,6 +48,7 @@ class DemoReplay {
     void OfferVariation();
 
     MessageSink& messages_;
+    std::function<void()> stonePlaced_;
     bool running_ = false;
     std::vector<StonePicture> blackStones_;
     std::vector<StonePicture> whiteStones_;

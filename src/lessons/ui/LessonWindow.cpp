@@ -61,6 +61,8 @@ LessonWindow::LessonWindow(int lessonNo, MessageSink& messages, QWidget* parent)
 
     timer_.setInterval(kTickMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &LessonWindow::tick);
+    // A commentary box holds the event loop; the stone it talks about is drawn first.
+    replay_.onStonePlaced([this] { board_->repaint(); });
 
     messages_.information(kSeriesTitle, SeriesIntroduction());
 }
@@ -116,8 +118,8 @@ QWidget* LessonWindow::buildButtons() {
         int used = 0;
     };
     Slot places[] = {{left, new QGridLayout(left), 4},
-                    {right, new QGridLayout(right), 3},
-                    {extra, new QGridLayout(extra), 3}};
+                     {right, new QGridLayout(right), 3},
+                     {extra, new QGridLayout(extra), 3}};
     for (const LessonButton& button : LessonButtons()) {
         Slot& slot = places[static_cast<int>(button.group)];
         QPushButton* pushButton = makeButton(button, slot.box);
