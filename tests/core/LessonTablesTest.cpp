@@ -94,6 +94,30 @@ TEST(LessonButtons, EveryGameButFortyEightHasAButton) {
     }
 }
 
+TEST(LessonButtons, ButtonsStartTheirOwnGames) {
+    // The right-hand column counts down from Command18, and lesson 9 reuses buttons of
+    // other lessons: the places where a game is easily put on the wrong button.
+    struct Case {
+        int lesson;
+        const char* button;
+        int game;
+    };
+    const Case cases[] = {
+        {1, "Command14", 14}, {1, "Command18", 15}, {1, "Command17", 16}, {1, "Command16", 17},
+        {1, "Command15", 18}, {1, "Command19", 19}, {2, "Command3", 22},  {2, "Command15", 26},
+        {2, "Command19", 34}, {2, "Command23", 40}, {2, "Command24", 41}, {3, "Command16", 31},
+        {4, "Command22", 32}, {4, "Command21", 33}, {5, "Command5", 39},  {8, "Command17", 45},
+        {9, "Command3", 49},  {9, "Command10", 50}, {9, "Command18", 23}, {9, "Command17", 40},
+        {9, "Command16", 51},
+    };
+    for (const Case& c : cases) {
+        const LessonButton* b = FindLessonButton(c.button);
+        ASSERT_NE(b, nullptr) << c.button;
+        EXPECT_EQ(ActionIn(*b, c.lesson), (ButtonAction{ButtonKind::Demo, c.game}))
+            << "lesson " << c.lesson << " " << c.button;
+    }
+}
+
 TEST(LessonButtons, OtherButtonsOpenTheirWindows) {
     EXPECT_EQ(ActionIn(*FindLessonButton("Command20"), 2).kind, ButtonKind::Routines);
     EXPECT_EQ(ActionIn(*FindLessonButton("Command25"), 7).kind, ButtonKind::Routines);
