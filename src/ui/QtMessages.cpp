@@ -1,23 +1,32 @@
 #include "ui/QtMessages.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace wuzi {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 } // namespace
 
+QWidget* QtMessages::over() const {
+    // A box raised from a modal window (a lesson's commentary, say) belongs over that window.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent_;
+}
+
 void QtMessages::information(const std::string& title, const std::string& text) {
-    QMessageBox::information(parent_, q(title), q(text));
+    QMessageBox::information(over(), q(title), q(text));
 }
 
 void QtMessages::critical(const std::string& title, const std::string& text) {
-    QMessageBox::critical(parent_, q(title), q(text));
+    QMessageBox::critical(over(), q(title), q(text));
 }
 
 bool QtMessages::question(const std::string& title, const std::string& text) {
-    return QMessageBox::question(parent_, q(title), q(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(over(), q(title), q(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 

@@ -7,15 +7,18 @@
 
 namespace wuzi {
 
-// Message boxes of the game shown as Qt message boxes over a parent window.
+// Message boxes of the game shown as Qt message boxes over the modal window open at the
+// time, or else over the parent window.
 class QtMessages : public MessageSink {
-public:
+  public:
     void setParent(QWidget* parent) { parent_ = parent; }
     void information(const std::string& title, const std::string& text) override;
     void critical(const std::string& title, const std::string& text) override;
     bool question(const std::string& title, const std::string& text) override;
 
-private:
+  private:
+    QWidget* over() const;
+
     QPointer<QWidget> parent_;
 };
 
