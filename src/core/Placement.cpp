@@ -136,7 +136,7 @@ void HandTurnOn(Game& g, int x, int y) {
         if (g.BookActive == kTrue) return MarrowickBlackPlaybook(g, x, y);
         return CompMove(g, x, y);
     case 6:
-        if (g.BookActive == kTrue) return PeddrinFixedReply(g);
+        if (g.BookActive == kTrue) return PeddrinFixedReply(g, x, y);
         return CompMove(g, x, y);
     default:
         return CompMove(g, x, y);

@@ -45,11 +45,11 @@ void MarrowickBlackPlaybook(Game& g, int x, int y) {
     play(g, book::kMarrowickBlackBook, x, y);
 }
 
-void PeddrinFixedReply(Game& g) {
+void PeddrinFixedReply(Game& g, int x, int y) {
     guarded(g, [&] {
         if (!g.isEmpty(8, 9)) {
             g.BookActive = kFalse;
-            return CompMove(g, 8, 8);
+            return CompMove(g, x, y);
         }
         CompPlace(g, 8, 9);
         g.BookActive = kFalse;
