@@ -2,6 +2,7 @@
 
 #include "core/Fault.h"
 #include "core/Frame.h"
+#include "core/WinningLine.h"
 #include "playbooks/Playbooks.h"
 
 #include <cmath>
@@ -11,7 +12,9 @@ namespace wuzi {
 
 namespace {
 
-int roundHalfEven(float v) { return static_cast<int>(std::nearbyint(v)); }
+int roundHalfEven(float v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 // One axis of the snapping: clamp to [low, high], else move to the nearest grid line.
 float snapAxis(float v, float low, float high, float origin, int pitch, int threshold) {
@@ -19,23 +22,6 @@ float snapAxis(float v, float low, float high, float origin, int pitch, int thre
     if (v > high) return high;
     int r = roundHalfEven(v - origin) % pitch; // keeps the sign of the dividend
     return r >= threshold ? v - 6 + static_cast<float>(pitch - r) : v - 6 - static_cast<float>(r);
-}
-
-bool hasFiveThrough(const Game& g, int side, int x, int y) {
-    // Vertical, horizontal, falling diagonal, rising diagonal.
-    static constexpr int kLines[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
-    for (const auto& line : kLines) {
-        int count = 1;
-        for (int sense : {-1, 1}) {
-            for (int k = 1; k <= 4; ++k) {
-                int cx = x + sense * k * line[0], cy = y + sense * k * line[1];
-                if (!onBoard(cx, cy) || g.cell(cx, cy) != side) break;
-                ++count;
-            }
-        }
-        if (count >= 5) return true;
-    }
-    return false;
 }
 
 void moveMarker(Game& g, bool stoneIsBlack, float stoneLeft, float stoneTop) {
@@ -101,7 +87,7 @@ bool CompPlace(Game& g, int x, int y) {
 
 void CheckWin(Game& g, int side, int x, int y) {
     guarded(g, [&] {
-        if (!hasFiveThrough(g, side, x, y)) return;
+        if (g.cell(x, y) != side || WinningLine(g.BoardCells, {x, y}).empty()) return;
         g.messages.information(kHintTitle, side == kComputer ? kComputerWins : kPlayerWins);
         EndGame(g);
     });
