@@ -2,6 +2,7 @@
 
 #include "core/Hint.h"
 #include "core/Psq.h"
+#include "ui/Actions.h"
 #include "ui/BoardView.h"
 #include "ui/ViewMenu.h"
 
@@ -22,23 +23,14 @@ constexpr const char* kRecordFilter = "五子棋棋谱 (*.psq);;所有文件 (*)
 // A record of 225 moves is a few kilobytes; anything far larger is no record.
 constexpr qint64 kLargestRecord = 64 * 1024;
 
-QAction* makeAction(QWidget* window, const char* name, const QString& caption,
-                    const QKeySequence& key = {}) {
-    auto* action = new QAction(caption, window);
-    action->setObjectName(name);
-    if (!key.isEmpty()) action->setShortcut(key);
-    window->addAction(action);
-    return action;
-}
-
 } // namespace
 
 GameCommands::GameCommands(Game& game, BoardView* board, ViewMenu* view, QWidget* window)
     : QObject(window), game_(game), board_(board), view_(view), window_(window) {
-    undo_ = makeAction(window, "numUndo", "悔棋(&U)", QKeySequence("Ctrl+Z"));
-    hint_ = makeAction(window, "numHint", "提示(&I)", QKeySequence("F2"));
-    open_ = makeAction(window, "numOpenRecord", "打开棋谱(&O)...", QKeySequence("Ctrl+O"));
-    save_ = makeAction(window, "numSaveRecord", "保存棋谱(&S)...", QKeySequence("Ctrl+S"));
+    undo_ = MakeWindowAction(window, "numUndo", "悔棋(&U)", QKeySequence("Ctrl+Z"));
+    hint_ = MakeWindowAction(window, "numHint", "提示(&I)", QKeySequence("F2"));
+    open_ = MakeWindowAction(window, "numOpenRecord", "打开棋谱(&O)...", QKeySequence("Ctrl+O"));
+    save_ = MakeWindowAction(window, "numSaveRecord", "保存棋谱(&S)...", QKeySequence("Ctrl+S"));
     connect(undo_, &QAction::triggered, this, &GameCommands::undo);
     connect(hint_, &QAction::triggered, this, &GameCommands::hint);
     connect(open_, &QAction::triggered, this, &GameCommands::askAndOpen);

@@ -2,6 +2,7 @@
 
 #include "core/GameFlow.h"
 #include "lessons/ui/LessonWindow.h"
+#include "ui/Actions.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
 #include "ui/SearchRunner.h"
@@ -16,8 +17,9 @@ namespace wuzi {
 
 namespace {
 
-const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂", "天昏地暗",
-                                         "黑白无常", "魔高一丈", "孤魂野鬼", "月黑风高", "轮回转世"};
+const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂",
+                                         "天昏地暗", "黑白无常", "魔高一丈", "孤魂野鬼",
+                                         "月黑风高", "轮回转世"};
 const char* const kLessonItemNames[10] = {"numF1", "numF2", "numF3", "numF4", "numF5",
                                           "numF6", "numF7", "numF8", "numF9", "numF0"};
 
@@ -40,17 +42,10 @@ MainWindow::MainWindow(Game& game, QWidget* parent)
     board_->setFocus();
 }
 
-QAction* MainWindow::makeAction(const char* name, const QString& caption, const QKeySequence& key) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    if (!key.isEmpty()) action->setShortcut(key);
-    return action;
-}
-
 void MainWindow::createActions() {
-    numNew_ = makeAction("numNew", "新游戏(&N)", QKeySequence("Ctrl+N"));
-    numEnd_ = makeAction("numEnd", "结束游戏(&E)", QKeySequence("Ctrl+Q"));
-    numExit_ = makeAction("numExit", "退出(&X)");
+    numNew_ = MakeAction(this, "numNew", "新游戏(&N)", QKeySequence("Ctrl+N"));
+    numEnd_ = MakeAction(this, "numEnd", "结束游戏(&E)", QKeySequence("Ctrl+Q"));
+    numExit_ = MakeAction(this, "numExit", "退出(&X)");
     connect(numNew_, &QAction::triggered, this, &MainWindow::NewGame);
     connect(numEnd_, &QAction::triggered, this, [this] {
         search_->stop();
@@ -60,8 +55,8 @@ void MainWindow::createActions() {
     connect(numExit_, &QAction::triggered, this, &QWidget::close);
 
     auto* sides = new QActionGroup(this);
-    numBefore_ = makeAction("numBefore", "先手(&B)", QKeySequence("Ctrl+B"));
-    numAfter_ = makeAction("numAfter", "后手(&A)", QKeySequence("Ctrl+L"));
+    numBefore_ = MakeAction(this, "numBefore", "先手(&B)", QKeySequence("Ctrl+B"));
+    numAfter_ = MakeAction(this, "numAfter", "后手(&A)", QKeySequence("Ctrl+L"));
     for (QAction* a : {numBefore_, numAfter_}) {
         a->setCheckable(true);
         sides->addAction(a);
@@ -80,7 +75,7 @@ void MainWindow::createActions() {
     const char* levelCaptions[3] = {"初级(&E)", "中级(&M)", "高级(&H)"};
     const char* levelKeys[3] = {"Ctrl+E", "Ctrl+M", "Ctrl+H"};
     for (int i = 0; i < 3; ++i) {
-        numEasy_[i] = makeAction(levelNames[i], levelCaptions[i], QKeySequence(levelKeys[i]));
+        numEasy_[i] = MakeAction(this, levelNames[i], levelCaptions[i], QKeySequence(levelKeys[i]));
         numEasy_[i]->setCheckable(true);
         levels->addAction(numEasy_[i]);
         connect(numEasy_[i], &QAction::triggered, this, [this, i] {
@@ -92,7 +87,7 @@ void MainWindow::createActions() {
     auto* opponents = new QActionGroup(this);
     for (int i = 0; i < kOpponentCount; ++i) {
         QString name = QString("numQser%1").arg(i);
-        numQser_[i] = makeAction(name.toLatin1().constData(), kOpponentNames[i],
+        numQser_[i] = MakeAction(this, name.toLatin1().constData(), kOpponentNames[i],
                                  QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
         numQser_[i]->setCheckable(true);
         opponents->addAction(numQser_[i]);
@@ -103,14 +98,14 @@ void MainWindow::createActions() {
     }
 
     for (int i = 0; i < 10; ++i) {
-        numLesson_[i] = makeAction(kLessonItemNames[i], kLessonCaptions[i]);
+        numLesson_[i] = MakeAction(this, kLessonItemNames[i], kLessonCaptions[i]);
         connect(numLesson_[i], &QAction::triggered, this, [this, i] { openLesson(i + 1); });
     }
 
     // The two help items carry no action.
-    numHelp1_ = makeAction("numHelp1", "帮助(&H)", QKeySequence("F1"));
-    numEmail_ = makeAction("numEmail", "技术支持(&T)");
-    numAbout_ = makeAction("numAbout", "关于(&A)...");
+    numHelp1_ = MakeAction(this, "numHelp1", "帮助(&H)", QKeySequence("F1"));
+    numEmail_ = MakeAction(this, "numEmail", "技术支持(&T)");
+    numAbout_ = MakeAction(this, "numAbout", "关于(&A)...");
     connect(numAbout_, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -131,15 +126,18 @@ void MainWindow::createMenus() {
     move->addAction(numAfter_);
     QMenu* setting = nuOpt_->addMenu("难度(&D)");
     setting->setObjectName("numSetting");
-    for (QAction* a : numEasy_) setting->addAction(a);
+    for (QAction* a : numEasy_)
+        setting->addAction(a);
     QMenu* players = nuOpt_->addMenu("棋手(&T)");
     players->setObjectName("numQs");
-    for (QAction* a : numQser_) players->addAction(a);
+    for (QAction* a : numQser_)
+        players->addAction(a);
     menuBar()->addMenu(view_->menu());
     // The lessons stay open to the player during a game, so they sit on the menu bar.
     QMenu* lessons = menuBar()->addMenu("Vesk十式(&K)");
     lessons->setObjectName("num10Kill");
-    for (QAction* a : numLesson_) lessons->addAction(a);
+    for (QAction* a : numLesson_)
+        lessons->addAction(a);
 
     QMenu* help = menuBar()->addMenu("帮助(&H)");
     help->setObjectName("nuHelp");
@@ -154,14 +152,20 @@ void MainWindow::refresh() {
     bool optionsEnabled = game_.OptionsEnabled == kTrue;
     nuOpt_->setEnabled(optionsEnabled);
     // A disabled menu disables its items and their shortcuts too.
-    for (QAction* a : nuOpt_->actions()) a->setEnabled(optionsEnabled);
-    for (QAction* a : {numBefore_, numAfter_}) a->setEnabled(optionsEnabled);
-    for (QAction* a : numEasy_) a->setEnabled(optionsEnabled);
-    for (QAction* a : numQser_) a->setEnabled(optionsEnabled);
+    for (QAction* a : nuOpt_->actions())
+        a->setEnabled(optionsEnabled);
+    for (QAction* a : {numBefore_, numAfter_})
+        a->setEnabled(optionsEnabled);
+    for (QAction* a : numEasy_)
+        a->setEnabled(optionsEnabled);
+    for (QAction* a : numQser_)
+        a->setEnabled(optionsEnabled);
     numBefore_->setChecked(game_.menu.playerFirst);
     numAfter_->setChecked(!game_.menu.playerFirst);
-    for (int i = 0; i < 3; ++i) numEasy_[i]->setChecked(game_.Difficulty == i);
-    for (int i = 0; i < kOpponentCount; ++i) numQser_[i]->setChecked(game_.menu.opponent == i);
+    for (int i = 0; i < 3; ++i)
+        numEasy_[i]->setChecked(game_.Difficulty == i);
+    for (int i = 0; i < kOpponentCount; ++i)
+        numQser_[i]->setChecked(game_.menu.opponent == i);
     view_->refresh();
     commands_->refresh();
     board_->update();

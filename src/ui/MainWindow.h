@@ -20,7 +20,7 @@ class SearchRunner;
 // forwards commands and shows the state.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(Game& game, QWidget* parent = nullptr);
 
     Game& game() { return game_; }
@@ -38,17 +38,16 @@ public:
     // Brings menus and board up to date with the game state.
     void refresh();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createActions();
     void createMenus();
-    QAction* makeAction(const char* name, const QString& caption, const QKeySequence& key = {});
 
     Game& game_;
     BoardView* board_;
-    ViewMenu* view_ = nullptr;        // 查看: numbers, coordinates, review
+    ViewMenu* view_ = nullptr;         // 查看: numbers, coordinates, review
     GameCommands* commands_ = nullptr; // 悔棋, 提示, records
     SearchRunner* search_;
     QMenu* nuOpt_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/ViewMenu.h"
 
+#include "ui/Actions.h"
 #include "ui/BoardView.h"
 
 #include <QAction>
@@ -13,15 +14,16 @@ ViewMenu::ViewMenu(const Game& game, BoardView* board, QMainWindow* window)
     : QObject(window), game_(game), board_(board), window_(window),
       menu_(new QMenu("查看(&V)", window)) {
     menu_->setObjectName("numView");
-    numbers_ = makeAction("numNumbers", "显示手数(&N)");
-    coordinates_ = makeAction("numCoordinates", "显示坐标(&C)");
-    review_ = makeAction("numReview", "复盘(&R)", QKeySequence("Ctrl+R"));
+    numbers_ = MakeWindowAction(window_, "numNumbers", "显示手数(&N)");
+    coordinates_ = MakeWindowAction(window_, "numCoordinates", "显示坐标(&C)");
+    review_ = MakeWindowAction(window_, "numReview", "复盘(&R)", QKeySequence("Ctrl+R"));
     for (QAction* a : {numbers_, coordinates_, review_})
         a->setCheckable(true);
-    first_ = makeAction("numReviewFirst", "第一手(&F)", QKeySequence(Qt::Key_Home));
-    previous_ = makeAction("numReviewPrevious", "上一手(&P)", QKeySequence(Qt::Key_Left));
-    next_ = makeAction("numReviewNext", "下一手(&X)", QKeySequence(Qt::Key_Right));
-    last_ = makeAction("numReviewLast", "最后一手(&L)", QKeySequence(Qt::Key_End));
+    first_ = MakeWindowAction(window_, "numReviewFirst", "第一手(&F)", QKeySequence(Qt::Key_Home));
+    previous_ =
+        MakeWindowAction(window_, "numReviewPrevious", "上一手(&P)", QKeySequence(Qt::Key_Left));
+    next_ = MakeWindowAction(window_, "numReviewNext", "下一手(&X)", QKeySequence(Qt::Key_Right));
+    last_ = MakeWindowAction(window_, "numReviewLast", "最后一手(&L)", QKeySequence(Qt::Key_End));
 
     connect(numbers_, &QAction::toggled, board_, &BoardView::setShowNumbers);
     connect(coordinates_, &QAction::toggled, board_, &BoardView::setShowCoordinates);
@@ -38,15 +40,6 @@ ViewMenu::ViewMenu(const Game& game, BoardView* board, QMainWindow* window)
     for (QAction* a : {first_, previous_, next_, last_})
         menu_->addAction(a);
     refresh();
-}
-
-QAction* ViewMenu::makeAction(const char* name, const QString& caption, const QKeySequence& key) {
-    auto* action = new QAction(caption, window_);
-    action->setObjectName(name);
-    if (!key.isEmpty()) action->setShortcut(key);
-    // The window's actions answer their shortcuts even while their menu is closed.
-    window_->addAction(action);
-    return action;
 }
 
 void ViewMenu::review(GameRecord record) {

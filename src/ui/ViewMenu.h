@@ -34,7 +34,6 @@ class ViewMenu : public QObject {
     void refresh();
 
   private:
-    QAction* makeAction(const char* name, const QString& caption, const QKeySequence& key = {});
     void toggleReview(bool on);
     void step(void (ReviewCursor::*move)());
     void showPosition();
