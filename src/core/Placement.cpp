@@ -31,10 +31,6 @@ void moveMarker(Game& g, bool stoneIsBlack, float stoneLeft, float stoneTop) {
     shown = {true, stoneLeft + 4, stoneTop + 4};
 }
 
-std::string cellText(int x, int y) {
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-}
-
 } // namespace
 
 SnappedClick SnapClick(float X, float Y) {

@@ -36,10 +36,6 @@ std::string lineError(std::size_t index, const std::string& what) {
     return "第 " + std::to_string(index + 1) + " 行" + what;
 }
 
-std::string cellText(int x, int y) {
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-}
-
 // Checks the header line; returns the error, empty when it is a 15x15 header.
 std::string headerError(const std::string& line) {
     static const std::regex header(R"(\s*Piskvorky\s+(\d{1,4})\s*x\s*(\d{1,4})\s*,.*)");

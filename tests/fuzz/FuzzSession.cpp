@@ -32,10 +32,6 @@ std::string picture(const Board& b) {
     return out;
 }
 
-std::string cellText(Cell c) {
-    return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
-}
-
 // One line of the event log: the event and the stones and messages it brought.
 std::string logLine(const Event& e, const Snapshot& b, const Snapshot& a,
                     std::span<const Box> boxes) {

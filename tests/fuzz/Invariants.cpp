@@ -17,10 +17,6 @@ namespace {
 
 constexpr Cell kCentre{8, 8};
 
-std::string text(Cell c) {
-    return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
-}
-
 bool isFlag(Flag f) {
     return f == kTrue || f == kFalse;
 }
@@ -80,20 +76,21 @@ std::string historiesAgreeWithBoard(const Game& g) {
         for (const StonePicture& p : *history) {
             Cell c = p.cell();
             if (!onBoard(c)) return "a stone picture lies off the board";
-            if (At(fromHistories, c.x, c.y) != kEmpty) return "two stone pictures on " + text(c);
+            if (At(fromHistories, c.x, c.y) != kEmpty)
+                return "two stone pictures on " + cellText(c);
             Put(fromHistories, c, side);
         }
     for (int i = 0; i < kCellCount; ++i)
         if (fromHistories[i] != g.BoardCells[i])
             return "BoardCells differs from the move histories on " +
-                   text({i % kBoardSize + 1, i / kBoardSize + 1});
+                   cellText({i % kBoardSize + 1, i / kBoardSize + 1});
     if (g.PlayerMoveNo != static_cast<int>(g.imgPlayer.size()) + 1 ||
         g.CompMoveNo != static_cast<int>(g.imgComputer.size()) + 1)
         return "the move counters differ from the histories";
     for (const StonePicture& p : g.imgComputer) {
         Cell c = p.cell();
         if (p.left != compStoneLeft(c.x) || p.top != compStoneTop(c.y))
-            return "the computer's stone on " + text(c) + " is drawn off its place";
+            return "the computer's stone on " + cellText(c) + " is drawn off its place";
     }
     return "";
 }
@@ -157,7 +154,7 @@ std::string engineHolds(const Game& g) {
                                            : kEngineEmpty;
         if (s.EngineBoard[i / kBoardSize][i % kBoardSize] != expected)
             return "opponent 3's board differs from the game on " +
-                   text({i % kBoardSize + 1, i / kBoardSize + 1});
+                   cellText({i % kBoardSize + 1, i / kBoardSize + 1});
     }
     for (const EngineCell& c : s.EngineCells)
         if (c.state != s.EngineBoard[c.cell / kBoardSize][c.cell % kBoardSize])
@@ -178,7 +175,7 @@ std::string markersHold(const Game& g) {
     const Marker& other = black ? g.imgB : g.imgW;
     if (!shown.visible || other.visible) return "the markers do not show the newest stone's colour";
     if (shown.left != newest.left + 4 || shown.top != newest.top + 4)
-        return "the marker is not on the newest stone " + text(newest.cell());
+        return "the marker is not on the newest stone " + cellText(newest.cell());
     return "";
 }
 
@@ -213,7 +210,7 @@ bool contains(const std::vector<Cell>& cells, Cell c) {
 std::string stonesKept(const Snapshot& b, const Snapshot& a) {
     for (int i = 0; i < kCellCount; ++i)
         if (b.board[i] != kEmpty && a.board[i] != b.board[i])
-            return "a taken cell changed: " + text({i % kBoardSize + 1, i / kBoardSize + 1});
+            return "a taken cell changed: " + cellText({i % kBoardSize + 1, i / kBoardSize + 1});
     auto isPrefix = [](const std::vector<StonePicture>& p, const std::vector<StonePicture>& q) {
         return p.size() <= q.size() && std::equal(p.begin(), p.end(), q.begin(), samePicture);
     };
@@ -231,7 +228,8 @@ std::string refusedClick(const Snapshot& b, const Snapshot& a, std::span<const B
                              [&](Cell c) { return At(b.board, c.x, c.y) != kEmpty; });
     if (offCentre && showsOnly(boxes, kCentreFirst)) return "";
     if (taken && boxes.empty()) return "";
-    return "a click on " + text(cells.front()) + " placed no stone and showed " + boxesText(boxes);
+    return "a click on " + cellText(cells.front()) + " placed no stone and showed " +
+           boxesText(boxes);
 }
 
 // How a turn ends: the board the turn must leave, exactly its result message, and the
@@ -299,7 +297,7 @@ std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Bo
                         const std::vector<Cell>& cells) {
     if (a.player.size() != b.player.size() + 1) return "one click placed several player stones";
     Cell c = a.player.back().cell();
-    if (!contains(cells, c)) return "the click placed its stone on " + text(c);
+    if (!contains(cells, c)) return "the click placed its stone on " + cellText(c);
     if (At(b.board, c.x, c.y) != kEmpty) return "the player's stone went onto a taken cell";
     if (b.CentreRule == kTrue && c != kCentre) return "the first stone is not on the centre";
     if (a.CentreRule != kFalse) return "the centre rule holds after the first stone";
@@ -453,7 +451,8 @@ std::string CheckHint(const Snapshot& before, const Snapshot& after, std::span<c
     if (before.CentreRule == kTrue)
         return hint == kCentre ? "" : "the first hint is not the centre";
     if (!hint) return before.computer.empty() ? "" : "no hint on the player's turn";
-    if (At(before.board, hint->x, hint->y) != kEmpty) return "the hint names taken " + text(*hint);
+    if (At(before.board, hint->x, hint->y) != kEmpty)
+        return "the hint names taken " + cellText(*hint);
     return "";
 }
 
