@@ -1,13 +1,11 @@
 #include "brain/BrainProtocol.h"
 
-#include "core/GameFlow.h"
-#include "core/Placement.h"
-#include "engines/SearchEngine.h"
 
 #include <algorithm>
 #include <cctype>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 namespace wuzi {
 
@@ -49,10 +47,6 @@ bool parseFields(const std::string& text, std::vector<int>& fields) {
 
 bool onZeroBasedBoard(int x, int y) { return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize; }
 
-// A click at the centre-left pixel that a player's stone on cell (x, y) takes.
-float clickX(int x) { return static_cast<float>(21 * (x - 1) + 6); }
-float clickY(int y) { return static_cast<float>(20 * (y - 1) + 5); }
-
 std::unique_ptr<Clock> makeClock(int digit) {
     if (digit >= 0) return std::make_unique<FixedDigitClock>(digit);
     return std::make_unique<SystemClock>();
@@ -84,28 +78,27 @@ bool ParseBrainOptions(int argc, const char* const argv[], BrainOptions& options
     return true;
 }
 
-void CollectedMessages::information(const std::string& title, const std::string& text) {
-    pending_.emplace_back(title, text);
+void BrainEvents::information(const std::string& title, const std::string& text) {
+    messages_.emplace_back(title, text);
 }
-void CollectedMessages::critical(const std::string& title, const std::string& text) {
-    pending_.emplace_back(title, text);
+void BrainEvents::critical(const std::string& title, const std::string& text) {
+    messages_.emplace_back(title, text);
 }
-bool CollectedMessages::question(const std::string& title, const std::string& text) {
-    pending_.emplace_back(title, text);
-    return false;
+void BrainEvents::stonePlaced(Cell cell, int side) {
+    if (side == kComputer) computerStone_ = cell;
 }
-std::vector<std::pair<std::string, std::string>> CollectedMessages::take() {
-    auto out = std::move(pending_);
-    pending_.clear();
-    return out;
+std::vector<std::pair<std::string, std::string>> BrainEvents::takeMessages() {
+    return std::exchange(messages_, {});
+}
+std::optional<Cell> BrainEvents::takeComputerStone() {
+    return std::exchange(computerStone_, std::nullopt);
 }
 
 BrainProtocol::BrainProtocol(const BrainOptions& options, std::ostream& out)
     : options_(options), out_(out), clock_(makeClock(options.secondsDigit)),
-      game_(messages_, *clock_, random_) {
-    game_.menu.opponent = options.opponent;
-    game_.Difficulty = options.difficulty;
-    game_.SearchLevel = options.difficulty + 2;
+      session_(events_, *clock_, random_) {
+    session_.chooseOpponent(options.opponent);
+    session_.chooseDifficulty(options.difficulty);
 }
 
 void BrainProtocol::run(std::istream& in) {
@@ -146,15 +139,16 @@ void BrainProtocol::start(const std::string& args) {
     if (!parseInt(args, size) || size != kBoardSize) return error("only a 15x15 board is supported");
     started_ = true;
     gameBegun_ = false;
-    OnEndGame(game_);
+    session_.endGame();
     out_ << "OK\n";
 }
 
 void BrainProtocol::startGame(bool playerFirst) {
-    OnEndGame(game_);
-    if (playerFirst) OnPlayerFirst(game_);
-    else OnComputerFirst(game_);
-    NewGame(game_);
+    session_.endGame();
+    if (playerFirst) session_.choosePlayerFirst();
+    else session_.chooseComputerFirst();
+    events_.takeComputerStone();
+    session_.newGame();
     gameBegun_ = true;
 }
 
@@ -162,7 +156,7 @@ void BrainProtocol::begin() {
     if (!started_) return error("no START yet");
     if (gameBegun_) return error("the game has already begun");
     startGame(false);
-    answerComputerMove(0);
+    answerComputerMove();
 }
 
 void BrainProtocol::turn(const std::string& args) {
@@ -171,18 +165,15 @@ void BrainProtocol::turn(const std::string& args) {
     if (!parseFields(args, f) || f.size() != 2) return error("TURN needs x,y");
     if (!onZeroBasedBoard(f[0], f[1])) return error("coordinates off the board");
     if (!gameBegun_) startGame(true);
-    if (game_.GameActive != kTrue) return error("the game is over");
-    int x = f[0] + 1, y = f[1] + 1;
-    if (game_.cell(x, y) != kEmpty) return error("the cell is taken");
-    int playerBefore = static_cast<int>(game_.imgPlayer.size());
-    int compBefore = static_cast<int>(game_.imgComputer.size());
-    OnBoardClick(game_, clickX(x), clickY(y));
-    EngineTurn(game_); // opponent 3 answers here, synchronously
-    if (static_cast<int>(game_.imgPlayer.size()) == playerBefore) {
-        flushMessages();
-        return error("the first stone must be on the centre 7,7");
-    }
-    answerComputerMove(compBefore);
+    const Game& g = session_.game();
+    if (g.GameActive != kTrue) return error("the game is over");
+    Cell c{f[0] + 1, f[1] + 1};
+    if (!g.isEmpty(c)) return error("the cell is taken");
+    events_.takeComputerStone();
+    PlayResult played = session_.play(c);
+    session_.waitForReply(); // opponent 3 answers here, synchronously
+    if (played == PlayResult::CentreFirst) return error("the first stone must be on the centre 7,7");
+    answerComputerMove();
 }
 
 void BrainProtocol::boardLine(const std::string& line) {
@@ -209,26 +200,23 @@ void BrainProtocol::boardDone() {
         return begin();
     }
     if (isNoCell(lastPlayer)) return error("BOARD has no stone of the opponent");
-    if (!SetUpPosition(game_, stones)) return error("BOARD is not a position of a game");
+    events_.takeComputerStone();
+    if (!session_.playFromPosition(stones)) return error("BOARD is not a position of a game");
     gameBegun_ = true;
-    int compBefore = static_cast<int>(game_.imgComputer.size());
-    AnswerSetUpPosition(game_, lastPlayer.x, lastPlayer.y);
-    EngineTurn(game_);
-    answerComputerMove(compBefore);
+    session_.waitForReply();
+    answerComputerMove();
 }
 
-void BrainProtocol::answerComputerMove(int compStonesBefore) {
+void BrainProtocol::answerComputerMove() {
     flushMessages();
-    if (static_cast<int>(game_.imgComputer.size()) > compStonesBefore) {
-        Cell c = game_.imgComputer.back().cell();
-        out_ << (c.x - 1) << ',' << (c.y - 1) << '\n';
-    } else {
+    if (std::optional<Cell> c = events_.takeComputerStone())
+        out_ << (c->x - 1) << ',' << (c->y - 1) << '\n';
+    else
         out_ << "OK\n";
-    }
 }
 
 void BrainProtocol::flushMessages() {
-    for (const auto& [title, text] : messages_.take())
+    for (const auto& [title, text] : events_.takeMessages())
         out_ << "MESSAGE " << title << ": " << text << '\n';
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/Game.h"
+#include "session/Session.h"
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,16 +22,20 @@ struct BrainOptions {
 bool ParseBrainOptions(int argc, const char* const argv[], BrainOptions& options,
                        std::string& error);
 
-// Message boxes of a headless game: kept in order until the next answer is written.
-class CollectedMessages : public MessageSink {
+// What a headless game shows: its message boxes, kept in order until the next answer is
+// written, and the cell of the computer's latest stone.
+class BrainEvents : public SessionEvents {
 public:
     void information(const std::string& title, const std::string& text) override;
     void critical(const std::string& title, const std::string& text) override;
-    bool question(const std::string& title, const std::string& text) override;
-    std::vector<std::pair<std::string, std::string>> take();
+    void stonePlaced(Cell cell, int side) override;
+    std::vector<std::pair<std::string, std::string>> takeMessages();
+    // The computer's stone placed since the last call, if any.
+    std::optional<Cell> takeComputerStone();
 
 private:
-    std::vector<std::pair<std::string, std::string>> pending_;
+    std::vector<std::pair<std::string, std::string>> messages_;
+    std::optional<Cell> computerStone_;
 };
 
 // The computer's side of a game spoken over the Gomocup brain protocol, through the
@@ -50,16 +55,16 @@ private:
     void boardDone();
     void about();
     void startGame(bool playerFirst);
-    void answerComputerMove(int compStonesBefore);
+    void answerComputerMove();
     void flushMessages();
     void error(const std::string& reason);
 
     BrainOptions options_;
     std::ostream& out_;
-    CollectedMessages messages_;
+    BrainEvents events_;
     std::unique_ptr<Clock> clock_;
     SeededRandom random_;
-    Game game_;
+    Session session_;
     bool started_ = false;
     bool gameBegun_ = false;
     bool readingBoard_ = false;

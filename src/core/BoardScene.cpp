@@ -23,7 +23,7 @@ BoardScene SceneOf(const GameState& g) {
     BoardScene scene = stonesOf(record, record.moves.size());
     for (const Marker* m : {&g.imgW, &g.imgB}) {
         if (!m->visible) continue;
-        scene.marker = StonePicture{m->left - 4, m->top - 4}.cell();
+        scene.marker = m->cell;
         scene.markerOnBlack = m == &g.imgW;
     }
     if (scene.marker) scene.winningLine = WinningLine(g.BoardCells, *scene.marker);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Platform.h"
+#include "core/SearchState.h"
 #include "core/Types.h"
-#include "engines/SearchState.h"
 
 #include <array>
 #include <cstdint>
@@ -10,19 +10,11 @@
 
 namespace wuzi {
 
-// Position of a stone picture on the board picture, in logical pixels. The k-th stone
-// of a side is element k - 1 of that side's list; its cell is read back from here.
-struct StonePicture {
-    float left = 0;
-    float top = 0;
-    Cell cell() const;
-};
-
 // A last-move marker: imgW sits on a black stone, imgB on a white one.
 struct Marker {
     bool visible = false;
-    float left = 0;
-    float top = 0;
+    Cell cell;
+    friend bool operator==(const Marker&, const Marker&) = default;
 };
 
 // The side and opponent checks of the options menu that NewGame reads; the checked
@@ -31,10 +23,6 @@ struct MenuChecks {
     bool playerFirst = true; // 先手 checked (else 后手)
     int opponent = 2;        // Corbie, Quillon, Marrowick, Peddrin, Corvane
 };
-
-inline constexpr int kOpponentCount = 5;
-inline constexpr const char* kOpponentNames[kOpponentCount] = {"Corbie", "Quillon", "Marrowick",
-                                                                "Peddrin", "Corvane"};
 
 // The whole program-wide game state. Every procedure reads and writes it directly,
 // as the routines of the game do; the fields carry the game's own names. It holds
@@ -68,9 +56,9 @@ struct GameState {
     // Shared answers of the point tests: 0 computer-side, 1 player threats.
     std::array<Flag, 2> ResultFlags{};
 
-    // Move histories (the stone pictures), oldest first.
-    std::vector<StonePicture> imgPlayer;
-    std::vector<StonePicture> imgComputer;
+    // Move histories: each side's stones in the order played, oldest first.
+    std::vector<Cell> playerStones;
+    std::vector<Cell> compStones;
     Marker imgW; // marker on a black stone
     Marker imgB; // marker on a white stone
 
@@ -78,7 +66,8 @@ struct GameState {
     Flag OptionsEnabled = kTrue;
     MenuChecks menu;
 
-    // The search engine of opponent 3 keeps a board of its own.
+    // The search engine of opponent 3 keeps a board of its own; it lives with the game so
+    // that a snapshot (take-back, hint) holds it too.
     SearchState engine;
 
     // Checked board access: a read off the board is a fault.
@@ -87,9 +76,9 @@ struct GameState {
     bool isEmpty(int x, int y) const { return onBoard(x, y) && cell(x, y) == kEmpty; }
     bool isEmpty(Cell c) const { return isEmpty(c.x, c.y); }
 
-    // Cell of the k-th stone (1-based) of a side, read back from its picture.
-    Cell playerStone(int k) const { return imgPlayer.at(static_cast<std::size_t>(k - 1)).cell(); }
-    Cell compStone(int k) const { return imgComputer.at(static_cast<std::size_t>(k - 1)).cell(); }
+    // Cell of the k-th stone (1-based) of a side.
+    Cell playerStone(int k) const { return playerStones.at(static_cast<std::size_t>(k - 1)); }
+    Cell compStone(int k) const { return compStones.at(static_cast<std::size_t>(k - 1)); }
     bool boardFull() const;
 };
 
@@ -102,10 +91,5 @@ struct Game : GameState {
     Clock& clock;
     RandomSource& random;
 };
-
-// Pixel position of a computer stone picture, and the nominal one of a player's.
-float compStoneLeft(int x);
-float compStoneTop(int y);
-float playerStoneTop(int y);
 
 } // namespace wuzi

@@ -5,12 +5,12 @@
 namespace wuzi {
 
 GameRecord RecordOf(const GameState& g) {
-    const auto& first = g.PlayerFirst == kTrue ? g.imgPlayer : g.imgComputer;
-    const auto& second = g.PlayerFirst == kTrue ? g.imgComputer : g.imgPlayer;
+    const auto& first = g.PlayerFirst == kTrue ? g.playerStones : g.compStones;
+    const auto& second = g.PlayerFirst == kTrue ? g.compStones : g.playerStones;
     GameRecord record;
     for (std::size_t k = 0; k < std::max(first.size(), second.size()); ++k) {
-        if (k < first.size()) record.moves.push_back(first[k].cell());
-        if (k < second.size()) record.moves.push_back(second[k].cell());
+        if (k < first.size()) record.moves.push_back(first[k]);
+        if (k < second.size()) record.moves.push_back(second[k]);
     }
     return record;
 }

@@ -1,66 +1,50 @@
 #include "core/Placement.h"
 
 #include "core/Fault.h"
-#include "core/Frame.h"
 #include "core/WinningLine.h"
-#include "playbooks/Playbooks.h"
 
-#include <cmath>
 #include <string>
 
 namespace wuzi {
 
 namespace {
 
-int roundHalfEven(float v) {
-    return static_cast<int>(std::nearbyint(v));
-}
-
-// One axis of the snapping: clamp to [low, high], else move to the nearest grid line.
-float snapAxis(float v, float low, float high, float origin, int pitch, int threshold) {
-    if (v < low) return low;
-    if (v > high) return high;
-    int r = roundHalfEven(v - origin) % pitch; // keeps the sign of the dividend
-    return r >= threshold ? v - 6 + static_cast<float>(pitch - r) : v - 6 - static_cast<float>(r);
-}
-
-void moveMarker(Game& g, bool stoneIsBlack, float stoneLeft, float stoneTop) {
+void moveMarker(Game& g, bool stoneIsBlack, Cell stone) {
     Marker& shown = stoneIsBlack ? g.imgW : g.imgB;
     Marker& hidden = stoneIsBlack ? g.imgB : g.imgW;
     hidden.visible = false;
-    shown = {true, stoneLeft + 4, stoneTop + 4};
+    shown = {true, stone};
 }
 
 } // namespace
 
-SnappedClick SnapClick(float X, float Y) {
-    float sx = snapAxis(X, 5, 300, 12, 21, 12);
-    float sy = snapAxis(Y, 4, 285, 11, 20, 11);
-    return {sx, sy, {roundHalfEven((sx - 5) / 21 + 1), roundHalfEven((sy - 5) / 20 + 1)}};
-}
-
-void PlayerPlace(Game& g, float X, float Y) {
+bool PlacePlayerStone(Game& g, Cell c) {
+    bool placed = false;
     guarded(g, [&] {
-        SnappedClick s = SnapClick(X, Y);
-        int x = s.cell.x, y = s.cell.y;
         if (g.CentreRule == kTrue) {
-            if (x != 8 || y != 8) {
+            if (c != Cell{8, 8}) {
                 g.messages.information(kHintTitle, kCentreFirst);
                 return;
             }
             g.CentreRule = kFalse;
         }
-        if (g.cell(x, y) != kEmpty) return;
-        g.imgPlayer.push_back({s.X, s.Y});
-        g.setCell(x, y, kPlayer);
+        if (g.cell(c.x, c.y) != kEmpty) return;
+        g.playerStones.push_back(c);
+        g.setCell(c.x, c.y, kPlayer);
         ++g.PlayerMoveNo;
-        moveMarker(g, g.PlayerFirst == kTrue, s.X, s.Y);
+        moveMarker(g, g.PlayerFirst == kTrue, c);
         g.PlayerTurn = kFalse;
-        CheckWin(g, kPlayer, x, y);
-        if ((g.GameMode == 6 || g.GameMode == 7) && g.GameActive == kTrue) CheckDraw(g);
-        if (g.GameActive != kTrue) return;
-        HandTurnOn(g, x, y);
+        placed = true;
+        CheckWin(g, kPlayer, c.x, c.y);
     });
+    return placed;
+}
+
+bool PlayMove(Game& g, int x, int y) {
+    if (!g.isEmpty(x, y)) return false;
+    if (!CompPlace(g, x, y)) return false;
+    g.CompMoved = kTrue;
+    return true;
 }
 
 bool CompPlace(Game& g, int x, int y) {
@@ -68,10 +52,9 @@ bool CompPlace(Game& g, int x, int y) {
     guarded(g, [&] {
         if (!onBoard(x, y)) throw Fault("无效的落子位置 " + cellText(x, y));
         if (g.cell(x, y) != kEmpty) throw Fault("该位置已有棋子 " + cellText(x, y));
-        float left = compStoneLeft(x), top = compStoneTop(y);
-        g.imgComputer.push_back({left, top});
+        g.compStones.push_back({x, y});
         g.setCell(x, y, kComputer);
-        moveMarker(g, g.PlayerFirst != kTrue, left, top);
+        moveMarker(g, g.PlayerFirst != kTrue, {x, y});
         ++g.CompMoveNo;
         placed = true;
         CheckWin(g, kComputer, x, y);
@@ -100,29 +83,6 @@ void CheckDraw(Game& g) {
 void EndGame(Game& g) {
     g.GameActive = kFalse;
     g.OptionsEnabled = kTrue;
-}
-
-void HandTurnOn(Game& g, int x, int y) {
-    switch (g.GameMode) {
-    case 2:
-        if (g.BookCoin == kFalse && g.BookActive == kTrue) return QuillonWhitePlaybook(g, x, y);
-        if (g.DiagonalBookActive == kTrue) return QuillonWhiteDiagonalPlaybook(g, x, y);
-        return CompMove(g, x, y);
-    case 3:
-        if (g.BookActive == kTrue) return QuillonBlackPlaybook(g, x, y);
-        return CompMove(g, x, y);
-    case 4:
-        if (g.BookActive == kTrue) return MarrowickWhitePlaybook(g, x, y);
-        return CompMove(g, x, y);
-    case 5:
-        if (g.BookActive == kTrue) return MarrowickBlackPlaybook(g, x, y);
-        return CompMove(g, x, y);
-    case 6:
-        if (g.BookActive == kTrue) return PeddrinFixedReply(g, x, y);
-        return CompMove(g, x, y);
-    default:
-        return CompMove(g, x, y);
-    }
 }
 
 } // namespace wuzi

@@ -10,29 +10,26 @@ inline constexpr const char* kPlayerWins = "玩家胜!";
 inline constexpr const char* kDrawText = "此局为和局!";
 inline constexpr const char* kCentreFirst = "第一步请走在天元!";
 
-// The player's click at pixel (X, Y) of the board picture: snap, centre rule, place,
-// test the result, then hand the turn on.
-void PlayerPlace(Game& g, float X, float Y);
-
-// Snaps a click to its cell and keeps the snapped pixel position as the stone's.
-struct SnappedClick {
-    float X;
-    float Y;
-    Cell cell;
-};
-SnappedClick SnapClick(float X, float Y);
+// The player's stone on cell c: the centre rule, an occupied cell ignored, the stone and
+// its marker placed, the result tested. Returns whether the stone was placed; handing
+// the turn on is the opponent's business.
+bool PlacePlayerStone(Game& g, Cell c);
 
 // The only way a computer stone reaches the board. A taken or off-board cell is a fault:
 // refused, reported, nothing changes. Returns whether the stone was placed.
 bool CompPlace(Game& g, int x, int y);
+
+// Places a computer stone for a move routine: CompPlace, then CompMoved := True.
+// A taken or off-board cell is not played (returns false, nothing changes).
+bool PlayMove(Game& g, int x, int y);
+inline bool PlayMove(Game& g, Cell c) {
+    return PlayMove(g, c.x, c.y);
+}
 
 void CheckWin(Game& g, int side, int x, int y);
 void CheckDraw(Game& g);
 
 // Ends the game: GameActive False, the options menu enabled again.
 void EndGame(Game& g);
-
-// Step 13 of PlayerPlace: passes the player's stone on to the playbook or the move selection.
-void HandTurnOn(Game& g, int x, int y);
 
 } // namespace wuzi

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Frame.h"
+#include "core/Placement.h"
 #include "engines/AIEasy2.h"
 #include "engines/AIHard.h"
 #include "engines/PlayerLineScan.h"

@@ -1,5 +1,5 @@
 #include "core/Fault.h"
-#include "core/Frame.h"
+#include "core/Placement.h"
 #include "engines/AIEasy.h"
 #include "engines/Lattice.h"
 #include "engines/LineScan.h"

@@ -1,7 +1,7 @@
 #include "engines/Lattice.h"
 
 #include "core/Fault.h"
-#include "core/Frame.h"
+#include "core/Placement.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "engines/LineScan.h"
 
-#include "core/Frame.h"
+#include "core/Placement.h"
 #include "engines/PointTests.h"
 
 namespace wuzi::lines {

@@ -1,6 +1,6 @@
 #include "engines/PatternMove.h"
 
-#include "core/Frame.h"
+#include "core/Placement.h"
 #include "engines/LineScan.h"
 #include "engines/PointTests.h"
 

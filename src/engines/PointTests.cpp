@@ -1,7 +1,7 @@
 #include "engines/PointTests.h"
 
 #include "core/Fault.h"
-#include "core/Frame.h"
+#include "core/Placement.h"
 #include "engines/LineScan.h"
 
 #include <algorithm>

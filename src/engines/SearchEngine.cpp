@@ -1,9 +1,11 @@
 #include "engines/SearchEngine.h"
 
 #include "core/Fault.h"
-#include "core/Frame.h"
+#include "core/Placement.h"
 #include "engines/SearchEngineFast.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace wuzi {
@@ -49,6 +51,22 @@ void dropUndoneBookOpening(Game& g) {
 }
 
 } // namespace
+
+void EngineInit(SearchState& s) {
+    s.WindowScore = {0, 1, 11, 111, 1111, 11111};
+    std::array<int, 225> order{};
+    for (int i = 0; i < 225; ++i) order[i] = i;
+    auto key = [](int cell) {
+        int row = cell / 15, column = cell % 15;
+        return (std::abs(column - 7) + 1) * (std::abs(row - 7) + 1);
+    };
+    // Equal keys keep row-major insertion order.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+    for (int i = 0; i < 225; ++i) s.EngineCells[i] = {static_cast<std::int16_t>(order[i]), 0};
+    for (auto& row : s.EngineBoard) row.fill(kEngineEmpty);
+    s.EngineEval = 0;
+    s.MoveSignal = false;
+}
 
 void EngineEvalUpdate(SearchState& s, int row, int column) {
     static constexpr int kLines[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};

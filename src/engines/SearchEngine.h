@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/Game.h"
-#include "engines/SearchState.h"
 
 #include <atomic>
 #include <cstdint>
 
 namespace wuzi {
+
+// Builds WindowScore and the centre-first order of EngineCells, all states 0, board empty.
+void EngineInit(SearchState& s);
 
 // Adds to EngineEval the change that the stone now on (row, column) of EngineBoard makes
 // in every five-cell window through it; a completed five sets the score of a five.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Platform.h"
-#include "engines/SearchState.h"
+#include "core/SearchState.h"
 
 #include <atomic>
 #include <cstdint>

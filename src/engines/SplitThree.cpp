@@ -1,5 +1,5 @@
 #include "core/Fault.h"
-#include "core/Frame.h"
+#include "core/Placement.h"
 #include "engines/AIHard.h"
 #include "engines/PlayerLineScan.h"
 #include "engines/PointTests.h"

@@ -1,9 +1,8 @@
 #include "playbooks/Book.h"
 
-#include "core/ForcedMoves.h"
-#include "core/Frame.h"
 #include "core/Placement.h"
 #include "engines/AIEasy.h"
+#include "engines/ForcedMoves.h"
 
 namespace wuzi::book {
 
@@ -41,8 +40,9 @@ void applyThen(Game& g, const Book& book, const Then& then) {
 }
 
 // A book never plays on a taken cell or off the board: it hands over instead.
-void reply(Game& g, const Book& book, Cell at, const Then& then, Cell stone) {
-    if (!g.isEmpty(at)) return HandOver(g, book, stone);
+void reply(Game& g, const Book& book, Cell at, const Then& then, Cell stone,
+           MoveSelection general) {
+    if (!g.isEmpty(at)) return HandOver(g, book, stone, general);
     CompPlace(g, at.x, at.y);
     g.PlayerTurn = kTrue;
     if (!then.keepMoveNo) ++g.BookMoveNo;
@@ -75,19 +75,20 @@ bool AtNode(const Row& r, int move, int line, Flag coin) {
     return r.move == move && (r.line == kAnyLine || r.line == line) && coinMatches(r.coin, coin);
 }
 
-void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical) {
+void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical,
+                MoveSelection general) {
     const Action& a = row.action;
     auto real = [&](Point p) { return canonical ? book.toReal(g, toCell(p)) : toCell(p); };
     switch (a.kind) {
     case Reply::Play:
-        return reply(g, book, real(a.at), a.then, stone);
+        return reply(g, book, real(a.at), a.then, stone, general);
     case Reply::PlayIfEmpty:
     case Reply::PlayIfPlayer: {
         Cell test = real(a.test);
         int wanted = a.kind == Reply::PlayIfEmpty ? kEmpty : kPlayer;
         bool yes = onBoard(test) && g.cell(test.x, test.y) == wanted;
-        return yes ? reply(g, book, real(a.at), a.then, stone)
-                   : reply(g, book, real(a.alt), a.altThen, stone);
+        return yes ? reply(g, book, real(a.at), a.then, stone, general)
+                   : reply(g, book, real(a.alt), a.altThen, stone, general);
     }
     case Reply::AskRoutines:
         if (askRoutines(g, a.routines)) {
@@ -96,14 +97,14 @@ void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool cano
             g.*book.flag = kFalse;
             return;
         }
-        if (a.fallbackHandsOver) return HandOver(g, book, stone);
-        return reply(g, book, real(a.at), a.then, stone);
+        if (a.fallbackHandsOver) return HandOver(g, book, stone, general);
+        return reply(g, book, real(a.at), a.then, stone, general);
     case Reply::HandOver:
-        HandOver(g, book, stone);
+        HandOver(g, book, stone, general);
         return switchMode(g, a.then);
     case Reply::SwitchMode:
         switchMode(g, a.then);
-        return HandOver(g, book, stone);
+        return HandOver(g, book, stone, general);
     }
 }
 
@@ -133,25 +134,25 @@ const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone) {
     return FindRow(book.opening, g.BookMoveNo, book.openingKey(g), g.BookCoin, toPoint(stone));
 }
 
-void HandOver(Game& g, const Book& book, Cell stone) {
+void HandOver(Game& g, const Book& book, Cell stone, MoveSelection general) {
     g.*book.flag = kFalse;
-    CompMove(g, stone.x, stone.y);
+    general(g, stone.x, stone.y);
 }
 
-void PlayBook(Game& g, const Book& book, Cell stone) {
+void PlayBook(Game& g, const Book& book, Cell stone, MoveSelection general) {
     if (const Row* row = OpeningRowFor(g, book, stone))
-        return PerformRow(g, book, *row, stone, false);
+        return PerformRow(g, book, *row, stone, false, general);
     const Tree* tree = book.treeFor(g);
     Cell c = tree ? book.toCanonical(g, stone) : Cell{};
-    if (!onBoard(c)) return HandOver(g, book, stone);
+    if (!onBoard(c)) return HandOver(g, book, stone, general);
     if (book.keepsLastMove) g.BookLastMove = c;
     if (ForcedMovePlayed(g, book)) {
         g.PlayerTurn = kTrue;
         return;
     }
     const Row* row = FindRow(*tree, g.BookMoveNo, g.BookLine, g.BookCoin, toPoint(c));
-    if (!row) return HandOver(g, book, stone);
-    PerformRow(g, book, *row, stone, true);
+    if (!row) return HandOver(g, book, stone, general);
+    PerformRow(g, book, *row, stone, true, general);
 }
 
 } // namespace wuzi::book

@@ -2,6 +2,7 @@
 
 #include "core/Game.h"
 #include "playbooks/BookRows.h"
+#include "playbooks/Playbooks.h"
 #include "playbooks/GrownTrees.h"
 
 #include <span>
@@ -93,15 +94,16 @@ const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone);
 
 // One turn of a book for the player's real stone: an opening row, else the tree (with
 // the forced-move step first), else the hand-over to the general selection.
-void PlayBook(Game& g, const Book& book, Cell stone);
+void PlayBook(Game& g, const Book& book, Cell stone, MoveSelection general);
 
 // Leaves the book for the rest of the game; the general selection answers `stone`.
-void HandOver(Game& g, const Book& book, Cell stone);
+void HandOver(Game& g, const Book& book, Cell stone, MoveSelection general);
 
 // The steps of PlayBook, for the book generator: the forced-move step before a tree
 // move (true when it placed the computer's stone), and a row's action for the player's
 // real stone (`canonical` rows are mapped back through the book's orientation).
 bool ForcedMovePlayed(Game& g, const Book& book);
-void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical);
+void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical,
+                MoveSelection general);
 
 } // namespace wuzi::book

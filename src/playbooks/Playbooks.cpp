@@ -1,7 +1,6 @@
 #include "playbooks/Playbooks.h"
 
 #include "core/Fault.h"
-#include "core/Frame.h"
 #include "core/Placement.h"
 #include "playbooks/Book.h"
 
@@ -9,47 +8,47 @@ namespace wuzi {
 
 namespace {
 
-void play(Game& g, const book::Book& b, int x, int y) {
-    guarded(g, [&] { book::PlayBook(g, b, {x, y}); });
+void play(Game& g, const book::Book& b, int x, int y, MoveSelection general) {
+    guarded(g, [&] { book::PlayBook(g, b, {x, y}, general); });
 }
 
 } // namespace
 
 // At move 2 a listed stone shuts the diagonal book out for the game; an unlisted one
 // leaves this book, and the diagonal book (while it may still play) answers it.
-void QuillonWhitePlaybook(Game& g, int x, int y) {
+void QuillonWhitePlaybook(Game& g, int x, int y, MoveSelection general) {
     guarded(g, [&] {
         const book::Book& quillon = book::kQuillonWhiteBook;
         if (g.BookMoveNo == 2) {
             if (!book::OpeningRowFor(g, quillon, {x, y})) {
                 g.BookActive = kFalse;
-                if (g.DiagonalBookActive == kTrue) return QuillonWhiteDiagonalPlaybook(g, x, y);
-                return CompMove(g, x, y);
+                if (g.DiagonalBookActive == kTrue) return QuillonWhiteDiagonalPlaybook(g, x, y, general);
+                return general(g, x, y);
             }
             g.DiagonalBookActive = kFalse;
         }
-        book::PlayBook(g, quillon, {x, y});
+        book::PlayBook(g, quillon, {x, y}, general);
     });
 }
 
-void QuillonWhiteDiagonalPlaybook(Game& g, int x, int y) {
-    play(g, book::kQuillonWhiteDiagonalBook, x, y);
+void QuillonWhiteDiagonalPlaybook(Game& g, int x, int y, MoveSelection general) {
+    play(g, book::kQuillonWhiteDiagonalBook, x, y, general);
 }
-void QuillonBlackPlaybook(Game& g, int x, int y) {
-    play(g, book::kQuillonBlackBook, x, y);
+void QuillonBlackPlaybook(Game& g, int x, int y, MoveSelection general) {
+    play(g, book::kQuillonBlackBook, x, y, general);
 }
-void MarrowickWhitePlaybook(Game& g, int x, int y) {
-    play(g, book::kMarrowickWhiteBook, x, y);
+void MarrowickWhitePlaybook(Game& g, int x, int y, MoveSelection general) {
+    play(g, book::kMarrowickWhiteBook, x, y, general);
 }
-void MarrowickBlackPlaybook(Game& g, int x, int y) {
-    play(g, book::kMarrowickBlackBook, x, y);
+void MarrowickBlackPlaybook(Game& g, int x, int y, MoveSelection general) {
+    play(g, book::kMarrowickBlackBook, x, y, general);
 }
 
-void PeddrinFixedReply(Game& g, int x, int y) {
+void PeddrinFixedReply(Game& g, int x, int y, MoveSelection general) {
     guarded(g, [&] {
         if (!g.isEmpty(8, 9)) {
             g.BookActive = kFalse;
-            return CompMove(g, x, y);
+            return general(g, x, y);
         }
         CompPlace(g, 8, 9);
         g.BookActive = kFalse;

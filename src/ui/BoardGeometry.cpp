@@ -1,23 +1,29 @@
 #include "ui/BoardGeometry.h"
 
-#include <algorithm>
+#include <cmath>
 
 namespace wuzi::BoardGeometry {
 
-Mapping::Mapping(QSizeF widgetSize, double margin) {
-    double width = kWidth + 2 * margin, height = kHeight + 2 * margin;
-    scale_ = std::max(0.01, std::min(widgetSize.width() / width, widgetSize.height() / height));
-    QPointF corner((widgetSize.width() - width * scale_) / 2 + margin * scale_,
-                   (widgetSize.height() - height * scale_) / 2 + margin * scale_);
-    target_ = QRectF(corner, QSizeF(kWidth * scale_, kHeight * scale_));
+namespace {
+
+int roundHalfEven(float v) {
+    return static_cast<int>(std::nearbyint(v));
 }
 
-QPointF Mapping::toLogical(QPointF widgetPoint) const {
-    return (widgetPoint - target_.topLeft()) / scale_;
+// One axis of the snapping: clamp to [low, high], else move to the nearest grid line.
+float snapAxis(float v, float low, float high, float origin, int pitch, int threshold) {
+    if (v < low) return low;
+    if (v > high) return high;
+    int r = roundHalfEven(v - origin) % pitch; // keeps the sign of the dividend
+    return r >= threshold ? v - 6 + static_cast<float>(pitch - r) : v - 6 - static_cast<float>(r);
 }
 
-QPointF Mapping::toWidget(QPointF logicalPoint) const {
-    return target_.topLeft() + logicalPoint * scale_;
+} // namespace
+
+Cell cellAt(float x, float y) {
+    float sx = snapAxis(x, 5, 300, 12, 21, 12);
+    float sy = snapAxis(y, 4, 285, 11, 20, 11);
+    return {roundHalfEven((sx - 5) / 21 + 1), roundHalfEven((sy - 5) / 20 + 1)};
 }
 
 } // namespace wuzi::BoardGeometry

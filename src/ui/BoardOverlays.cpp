@@ -1,6 +1,6 @@
 #include "ui/BoardOverlays.h"
 
-#include "ui/BoardGeometry.h"
+#include "ui/BoardMapping.h"
 
 #include <QFont>
 
@@ -33,7 +33,7 @@ void drawCoordinates(QPainter& p) {
     setFontSize(p, 8, false);
     const double m = kCoordinateMargin;
     for (int i = 1; i <= kBoardSize; ++i) {
-        QPointF top = G::intersection(i, 1), left = G::intersection(1, i);
+        QPointF top = G::intersectionPoint(i, 1), left = G::intersectionPoint(1, i);
         for (double y : {-m, G::kHeight})
             p.drawText(QRectF(top.x() - 10, y, 20, m), Qt::AlignCenter, columnLabel(i));
         for (double x : {-m, G::kWidth})
@@ -47,14 +47,14 @@ void drawMoveNumber(QPainter& p, Cell c, int number, bool onBlackStone, bool las
     QColor ink = onBlackStone ? QColor(0xF0, 0xF0, 0xF0) : QColor(0x18, 0x18, 0x18);
     p.setPen(last ? QColor(0xE0, 0x30, 0x20) : ink);
     setFontSize(p, number >= 100 ? 7 : 9, last);
-    QPointF centre = G::intersection(c);
+    QPointF centre = G::intersectionPoint(c);
     p.drawText(QRectF(centre - QPointF(10, 8), QSizeF(20, 16)), Qt::AlignCenter,
                QString::number(number));
     p.restore();
 }
 
 void drawCornerMarker(QPainter& p, Cell c, bool onBlackStone) {
-    QPointF centre = G::intersection(c);
+    QPointF centre = G::intersectionPoint(c);
     p.setPen(Qt::NoPen);
     p.setBrush(onBlackStone ? QColor(0xFF, 0x5A, 0x4A) : QColor(0xD0, 0x20, 0x10));
     p.drawRect(QRectF(centre - QPointF(7.2, 7.2), QSizeF(3.4, 3.4)));
@@ -65,16 +65,16 @@ void drawWinningLine(QPainter& p, const std::vector<Cell>& line) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0xFF, 0xC8, 0x30, 110), 4.2));
     for (Cell c : line)
-        p.drawEllipse(G::intersection(c), G::kStoneRadius + 1.4, G::kStoneRadius + 1.4);
+        p.drawEllipse(G::intersectionPoint(c), G::kStoneRadius + 1.4, G::kStoneRadius + 1.4);
     p.setPen(QPen(QColor(0xE0, 0x30, 0x20), 1.4));
     for (Cell c : line)
-        p.drawEllipse(G::intersection(c), G::kStoneRadius + 1.0, G::kStoneRadius + 1.0);
+        p.drawEllipse(G::intersectionPoint(c), G::kStoneRadius + 1.0, G::kStoneRadius + 1.0);
     p.restore();
 }
 
 void drawHint(QPainter& p, Cell c) {
     p.save();
-    QPointF centre = G::intersection(c);
+    QPointF centre = G::intersectionPoint(c);
     p.setPen(QPen(QColor(0x10, 0x90, 0x40), 1.8));
     p.setBrush(QColor(0x30, 0xD0, 0x70, 90));
     p.drawEllipse(centre, G::kStoneRadius, G::kStoneRadius);
@@ -85,7 +85,7 @@ void drawHint(QPainter& p, Cell c) {
 
 void drawKeyboardCursor(QPainter& p, Cell c) {
     p.save();
-    QPointF centre = G::intersection(c);
+    QPointF centre = G::intersectionPoint(c);
     p.setPen(QPen(QColor(0x20, 0x50, 0xD0), 1.5, Qt::SolidLine, Qt::SquareCap));
     const double r = 9.5, arm = 3.5;
     for (int sx : {-1, 1}) {

@@ -1,6 +1,6 @@
 #include "ui/BoardPainter.h"
 
-#include "ui/BoardGeometry.h"
+#include "ui/BoardMapping.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -26,20 +26,20 @@ void drawBoard(QPainter& p) {
 
     p.setPen(QPen(QColor(0x3A, 0x2A, 0x14), 0.7));
     for (int i = 1; i <= kBoardSize; ++i) {
-        p.drawLine(G::intersection(i, 1), G::intersection(i, kBoardSize));
-        p.drawLine(G::intersection(1, i), G::intersection(kBoardSize, i));
+        p.drawLine(G::intersectionPoint(i, 1), G::intersectionPoint(i, kBoardSize));
+        p.drawLine(G::intersectionPoint(1, i), G::intersectionPoint(kBoardSize, i));
     }
     p.setPen(QPen(QColor(0x3A, 0x2A, 0x14), 1.4));
-    p.drawRect(QRectF(G::intersection(1, 1), G::intersection(kBoardSize, kBoardSize)));
+    p.drawRect(QRectF(G::intersectionPoint(1, 1), G::intersectionPoint(kBoardSize, kBoardSize)));
 
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2A, 0x1C, 0x0C));
     for (Cell star : {Cell{4, 4}, Cell{12, 4}, Cell{8, 8}, Cell{4, 12}, Cell{12, 12}})
-        p.drawEllipse(G::intersection(star), 2.2, 2.2);
+        p.drawEllipse(G::intersectionPoint(star), 2.2, 2.2);
 }
 
 void drawStone(QPainter& p, Cell c, bool black) {
-    QPointF centre = G::intersection(c);
+    QPointF centre = G::intersectionPoint(c);
     const double r = G::kStoneRadius;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60)); // shadow
@@ -60,14 +60,14 @@ void drawStone(QPainter& p, Cell c, bool black) {
 }
 
 void drawLastMoveMarker(QPainter& p, Cell c, bool onBlackStone) {
-    QPointF centre = G::intersection(c);
+    QPointF centre = G::intersectionPoint(c);
     p.setPen(Qt::NoPen);
     p.setBrush(onBlackStone ? QColor(0xFF, 0x5A, 0x4A) : QColor(0xD0, 0x20, 0x10));
     p.drawRect(QRectF(centre - QPointF(2.6, 2.6), QSizeF(5.2, 5.2)));
 }
 
 void drawMoveNumber(QPainter& p, Cell c, bool onBlackStone, int number) {
-    QPointF centre = G::intersection(c);
+    QPointF centre = G::intersectionPoint(c);
     const double r = G::kStoneRadius;
     QFont font = p.font();
     font.setPixelSize(number < 10 ? 11 : 9);

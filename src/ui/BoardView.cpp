@@ -1,7 +1,6 @@
 #include "ui/BoardView.h"
 
-#include "core/ReviewCursor.h"
-#include "ui/BoardGeometry.h"
+#include "ui/BoardMapping.h"
 #include "ui/BoardOverlays.h"
 #include "ui/BoardPainter.h"
 
@@ -22,7 +21,8 @@ constexpr int kHintPhases = 4;
 
 } // namespace
 
-BoardView::BoardView(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+BoardView::BoardView(const Session& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
     setMinimumSize(static_cast<int>(G::kWidth), static_cast<int>(G::kHeight));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
@@ -38,11 +38,6 @@ int BoardView::heightForWidth(int width) const {
     return static_cast<int>(width * G::kHeight / G::kWidth);
 }
 
-void BoardView::setReview(const ReviewCursor* review) {
-    review_ = review;
-    update();
-}
-
 void BoardView::setShowNumbers(bool on) {
     numbers_ = on;
     update();
@@ -56,11 +51,12 @@ void BoardView::setShowCoordinates(bool on) {
 double BoardView::margin() const { return coordinates_ ? BoardOverlays::kCoordinateMargin : 0; }
 
 QPoint BoardView::pointOf(Cell c) const {
-    return G::Mapping(size(), margin()).toWidget(G::intersection(c)).toPoint();
+    return G::Mapping(size(), margin()).toWidget(G::intersectionPoint(c)).toPoint();
 }
 
 BoardScene BoardView::scene() const {
-    return review_ ? SceneOf(review_->record(), review_->position()) : SceneOf(game_);
+    const ReviewCursor* review = session_.reviewCursor();
+    return review ? SceneOf(review->record(), review->position()) : SceneOf(session_.game());
 }
 
 void BoardView::flashHint(Cell c) {
@@ -93,7 +89,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     paintStones(p, s);
     BoardOverlays::drawWinningLine(p, s.winningLine);
     if (hint_ && hintShown_) BoardOverlays::drawHint(p, *hint_);
-    if (cursor_ && !review_) BoardOverlays::drawKeyboardCursor(p, *cursor_);
+    if (cursor_ && !session_.reviewCursor()) BoardOverlays::drawKeyboardCursor(p, *cursor_);
 }
 
 void BoardView::paintStones(QPainter& p, const BoardScene& s) const {
@@ -110,7 +106,7 @@ void BoardView::paintStones(QPainter& p, const BoardScene& s) const {
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
     cursor_.reset(); // the keyboard cursor is for keyboard play only
-    emit pressed(G::Mapping(size(), margin()).toLogical(event->position()));
+    emit pressed(G::Mapping(size(), margin()).cellAt(event->position()));
 }
 
 void BoardView::moveCursor(int dx, int dy) {
@@ -125,7 +121,7 @@ void BoardView::moveCursor(int dx, int dy) {
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
-    if (review_) return QWidget::keyPressEvent(event);
+    if (session_.reviewCursor()) return QWidget::keyPressEvent(event);
     switch (event->key()) {
     case Qt::Key_Left: return moveCursor(-1, 0);
     case Qt::Key_Right: return moveCursor(1, 0);
@@ -134,9 +130,8 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        // The same path as a click in the middle of the cell's snapping range, which
-        // places the stone on its usual pixels; the snapping and the rules apply.
-        if (cursor_) emit pressed(QPointF(21.0 * cursor_->x - 8, 20.0 * cursor_->y - 8));
+        // The same path as a click on the cell; the rules apply.
+        if (cursor_) emit pressed(*cursor_);
         return;
     default: return QWidget::keyPressEvent(event);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/BoardScene.h"
-#include "core/Game.h"
+#include "session/Session.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -9,22 +9,17 @@
 
 namespace wuzi {
 
-class ReviewCursor;
-
-// The main window's board picture: paints the game from its move histories, or the
-// position of a review, and reports mouse-down positions in logical board pixels. The
-// arrow keys move a cursor over the cells; Enter or Space presses its cell, exactly as a
-// click in the middle of that cell would.
+// The main window's board picture: paints the session's game from its move histories, or
+// the position of its review, and reports the cell a mouse-down snaps to. The arrow keys
+// move a cursor over the cells; Enter or Space presses its cell, as a click on it would.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    explicit BoardView(const Game& game, QWidget* parent = nullptr);
+    explicit BoardView(const Session& session, QWidget* parent = nullptr);
     QSize sizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
-    // Shows a review's position instead of the game; nullptr shows the game again.
-    void setReview(const ReviewCursor* review);
     void setShowNumbers(bool on);
     void setShowCoordinates(bool on);
     bool showsCoordinates() const { return coordinates_; }
@@ -38,7 +33,7 @@ public:
     QPoint pointOf(Cell c) const;
 
 signals:
-    void pressed(QPointF logicalPosition);
+    void pressed(Cell cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,8 +46,7 @@ private:
     void paintStones(QPainter& p, const BoardScene& scene) const;
     void flashTick();
 
-    const Game& game_;
-    const ReviewCursor* review_ = nullptr;
+    const Session& session_;
     bool numbers_ = false;
     bool coordinates_ = false;
     std::optional<Cell> cursor_;

@@ -1,9 +1,8 @@
 #include "ui/GameCommands.h"
 
-#include "core/Hint.h"
 #include "core/Psq.h"
 #include "ui/Actions.h"
-#include "ui/BoardView.h"
+#include "ui/SessionBridge.h"
 #include "ui/ViewMenu.h"
 
 #include <QAction>
@@ -25,8 +24,9 @@ constexpr qint64 kLargestRecord = 64 * 1024;
 
 } // namespace
 
-GameCommands::GameCommands(Game& game, BoardView* board, ViewMenu* view, QWidget* window)
-    : QObject(window), game_(game), board_(board), view_(view), window_(window) {
+GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& events,
+                           QWidget* window)
+    : QObject(window), session_(session), view_(view), events_(events), window_(window) {
     undo_ = MakeWindowAction(window, "numUndo", "悔棋(&U)", QKeySequence("Ctrl+Z"));
     hint_ = MakeWindowAction(window, "numHint", "提示(&I)", QKeySequence("F2"));
     open_ = MakeWindowAction(window, "numOpenRecord", "打开棋谱(&O)...", QKeySequence("Ctrl+O"));
@@ -42,35 +42,15 @@ GameCommands::GameCommands(Game& game, BoardView* board, ViewMenu* view, QWidget
 }
 
 void GameCommands::undo() {
-    if (takeBack_.Undo(game_)) emit gameChanged();
-}
-
-GameCommands::~GameCommands() {
-    if (hintWorker_.joinable()) hintWorker_.join();
+    if (session_.undo()) emit gameChanged();
 }
 
 void GameCommands::hint() {
-    if (hintPending_ || game_.GameActive != kTrue || game_.PlayerTurn != kTrue) return;
-    if (hintWorker_.joinable()) hintWorker_.join();
-    hintPending_ = true;
-    hintAskedAt_ = game_;
-    hintWorker_ = std::thread([this, position = hintAskedAt_] {
-        std::optional<Cell> cell = Hint(position);
-        QMetaObject::invokeMethod(
-            this, [this, cell] { hintFound(cell); }, Qt::QueuedConnection);
-    });
-}
-
-void GameCommands::hintFound(std::optional<Cell> cell) {
-    hintPending_ = false;
-    // A stone played, taken back or a new game meanwhile makes the hint stale.
-    bool samePosition = game_.GameActive == kTrue && game_.PlayerTurn == kTrue &&
-                        game_.BoardCells == hintAskedAt_.BoardCells;
-    if (cell && samePosition) board_->flashHint(*cell);
+    session_.hint();
 }
 
 void GameCommands::refuse(const QString& title, const QString& text) {
-    game_.messages.critical(title.toStdString(), text.toStdString());
+    events_.critical(title.toStdString(), text.toStdString());
 }
 
 bool GameCommands::openRecord(const QString& path) {
@@ -97,7 +77,7 @@ bool GameCommands::openRecord(const QString& path) {
 }
 
 bool GameCommands::saveRecord(const QString& path) {
-    GameRecord record = view_->reviewing() ? view_->cursor()->record() : RecordOf(game_);
+    GameRecord record = session_.recordToSave();
     QFile file(path);
     QByteArray text = QByteArray::fromStdString(WritePsq(record));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
@@ -120,11 +100,12 @@ void GameCommands::askAndSave() {
 }
 
 void GameCommands::refresh() {
-    undo_->setEnabled(takeBack_.CanUndo(game_));
-    hint_->setEnabled(game_.GameActive == kTrue && game_.PlayerTurn == kTrue);
+    const Game& game = session_.game();
+    undo_->setEnabled(session_.canUndo());
+    hint_->setEnabled(game.GameActive == kTrue && game.PlayerTurn == kTrue);
     // A record opens between games; the one shown is saved, or the game's own moves.
-    open_->setEnabled(game_.GameActive != kTrue);
-    save_->setEnabled(view_->reviewing() || game_.PlayerMoveNo + game_.CompMoveNo > 2);
+    open_->setEnabled(game.GameActive != kTrue);
+    save_->setEnabled(view_->reviewing() || game.PlayerMoveNo + game.CompMoveNo > 2);
 }
 
 } // namespace wuzi

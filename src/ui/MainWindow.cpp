@@ -1,13 +1,12 @@
 #include "ui/MainWindow.h"
 
-#include "core/GameFlow.h"
-#include "lessons/ui/LessonWindow.h"
 #include "ui/Actions.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
-#include "ui/SearchRunner.h"
+#include "ui/SessionBridge.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
+#include "ui/lessons/LessonWindow.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -25,21 +24,32 @@ const char* const kLessonItemNames[10] = {"numF1", "numF2", "numF3", "numF4", "n
 
 } // namespace
 
-MainWindow::MainWindow(Game& game, QWidget* parent)
-    : QMainWindow(parent), game_(game), board_(new BoardView(game, this)),
-      search_(new SearchRunner(game, this)) {
+MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
+    : QMainWindow(parent), session_(session), events_(events),
+      board_(new BoardView(session, this)) {
     setObjectName("frmMain");
     setWindowTitle("五子棋");
     setCentralWidget(board_);
     connect(board_, &BoardView::pressed, this, &MainWindow::boardPressed);
-    view_ = new ViewMenu(game_, board_, this);
-    commands_ = new GameCommands(game_, board_, view_, this);
+    view_ = new ViewMenu(session_, board_, this);
+    commands_ = new GameCommands(session_, view_, events_, this);
     connect(commands_, &GameCommands::gameChanged, this, &MainWindow::refresh);
-    connect(search_, &SearchRunner::replyPlaced, this, &MainWindow::refresh);
+    listen(events);
     createActions();
     createMenus();
     refresh();
     board_->setFocus();
+}
+
+void MainWindow::listen(SessionBridge& events) {
+    connect(&events, &SessionBridge::workDone, this, [this] {
+        session_.deliver();
+        refresh();
+    });
+    connect(&events, &SessionBridge::hintReady, this, [this](std::optional<Cell> cell) {
+        if (cell) board_->flashHint(*cell);
+        refresh();
+    });
 }
 
 void MainWindow::createActions() {
@@ -48,8 +58,7 @@ void MainWindow::createActions() {
     numExit_ = MakeAction(this, "numExit", "退出(&X)");
     connect(numNew_, &QAction::triggered, this, &MainWindow::NewGame);
     connect(numEnd_, &QAction::triggered, this, [this] {
-        search_->stop();
-        OnEndGame(game_);
+        session_.endGame();
         refresh();
     });
     connect(numExit_, &QAction::triggered, this, &QWidget::close);
@@ -62,11 +71,11 @@ void MainWindow::createActions() {
         sides->addAction(a);
     }
     connect(numBefore_, &QAction::triggered, this, [this] {
-        OnPlayerFirst(game_);
+        session_.choosePlayerFirst();
         refresh();
     });
     connect(numAfter_, &QAction::triggered, this, [this] {
-        OnComputerFirst(game_);
+        session_.chooseComputerFirst();
         refresh();
     });
 
@@ -79,7 +88,7 @@ void MainWindow::createActions() {
         numEasy_[i]->setCheckable(true);
         levels->addAction(numEasy_[i]);
         connect(numEasy_[i], &QAction::triggered, this, [this, i] {
-            OnDifficulty(game_, i);
+            session_.chooseDifficulty(i);
             refresh();
         });
     }
@@ -87,12 +96,12 @@ void MainWindow::createActions() {
     auto* opponents = new QActionGroup(this);
     for (int i = 0; i < kOpponentCount; ++i) {
         QString name = QString("numQser%1").arg(i);
-        numQser_[i] = MakeAction(this, name.toLatin1().constData(), kOpponentNames[i],
+        numQser_[i] = MakeAction(this, name.toLatin1().constData(), OpponentAt(i).name,
                                  QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
         numQser_[i]->setCheckable(true);
         opponents->addAction(numQser_[i]);
         connect(numQser_[i], &QAction::triggered, this, [this, i] {
-            OnOpponent(game_, i);
+            session_.chooseOpponent(i);
             refresh();
         });
     }
@@ -149,7 +158,8 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::refresh() {
-    bool optionsEnabled = game_.OptionsEnabled == kTrue;
+    const Game& game = session_.game();
+    bool optionsEnabled = game.OptionsEnabled == kTrue;
     nuOpt_->setEnabled(optionsEnabled);
     // A disabled menu disables its items and their shortcuts too.
     for (QAction* a : nuOpt_->actions())
@@ -160,46 +170,36 @@ void MainWindow::refresh() {
         a->setEnabled(optionsEnabled);
     for (QAction* a : numQser_)
         a->setEnabled(optionsEnabled);
-    numBefore_->setChecked(game_.menu.playerFirst);
-    numAfter_->setChecked(!game_.menu.playerFirst);
+    numBefore_->setChecked(game.menu.playerFirst);
+    numAfter_->setChecked(!game.menu.playerFirst);
     for (int i = 0; i < 3; ++i)
-        numEasy_[i]->setChecked(game_.Difficulty == i);
+        numEasy_[i]->setChecked(game.Difficulty == i);
     for (int i = 0; i < kOpponentCount; ++i)
-        numQser_[i]->setChecked(game_.menu.opponent == i);
+        numQser_[i]->setChecked(game.menu.opponent == i);
     view_->refresh();
     commands_->refresh();
     board_->update();
 }
 
 void MainWindow::NewGame() {
-    search_->stop();
-    view_->leaveReview();
-    commands_->newGame();
-    wuzi::NewGame(game_);
+    session_.newGame();
     refresh();
 }
 
-void MainWindow::boardPressed(QPointF logicalPosition) {
-    if (search_->pending()) return; // opponent 3 is thinking
-    commands_->playerClick([&] {
-        OnBoardClick(game_, static_cast<float>(logicalPosition.x()),
-                     static_cast<float>(logicalPosition.y()));
-    });
+void MainWindow::boardPressed(Cell cell) {
+    session_.play(cell);
     refresh();
-    // The player's stone is on screen before opponent 3 starts on its reply.
-    board_->repaint();
-    search_->startIfOwed();
 }
 
 void MainWindow::openLesson(int lessonNo) {
-    SearchPause pause(*search_);
-    game_.LessonNo = lessonNo;
-    LessonWindow lesson(game_.LessonNo, game_.messages, this);
+    ThinkingPause pause(session_);
+    session_.setLessonNo(lessonNo);
+    LessonWindow lesson(session_.game().LessonNo, events_, this);
     lesson.exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    search_->stop();
+    session_.stopThinking();
     QMainWindow::closeEvent(event);
 }
 

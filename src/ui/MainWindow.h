@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/Game.h"
+#include "opponents/Opponent.h"
+#include "session/Session.h"
 
 #include <QMainWindow>
 #include <array>
@@ -12,26 +13,26 @@ namespace wuzi {
 
 class BoardView;
 class GameCommands;
+class SessionBridge;
 class ViewMenu;
-class SearchRunner;
 
 // frmMain: the board and the menus that start and end games and choose side,
-// difficulty and opponent. All game logic lives in the core; this window only
-// forwards commands and shows the state.
+// difficulty and opponent. All game logic lives in the session; this window only
+// forwards commands and shows the state. `events` is the bridge the session reports to.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(Game& game, QWidget* parent = nullptr);
+    MainWindow(Session& session, SessionBridge& events, QWidget* parent = nullptr);
 
-    Game& game() { return game_; }
+    Session& session() { return session_; }
+    const Game& game() const { return session_.game(); }
     BoardView* board() const { return board_; }
     ViewMenu* viewMenu() const { return view_; }
     GameCommands* commands() const { return commands_; }
     QMenu* optionsMenu() const { return nuOpt_; }
-    SearchRunner* search() const { return search_; }
 
     void NewGame();
-    void boardPressed(QPointF logicalPosition);
+    void boardPressed(Cell cell);
     void openLesson(int lessonNo);
     void showAbout();
 
@@ -44,12 +45,13 @@ class MainWindow : public QMainWindow {
   private:
     void createActions();
     void createMenus();
+    void listen(SessionBridge& events);
 
-    Game& game_;
+    Session& session_;
+    SessionBridge& events_;
     BoardView* board_;
     ViewMenu* view_ = nullptr;         // 查看: numbers, coordinates, review
     GameCommands* commands_ = nullptr; // 悔棋, 提示, records
-    SearchRunner* search_;
     QMenu* nuOpt_ = nullptr;
     QAction* numNew_ = nullptr;
     QAction* numEnd_ = nullptr;

@@ -14,8 +14,7 @@ void SetUpApplication() {
     QApplication::setFont(font);
 }
 
-Program::Program()
-    : game_(messages_, clock_, random_), window_(game_), splash_(SplashWindow::Role::Startup) {
+Program::Program() : splash_(SplashWindow::Role::Startup) {
     messages_.setParent(&window_);
     window_.resize(700, 700);
     QObject::connect(&splash_, &SplashWindow::finished, &window_, &QWidget::show);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/Game.h"
+#include "session/Session.h"
 #include "ui/MainWindow.h"
 #include "ui/QtMessages.h"
+#include "ui/SessionBridge.h"
 #include "ui/SplashWindow.h"
 
 namespace wuzi {
@@ -10,15 +11,15 @@ namespace wuzi {
 // The application-wide look: the program's name and a font with the Chinese glyphs.
 void SetUpApplication();
 
-// The program as it starts: the game with the real clock, random numbers and message
-// boxes, the main window, and the splash that opens it.
+// The program as it starts: the game session with the real clock, random numbers and
+// message boxes, the main window, and the splash that opens it.
 class Program {
   public:
     Program();
     // Shows the splash; after its third tick or a click it shows the main window.
     void start();
 
-    Game& game() { return game_; }
+    Session& session() { return session_; }
     MainWindow& window() { return window_; }
     SplashWindow& splash() { return splash_; }
 
@@ -26,8 +27,9 @@ class Program {
     QtMessages messages_;
     SystemClock clock_;
     SeededRandom random_;
-    Game game_;
-    MainWindow window_;
+    SessionBridge events_{messages_};
+    Session session_{events_, clock_, random_, events_.wake()};
+    MainWindow window_{session_, events_};
     SplashWindow splash_;
 };
 

@@ -1,6 +1,6 @@
 #include "ui/SplashWindow.h"
 
-#include "ui/BoardGeometry.h"
+#include "ui/BoardMapping.h"
 #include "ui/BoardPainter.h"
 
 #include <QPainter>

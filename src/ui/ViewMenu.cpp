@@ -10,8 +10,8 @@
 
 namespace wuzi {
 
-ViewMenu::ViewMenu(const Game& game, BoardView* board, QMainWindow* window)
-    : QObject(window), game_(game), board_(board), window_(window),
+ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
+    : QObject(window), session_(session), board_(board), window_(window),
       menu_(new QMenu("查看(&V)", window)) {
     menu_->setObjectName("numView");
     numbers_ = MakeWindowAction(window_, "numNumbers", "显示手数(&N)");
@@ -43,51 +43,54 @@ ViewMenu::ViewMenu(const Game& game, BoardView* board, QMainWindow* window)
 }
 
 void ViewMenu::review(GameRecord record) {
-    cursor_.emplace(std::move(record));
-    board_->setReview(&*cursor_);
-    showPosition();
+    session_.review(std::move(record));
     refresh();
 }
 
 void ViewMenu::leaveReview() {
-    if (!cursor_) return;
-    cursor_.reset();
-    board_->setReview(nullptr);
-    window_->statusBar()->hide();
+    session_.leaveReview();
     refresh();
 }
 
 void ViewMenu::toggleReview(bool on) {
     if (on)
-        review(RecordOf(game_));
+        session_.reviewGame();
     else
-        leaveReview();
-}
-
-void ViewMenu::step(void (ReviewCursor::*move)()) {
-    if (!cursor_) return;
-    ((*cursor_).*move)();
-    showPosition();
+        session_.leaveReview();
     refresh();
 }
 
+void ViewMenu::step(void (ReviewCursor::*move)()) {
+    ReviewCursor* cursor = session_.reviewCursor();
+    if (!cursor) return;
+    (cursor->*move)();
+    refresh();
+}
+
+// The review's position in the status bar, hidden again when the review ends.
 void ViewMenu::showPosition() {
     board_->update();
-    QStatusBar* bar = window_->statusBar();
-    bar->showMessage(
-        QString("复盘：第 %1 手，共 %2 手").arg(cursor_->position()).arg(cursor_->size()));
-    bar->show();
+    if (const ReviewCursor* cursor = this->cursor()) {
+        QStatusBar* bar = window_->statusBar();
+        bar->showMessage(
+            QString("复盘：第 %1 手，共 %2 手").arg(cursor->position()).arg(cursor->size()));
+        bar->show();
+        positionShown_ = true;
+    } else if (positionShown_) {
+        window_->statusBar()->hide();
+        positionShown_ = false;
+    }
 }
 
 void ViewMenu::refresh() {
-    // A game in progress is played, not reviewed.
-    bool canReview = reviewing() || (game_.GameActive != kTrue && !RecordOf(game_).moves.empty());
-    review_->setEnabled(canReview);
-    review_->setChecked(reviewing());
-    first_->setEnabled(reviewing() && !cursor_->atStart());
-    previous_->setEnabled(reviewing() && !cursor_->atStart());
-    next_->setEnabled(reviewing() && !cursor_->atEnd());
-    last_->setEnabled(reviewing() && !cursor_->atEnd());
+    const ReviewCursor* cursor = this->cursor();
+    review_->setEnabled(session_.canReview());
+    review_->setChecked(cursor != nullptr);
+    first_->setEnabled(cursor && !cursor->atStart());
+    previous_->setEnabled(cursor && !cursor->atStart());
+    next_->setEnabled(cursor && !cursor->atEnd());
+    last_->setEnabled(cursor && !cursor->atEnd());
+    showPosition();
 }
 
 } // namespace wuzi

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/Game.h"
-#include "core/ReviewCursor.h"
+#include "session/Session.h"
 
 #include <QKeySequence>
 #include <QObject>
-#include <optional>
 
 class QAction;
 class QMainWindow;
@@ -21,16 +19,16 @@ class BoardView;
 class ViewMenu : public QObject {
     Q_OBJECT
   public:
-    ViewMenu(const Game& game, BoardView* board, QMainWindow* window);
+    ViewMenu(Session& session, BoardView* board, QMainWindow* window);
 
     QMenu* menu() const { return menu_; }
-    bool reviewing() const { return cursor_.has_value(); }
-    const ReviewCursor* cursor() const { return cursor_ ? &*cursor_ : nullptr; }
+    bool reviewing() const { return cursor() != nullptr; }
+    const ReviewCursor* cursor() const { return session_.reviewCursor(); }
 
     // Opens a review of the record on its final position.
     void review(GameRecord record);
     void leaveReview();
-    // Brings the items' enabled states up to date with the game.
+    // Brings the items' enabled states up to date with the game and the review.
     void refresh();
 
   private:
@@ -38,11 +36,11 @@ class ViewMenu : public QObject {
     void step(void (ReviewCursor::*move)());
     void showPosition();
 
-    const Game& game_;
+    Session& session_;
     BoardView* board_;
     QMainWindow* window_;
     QMenu* menu_;
-    std::optional<ReviewCursor> cursor_;
+    bool positionShown_ = false; // the status bar shows the review's position
     QAction* numbers_;
     QAction* coordinates_;
     QAction* review_;

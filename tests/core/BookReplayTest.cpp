@@ -1,6 +1,7 @@
 // Replays every line of every book, stone by stone, through the real game: every row the
 // books hold is played from the opening, on every orientation that reaches it.
-#include "core/GameFlow.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
 #include "playbooks/Book.h"
@@ -125,7 +126,7 @@ void Replay::visit(const Game& g, const std::string& path, bool drifted) {
         Game next = g;
         std::ostringstream step;
         step << path << " " << t.real;
-        PlayerPlace(next, ClickX(t.real.x), ClickY(t.real.y));
+        PlayerPlace(next, Cell{t.real.x, t.real.y});
         ++plays;
         bool forced = check(g, next, t, step.str(), drifted);
         if (::testing::Test::HasFatalFailure()) return;
@@ -141,11 +142,11 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
     std::vector<Cell> playerFours = fivePoints(placed, kPlayer);
     std::vector<Cell> computerFours = fivePoints(placed, kComputer);
     bool playerWon =
-        after.GameActive != kTrue && after.imgComputer.size() == before.imgComputer.size();
+        after.GameActive != kTrue && after.compStones.size() == before.compStones.size();
     if (playerWon) return false;
-    EXPECT_EQ(after.imgComputer.size(), before.imgComputer.size() + 1) << path;
-    if (after.imgComputer.size() != before.imgComputer.size() + 1) return false;
-    Cell answer = after.imgComputer.back().cell();
+    EXPECT_EQ(after.compStones.size(), before.compStones.size() + 1) << path;
+    if (after.compStones.size() != before.compStones.size() + 1) return false;
+    Cell answer = after.compStones.back();
     EXPECT_TRUE(BoardMatchesHistories(after)) << path;
     // Nothing may ignore a player's four: block it, or win first.
     if (!playerFours.empty()) {

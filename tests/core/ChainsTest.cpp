@@ -1,6 +1,9 @@
-#include "core/ChainSteps.h"
+#include "opponents/ChainSteps.h"
 #include "core/EngineTestSupport.h"
-#include "core/Frame.h"
+#include "core/Placement.h"
+#include "engines/LastResort.h"
+#include "opponents/ChainSteps.h"
+#include "opponents/Turns.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +28,7 @@ Cell Answer(TestGame& t, const TurnCase& c) {
     t.g.GameMode = c.mode;
     t.g.Difficulty = c.difficulty;
     t.g.LatticeFlip = kTrue;
-    Cell last = t.g.imgPlayer.back().cell();
+    Cell last = t.g.playerStones.back();
     Cell played = PlayedBy(t.g, [&] { CompChoose(t.g, last.x, last.y); });
     EXPECT_EQ(t.messages.count("critical"), 0);
     return played;

@@ -1,5 +1,5 @@
-#include "lessons/core/DemoGames.h"
-#include "lessons/core/Commentary.h"
+#include "lessons/DemoGames.h"
+#include "lessons/Commentary.h"
 
 #include <gtest/gtest.h>
 

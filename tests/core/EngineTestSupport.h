@@ -46,7 +46,7 @@ template <class Routine> Cell PlayedBy(Game& g, Routine routine) {
     EXPECT_LE(placed, 1) << Picture(g);
     EXPECT_EQ(g.CompMoved == kTrue, placed == 1) << Picture(g);
     EXPECT_TRUE(BoardMatchesHistories(g));
-    return placed == 1 ? g.imgComputer.back().cell() : Cell{};
+    return placed == 1 ? g.compStones.back() : Cell{};
 }
 
 inline constexpr Cell kNoMove{};

@@ -1,4 +1,4 @@
-#include "core/ForcedMoves.h"
+#include "engines/ForcedMoves.h"
 #include "core/RoutineTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ void expectForcedMoves(const std::function<void(Game&)>& routine,
     for (const auto& c : cases) {
         TestGame t;
         SetPosition(t.g, c.picture, c.topLeft, c.newestLast);
-        std::size_t before = t.g.imgComputer.size();
+        std::size_t before = t.g.compStones.size();
         routine(t.g);
         EXPECT_TRUE(PlayedOnly(t, before, c.expected)) << c.name;
         EXPECT_TRUE(BoardMatchesHistories(t.g)) << c.name;

@@ -1,5 +1,8 @@
-#include "core/Frame.h"
-#include "core/GameFlow.h"
+#include "core/Placement.h"
+#include "engines/LastResort.h"
+#include "opponents/ChainSteps.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 #include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +10,7 @@
 namespace wuzi::test {
 namespace {
 
-Cell newestComputerStone(const Game& g) { return g.imgComputer.back().cell(); }
+Cell newestComputerStone(const Game& g) { return g.compStones.back(); }
 
 TEST(PlaceNear, EightNeighboursTakenGoesTwoBelow) {
     TestGame t;

@@ -1,5 +1,8 @@
-#include "core/Frame.h"
-#include "core/GameFlow.h"
+#include "core/Placement.h"
+#include "engines/LastResort.h"
+#include "opponents/ChainSteps.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
 
@@ -18,7 +21,7 @@ TEST(ProgramStart, DefaultsBeforeTheFirstGame) {
     EXPECT_EQ(g.PlayerTurn, kTrue);
     EXPECT_EQ(g.PlayerFirst, kTrue);
     // Before the first new game a click changes nothing.
-    OnBoardClick(g, 150, 150);
+    OnBoardClick(g, Cell{8, 8});
     EXPECT_EQ(g.PlayerMoveNo, 1);
     EXPECT_EQ(g.cell(8, 8), kEmpty);
 }
@@ -54,11 +57,11 @@ TEST(NewGame, ComputerFirstOpensOnTheCentre) {
 TEST(NewGame, ClearsTheBoardAndMarkers) {
     TestGame t;
     NewGame(t.g);
-    PlayerPlace(t.g, 150, 150);
+    PlayerPlace(t.g, Cell{8, 8});
     ASSERT_GT(t.g.CompMoveNo, 1);
     NewGame(t.g);
-    EXPECT_TRUE(t.g.imgPlayer.empty());
-    EXPECT_TRUE(t.g.imgComputer.empty());
+    EXPECT_TRUE(t.g.playerStones.empty());
+    EXPECT_TRUE(t.g.compStones.empty());
     EXPECT_FALSE(t.g.imgW.visible);
     EXPECT_FALSE(t.g.imgB.visible);
     EXPECT_TRUE(BoardMatchesHistories(t.g));
@@ -119,11 +122,11 @@ TEST(Menus, EndGameStopsClicksAndKeepsTheStones) {
     TestGame t;
     Game& g = t.g;
     NewGame(g);
-    OnBoardClick(g, 150, 150);
+    OnBoardClick(g, Cell{8, 8});
     int stones = g.PlayerMoveNo + g.CompMoveNo;
     OnEndGame(g);
     EXPECT_EQ(g.OptionsEnabled, kTrue);
-    OnBoardClick(g, 30, 30);
+    OnBoardClick(g, Cell{2, 2});
     EXPECT_EQ(g.PlayerMoveNo + g.CompMoveNo, stones);
     EXPECT_EQ(g.cell(8, 8), kPlayer);
     EXPECT_TRUE(t.messages.boxes.empty());
@@ -137,7 +140,7 @@ TEST(Game, PlayersFiveEndsTheGameBeforeTheComputerMoves) {
     g.CentreRule = kFalse;
     g.PlayerTurn = kTrue;
     int computerStones = g.CompMoveNo;
-    OnBoardClick(g, ClickX(9), ClickY(8));
+    OnBoardClick(g, Cell{9, 8});
     EXPECT_TRUE(t.messages.shown("玩家胜!"));
     EXPECT_EQ(g.GameActive, kFalse);
     EXPECT_EQ(g.CompMoveNo, computerStones);
@@ -170,7 +173,7 @@ TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
         g.CentreRule = kFalse;
         g.BookActive = kFalse;
         g.PlayerTurn = kTrue;
-        OnBoardClick(g, 400, 400);
+        OnBoardClick(g, Cell{15, 15});
         EXPECT_EQ(g.cell(15, 15), kPlayer) << "opponent " << opponent;
         EXPECT_EQ(t.messages.boxes.size(), 1u) << "opponent " << opponent;
         EXPECT_TRUE(t.messages.shown("此局为和局!")) << "opponent " << opponent;

@@ -1,5 +1,5 @@
-#include "core/Hint.h"
-#include "core/GameFlow.h"
+#include "session/Hint.h"
+#include "session/GameFlow.h"
 #include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +78,7 @@ TEST(Hint, ChangesNothingInTheGame) {
     t.g.menu.opponent = 0;
     NewGame(t.g);
     for (Cell c : {Cell{8, 8}, Cell{9, 9}, Cell{6, 7}})
-        OnBoardClick(t.g, ClickX(c.x), ClickY(c.y));
+        OnBoardClick(t.g, Cell{c.x, c.y});
     std::string before = Picture(t.g);
     GameState state = t.g;
     std::optional<Cell> hint = Hint(t.g);
@@ -87,7 +87,7 @@ TEST(Hint, ChangesNothingInTheGame) {
     EXPECT_EQ(Picture(t.g), before);
     EXPECT_EQ(t.g.PlayerMoveNo, state.PlayerMoveNo);
     EXPECT_EQ(t.g.CompMoveNo, state.CompMoveNo);
-    EXPECT_EQ(t.g.imgPlayer.size(), state.imgPlayer.size());
+    EXPECT_EQ(t.g.playerStones.size(), state.playerStones.size());
     EXPECT_EQ(t.g.GameMode, state.GameMode);
     EXPECT_EQ(t.g.PlayerTurn, kTrue);
     EXPECT_EQ(t.g.GameActive, kTrue);
@@ -108,7 +108,7 @@ TEST(Hint, NothingOutsideThePlayersTurn) {
     EXPECT_FALSE(Hint(t.g).has_value()); // no game
     t.g.menu.opponent = 0;
     NewGame(t.g);
-    OnBoardClick(t.g, ClickX(8), ClickY(8));
+    OnBoardClick(t.g, Cell{8, 8});
     OnEndGame(t.g);
     EXPECT_FALSE(Hint(t.g).has_value());
 }

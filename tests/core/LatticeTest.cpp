@@ -107,7 +107,7 @@ TEST(LatticeReply, PlaysTheFirstFreeLatticeNeighbour) {
         t.g.GameMode = c.mode;
         t.g.LatticeFlip = c.flipBefore;
         t.g.CompMoveNo = c.compMoveNo;
-        std::size_t before = t.g.imgComputer.size();
+        std::size_t before = t.g.compStones.size();
         LatticeReply(t.g, stone.x, stone.y);
         EXPECT_TRUE(PlayedOnly(t, before, c.expected)) << c.name;
         EXPECT_EQ(t.g.LatticeFlip, c.flipAfter) << c.name;

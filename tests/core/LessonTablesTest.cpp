@@ -1,9 +1,9 @@
-#include "lessons/core/Commentary.h"
-#include "lessons/core/DemoGames.h"
-#include "lessons/core/Diagrams.h"
-#include "lessons/core/LessonButtons.h"
-#include "lessons/core/LessonTexts.h"
-#include "lessons/core/Pages.h"
+#include "lessons/Commentary.h"
+#include "lessons/DemoGames.h"
+#include "lessons/Diagrams.h"
+#include "lessons/LessonButtons.h"
+#include "lessons/LessonTexts.h"
+#include "lessons/Pages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "lessons/core/Pages.h"
+#include "lessons/Pages.h"
 
 #include <gtest/gtest.h>
 

@@ -34,7 +34,7 @@ TEST(PatternMoveAt, DevelopsAGroupWithRoom) {
         Cell cell = SetMarkedPosition(t.g, c.picture, {3, 8});
         if (c.mode != 2) t.g.setCell(cell.x, cell.y, kComputer); // scanned from a stone
         t.g.ResultFlags[0] = kFalse;
-        std::size_t before = t.g.imgComputer.size();
+        std::size_t before = t.g.compStones.size();
         PatternMoveAt(t.g, cell.x, cell.y, 0, c.mode);
         EXPECT_TRUE(PlayedOnly(t, before, c.expected)) << c.name;
         EXPECT_EQ(t.g.ResultFlags[0], c.flag0) << c.name;

@@ -1,62 +1,24 @@
-#include "core/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 
 #include <gtest/gtest.h>
 
 namespace wuzi::test {
 namespace {
 
-struct SnapCase {
-    float X, Y;
-    Cell cell;
-    float snappedX, snappedY;
-};
-
-std::ostream& operator<<(std::ostream& out, const SnapCase& c) {
-    return out << "click (" << c.X << ", " << c.Y << ")";
-}
-
-class SnapTest : public ::testing::TestWithParam<SnapCase> {};
-
-TEST_P(SnapTest, ClickSnapsToCellAndStonePixel) {
-    const SnapCase& c = GetParam();
-    SnappedClick s = SnapClick(c.X, c.Y);
-    EXPECT_EQ(s.cell, c.cell) << "click " << c.X << ", " << c.Y;
-    EXPECT_FLOAT_EQ(s.X, c.snappedX);
-    EXPECT_FLOAT_EQ(s.Y, c.snappedY);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, SnapTest,
-    ::testing::Values(
-        // Clamping beyond the picture.
-        SnapCase{0, 0, {1, 1}, 5, 4}, SnapCase{400, 400, {15, 15}, 300, 285},
-        SnapCase{-50, 150, {1, 8}, 5, 145},
-        // Column 1 ends at X = 23, column 2 starts at 24; row 1 ends at Y = 21.
-        SnapCase{23, 21, {1, 1}, 6, 5}, SnapCase{24, 22, {2, 2}, 27, 25},
-        // A whole-pixel click inside the range lands on 6 + 21(x - 1), 5 + 20(y - 1).
-        SnapCase{150, 150, {8, 8}, 153, 145}, SnapCase{300, 285, {15, 15}, 300, 285},
-        SnapCase{5, 4, {1, 1}, 6, 5},
-        // Column x takes 21x - 18 .. 21x + 2; row y takes 20y - 18 .. 20y + 1.
-        SnapCase{149, 142, {7, 8}, 132, 145}, SnapCase{151, 161, {8, 8}, 153, 145},
-        SnapCase{170, 162, {8, 9}, 153, 165},
-        // Halves round to even: round(12.5 - 12) = 0, round(13.5 - 12) = 2.
-        SnapCase{12.5f, 11.5f, {1, 1}, 6.5f, 5.5f}, SnapCase{13.5f, 12.5f, {1, 1}, 5.5f, 4.5f},
-        // Negative remainders keep their sign: round(6 - 12) mod 21 = -6.
-        SnapCase{6, 5, {1, 1}, 6, 5}));
-
 TEST(PlayerPlace, CentreRuleRefusesAnyOtherFirstStone) {
     TestGame t;
     t.g.menu = {true, 0};
     NewGame(t.g);
-    PlayerPlace(t.g, ClickX(8), ClickY(9));
+    PlayerPlace(t.g, Cell{8, 9});
     EXPECT_TRUE(t.messages.shown("第一步请走在天元!"));
     EXPECT_EQ(t.messages.boxes.back().title, "提示");
     EXPECT_EQ(t.g.PlayerMoveNo, 1);
     EXPECT_EQ(t.g.PlayerTurn, kTrue);
     EXPECT_EQ(t.g.CentreRule, kTrue);
-    PlayerPlace(t.g, ClickX(8), ClickY(8));
+    PlayerPlace(t.g, Cell{8, 8});
     EXPECT_EQ(t.g.cell(8, 8), kPlayer);
     EXPECT_EQ(t.g.CentreRule, kFalse);
 }
@@ -65,7 +27,7 @@ TEST(PlayerPlace, ComputerFirstLetsThePlayerPlayAnywhere) {
     TestGame t;
     t.g.menu = {false, 0};
     NewGame(t.g);
-    PlayerPlace(t.g, ClickX(1), ClickY(15));
+    PlayerPlace(t.g, Cell{1, 15});
     EXPECT_EQ(t.g.cell(1, 15), kPlayer);
     EXPECT_EQ(t.messages.count("information"), 0);
 }
@@ -74,7 +36,7 @@ TEST(PlayerPlace, OccupiedCellIsIgnoredSilently) {
     TestGame t;
     t.g.menu = {false, 0};
     NewGame(t.g);
-    PlayerPlace(t.g, ClickX(8), ClickY(8)); // the computer's centre stone
+    PlayerPlace(t.g, Cell{8, 8}); // the computer's centre stone
     EXPECT_EQ(t.g.PlayerMoveNo, 1);
     EXPECT_EQ(t.g.PlayerTurn, kTrue);
     EXPECT_TRUE(t.messages.boxes.empty());
@@ -83,25 +45,21 @@ TEST(PlayerPlace, OccupiedCellIsIgnoredSilently) {
 TEST(PlayerPlace, MarkerSitsOnTheNewestStone) {
     TestGame t;
     NewGame(t.g); // 先手: the player is black
-    PlayerPlace(t.g, 150, 150);
-    ASSERT_EQ(t.g.imgPlayer.size(), 1u);
-    EXPECT_FLOAT_EQ(t.g.imgPlayer[0].left, 153);
-    EXPECT_FLOAT_EQ(t.g.imgPlayer[0].top, 145);
+    PlayerPlace(t.g, Cell{8, 8});
+    ASSERT_EQ(t.g.playerStones, (std::vector<Cell>{{8, 8}}));
     // The computer answered: its white stone now carries imgB, imgW is hidden.
     EXPECT_FALSE(t.g.imgW.visible);
     ASSERT_TRUE(t.g.imgB.visible);
-    EXPECT_FLOAT_EQ(t.g.imgB.left, t.g.imgComputer.back().left + 4);
-    EXPECT_FLOAT_EQ(t.g.imgB.top, t.g.imgComputer.back().top + 4);
+    EXPECT_EQ(t.g.imgB.cell, t.g.compStones.back());
 }
 
 TEST(PlayerPlace, MarkerOnPlayersCentreStoneBeforeAnyAnswer) {
     TestGame t;
     NewGame(t.g);
     t.g.GameMode = 99; // no chain: the computer's turn only declares the draw
-    PlayerPlace(t.g, 150, 150);
+    PlayerPlace(t.g, Cell{8, 8});
     ASSERT_TRUE(t.g.imgW.visible);
-    EXPECT_FLOAT_EQ(t.g.imgW.left, 157);
-    EXPECT_FLOAT_EQ(t.g.imgW.top, 149);
+    EXPECT_EQ(t.g.imgW.cell, (Cell{8, 8}));
 }
 
 struct FiveCase {
@@ -168,15 +126,6 @@ TEST(CompPlace, TakenCellIsRefusedAsAFault) {
     EXPECT_EQ(t.g.CompMoveNo, 2);
     EXPECT_EQ(t.messages.count("critical"), 4);
     EXPECT_EQ(t.messages.boxes.back().title, "错误");
-}
-
-TEST(CompPlace, StonePixelIsOneHigherThanAPlayersStone) {
-    TestGame t;
-    NewGame(t.g);
-    ASSERT_TRUE(CompPlace(t.g, 3, 5));
-    EXPECT_FLOAT_EQ(t.g.imgComputer[0].left, 48);
-    EXPECT_FLOAT_EQ(t.g.imgComputer[0].top, 84);
-    EXPECT_EQ(t.g.imgComputer[0].cell(), (Cell{3, 5}));
 }
 
 // Fills the board in a pattern with no five anywhere: rows alternate in pairs.

@@ -18,7 +18,7 @@ std::ostream& operator<<(std::ostream& out, const NextToCase& c) {
 }
 
 Cell LastStone(const Game& g) {
-    return g.imgPlayer.back().cell();
+    return g.playerStones.back();
 }
 
 class PlayNextToLastMoveTest : public ::testing::TestWithParam<NextToCase> {};

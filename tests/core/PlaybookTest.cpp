@@ -1,5 +1,8 @@
-#include "core/Frame.h"
-#include "core/GameFlow.h"
+#include "core/Placement.h"
+#include "engines/LastResort.h"
+#include "opponents/ChainSteps.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
 #include "playbooks/Book.h"
@@ -26,9 +29,9 @@ struct BookGame {
     }
     // The player's stone; returns the computer's answer, or (0, 0) when it placed none.
     Cell play(Cell stone) {
-        std::size_t before = t.g.imgComputer.size();
-        PlayerPlace(t.g, ClickX(stone.x), ClickY(stone.y));
-        return t.g.imgComputer.size() > before ? t.g.imgComputer.back().cell() : Cell{};
+        std::size_t before = t.g.compStones.size();
+        PlayerPlace(t.g, Cell{stone.x, stone.y});
+        return t.g.compStones.size() > before ? t.g.compStones.back() : Cell{};
     }
     TestGame t;
     Game& g = t.g;
@@ -235,9 +238,9 @@ void enterBook(Game& g, const std::vector<std::string>& picture, const BookState
 }
 
 Cell playStone(Game& g, Cell stone) {
-    std::size_t before = g.imgComputer.size();
-    PlayerPlace(g, ClickX(stone.x), ClickY(stone.y));
-    return g.imgComputer.size() > before ? g.imgComputer.back().cell() : Cell{};
+    std::size_t before = g.compStones.size();
+    PlayerPlace(g, Cell{stone.x, stone.y});
+    return g.compStones.size() > before ? g.compStones.back() : Cell{};
 }
 
 const std::vector<std::string> kEmptyBoard(15, std::string(15, '.'));
@@ -299,7 +302,7 @@ TEST_P(TakenReplies, HandOver) {
     TestGame t;
     enterBook(t.g, kEmptyBoard, c.state);
     t.g.setCell(c.taken.x, c.taken.y, kPlayer);
-    t.g.imgPlayer.push_back({compStoneLeft(c.taken.x), playerStoneTop(c.taken.y)});
+    t.g.playerStones.push_back(c.taken);
     ++t.g.PlayerMoveNo;
     Cell answer = playStone(t.g, c.stone);
     EXPECT_NE(answer, Cell{});
@@ -423,12 +426,12 @@ TEST(Playbook, TreesBAndCHaveNoFourthMove) {
 Cell generalAnswer(const Game& g, int mode, Cell stone) {
     Game copy = g;
     copy.setCell(stone.x, stone.y, kPlayer);
-    copy.imgPlayer.push_back({compStoneLeft(stone.x), playerStoneTop(stone.y)});
+    copy.playerStones.push_back(stone);
     ++copy.PlayerMoveNo;
     copy.GameMode = mode;
     copy.BookActive = kFalse;
     CompMove(copy, stone.x, stone.y);
-    return copy.imgComputer.back().cell();
+    return copy.compStones.back();
 }
 
 struct UnlistedStone {

@@ -1,5 +1,5 @@
 #include "core/Psq.h"
-#include "core/GameFlow.h"
+#include "session/GameFlow.h"
 #include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ TEST(Psq, AGamePlayedThroughTheMenusComesBackMoveForMove) {
         NewGame(t.g);
         Cell first = playerFirst ? Cell{8, 8} : Cell{7, 9};
         for (Cell c : {first, Cell{10, 6}, Cell{3, 12}, Cell{14, 2}, Cell{6, 9}})
-            OnBoardClick(t.g, ClickX(c.x), ClickY(c.y));
+            OnBoardClick(t.g, Cell{c.x, c.y});
         GameRecord played = RecordOf(t.g);
         ASSERT_GE(played.moves.size(), 10u);
         PsqResult read = ParsePsq(WritePsq(played));

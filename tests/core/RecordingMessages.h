@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Platform.h"
+#include "session/SessionEvents.h"
 
 #include <algorithm>
 #include <string>
@@ -8,8 +8,8 @@
 
 namespace wuzi::test {
 
-// Records every message box in order.
-class RecordingMessages : public MessageSink {
+// Records every message box in order; as a session's events, it hears nothing else.
+class RecordingMessages : public SessionEvents {
   public:
     struct Box {
         std::string kind; // "information", "critical" or "question"

@@ -1,4 +1,7 @@
-#include "core/Frame.h"
+#include "core/Placement.h"
+#include "engines/LastResort.h"
+#include "opponents/ChainSteps.h"
+#include "opponents/Turns.h"
 #include "core/RoutineTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -40,10 +43,10 @@ TEST(RoutineChain, ForcedMovesComeFirst) {
         SetPosition(t.g, c.picture, {4, 8}, {c.lastPlayer});
         t.g.GameMode = c.mode;
         t.g.GameActive = kTrue;
-        std::size_t before = t.g.imgComputer.size();
+        std::size_t before = t.g.compStones.size();
         CompChoose(t.g, c.lastPlayer.x, c.lastPlayer.y);
         EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name << "\n" << Picture(t.g);
-        EXPECT_EQ(t.g.imgComputer.size(), before + 1) << c.name;
+        EXPECT_EQ(t.g.compStones.size(), before + 1) << c.name;
         EXPECT_EQ(t.g.PlayerTurn, kTrue) << c.name;
         EXPECT_TRUE(BoardMatchesHistories(t.g)) << c.name;
     }
@@ -62,7 +65,7 @@ TEST(OpenFourProbe, AnswersForTheLastStoneOnly) {
     for (const auto& c : cases) {
         TestGame t;
         SetPosition(t.g, c.picture, {4, 8});
-        Cell last = t.g.imgPlayer.back().cell();
+        Cell last = t.g.playerStones.back();
         t.g.ResultFlags[1] = kTrue; // a stale answer is cleared first
         EXPECT_EQ(OpenFourProbe(t.g, last.x, last.y), c.open) << Picture(t.g);
     }

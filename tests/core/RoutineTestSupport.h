@@ -31,7 +31,7 @@ inline Cell SetMarkedPosition(Game& g, std::vector<std::string> picture, Cell to
 
 // The newest computer stone, or (0, 0) when the computer has none.
 inline Cell NewestComputerStone(const Game& g) {
-    return g.imgComputer.empty() ? Cell{} : g.imgComputer.back().cell();
+    return g.compStones.empty() ? Cell{} : g.compStones.back();
 }
 
 // After one call of a move routine: it placed exactly one stone, on `expected`, and set
@@ -41,7 +41,7 @@ inline ::testing::AssertionResult PlayedOnly(const TestGame& t, std::size_t ston
                                              Cell expected) {
     if (t.messages.count("critical") != 0)
         return ::testing::AssertionFailure() << "a fault was reported";
-    std::size_t placed = t.g.imgComputer.size() - stonesBefore;
+    std::size_t placed = t.g.compStones.size() - stonesBefore;
     bool none = isNoCell(expected);
     if (placed == (none ? 0u : 1u) && (none || NewestComputerStone(t.g) == expected) &&
         t.g.CompMoved == toFlag(!none))
@@ -77,7 +77,7 @@ inline void ExpectStageCases(void (*entry)(Game&, int), const std::vector<StageC
         t.g.GameMode = mode;
         t.g.LatticeFlip = kTrue;
         t.g.Difficulty = c.difficulty;
-        std::size_t before = t.g.imgComputer.size();
+        std::size_t before = t.g.compStones.size();
         entry(t.g, c.stage);
         EXPECT_TRUE(PlayedOnly(t, before, c.expected)) << c.name;
     }

@@ -3,6 +3,7 @@
 #include "core/SearchPositions.h"
 #include "core/SearchReference.h"
 #include "core/TestSupport.h"
+#include "engines/SearchEngine.h"
 #include "engines/SearchEngineFast.h"
 
 #include <gtest/gtest.h>

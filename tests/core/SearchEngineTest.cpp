@@ -1,8 +1,11 @@
 // Opponent 3's search engine: its board and score, the search's edge cases, and its
 // turns inside a game.
 #include "engines/SearchEngine.h"
-#include "core/Frame.h"
-#include "core/GameFlow.h"
+#include "core/Placement.h"
+#include "engines/LastResort.h"
+#include "opponents/ChainSteps.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 #include "core/SearchPositions.h"
 #include "core/TestSupport.h"
 #include "engines/SearchEngineFast.h"
@@ -204,8 +207,8 @@ struct PeddrinGame : TestGame {
         OnDifficulty(g, difficulty);
         NewGame(g);
     }
-    void click(int x, int y) { OnBoardClick(g, ClickX(x), ClickY(y)); }
-    int computerStones() const { return static_cast<int>(g.imgComputer.size()); }
+    void click(int x, int y) { OnBoardClick(g, Cell{x, y}); }
+    int computerStones() const { return static_cast<int>(g.compStones.size()); }
 };
 
 // The engine's board must hold the game's stones, in its own numbering.
@@ -385,7 +388,7 @@ TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndTheEngineAnswersItsLastStone)
     withoutLast[1] = "..XOOO.......";
     EXPECT_EQ(t.g.engine.EngineEval, EngineStateOf(withoutLast).EngineEval);
     EXPECT_EQ(t.g.engine.EngineBoard[1][6], kEngineEmpty);
-    AnswerSetUpPosition(t.g, 7, 2);
+    AnswerSetUpPosition(t.g, {7, 2});
     EXPECT_TRUE(EngineReplyOwed(t.g));
     EngineTurn(t.g);
     EXPECT_EQ(t.g.cell(8, 2), kComputer); // the player's four is closed
@@ -406,7 +409,7 @@ TEST(PeddrinTurn, ComputersOwnFiveComesBeforeTheEngine) {
     // clang-format on
     PeddrinGame t(1);
     ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {11, 6})));
-    AnswerSetUpPosition(t.g, 11, 6);
+    AnswerSetUpPosition(t.g, {11, 6});
     EXPECT_FALSE(EngineReplyOwed(t.g));
     EXPECT_EQ(t.computerStones(), 5);
     EXPECT_TRUE(t.messages.shown("计算机胜!"));
@@ -456,7 +459,7 @@ TEST(PeddrinTurn, EnginesStoneFillingTheBoardIsADraw) {
     PeddrinGame t(1, false);
     ASSERT_TRUE(SetUpPosition(t.g, stonesOf(boardButTheLastCell(), {2, 1})));
     ASSERT_EQ(t.g.GameMode, 7);
-    AnswerSetUpPosition(t.g, 2, 1);
+    AnswerSetUpPosition(t.g, {2, 1});
     ASSERT_TRUE(EngineReplyOwed(t.g));
     EngineTurn(t.g);
     EXPECT_EQ(t.g.cell(15, 15), kComputer);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engines/SearchState.h"
+#include "core/SearchState.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "core/Platform.h"
 #include "core/Types.h"
-#include "engines/SearchState.h"
+#include "core/SearchState.h"
 
 #include <cstdint>
 

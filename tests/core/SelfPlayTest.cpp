@@ -1,4 +1,4 @@
-#include "core/GameFlow.h"
+#include "session/GameFlow.h"
 #include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +56,7 @@ class RandomPlayer {
     explicit RandomPlayer(unsigned seed) : rng_(seed) {}
 
     Cell choose(const Game& g) {
-        if (g.imgPlayer.empty() && g.imgComputer.empty()) return {8, 8};
+        if (g.playerStones.empty() && g.compStones.empty()) return {8, 8};
         std::vector<Cell> near, any;
         Cell blockFive, blockFour;
         for (int y = 1; y <= kBoardSize; ++y)
@@ -101,7 +101,7 @@ void PlayTurn(TestGame& t, RandomPlayer& player) {
     auto before = g.BoardCells;
     int compMoveNo = g.CompMoveNo;
     bool playerWon = MakesFive(g, move, kPlayer);
-    OnBoardClick(g, ClickX(move.x), ClickY(move.y));
+    OnBoardClick(g, Cell{move.x, move.y});
     ASSERT_EQ(g.cell(move.x, move.y), kPlayer) << Picture(g);
     ASSERT_TRUE(BoardMatchesHistories(g));
     ASSERT_EQ(t.messages.count("critical"), 0) << t.messages.boxes.back().text << "\n"
@@ -119,7 +119,7 @@ void PlayTurn(TestGame& t, RandomPlayer& player) {
         return;
     }
     ASSERT_EQ(g.CompMoveNo, compMoveNo + 1) << "more than one computer stone\n" << Picture(g);
-    Cell answer = g.imgComputer.back().cell();
+    Cell answer = g.compStones.back();
     EXPECT_FALSE(answer == move);
     EXPECT_EQ(before[(answer.y - 1) * kBoardSize + (answer.x - 1)], kEmpty)
         << "the computer played on a taken cell " << answer;

@@ -1,8 +1,9 @@
 #include "core/TakeBack.h"
-#include "core/GameFlow.h"
-#include "core/Hint.h"
+#include "session/GameFlow.h"
+#include "session/Hint.h"
 #include "core/TestSupport.h"
 #include "engines/SearchEngine.h"
+#include "opponents/Opponent.h"
 
 #include <gtest/gtest.h>
 
@@ -11,27 +12,21 @@ namespace {
 
 // The player's click; opponent 3's search engine answers right after it.
 void click(TakeBack& takeBack, Game& g, Cell c) {
-    takeBack.playerClick(g, [&] { OnBoardClick(g, ClickX(c.x), ClickY(c.y)); });
+    takeBack.playerClick(g, [&] { OnBoardClick(g, c); });
     EngineTurn(g);
 }
 
 Cell lastComputerStone(const Game& g) {
-    return g.imgComputer.back().cell();
+    return g.compStones.back();
 }
 
 // Everything that makes up the position, compared field by field.
 ::testing::AssertionResult SamePosition(const GameState& a, const GameState& b) {
-    auto cells = [](const std::vector<StonePicture>& h) {
-        std::vector<Cell> out;
-        for (const auto& s : h)
-            out.push_back(s.cell());
-        return out;
-    };
     auto sameMarker = [](const Marker& m, const Marker& n) {
-        return m.visible == n.visible && (!m.visible || (m.left == n.left && m.top == n.top));
+        return m.visible == n.visible && (!m.visible || m.cell == n.cell);
     };
     if (a.BoardCells != b.BoardCells) return ::testing::AssertionFailure() << "board differs";
-    if (cells(a.imgPlayer) != cells(b.imgPlayer) || cells(a.imgComputer) != cells(b.imgComputer))
+    if (a.playerStones != b.playerStones || a.compStones != b.compStones)
         return ::testing::AssertionFailure() << "histories differ";
     if (a.PlayerMoveNo != b.PlayerMoveNo || a.CompMoveNo != b.CompMoveNo)
         return ::testing::AssertionFailure() << "counters differ";
@@ -76,7 +71,7 @@ struct Opponent {
     bool playerFirst;
 };
 std::ostream& operator<<(std::ostream& out, const Opponent& o) {
-    return out << kOpponentNames[o.index] << (o.playerFirst ? " second" : " first");
+    return out << OpponentAt(o.index).name << (o.playerFirst ? " second" : " first");
 }
 
 class UndoThenReplay : public ::testing::TestWithParam<Opponent> {};
@@ -216,7 +211,7 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
     ref.g.menu.opponent = 3;
     NewGame(ref.g);
     ASSERT_EQ(ref.g.BookActive, kFalse);
-    OnBoardClick(ref.g, ClickX(8), ClickY(8));
+    OnBoardClick(ref.g, Cell{8, 8});
     EngineTurn(ref.g);
     EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g));
     EXPECT_TRUE(BoardMatchesHistories(g));
@@ -241,7 +236,7 @@ TEST(TakeBack, LeavesABookThatWouldHaveGoneOn) {
     TestGame ref;
     NewGame(ref.g);
     ref.g.BookActive = kFalse;
-    OnBoardClick(ref.g, ClickX(8), ClickY(8));
+    OnBoardClick(ref.g, Cell{8, 8});
     EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g)) << "the book played " << bookReply;
     EXPECT_TRUE(BoardMatchesHistories(g));
 }

@@ -7,13 +7,11 @@ namespace wuzi::test {
 
 namespace {
 
-void moveToEnd(std::vector<StonePicture>& history, Cell c) {
-    auto it = std::find_if(history.begin(), history.end(),
-                           [&](const StonePicture& s) { return s.cell() == c; });
+void moveToEnd(std::vector<Cell>& history, Cell c) {
+    auto it = std::find(history.begin(), history.end(), c);
     if (it == history.end()) throw std::invalid_argument("newestLast names no stone");
-    StonePicture stone = *it;
     history.erase(it);
-    history.push_back(stone);
+    history.push_back(c);
 }
 
 } // namespace
@@ -21,8 +19,8 @@ void moveToEnd(std::vector<StonePicture>& history, Cell c) {
 void SetPosition(Game& g, const std::vector<std::string>& picture, Cell topLeft,
                  const std::vector<Cell>& newestLast) {
     g.BoardCells.fill(kEmpty);
-    g.imgPlayer.clear();
-    g.imgComputer.clear();
+    g.playerStones.clear();
+    g.compStones.clear();
     for (std::size_t row = 0; row < picture.size(); ++row) {
         int column = 0;
         for (char ch : picture[row]) {
@@ -32,21 +30,21 @@ void SetPosition(Game& g, const std::vector<std::string>& picture, Cell topLeft,
             if (!onBoard(x, y)) throw std::invalid_argument("picture runs off the board");
             if (ch == 'X') {
                 g.setCell(x, y, kComputer);
-                g.imgComputer.push_back({compStoneLeft(x), compStoneTop(y)});
+                g.compStones.push_back({x, y});
             } else if (ch == 'O') {
                 g.setCell(x, y, kPlayer);
-                g.imgPlayer.push_back({compStoneLeft(x), playerStoneTop(y)});
+                g.playerStones.push_back({x, y});
             } else {
                 throw std::invalid_argument(std::string("unknown picture character ") + ch);
             }
         }
     }
     for (Cell c : newestLast) {
-        if (g.cell(c.x, c.y) == kComputer) moveToEnd(g.imgComputer, c);
-        else moveToEnd(g.imgPlayer, c);
+        if (g.cell(c.x, c.y) == kComputer) moveToEnd(g.compStones, c);
+        else moveToEnd(g.playerStones, c);
     }
-    g.PlayerMoveNo = static_cast<int>(g.imgPlayer.size()) + 1;
-    g.CompMoveNo = static_cast<int>(g.imgComputer.size()) + 1;
+    g.PlayerMoveNo = static_cast<int>(g.playerStones.size()) + 1;
+    g.CompMoveNo = static_cast<int>(g.compStones.size()) + 1;
 }
 
 std::string Picture(const Game& g) {
@@ -63,24 +61,23 @@ std::string Picture(const Game& g) {
 
 ::testing::AssertionResult BoardMatchesHistories(const Game& g) {
     std::array<int, kCellCount> fromHistory{};
-    auto mark = [&](const std::vector<StonePicture>& history, int side) -> std::string {
-        for (const auto& stone : history) {
-            Cell c = stone.cell();
-            if (!onBoard(c)) return "a stone picture lies off the board";
+    auto mark = [&](const std::vector<Cell>& history, int side) -> std::string {
+        for (Cell c : history) {
+            if (!onBoard(c)) return "a stone of the histories lies off the board";
             int& slot = fromHistory[(c.y - 1) * kBoardSize + (c.x - 1)];
-            if (slot != 0) return "two stone pictures share a cell";
+            if (slot != 0) return "two stones of the histories share a cell";
             slot = side;
         }
         return "";
     };
-    for (auto problem : {mark(g.imgPlayer, kPlayer), mark(g.imgComputer, kComputer)})
+    for (auto problem : {mark(g.playerStones, kPlayer), mark(g.compStones, kComputer)})
         if (!problem.empty()) return ::testing::AssertionFailure() << problem;
     for (int i = 0; i < kCellCount; ++i)
         if (fromHistory[i] != g.BoardCells[i])
             return ::testing::AssertionFailure()
                    << "cell " << i << " differs from the histories\n" << Picture(g);
-    if (g.PlayerMoveNo != static_cast<int>(g.imgPlayer.size()) + 1 ||
-        g.CompMoveNo != static_cast<int>(g.imgComputer.size()) + 1)
+    if (g.PlayerMoveNo != static_cast<int>(g.playerStones.size()) + 1 ||
+        g.CompMoveNo != static_cast<int>(g.compStones.size()) + 1)
         return ::testing::AssertionFailure() << "move counters differ from the histories";
     return ::testing::AssertionSuccess();
 }

@@ -39,10 +39,6 @@ void SetPosition(Game& g, const std::vector<std::string>& picture, Cell topLeft 
 // The board as a 15-row picture in the same notation, for readable failures.
 std::string Picture(const Game& g);
 
-// Pixel position of a click in the middle of cell (x, y)'s snapping range.
-inline float ClickX(int x) { return static_cast<float>(21 * x - 8); }
-inline float ClickY(int y) { return static_cast<float>(20 * y - 8); }
-
 // Checks that BoardCells agrees with both histories and the move counters.
 ::testing::AssertionResult BoardMatchesHistories(const Game& g);
 

@@ -1,6 +1,6 @@
 #include "core/WinningLine.h"
 #include "core/BoardScene.h"
-#include "core/GameFlow.h"
+#include "session/GameFlow.h"
 #include "core/ReviewCursor.h"
 #include "core/TestSupport.h"
 
@@ -95,14 +95,14 @@ TEST(GameRecord, InterleavesTheSidesFromTheFirstMover) {
         t.g.menu.playerFirst = playerFirst;
         t.g.menu.opponent = 0;
         NewGame(t.g);
-        OnBoardClick(t.g, ClickX(playerFirst ? 8 : 7), ClickY(8));
-        OnBoardClick(t.g, ClickX(2), ClickY(14));
+        OnBoardClick(t.g, Cell{playerFirst ? 8 : 7, 8});
+        OnBoardClick(t.g, Cell{2, 14});
         GameRecord r = RecordOf(t.g);
         ASSERT_EQ(r.moves.size(), playerFirst ? 4u : 5u);
-        const auto& black = playerFirst ? t.g.imgPlayer : t.g.imgComputer;
-        const auto& white = playerFirst ? t.g.imgComputer : t.g.imgPlayer;
+        const auto& black = playerFirst ? t.g.playerStones : t.g.compStones;
+        const auto& white = playerFirst ? t.g.compStones : t.g.playerStones;
         for (std::size_t i = 0; i < r.moves.size(); ++i)
-            EXPECT_EQ(r.moves[i], (isBlackMove(i) ? black : white)[i / 2].cell()) << i;
+            EXPECT_EQ(r.moves[i], (isBlackMove(i) ? black : white)[i / 2]) << i;
     }
 }
 
@@ -134,14 +134,14 @@ TEST(BoardScene, TheLiveGameKeepsItsOwnMarkerAndColours) {
     t.g.menu.playerFirst = false;
     t.g.menu.opponent = 0;
     NewGame(t.g);
-    OnBoardClick(t.g, ClickX(3), ClickY(3));
+    OnBoardClick(t.g, Cell{3, 3});
     BoardScene s = SceneOf(t.g);
     ASSERT_EQ(s.stones.size(), 3u);
     EXPECT_EQ(s.stones[0].cell, (Cell{8, 8})); // the computer opened, with black
     EXPECT_TRUE(s.stones[0].black);
     EXPECT_EQ(s.stones[1].cell, (Cell{3, 3}));
     EXPECT_FALSE(s.stones[1].black);
-    EXPECT_EQ(s.marker, t.g.imgComputer.back().cell());
+    EXPECT_EQ(s.marker, t.g.compStones.back());
     EXPECT_TRUE(s.markerOnBlack);
     EXPECT_TRUE(s.winningLine.empty());
 }
@@ -156,7 +156,7 @@ TEST(BoardScene, APlayersWinInTheGameIsHighlighted) {
     t.g.menu.opponent = 0;
     t.g.GameMode = 0;
     t.g.CentreRule = kFalse;
-    OnBoardClick(t.g, ClickX(9), ClickY(8));
+    OnBoardClick(t.g, Cell{9, 8});
     ASSERT_EQ(t.g.GameActive, kFalse);
     EXPECT_EQ(sorted(SceneOf(t.g).winningLine),
               (std::vector<Cell>{{5, 8}, {6, 8}, {7, 8}, {8, 8}, {9, 8}}));

@@ -2,6 +2,7 @@
 
 #include "PlayerPolicy.h"
 #include "engines/SearchEngine.h"
+#include "opponents/Opponent.h"
 
 #include <array>
 #include <cstdio>
@@ -105,7 +106,7 @@ Event EventSource::click(const Game& g) {
     Aim aim = aimOf(style_);
     // Against opponent 3 a hint costs a search as long as the reply's: the defending
     // player stands in for it, to keep the run within its time.
-    if (g.GameMode == 6 || g.GameMode == 7) {
+    if (SearchPlays(g)) {
         aim.defend += aim.hint;
         aim.hint = 0;
     }
@@ -130,7 +131,7 @@ Event EventSource::click(const Game& g) {
     } else {
         aimAt(e, target, in_);
     }
-    e.replyLater = (g.GameMode == 6 || g.GameMode == 7) && in_.chance(20);
+    e.replyLater = SearchPlays(g) && in_.chance(20);
     return e;
 }
 

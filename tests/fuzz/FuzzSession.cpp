@@ -2,11 +2,9 @@
 
 #include "Events.h"
 #include "Invariants.h"
-#include "core/GameFlow.h"
-#include "core/Hint.h"
 #include "core/Placement.h"
-#include "core/TakeBack.h"
-#include "engines/SearchEngine.h"
+#include "session/Session.h"
+#include "ui/BoardGeometry.h"
 
 #include <cstdio>
 #include <deque>
@@ -38,9 +36,9 @@ std::string logLine(const Event& e, const Snapshot& b, const Snapshot& a,
     std::string line = Describe(e);
     if (e.kind != EventKind::NewGame) {
         for (std::size_t k = b.player.size(); k < a.player.size(); ++k)
-            line += " -> O " + cellText(a.player[k].cell());
+            line += " -> O " + cellText(a.player[k]);
         for (std::size_t k = b.computer.size(); k < a.computer.size(); ++k)
-            line += " -> X " + cellText(a.computer[k].cell());
+            line += " -> X " + cellText(a.computer[k]);
     } else {
         line += " -> mode " + std::to_string(a.GameMode) + ", difficulty " +
                 std::to_string(a.Difficulty);
@@ -98,76 +96,91 @@ std::string report(const std::deque<std::string>& log, const Game& g, int digit,
     return out;
 }
 
-// The program state a session plays on, with the take-back the window keeps beside it.
-class Session {
+// The message boxes of the session, in order, and the hint it found.
+struct HarnessEvents : MessageLog {
+    void hintFound(std::optional<Cell> cell) override { hint = cell; }
+    std::optional<Cell> hint;
+};
+
+// The game session a run plays on, driven through the calls the window makes, with the
+// positions a take-back must return to.
+class Driver {
   public:
-    // Plays one event through the window's entry points and checks it. Returns what
-    // broke, or an empty string.
+    // Plays one event and checks it. Returns what broke, or an empty string.
     std::string play(const Event& e, const Snapshot& before);
 
-    MessageLog messages;
+    HarnessEvents events;
     FixedDigitClock clock{1};
     SeededRandom random;
-    Game g{messages, clock, random};
+    Session session{events, clock, random};
+    const Game& g = session.game();
     int digit = 1;
 
   private:
     std::string apply(const Event& e, const Snapshot& before);
+    void click(const Event& e, const Snapshot& before);
 
-    TakeBack takeBack_;
     std::vector<Snapshot> positions_; // before each of the player's stones of this game
 };
 
-std::string Session::apply(const Event& e, const Snapshot& before) {
+// A click as the window takes it: snapped to its cell and played; opponent 3 answers at
+// once unless the event asks it to think on while other events arrive.
+void Driver::click(const Event& e, const Snapshot& before) {
+    PlayResult played = session.play(BoardGeometry::cellAt(e.x, e.y));
+    if (played == PlayResult::Thinking) return;
+    if (played == PlayResult::Placed) positions_.push_back(before);
+    if (!e.replyLater) session.waitForReply();
+}
+
+std::string Driver::apply(const Event& e, const Snapshot& before) {
     switch (e.kind) {
     case EventKind::NewGame:
-        takeBack_.clear();
         positions_.clear();
-        NewGame(g);
+        session.newGame();
         break;
     case EventKind::EndGame:
-        OnEndGame(g);
+        session.endGame();
         break;
     case EventKind::PlayerFirst:
-        OnPlayerFirst(g);
+        session.choosePlayerFirst();
         break;
     case EventKind::ComputerFirst:
-        OnComputerFirst(g);
+        session.chooseComputerFirst();
         break;
     case EventKind::Difficulty:
-        OnDifficulty(g, e.arg);
+        session.chooseDifficulty(e.arg);
         break;
     case EventKind::Opponent:
-        OnOpponent(g, e.arg);
+        session.chooseOpponent(e.arg);
         break;
     case EventKind::SecondsDigit:
         clock.setDigit(digit = e.arg);
         break;
     case EventKind::Click:
-        if (EngineReplyOwed(g)) break; // the board takes no click while opponent 3 thinks
-        takeBack_.playerClick(g, [&] { OnBoardClick(g, e.x, e.y); });
-        if (g.imgPlayer.size() > before.player.size()) positions_.push_back(before);
-        if (!e.replyLater) EngineTurn(g); // opponent 3 answers, as the window's search does
+        click(e, before);
         break;
     case EventKind::EngineReply:
-        EngineTurn(g);
+        session.waitForReply();
         break;
     case EventKind::TakeBack: {
         bool possible = before.GameActive == kTrue && before.PlayerTurn == kTrue &&
                         !before.replyOwed && !positions_.empty();
-        takeBack_.Undo(g);
-        std::string problem = CheckTakeBack(before, Snapshot::Take(g), messages.boxes,
+        session.undo();
+        std::string problem = CheckTakeBack(before, Snapshot::Take(g), events.boxes,
                                             possible ? &positions_.back() : nullptr);
         if (possible) positions_.pop_back();
         return problem;
     }
     case EventKind::Hint:
-        return CheckHint(before, Snapshot::Take(g), messages.boxes, Hint(g));
+        events.hint.reset();
+        session.hint();
+        session.waitForHint();
+        return CheckHint(before, Snapshot::Take(g), events.boxes, events.hint);
     }
-    return CheckEvent(e, before, Snapshot::Take(g), messages.boxes);
+    return CheckEvent(e, before, Snapshot::Take(g), events.boxes);
 }
 
-std::string Session::play(const Event& e, const Snapshot& before) {
+std::string Driver::play(const Event& e, const Snapshot& before) {
     std::string problem;
     try {
         problem = apply(e, before);
@@ -239,22 +252,22 @@ std::string Stats::Summary() const {
 std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& stats, bool trace) {
     ByteStream in(bytes);
     EventSource events(in);
-    Session session;
-    const Game& g = session.g;
+    Driver driver;
+    const Game& g = driver.g;
     std::deque<std::string> log;
     while (!events.exhausted()) {
         Event e = events.Next(g);
         Snapshot before = Snapshot::Take(g);
-        std::string problem = session.play(e, before);
+        std::string problem = driver.play(e, before);
         Snapshot after = Snapshot::Take(g);
-        std::span<const Box> boxes(session.messages.boxes);
+        std::span<const Box> boxes(driver.events.boxes);
         log.push_back(logLine(e, before, after, boxes));
         if (log.size() > kLoggedEvents) log.pop_front();
         if (trace) std::fprintf(stderr, "%s\n", log.back().c_str());
         if (!problem.empty())
-            return Violation{problem, report(log, g, session.digit, before, after)};
-        count(stats, e, before, after, boxes, session.digit, log.back());
-        session.messages.boxes.clear();
+            return Violation{problem, report(log, g, driver.digit, before, after)};
+        count(stats, e, before, after, boxes, driver.digit, log.back());
+        driver.events.boxes.clear();
     }
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "core/GameRecord.h"
 #include "core/Placement.h"
 #include "core/Psq.h"
+#include "opponents/Opponent.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,23 +22,16 @@ bool isFlag(Flag f) {
     return f == kTrue || f == kFalse;
 }
 
-bool samePicture(const StonePicture& p, const StonePicture& q) {
-    return p.left == q.left && p.top == q.top;
-}
-
-bool samePictures(const std::vector<StonePicture>& p, const std::vector<StonePicture>& q) {
-    return std::equal(p.begin(), p.end(), q.begin(), q.end(), samePicture);
-}
-
+// A hidden marker's cell is not shown, so it does not count.
 bool sameMarker(const Marker& m, const Marker& n) {
-    return m.visible == n.visible && (!m.visible || (m.left == n.left && m.top == n.top));
+    return m.visible == n.visible && (!m.visible || m.cell == n.cell);
 }
 
 // The first part of two snapshots that differs, or an empty string.
 std::string firstDifference(const Snapshot& x, const Snapshot& y) {
     if (x.board != y.board) return "BoardCells";
-    if (!samePictures(x.player, y.player)) return "the player's stones";
-    if (!samePictures(x.computer, y.computer)) return "the computer's stones";
+    if (x.player != y.player) return "the player's stones";
+    if (x.computer != y.computer) return "the computer's stones";
     if (!sameMarker(x.imgW, y.imgW) || !sameMarker(x.imgB, y.imgB)) return "the markers";
     if (x.menu.playerFirst != y.menu.playerFirst || x.menu.opponent != y.menu.opponent)
         return "the menu checks";
@@ -72,26 +66,19 @@ bool showsOnly(std::span<const Box> boxes, const char* expected) {
 
 std::string historiesAgreeWithBoard(const Game& g) {
     Board fromHistories{};
-    for (auto [history, side] : {std::pair{&g.imgPlayer, kPlayer}, {&g.imgComputer, kComputer}})
-        for (const StonePicture& p : *history) {
-            Cell c = p.cell();
-            if (!onBoard(c)) return "a stone picture lies off the board";
-            if (At(fromHistories, c.x, c.y) != kEmpty)
-                return "two stone pictures on " + cellText(c);
+    for (auto [history, side] : {std::pair{&g.playerStones, kPlayer}, {&g.compStones, kComputer}})
+        for (Cell c : *history) {
+            if (!onBoard(c)) return "a stone of the history lies off the board";
+            if (At(fromHistories, c.x, c.y) != kEmpty) return "two stones of the histories on " + cellText(c);
             Put(fromHistories, c, side);
         }
     for (int i = 0; i < kCellCount; ++i)
         if (fromHistories[i] != g.BoardCells[i])
             return "BoardCells differs from the move histories on " +
                    cellText({i % kBoardSize + 1, i / kBoardSize + 1});
-    if (g.PlayerMoveNo != static_cast<int>(g.imgPlayer.size()) + 1 ||
-        g.CompMoveNo != static_cast<int>(g.imgComputer.size()) + 1)
+    if (g.PlayerMoveNo != static_cast<int>(g.playerStones.size()) + 1 ||
+        g.CompMoveNo != static_cast<int>(g.compStones.size()) + 1)
         return "the move counters differ from the histories";
-    for (const StonePicture& p : g.imgComputer) {
-        Cell c = p.cell();
-        if (p.left != compStoneLeft(c.x) || p.top != compStoneTop(c.y))
-            return "the computer's stone on " + cellText(c) + " is drawn off its place";
-    }
     return "";
 }
 
@@ -124,7 +111,7 @@ std::string settingsHold(const Game& g) {
 // a free cell left.
 std::string playHolds(const Game& g) {
     bool playerFirst = g.PlayerFirst == kTrue;
-    int np = static_cast<int>(g.imgPlayer.size()), nc = static_cast<int>(g.imgComputer.size());
+    int np = static_cast<int>(g.playerStones.size()), nc = static_cast<int>(g.compStones.size());
     int lead = playerFirst ? np - nc : nc - np;
     if (lead != 0 && lead != 1) return "the stones do not alternate";
     if (np + nc > 0 && (playerFirst ? g.playerStone(1) : g.compStone(1)) != kCentre)
@@ -144,8 +131,7 @@ std::string playHolds(const Game& g) {
 // Opponent 3's own board holds the game's stones, in its cell list too, once the player
 // has moved (before that it may hold the book opening it is about to play).
 std::string engineHolds(const Game& g) {
-    if ((g.GameMode != 6 && g.GameMode != 7) || g.GameActive != kTrue || g.imgPlayer.empty())
-        return "";
+    if (!SearchPlays(g) || g.GameActive != kTrue || g.playerStones.empty()) return "";
     const SearchState& s = g.engine;
     for (int i = 0; i < kCellCount; ++i) {
         int code = g.BoardCells[i];
@@ -165,17 +151,16 @@ std::string engineHolds(const Game& g) {
 // Exactly one marker, on the newest stone, of that stone's colour.
 std::string markersHold(const Game& g) {
     bool playerFirst = g.PlayerFirst == kTrue;
-    std::size_t np = g.imgPlayer.size(), nc = g.imgComputer.size();
+    std::size_t np = g.playerStones.size(), nc = g.compStones.size();
     if (np + nc == 0)
         return g.imgW.visible || g.imgB.visible ? "a last-move marker on an empty board" : "";
     bool newestIsPlayer = playerFirst ? np > nc : np >= nc;
-    const StonePicture& newest = newestIsPlayer ? g.imgPlayer.back() : g.imgComputer.back();
+    Cell newest = newestIsPlayer ? g.playerStones.back() : g.compStones.back();
     bool black = newestIsPlayer == playerFirst;
     const Marker& shown = black ? g.imgW : g.imgB;
     const Marker& other = black ? g.imgB : g.imgW;
     if (!shown.visible || other.visible) return "the markers do not show the newest stone's colour";
-    if (shown.left != newest.left + 4 || shown.top != newest.top + 4)
-        return "the marker is not on the newest stone " + cellText(newest.cell());
+    if (shown.cell != newest) return "the marker is not on the newest stone " + cellText(newest);
     return "";
 }
 
@@ -211,8 +196,8 @@ std::string stonesKept(const Snapshot& b, const Snapshot& a) {
     for (int i = 0; i < kCellCount; ++i)
         if (b.board[i] != kEmpty && a.board[i] != b.board[i])
             return "a taken cell changed: " + cellText({i % kBoardSize + 1, i / kBoardSize + 1});
-    auto isPrefix = [](const std::vector<StonePicture>& p, const std::vector<StonePicture>& q) {
-        return p.size() <= q.size() && std::equal(p.begin(), p.end(), q.begin(), samePicture);
+    auto isPrefix = [](const std::vector<Cell>& p, const std::vector<Cell>& q) {
+        return p.size() <= q.size() && std::equal(p.begin(), p.end(), q.begin());
     };
     if (!isPrefix(b.player, a.player) || !isPrefix(b.computer, a.computer))
         return "a stone of the history changed or vanished";
@@ -259,7 +244,7 @@ std::string computerAnswer(Board expected, const Snapshot& b, const Snapshot& a,
     if (replies == 0) return "the computer did not answer with free cells left";
     if (replies > 1)
         return "the computer placed " + std::to_string(replies) + " stones in one turn";
-    Cell d = a.computer.back().cell();
+    Cell d = a.computer.back();
     if (At(expected, d.x, d.y) != kEmpty) return "the computer's stone went onto a taken cell";
     Put(expected, d, kComputer);
     return outcome(expected, resultOf(expected, kComputer), a, boxes);
@@ -296,7 +281,7 @@ std::string settingsKept(const Snapshot& b, const Snapshot& a) {
 std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Box> boxes,
                         const std::vector<Cell>& cells) {
     if (a.player.size() != b.player.size() + 1) return "one click placed several player stones";
-    Cell c = a.player.back().cell();
+    Cell c = a.player.back();
     if (!contains(cells, c)) return "the click placed its stone on " + cellText(c);
     if (At(b.board, c.x, c.y) != kEmpty) return "the player's stone went onto a taken cell";
     if (b.CentreRule == kTrue && c != kCentre) return "the first stone is not on the centre";
@@ -346,8 +331,8 @@ Snapshot afterNewGame(const Snapshot& b) {
     s.imgW.visible = s.imgB.visible = false;
     if (!playerFirst) {
         Put(s.board, kCentre, kComputer);
-        s.computer.push_back({compStoneLeft(8), compStoneTop(8)});
-        s.imgW = {true, compStoneLeft(8) + 4, compStoneTop(8) + 4};
+        s.computer.push_back(kCentre);
+        s.imgW = {true, kCentre};
     }
     s.PlayerMoveNo = 1;
     s.CompMoveNo = static_cast<int>(s.computer.size()) + 1;
@@ -400,8 +385,8 @@ Snapshot afterMenuCommand(const Event& e, const Snapshot& b) {
 Snapshot Snapshot::Take(const Game& g) {
     Snapshot s;
     s.board = g.BoardCells;
-    s.player = g.imgPlayer;
-    s.computer = g.imgComputer;
+    s.player = g.playerStones;
+    s.computer = g.compStones;
     s.imgW = g.imgW;
     s.imgB = g.imgB;
     s.PlayerMoveNo = g.PlayerMoveNo;

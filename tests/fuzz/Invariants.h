@@ -19,7 +19,7 @@ using Box = MessageLog::Box;
 // What the player can see of a game, and what the menus hold, at one moment.
 struct Snapshot {
     Board board{};
-    std::vector<StonePicture> player, computer;
+    std::vector<Cell> player, computer;
     Marker imgW, imgB;
     int PlayerMoveNo = 0, CompMoveNo = 0, GameMode = 0, Difficulty = 0, SearchLevel = 0;
     Flag PlayerFirst = 0, PlayerTurn = 0, GameActive = 0, CentreRule = 0, OptionsEnabled = 0;

@@ -1,11 +1,12 @@
 #include "Invariants.h"
 #include "core/BoardScene.h"
-#include "core/GameFlow.h"
-#include "core/Hint.h"
+#include "session/GameFlow.h"
+#include "session/Hint.h"
 #include "core/Placement.h"
 #include "core/TakeBack.h"
 #include "core/TestSupport.h"
 #include "engines/SearchEngine.h"
+#include "ui/BoardGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ struct Harness {
     Event click(Cell c) { return click(clickX(c.x), clickY(c.y)); }
     Event click(float X, float Y) {
         Event e{EventKind::Click, 0, X, Y};
-        run(e, [&] { OnBoardClick(g, X, Y); });
+        run(e, [&] { OnBoardClick(g, BoardGeometry::cellAt(X, Y)); });
         return e;
     }
     void run(const Event&, const std::function<void()>& apply) {
@@ -94,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "the computer placed 2 stones in one turn"},
         PlantedFault{"NoAnswer",
                      [](Harness&, Snapshot& a) {
-                         Cell d = a.computer.back().cell();
+                         Cell d = a.computer.back();
                          Put(a.board, d, kEmpty);
                          a.computer.pop_back();
                      },
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](Harness&, Snapshot& a) {
                          Put(a.board, {4, 12}, kEmpty);
                          Put(a.board, {5, 12}, kPlayer);
-                         a.player.back().left += 21;
+                         a.player.back().x += 1;
                      },
                      "placed its stone on (5, 12)"},
         PlantedFault{"GameEndedWithoutFive",
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"StrayMessage",
                      [](Harness& h, Snapshot&) { h.g.messages.information("提示", "玩家胜!"); },
                      "expected no message, shown 提示 \"玩家胜!\""},
-        PlantedFault{"MarkerOffTheNewestStone", [](Harness& h, Snapshot&) { h.g.imgB.left += 21; },
+        PlantedFault{"MarkerOffTheNewestStone", [](Harness& h, Snapshot&) { h.g.imgB.cell.x += 1; },
                      "the marker is not on the newest stone"},
         PlantedFault{"TurnKeptByTheComputer",
                      [](Harness& h, Snapshot& a) { a.PlayerTurn = h.g.PlayerTurn = kFalse; },
@@ -129,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"FlagOfOne", [](Harness& h, Snapshot&) { h.g.BookCoin = 1; },
                      "BookCoin holds 1, no flag"},
         PlantedFault{"HistoryLosesAStone",
-                     [](Harness& h, Snapshot&) { h.g.imgComputer.erase(h.g.imgComputer.begin()); },
+                     [](Harness& h, Snapshot&) { h.g.compStones.erase(h.g.compStones.begin()); },
                      "BoardCells differs from the move histories"},
         PlantedFault{"ClickChangesTheOpponent", [](Harness&, Snapshot& a) { a.menu.opponent = 4; },
                      "the turn changed the menu checks"}),
@@ -160,7 +161,7 @@ TEST(CheckEvent, ClicksSnapToTheCellsOfTheirPixelRanges) {
         Harness h;
         h.start(false); // no centre rule
         Event e = h.click(c.X, c.Y);
-        ASSERT_EQ(h.g.imgPlayer.size(), 1u) << c.X << ", " << c.Y;
+        ASSERT_EQ(h.g.playerStones.size(), 1u) << c.X << ", " << c.Y;
         EXPECT_EQ(h.g.playerStone(1), c.cell) << c.X << ", " << c.Y;
         EXPECT_EQ(h.check(e), "") << c.X << ", " << c.Y;
     }
@@ -303,7 +304,7 @@ TEST(CheckState, TheGameMayNotGoOnAfterAFive) {
     //   row 8:  O O O O O . .
     test::SetPosition(h.g, {".XX.XX.", "OOOOO..", "X......"}, {4, 7},
                       {{4, 8}, {5, 8}, {6, 8}, {7, 8}});
-    h.g.imgB = {true, h.g.imgComputer.back().left + 4, h.g.imgComputer.back().top + 4};
+    h.g.imgB = {true, h.g.compStones.back()};
     EXPECT_EQ(CheckState(h.g), "the game goes on after a five");
     EndGame(h.g);
     EXPECT_EQ(CheckState(h.g), "");
@@ -320,7 +321,7 @@ TEST(CheckScene, TheWinningFiveIsRingedThroughTheMarkedStone) {
     EXPECT_EQ(SceneOf(h.g).winningLine.size(), 5u);
     EXPECT_EQ(CheckScene(h.g), "");
     Marker& marker = h.g.imgW.visible ? h.g.imgW : h.g.imgB;
-    marker.left += 21 * 3; // the marker strays onto the empty (11, 8)
+    marker.cell.x += 3; // the marker strays onto the empty (11, 8)
     EXPECT_EQ(CheckScene(h.g), "the winning five is not ringed");
 }
 

@@ -1,6 +1,6 @@
 #include "PlayerPolicy.h"
 
-#include "core/Hint.h"
+#include "session/Hint.h"
 
 #include <algorithm>
 
@@ -57,10 +57,10 @@ namespace {
 
 // A cell that makes five (or, with `fives` false, two ways to five) for `side` on the
 // lines through its three newest stones.
-Cell threatCell(const Board& b, int side, const std::vector<StonePicture>& stones, bool fives,
+Cell threatCell(const Board& b, int side, const std::vector<Cell>& stones, bool fives,
                 ByteStream& in) {
     for (std::size_t k = 0; k < std::min<std::size_t>(stones.size(), 3); ++k) {
-        Cell stone = stones[stones.size() - 1 - k].cell();
+        Cell stone = stones[stones.size() - 1 - k];
         Cell c = pickFrom(
             fives ? FiveCellsAround(b, side, stone) : doubleThreatCells(b, side, stone), in);
         if (!isNoCell(c)) return c;
@@ -76,9 +76,9 @@ Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin, bool followsH
     bool greedy = in.chance(takesItsWin);
     // Its own five, the computer's five, its own open four, the computer's open four.
     for (bool fives : {true, false}) {
-        Cell win = greedy ? threatCell(b, kPlayer, g.imgPlayer, fives, in) : Cell{};
+        Cell win = greedy ? threatCell(b, kPlayer, g.playerStones, fives, in) : Cell{};
         if (!isNoCell(win)) return win;
-        if (Cell block = threatCell(b, kComputer, g.imgComputer, fives, in); !isNoCell(block))
+        if (Cell block = threatCell(b, kComputer, g.compStones, fives, in); !isNoCell(block))
             return block;
     }
     if (followsHint)

@@ -4,12 +4,12 @@
 // of its pages, and checks on screenshots of the X screen that the stones stand where the
 // game put them and that the Chinese text is drawn with real glyphs, not empty boxes.
 #include "ScreenChecks.h"
-#include "ui/BoardGeometry.h"
+#include "ui/BoardMapping.h"
 #include "ui/BoardView.h"
 #include "ui/Program.h"
 
-#include "lessons/ui/LessonWindow.h"
-#include "lessons/ui/PageViewer.h"
+#include "ui/lessons/LessonWindow.h"
+#include "ui/lessons/PageViewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,14 +135,14 @@ class GuiSmokeTest : public QObject {
     // player's colour, the computer's in the other, and bare wood where it is empty. The
     // point looked at lies inside a stone, off the grid lines and the last-move marker.
     void checkStones(const QImage& screen) {
-        Game& g = program_->game();
+        const Game& g = program_->session().game();
         const double offset = 0.45 * BoardGeometry::kStoneRadius;
         for (int y = 1; y <= kBoardSize; ++y)
             for (int x = 1; x <= kBoardSize; ++x) {
                 int code = g.cell(x, y);
                 bool black = (code == kPlayer) == (g.PlayerFirst == kTrue);
                 Look expected = code == kEmpty ? Look::Wood : black ? Look::Black : Look::White;
-                QPointF at = BoardGeometry::intersection(x, y) + QPointF(offset, offset);
+                QPointF at = BoardGeometry::intersectionPoint(x, y) + QPointF(offset, offset);
                 Look seen = LookAt(screen, onScreen(at));
                 if (seen != expected)
                     problem(QString("(%1, %2) shows %3 instead of %4")
@@ -233,7 +233,7 @@ class GuiSmokeTest : public QObject {
 
     // Against Peddrin, whose look-ahead search answers from another thread.
     void shortGameByMouse() {
-        Game& g = program_->game();
+        const Game& g = program_->session().game();
         chooseFromMenu({"nuOpt", "numQs", "numQser3"});
         QTRY_COMPARE(g.menu.opponent, 3);
         chooseFromMenu({"numFile", "numNew"});
@@ -245,12 +245,11 @@ class GuiSmokeTest : public QObject {
         for (Cell c : tries) {
             if (played == 4) break;
             if (g.cell(c.x, c.y) != kEmpty) continue;
-            QPointF logical(21.0 * c.x - 8, 20.0 * c.y - 8); // inside the cell's click range
-            clickAt(window().board(), QRect(onBoard(logical), QSize(1, 1)));
+            clickAt(window().board(), QRect(window().board()->pointOf(c), QSize(1, 1)));
             ++played;
-            QTRY_COMPARE(static_cast<int>(g.imgPlayer.size()), played);
+            QTRY_COMPARE(static_cast<int>(g.playerStones.size()), played);
             QCOMPARE(g.cell(c.x, c.y), kPlayer);
-            QTRY_COMPARE(static_cast<int>(g.imgComputer.size()), played);
+            QTRY_COMPARE(static_cast<int>(g.compStones.size()), played);
         }
         QCOMPARE(g.GameActive, kTrue);
     }
@@ -266,7 +265,7 @@ class GuiSmokeTest : public QObject {
 
     void endGameFromTheMenu() {
         chooseFromMenu({"numFile", "numEnd"});
-        QTRY_COMPARE(program_->game().GameActive, kFalse);
+        QTRY_COMPARE(program_->session().game().GameActive, kFalse);
         QVERIFY(window().optionsMenu()->isEnabled());
     }
 
@@ -290,7 +289,7 @@ class GuiSmokeTest : public QObject {
         });
         chooseFromMenu({"num10Kill", "numF9"}); // 月黑风高: returns when the lesson is closed
         QTRY_VERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(program_->game().LessonNo, 9);
+        QCOMPARE(program_->session().game().LessonNo, 9);
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
 

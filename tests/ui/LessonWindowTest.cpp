@@ -1,12 +1,13 @@
-#include "lessons/ui/LessonWindow.h"
+#include "ui/lessons/LessonWindow.h"
 #include "core/Game.h"
-#include "lessons/core/LessonButtons.h"
-#include "lessons/core/LessonTexts.h"
-#include "lessons/core/Pages.h"
-#include "lessons/ui/DemoBoardView.h"
-#include "lessons/ui/PageViewer.h"
-#include "lessons/ui/RoutinesWindow.h"
+#include "lessons/LessonButtons.h"
+#include "lessons/LessonTexts.h"
+#include "lessons/Pages.h"
+#include "ui/lessons/DemoBoardView.h"
+#include "ui/lessons/PageViewer.h"
+#include "ui/lessons/RoutinesWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/TestWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,8 +120,8 @@ class LessonWindowTest : public QObject {
         Messages messages;
         FixedDigitClock clock{1};
         SeededRandom random;
-        Game g(messages, clock, random);
-        MainWindow main(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& main = t.w;
         messages.onBox = [&] {
             // No lesson window may be on screen yet, so no button can be pressed.
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -132,7 +133,7 @@ class LessonWindowTest : public QObject {
             main.findChild<QAction*>(item)->trigger();
             QCOMPARE(opened, QString("frm10Kill"));
         }
-        QCOMPARE(g.LessonNo, 10);
+        QCOMPARE(t.g.LessonNo, 10);
         QCOMPARE(messages.boxes.size(), 3);
         for (const Messages::Box& box : messages.boxes) {
             QCOMPARE(box.kind, QString("information"));
@@ -305,8 +306,8 @@ class LessonWindowTest : public QObject {
         Messages messages;
         FixedDigitClock clock{1};
         SeededRandom random;
-        Game g(messages, clock, random);
-        MainWindow main(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& main = t.w;
         whenModal([](QWidget* modal) {
             auto* lesson = qobject_cast<LessonWindow*>(modal);
             QVERIFY(lesson);

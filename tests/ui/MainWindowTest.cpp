@@ -1,8 +1,7 @@
 #include "core/Game.h"
-#include "core/GameFlow.h"
-#include "ui/BoardGeometry.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
+#include "ui/TestWindow.h"
 #include "ui/RecordedMessages.h"
 #include "ui/SplashWindow.h"
 
@@ -20,11 +19,9 @@ namespace {
 
 using NoMessages = test::RecordedMessages;
 
-// Widget position of the middle of cell (x, y) at the board's current size.
+// Widget position of cell (x, y) at the board's current size.
 QPoint cellPoint(BoardView* board, int x, int y) {
-    BoardGeometry::Mapping map(board->size());
-    QPointF logical(21.0 * x - 8, 20.0 * y - 8);
-    return (map.target().topLeft() + logical * map.scale()).toPoint();
+    return board->pointOf({x, y});
 }
 
 } // namespace
@@ -44,8 +41,9 @@ class MainWindowTest : public QObject {
 
 private slots:
     void menuBarHasTheDesignedCaptionsAndShortcuts() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         QCOMPARE(w.windowTitle(), QString("五子棋"));
         QStringList titles;
         for (QAction* a : w.menuBar()->actions()) titles << a->text();
@@ -63,8 +61,9 @@ private slots:
     }
 
     void initialChecksGiveModeFour() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         QVERIFY(action(w, "numBefore")->isChecked());
         QVERIFY(!action(w, "numAfter")->isChecked());
         QVERIFY(action(w, "numEasy0")->isChecked());
@@ -74,8 +73,9 @@ private slots:
     }
 
     void checksStayExclusiveAndSetTheMode() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         action(w, "numQser3")->trigger();
         QCOMPARE(g.GameMode, 6);
         action(w, "numAfter")->trigger();
@@ -88,8 +88,9 @@ private slots:
     }
 
     void optionsDisabledDuringAGameAndEnabledAtItsEnd() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         w.NewGame();
         QVERIFY(!w.optionsMenu()->isEnabled());
         QVERIFY(!action(w, "numQser0")->isEnabled());
@@ -102,8 +103,9 @@ private slots:
     }
 
     void optionShortcutsWorkOnlyBetweenGames() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         auto press = [&](const char* keys) {
@@ -134,8 +136,9 @@ private slots:
     }
 
     void clickOnTheBoardPlacesAStone() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         w.resize(800, 760);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -149,8 +152,9 @@ private slots:
     }
 
     void clickMapsToTheSameCellAtAnySize() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (QSize size : {QSize(420, 420), QSize(1100, 700), QSize(500, 1000)}) {
@@ -159,13 +163,14 @@ private slots:
             w.NewGame();
             QTest::mouseClick(w.board(), Qt::LeftButton, {}, cellPoint(w.board(), 8, 8));
             QCOMPARE(g.cell(8, 8), kPlayer);
-            OnEndGame(g);
+            t.session.endGame();
         }
     }
 
     void lessonItemSetsTheLessonNumber() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         // The lesson window is modal: close it as soon as it shows.
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         action(w, "numF0")->trigger();

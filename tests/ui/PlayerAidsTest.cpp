@@ -1,9 +1,10 @@
 #include "core/Game.h"
-#include "core/GameFlow.h"
+#include "session/GameFlow.h"
 #include "core/Psq.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
 #include "ui/MainWindow.h"
+#include "ui/TestWindow.h"
 #include "ui/RecordedMessages.h"
 #include "ui/ViewMenu.h"
 
@@ -51,7 +52,7 @@ class PlayerAidsTest : public QObject {
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.game().menu.opponent = 0;
+        w.session().chooseOpponent(0);
         w.NewGame();
     }
 
@@ -63,8 +64,9 @@ class PlayerAidsTest : public QObject {
     void init() { messages.shown.clear(); }
 
     void newItemsLiveInTheirOwnMenuAndAfterEndGame() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         QStringList titles = captions(w.menuBar()->actions());
         QCOMPARE(titles,
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
@@ -84,8 +86,9 @@ class PlayerAidsTest : public QObject {
     }
 
     void ctrlZTakesBackTheLastPairOfMoves() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         QVERIFY(!action(w, "numUndo")->isEnabled());
         click(w, {8, 8});
@@ -108,8 +111,9 @@ class PlayerAidsTest : public QObject {
     }
 
     void f2FlashesTheHintForAboutASecondAndChangesNothing() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         QTest::keyClick(&w, Qt::Key_F2);
         QTRY_COMPARE(w.board()->hintCell(), std::optional<Cell>(Cell{8, 8}));
@@ -119,8 +123,9 @@ class PlayerAidsTest : public QObject {
     }
 
     void aHintForAPositionLeftBehindIsNotShown() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         QTest::keyClick(&w, Qt::Key_F2); // looked for while the player moves on
         click(w, {8, 8});
@@ -129,9 +134,10 @@ class PlayerAidsTest : public QObject {
     }
 
     void opponent3sSearchGivesTheHintOffTheWindowsThread() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
-        w.game().menu.opponent = 3;
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
+        w.session().chooseOpponent(3);
         w.resize(760, 760);
         w.show();
         w.NewGame();
@@ -144,8 +150,9 @@ class PlayerAidsTest : public QObject {
     }
 
     void numbersAndCoordinatesAreToggles() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         click(w, {8, 8});
         QImage plain = w.board()->grab().toImage();
@@ -166,8 +173,9 @@ class PlayerAidsTest : public QObject {
     }
 
     void arrowKeysMoveACursorAndEnterPlaysThere() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         w.board()->setFocus();
         QTest::keyClick(w.board(), Qt::Key_Up); // the cursor appears on the centre
@@ -195,8 +203,9 @@ class PlayerAidsTest : public QObject {
     }
 
     void reviewStepsThroughAFinishedGameWithoutChangingIt() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         QVERIFY(!action(w, "numReview")->isEnabled()); // not while a game runs
         for (Cell c : {Cell{8, 8}, Cell{3, 3}, Cell{12, 4}})
@@ -232,8 +241,9 @@ class PlayerAidsTest : public QObject {
     }
 
     void theWinningFiveIsHighlighted() {
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         w.viewMenu()->review(kFiveRecord);
         QCOMPARE(w.board()->scene().winningLine.size(), std::size_t(5));
@@ -253,8 +263,9 @@ class PlayerAidsTest : public QObject {
     void recordsSaveAndOpenForReview() {
         QTemporaryDir dir;
         QString path = dir.filePath("game.psq");
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         QVERIFY(!action(w, "numSaveRecord")->isEnabled()); // nothing to save yet
         QVERIFY(!action(w, "numOpenRecord")->isEnabled()); // not during a game
@@ -286,8 +297,9 @@ class PlayerAidsTest : public QObject {
 
     void aMalformedRecordIsRefusedAndChangesNothing() {
         QTemporaryDir dir;
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         startGame(w);
         for (Cell c : {Cell{8, 8}, Cell{3, 3}})
             click(w, c);

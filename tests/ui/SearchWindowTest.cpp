@@ -1,12 +1,11 @@
 // Opponent 3 in the window: the search runs while the window keeps handling events,
 // clicks wait for the reply, and ending the game in any way drops a search under way.
-#include "core/Game.h"
-#include "core/GameFlow.h"
 #include "engines/SearchEngine.h"
-#include "ui/BoardGeometry.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
-#include "ui/SearchRunner.h"
+#include "ui/TestWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,19 +47,13 @@ class SlowRandom : public RandomSource {
     SeededRandom inner_;
 };
 
-QPoint cellPoint(BoardView* board, int x, int y) {
-    BoardGeometry::Mapping map(board->size());
-    QPointF logical(21.0 * x - 8, 20.0 * y - 8);
-    return (map.target().topLeft() + logical * map.scale()).toPoint();
-}
-
 // Counts the stones on the board each time it is painted.
 class PaintWatch : public QObject {
   public:
     explicit PaintWatch(const Game& g) : g_(g) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint)
-            painted.emplace_back(g_.imgPlayer.size(), g_.imgComputer.size());
+            painted.emplace_back(g_.playerStones.size(), g_.compStones.size());
         return false;
     }
     std::vector<std::pair<std::size_t, std::size_t>> painted;
@@ -98,14 +91,14 @@ class SearchWindowTest : public QObject {
     bool startThinking(MainWindow& w) {
         if (!startPeddrin(w)) return false;
         click(w, 8, 8);
-        return w.search()->pending() && computerStones(w.game()) == 0;
+        return w.session().thinking() && computerStones(w.game()) == 0;
     }
 
     void click(MainWindow& w, int x, int y) {
-        QTest::mouseClick(w.board(), Qt::LeftButton, {}, cellPoint(w.board(), x, y));
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.board()->pointOf({x, y}));
     }
 
-    static int computerStones(const Game& g) { return static_cast<int>(g.imgComputer.size()); }
+    static int computerStones(const Game& g) { return static_cast<int>(g.compStones.size()); }
 
     // The game of startThinking played without a window, from the program's start: the
     // engine's reply to the centre, searched at once.
@@ -118,7 +111,7 @@ class SearchWindowTest : public QObject {
             game.menu.opponent = 3;
             OnDifficulty(game, 2);
             wuzi::NewGame(game);
-            OnBoardClick(game, 21 * 8 - 8, 20 * 8 - 8);
+            OnBoardClick(game, {8, 8});
             EngineTurn(game);
         }
     };
@@ -126,29 +119,30 @@ class SearchWindowTest : public QObject {
   private slots:
     void windowHandlesEventsWhileTheSearchRuns() {
         SlowRandom random;
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         QVERIFY(startPeddrin(w));
         PaintWatch watch(g);
         w.board()->installEventFilter(&watch);
         click(w, 8, 8);
-        QVERIFY(w.search()->pending());
+        QVERIFY(w.session().thinking());
         QCOMPARE(computerStones(g), 0);
         int ticks = 0;
         QTimer timer;
         connect(&timer, &QTimer::timeout, [&] { ++ticks; });
         timer.start(5);
         QTest::qWait(200);
-        QVERIFY(w.search()->pending()); // a depth-4 search is still under way...
+        QVERIFY(w.session().thinking()); // a depth-4 search is still under way...
         QVERIFY(ticks >= 10);           // ...and the window went on with its events
         click(w, 3, 3);                 // the player may not move twice
         QCOMPARE(g.cell(3, 3), kEmpty);
         action(w, "numUndo")->trigger(); // nor take the stone back from under the search
         QCOMPARE(g.cell(8, 8), kPlayer);
-        QVERIFY(w.search()->pending());
+        QVERIFY(w.session().thinking());
 
         random.slow = false;
-        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.session().thinking(), 30000);
         QCOMPARE(computerStones(g), 1);
         // The first picture with the player's stone does not show the reply yet.
         auto firstWithStone = std::find_if(watch.painted.begin(), watch.painted.end(),
@@ -162,7 +156,7 @@ class SearchWindowTest : public QObject {
         click(w, 3, 3); // the player's turn again
         QCOMPARE(g.cell(3, 3), kPlayer);
         random.slow = false;
-        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.session().thinking(), 30000);
         QCOMPARE(computerStones(g), 2);
     }
 
@@ -176,14 +170,15 @@ class SearchWindowTest : public QObject {
     void endingTheGameInAnyWayDropsTheSearch() {
         QFETCH(QString, how);
         SlowRandom random;
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         QVERIFY(startThinking(w));
         if (how == "close")
             w.close();
         else
             action(w, how.toLatin1().constData())->trigger();
-        QVERIFY(!w.search()->pending());
+        QVERIFY(!w.session().thinking());
         random.slow = false;
         QTest::qWait(300);
         QCOMPARE(computerStones(g), 0); // no stale reply
@@ -192,19 +187,20 @@ class SearchWindowTest : public QObject {
         // The new game starts cleanly and is answered as usual.
         QCOMPARE(g.PlayerMoveNo, 1);
         click(w, 8, 8);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.session().thinking(), 30000);
         QCOMPARE(computerStones(g), 1);
     }
 
     void aLessonPausesTheSearchAndTheReplyFollows() {
         SlowRandom random;
-        Game g(messages, clock, random);
-        MainWindow w(g);
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
         QVERIFY(startThinking(w));
         bool pausedWhileOpen = false;
         int stonesWhileOpen = -1;
         QTimer::singleShot(300, [&] {
-            pausedWhileOpen = !w.search()->pending();
+            pausedWhileOpen = !w.session().thinking();
             stonesWhileOpen = computerStones(g);
             random.slow = false;
             if (QWidget* lesson = QApplication::activeModalWidget()) lesson->close();
@@ -213,7 +209,7 @@ class SearchWindowTest : public QObject {
         action(w, "numF1")->trigger(); // ...when the lesson opens, modal until the timer closes it
         QVERIFY(pausedWhileOpen);
         QCOMPARE(stonesWhileOpen, 0); // nothing lands while the lesson is open
-        QTRY_VERIFY_WITH_TIMEOUT(!w.search()->pending(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.session().thinking(), 30000);
         QCOMPARE(computerStones(g), 1);
         // The pause changed nothing: the reply and the generator's next number are those of
         // a search never interrupted.

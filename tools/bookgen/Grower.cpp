@@ -3,6 +3,7 @@
 #include "Budgets.h"
 
 #include "core/Placement.h"
+#include "opponents/Turns.h"
 #include "playbooks/BookRows.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ Point pointOf(Cell c) {
 // The player's stone as PlayerPlace puts it down, without handing the turn on.
 void placePlayer(Game& g, Cell c) {
     g.setCell(c.x, c.y, wuzi::kPlayer);
-    g.imgPlayer.push_back({wuzi::compStoneLeft(c.x), wuzi::playerStoneTop(c.y)});
+    g.playerStones.push_back(c);
     ++g.PlayerMoveNo;
     g.PlayerTurn = kFalse;
     wuzi::CheckWin(g, wuzi::kPlayer, c.x, c.y);
@@ -60,14 +61,14 @@ struct Grower::Plan {
 
 Board canonicalBoard(const Game& g, const Book& book) {
     Board b;
-    auto put = [&](const std::vector<wuzi::StonePicture>& stones, Stone s) {
-        for (const auto& stone : stones) {
-            Cell c = book.toCanonical(g, stone.cell());
+    auto put = [&](const std::vector<Cell>& stones, Stone s) {
+        for (Cell stone : stones) {
+            Cell c = book.toCanonical(g, stone);
             if (wuzi::onBoard(c)) b.place(indexOf(c.x, c.y), s);
         }
     };
-    put(g.imgComputer, kComp);
-    put(g.imgPlayer, kPlayer);
+    put(g.compStones, kComp);
+    put(g.playerStones, kPlayer);
     return b;
 }
 
@@ -105,7 +106,7 @@ Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row
         if (g.GameActive != kTrue || ForcedMovePlayed(g, book_)) continue;
         out.reached = true;
         int before = g.BookMoveNo;
-        PerformRow(g, book_, row, real, true);
+        PerformRow(g, book_, row, real, true, wuzi::CompMove);
         if (g.BookMoveNo == before) continue; // handed over
         out.played = true;
         if (g.*book_.flag == kTrue && g.GameActive == kTrue) out.children.push_back(g);
@@ -363,8 +364,8 @@ Action Grower::ending(const Plan& plan, Cell reply) const {
         on[0] += onLattice(mode, kTrue, real);
         on[1] += onLattice(mode, kFalse, real);
     };
-    for (const auto& stone : g.imgComputer)
-        count(stone.cell());
+    for (Cell stone : g.compStones)
+        count(stone);
     count(book_.toReal(g, reply));
     if (std::abs(on[0] - on[1]) < 2) return a;
     return a.endsIn(mode, on[0] > on[1] ? kTrue : kFalse);

@@ -1,7 +1,7 @@
 #include "Openings.h"
 
-#include "core/GameFlow.h"
-#include "core/Placement.h"
+#include "opponents/Turns.h"
+#include "session/GameFlow.h"
 
 namespace bookgen {
 
@@ -20,8 +20,7 @@ void explore(const Game& g, const Book& book, std::vector<Game>& out) {
             wuzi::Cell c = wuzi::book::toCell(r.stones.at[k]);
             if (!g.isEmpty(c)) continue;
             Game next = g;
-            wuzi::PlayerPlace(next, static_cast<float>(21 * (c.x - 1) + 6),
-                              static_cast<float>(20 * (c.y - 1) + 5));
+            wuzi::PlayerPlace(next, c);
             explore(next, book, out);
         }
     }

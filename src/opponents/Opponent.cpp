@@ -1,0 +1,69 @@
+#include "opponents/Opponent.h"
+
+#include "opponents/Chains.h"
+#include "opponents/Turns.h"
+#include "playbooks/Playbooks.h"
+
+#include <array>
+
+namespace wuzi {
+
+namespace {
+
+// Quillon with the player first: the main book, unless the coin chose the diagonal book,
+// which also answers once the main book has been left at its second move.
+bool quillonWhiteBooks(Game& g, int x, int y) {
+    if (g.BookCoin == kFalse && g.BookActive == kTrue) {
+        QuillonWhitePlaybook(g, x, y, CompMove);
+        return true;
+    }
+    if (g.DiagonalBookActive == kTrue) {
+        QuillonWhiteDiagonalPlaybook(g, x, y, CompMove);
+        return true;
+    }
+    return false;
+}
+
+// A book followed while BookActive holds.
+template <void (*Playbook)(Game&, int, int, MoveSelection)>
+bool whileBookActive(Game& g, int x, int y) {
+    if (g.BookActive != kTrue) return false;
+    Playbook(g, x, y, CompMove);
+    return true;
+}
+
+const std::array<Opponent, kOpponentCount>& opponents() {
+    static const std::array<Opponent, kOpponentCount> table{{
+        {"Corbie", false, {&CorbiePlayerFirst()}, {&CorbieComputerFirst()}},
+        {"Quillon", false, {&QuillonPlayerFirst(), quillonWhiteBooks},
+         {&QuillonComputerFirst(), whileBookActive<QuillonBlackPlaybook>}},
+        {"Marrowick", false, {&MarrowickPlayerFirst(), whileBookActive<MarrowickWhitePlaybook>},
+         {&MarrowickComputerFirst(), whileBookActive<MarrowickBlackPlaybook>}},
+        {"Peddrin", true, {nullptr, whileBookActive<PeddrinFixedReply>}, {}},
+        {"Corvane", false, {&CorvaneEitherSide()}, {&CorvaneEitherSide()}},
+    }};
+    return table;
+}
+
+} // namespace
+
+const Opponent& OpponentAt(int index) {
+    return opponents().at(static_cast<std::size_t>(index));
+}
+
+const Opponent* OpponentOf(int gameMode) {
+    if (gameMode < 0 || gameMode >= 2 * kOpponentCount) return nullptr;
+    return &OpponentAt(gameMode / 2);
+}
+
+const OpponentSide* SideOf(int gameMode) {
+    const Opponent* o = OpponentOf(gameMode);
+    return o ? &o->side(gameMode % 2 == 0) : nullptr;
+}
+
+bool SearchPlays(const GameState& g) {
+    const Opponent* o = OpponentOf(g.GameMode);
+    return o && o->searches;
+}
+
+} // namespace wuzi

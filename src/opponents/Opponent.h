@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/Game.h"
+#include "opponents/ChainSteps.h"
+
+namespace wuzi {
+
+// Answers the player's stone (x, y) from an opening book while one is in force; false
+// when none is, and the chain answers instead.
+using BookEntry = bool (*)(Game& g, int x, int y);
+
+// How an opponent plays one side: its chain of routines (none where the search answers)
+// and its opening book (none for a side without one).
+struct OpponentSide {
+    const Chain* chain = nullptr;
+    BookEntry book = nullptr;
+};
+
+// One of the 棋手 menu's computer opponents.
+struct Opponent {
+    const char* name;
+    bool searches; // the look-ahead search answers instead of a chain
+    OpponentSide playerFirst;
+    OpponentSide computerFirst;
+
+    const OpponentSide& side(bool playerMovesFirst) const {
+        return playerMovesFirst ? playerFirst : computerFirst;
+    }
+};
+
+inline constexpr int kOpponentCount = 5;
+
+// Corbie, Quillon, Marrowick, Peddrin, Corvane, by their menu index.
+const Opponent& OpponentAt(int index);
+
+// The opponent of a GameMode (2 x index, + 1 when the computer moves first); null for a
+// mode outside 0..9.
+const Opponent* OpponentOf(int gameMode);
+const OpponentSide* SideOf(int gameMode);
+
+// Whether the look-ahead search plays the current game's opponent.
+bool SearchPlays(const GameState& g);
+
+} // namespace wuzi

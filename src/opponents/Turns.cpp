@@ -1,0 +1,65 @@
+#include "opponents/Turns.h"
+
+#include "core/Fault.h"
+#include "core/Placement.h"
+#include "engines/ForcedMoves.h"
+#include "engines/SearchEngine.h"
+#include "opponents/Opponent.h"
+
+namespace wuzi {
+
+namespace {
+
+// The search opponent: its own five first; otherwise the player's stone goes to the
+// search engine, which answers later from its own turn. The chain never declares a draw.
+void runSearchChain(Game& g, int x, int y) {
+    CompFive(g);
+    if (g.CompMoved == kFalse) CompBoardClick(g, x - 1, y - 1);
+    g.CompMoved = kTrue;
+}
+
+} // namespace
+
+void PlayerPlace(Game& g, Cell c) {
+    guarded(g, [&] {
+        if (PlacePlayerStone(g, c)) AfterPlayerStone(g, c);
+    });
+}
+
+void AfterPlayerStone(Game& g, Cell c) {
+    if (SearchPlays(g) && g.GameActive == kTrue) CheckDraw(g);
+    if (g.GameActive == kTrue) HandTurnOn(g, c.x, c.y);
+}
+
+void HandTurnOn(Game& g, int x, int y) {
+    const OpponentSide* side = SideOf(g.GameMode);
+    if (side && side->book && side->book(g, x, y)) return;
+    CompMove(g, x, y);
+}
+
+void CompMove(Game& g, int x, int y) {
+    CompChoose(g, x, y);
+}
+
+void CompChoose(Game& g, int x, int y) {
+    guarded(g, [&] {
+        g.CompMoved = kFalse;
+        RunChain(g, x, y);
+        g.PlayerTurn = kTrue;
+        if (g.CompMoved == kFalse) {
+            g.messages.information(kHintTitle, kDrawText);
+            EndGame(g);
+        }
+    });
+}
+
+void RunChain(Game& g, int x, int y) {
+    const Opponent* opponent = OpponentOf(g.GameMode);
+    if (!opponent) return;
+    if (opponent->searches)
+        runSearchChain(g, x, y);
+    else
+        RunSteps(g, *opponent->side(g.GameMode % 2 == 0).chain, x, y);
+}
+
+} // namespace wuzi

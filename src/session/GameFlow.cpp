@@ -1,0 +1,174 @@
+#include "session/GameFlow.h"
+
+#include "core/Fault.h"
+#include "core/Placement.h"
+#include "engines/SearchEngine.h"
+#include "opponents/Opponent.h"
+#include "opponents/Turns.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace wuzi {
+
+int SecondsDigit(Game& g) {
+    std::string now = g.clock.now();
+    if (now.empty() || now.back() < '0' || now.back() > '9') throw Fault("时间格式错误");
+    return now.back() - '0';
+}
+
+int ModeFromChecks(const MenuChecks& m) { return 2 * m.opponent + (m.playerFirst ? 0 : 1); }
+
+namespace {
+
+void recordEngineOpening(Game& g) {
+    g.engine.record(7, 7, kEnginePlayer);
+    g.engine.record(8, 7, kEngineComputer);
+}
+
+} // namespace
+
+void NewGame(Game& g) {
+    guarded(g, [&] {
+        g.OptionsEnabled = kFalse;
+        g.playerStones.clear();
+        g.compStones.clear();
+        g.BoardCells.fill(kEmpty);
+        g.imgW.visible = false;
+        g.imgB.visible = false;
+        g.BookMoveNo = 1;
+        g.CentreRule = kTrue;
+        g.BookActive = kTrue;
+        g.DiagonalBookActive = kTrue;
+        g.GameMode = ModeFromChecks(g.menu);
+        g.PlayerFirst = toFlag(g.GameMode % 2 == 0);
+        g.PlayerTurn = g.PlayerFirst;
+        g.PlayerMoveNo = 1;
+        g.CompMoveNo = 1;
+        g.BookOrientation = 1;
+        g.LatticeFlip = kTrue;
+        g.BookCoin = toFlag(SecondsDigit(g) % 5 == 0);
+        EngineInit(g.engine);
+        g.GameActive = kTrue;
+        bool searchOpponent = SearchPlays(g);
+        if (g.PlayerTurn == kTrue) {
+            // Opponent 3 answers the centre from its book in about one game in three.
+            if (SecondsDigit(g) % 3 != 0) {
+                if (searchOpponent) g.BookActive = kFalse;
+            } else {
+                recordEngineOpening(g);
+                if (searchOpponent) g.BookActive = kTrue;
+            }
+        } else {
+            CompPlace(g, 8, 8);
+            g.engine.record(7, 7, kEngineComputer);
+            g.PlayerTurn = kTrue;
+            g.CentreRule = kFalse;
+        }
+        g.engine.EngineEval = 0;
+    });
+}
+
+namespace {
+
+bool validSetUp(const std::vector<SetUpStone>& stones, bool& playerFirst) {
+    int players = 0, computers = 0;
+    std::array<bool, kCellCount> taken{};
+    for (const auto& s : stones) {
+        if (!onBoard(s.cell) || (s.side != kPlayer && s.side != kComputer)) return false;
+        auto& t = taken[(s.cell.y - 1) * kBoardSize + (s.cell.x - 1)];
+        if (t) return false;
+        t = true;
+        (s.side == kPlayer ? players : computers)++;
+    }
+    playerFirst = players == computers + 1;
+    return playerFirst || players == computers;
+}
+
+void placeSetUpStone(Game& g, const SetUpStone& s) {
+    g.setCell(s.cell.x, s.cell.y, s.side);
+    if (s.side == kPlayer) {
+        g.playerStones.push_back(s.cell);
+        ++g.PlayerMoveNo;
+    } else {
+        g.compStones.push_back(s.cell);
+        ++g.CompMoveNo;
+    }
+}
+
+// The search engine's board is the position too, scored, all but the last player stone:
+// that one reaches the engine as the move it answers.
+void recordSetUpOnEngine(Game& g, const std::vector<SetUpStone>& stones) {
+    auto last = std::find_if(stones.rbegin(), stones.rend(),
+                             [](const SetUpStone& s) { return s.side == kPlayer; });
+    for (auto it = stones.begin(); it != stones.end(); ++it) {
+        if (last != stones.rend() && it == std::prev(last.base())) continue;
+        RecordEngineStone(g.engine, it->cell.y - 1, it->cell.x - 1,
+                          it->side == kPlayer ? kEnginePlayer : kEngineComputer);
+    }
+}
+
+} // namespace
+
+bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
+    bool playerFirst = true;
+    if (!validSetUp(stones, playerFirst)) return false;
+    g.menu.playerFirst = playerFirst;
+    NewGame(g);
+    // NewGame placed the computer's centre stone when it moves first: start from empty.
+    g.BoardCells.fill(kEmpty);
+    g.playerStones.clear();
+    g.compStones.clear();
+    g.imgW.visible = g.imgB.visible = false;
+    g.PlayerMoveNo = g.CompMoveNo = 1;
+    EngineInit(g.engine);
+    g.BookActive = g.DiagonalBookActive = kFalse;
+    g.CentreRule = kFalse;
+    for (const auto& s : stones) placeSetUpStone(g, s);
+    recordSetUpOnEngine(g, stones);
+    g.PlayerTurn = kFalse;
+    return true;
+}
+
+void AnswerSetUpPosition(Game& g, Cell last) {
+    CheckWin(g, kPlayer, last.x, last.y);
+    if (g.GameActive == kTrue) AfterPlayerStone(g, last);
+}
+
+void OnEndGame(Game& g) {
+    g.OptionsEnabled = kTrue;
+    g.GameActive = kFalse;
+}
+
+void OnPlayerFirst(Game& g) {
+    if (g.OptionsEnabled != kTrue) return;
+    g.menu.playerFirst = true;
+    g.GameMode = ModeFromChecks(g.menu);
+    g.PlayerTurn = kTrue;
+}
+
+void OnComputerFirst(Game& g) {
+    if (g.OptionsEnabled != kTrue) return;
+    g.menu.playerFirst = false;
+    g.GameMode = ModeFromChecks(g.menu);
+    g.PlayerTurn = kFalse;
+}
+
+void OnDifficulty(Game& g, int level) {
+    if (g.OptionsEnabled != kTrue || level < 0 || level > 2) return;
+    g.Difficulty = level;
+    g.SearchLevel = level + 2;
+}
+
+void OnOpponent(Game& g, int index) {
+    if (g.OptionsEnabled != kTrue || index < 0 || index >= kOpponentCount) return;
+    g.menu.opponent = index;
+    g.GameMode = ModeFromChecks(g.menu);
+    g.PlayerTurn = toFlag(g.menu.playerFirst);
+}
+
+void OnBoardClick(Game& g, Cell c) {
+    if (g.GameActive == kTrue && g.PlayerTurn == kTrue) PlayerPlace(g, c);
+}
+
+} // namespace wuzi

@@ -1,0 +1,60 @@
+#include "session/Hint.h"
+
+#include "engines/SearchEngine.h"
+#include "opponents/Opponent.h"
+#include "opponents/Turns.h"
+
+#include <utility>
+
+namespace wuzi {
+
+namespace {
+
+// The computer takes the player's place and the player the computer's; the books stay
+// shut, so the general selection answers.
+void exchangeSides(GameState& s) {
+    for (auto& c : s.BoardCells)
+        if (c != kEmpty) c = static_cast<std::int16_t>(otherSide(c));
+    std::swap(s.playerStones, s.compStones);
+    std::swap(s.PlayerMoveNo, s.CompMoveNo);
+    s.PlayerFirst = toFlag(s.PlayerFirst != kTrue);
+    s.GameMode ^= 1;
+    s.BookActive = s.DiagonalBookActive = kFalse;
+    s.CentreRule = kFalse;
+}
+
+// Opponent 3 searches on a board of its own: the exchanged position, scored, without the
+// stone it is about to be handed as the player's move.
+void layEngineBoard(GameState& s, Cell handedOver) {
+    EngineInit(s.engine);
+    for (int y = 1; y <= kBoardSize; ++y)
+        for (int x = 1; x <= kBoardSize; ++x) {
+            int code = s.cell(x, y);
+            if (code == kEmpty || Cell{x, y} == handedOver) continue;
+            RecordEngineStone(s.engine, y - 1, x - 1,
+                              code == kPlayer ? kEnginePlayer : kEngineComputer);
+        }
+}
+
+} // namespace
+
+std::optional<Cell> Hint(const GameState& g) {
+    if (g.GameActive != kTrue || g.PlayerTurn != kTrue || g.engine.MoveSignal) return {};
+    if (g.CentreRule == kTrue) return Cell{8, 8};
+    if (g.compStones.empty()) return {};
+    SilentMessages silent;
+    FixedDigitClock clock(0);
+    SeededRandom random;
+    Game copy(silent, clock, random);
+    static_cast<GameState&>(copy) = g;
+    exchangeSides(copy);
+    Cell answered = g.compStones.back();
+    if (SearchPlays(copy)) layEngineBoard(copy, answered);
+    std::size_t before = copy.compStones.size();
+    CompMove(copy, answered.x, answered.y);
+    EngineTurn(copy);
+    if (copy.compStones.size() == before) return {};
+    return copy.compStones.back();
+}
+
+} // namespace wuzi

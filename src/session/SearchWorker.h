@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/Platform.h"
+#include "core/SearchState.h"
+#include "session/BackgroundTask.h"
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+namespace wuzi {
+
+// The draws of the game's random generator as the searches see them. A search that is
+// stopped gives back what it drew, and the next search draws the same numbers again
+// first: the generator goes on as if the stopped search had never run, so a game plays
+// the same whether or not a search was interrupted on the way.
+class SearchDraws : public RandomSource {
+  public:
+    explicit SearchDraws(RandomSource& source) : source_(source) {}
+    double next() override;
+    // The search that drew has placed its reply: its draws are spent.
+    void spend();
+    // The search that drew was stopped: its draws are handed to the next one.
+    void giveBack();
+
+  private:
+    RandomSource& source_;
+    std::vector<double> givenBack_; // in the order first drawn
+    std::size_t reused_ = 0;        // of givenBack_, drawn again by the current search
+    std::vector<double> fresh_;     // drawn from the source by the current search
+};
+
+// Opponent 3's look-ahead search on a thread of its own, on a copy of the engine's
+// board; only it draws from the game's random generator while it runs.
+class SearchWorker {
+  public:
+    // `wake` is called on the worker's thread when a search has finished.
+    SearchWorker(RandomSource& random, std::function<void()> wake);
+    ~SearchWorker();
+
+    void start(const SearchState& board, int depth);
+    // A search has been started and neither collected nor stopped.
+    bool running() const { return task_.busy(); }
+    // The running search has its answer: collect() returns at once.
+    bool finished() const { return task_.done(); }
+    // Waits for the running search; the EngineCells position it chose, -1 for none.
+    int collect();
+    // Stops the running search at once and forgets it.
+    void stop();
+
+  private:
+    SearchDraws draws_;
+    std::atomic<bool> cancelled_{false};
+    BackgroundTask<int> task_;
+};
+
+} // namespace wuzi

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "core/Game.h"
+#include "core/GameRecord.h"
+#include "core/ReviewCursor.h"
+#include "core/TakeBack.h"
+#include "session/BackgroundTask.h"
+#include "session/GameFlow.h"
+#include "session/SearchWorker.h"
+#include "session/SessionEvents.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace wuzi {
+
+// What became of a stone the player asked for.
+enum class PlayResult {
+    Placed,         // on the board; the computer has answered or is thinking
+    Thinking,       // refused: opponent 3 is still thinking about its reply
+    NotPlayersTurn, // refused: no game is running, or it is not the player's turn
+    CentreFirst,    // refused: the first stone must go on the centre
+    Refused,        // refused: the cell is taken or off the board
+};
+
+// One game session: the game, its take-back, the review of a finished game or a
+// record, the hint, and opponent 3's search on a thread of its own. The window, the
+// headless brain and the fuzzing harness all play through it, cell by cell, and learn
+// what happened from its events.
+//
+// A session is driven from one thread. Its search and its hint run on threads of their
+// own; when one finishes, `wake` is called on that thread, and the driver then calls
+// deliver() on its own thread. A driver without an event loop waits instead
+// (waitForReply, waitForHint).
+class Session {
+  public:
+    Session(SessionEvents& events, Clock& clock, RandomSource& random,
+            std::function<void()> wake = {});
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    const Game& game() const { return game_; }
+
+    // The options menu: side, difficulty and opponent, between games only.
+    void choosePlayerFirst();
+    void chooseComputerFirst();
+    void chooseDifficulty(int level);
+    void chooseOpponent(int index);
+    void setLessonNo(int lessonNo) { game_.LessonNo = lessonNo; }
+
+    // A new game from the options chosen; any search is stopped, any review left.
+    void newGame();
+    // 结束游戏: the game ends where it stands.
+    void endGame();
+    // The player's stone on cell c, and the computer's answer: at once from a chain or a
+    // book, or later from opponent 3's search.
+    PlayResult play(Cell c);
+    // A game on a given position whose last player stone the computer answers now; false
+    // (nothing changes) for a position no game can reach.
+    bool playFromPosition(const std::vector<SetUpStone>& stones);
+
+    // 悔棋: the player's last stone and the computer's answer.
+    bool canUndo() const { return takeBack_.CanUndo(game_); }
+    bool undo();
+
+    // Opponent 3's search.
+    bool thinking() const { return search_.running(); }
+    // Stops the search; a reply still owed is searched again by resumeThinking().
+    void stopThinking();
+    void resumeThinking();
+    // Places what finished work has found (the search's reply, the hint). Call it after
+    // `wake`; it does nothing when nothing has finished.
+    void deliver();
+    // Waits for the search and places its reply; nothing when no search runs.
+    void waitForReply();
+
+    // 提示: looked for away from the driver's thread; hintFound tells the result.
+    void hint();
+    bool hintPending() const { return hint_.busy(); }
+    void waitForHint();
+
+    // 复盘: a finished game or an opened record, stepped through without touching the game.
+    bool canReview() const;
+    void reviewGame();
+    void review(GameRecord record);
+    void leaveReview() { review_.reset(); }
+    const ReviewCursor* reviewCursor() const { return review_ ? &*review_ : nullptr; }
+    ReviewCursor* reviewCursor() { return review_ ? &*review_ : nullptr; }
+    // What 保存棋谱 writes: the record under review, else the game's moves.
+    GameRecord recordToSave() const;
+
+  private:
+    // Runs one step of the game and tells the events what it did to the board.
+    template <class Step> void announce(Step&& step);
+    void startThinkingIfOwed();
+    void finishThinking();
+    void finishHint();
+
+    SessionEvents& events_;
+    Game game_;
+    TakeBack takeBack_;
+    std::optional<ReviewCursor> review_;
+    SearchWorker search_;
+    BackgroundTask<std::optional<Cell>> hint_;
+    GameState hintAskedAt_;
+};
+
+// No search runs while it lives (a modal lesson window, say); the reply still owed is
+// searched again afterwards, with the same random draws.
+class ThinkingPause {
+  public:
+    explicit ThinkingPause(Session& session) : session_(session), resume_(session.thinking()) {
+        session_.stopThinking();
+    }
+    ~ThinkingPause() {
+        if (resume_) session_.resumeThinking();
+    }
+    ThinkingPause(const ThinkingPause&) = delete;
+    ThinkingPause& operator=(const ThinkingPause&) = delete;
+
+  private:
+    Session& session_;
+    bool resume_;
+};
+
+} // namespace wuzi

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Platform.h"
+#include "core/Types.h"
+
+#include <optional>
+#include <string>
+
+namespace wuzi {
+
+// What a game session tells its front end (the window, the brain, the fuzzing harness).
+// Every call comes on the thread that drives the session, while one of its calls runs.
+// The message boxes of the game arrive through MessageSink's information and critical,
+// as the game raises them: the session waits for each, as for a modal box.
+class SessionEvents : public MessageSink {
+  public:
+    // A stone reached the board: the player's (kPlayer) or the computer's (kComputer).
+    virtual void stonePlaced(Cell, int /*side*/) {}
+    // The game ended: five, a full board, no move left, or the player ended it.
+    virtual void gameOver() {}
+    // The look-ahead search started on its reply, and stopped (replied or was stopped).
+    virtual void thinkingStarted() {}
+    virtual void thinkingFinished() {}
+    // The hint asked for, when the game is still where it was asked; nothing when the
+    // opponent's selection found no cell or the game has moved on.
+    virtual void hintFound(std::optional<Cell>) {}
+
+    // The game asks no questions.
+    bool question(const std::string&, const std::string&) override { return false; }
+};
+
+} // namespace wuzi

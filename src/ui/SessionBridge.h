@@ -1,0 +1,44 @@
+#pragma once
+
+#include "session/SessionEvents.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace wuzi {
+
+// The game session's events as Qt signals on the window's thread. Its message boxes go to
+// the boxes the window shows (the real ones, or a test's recorder).
+class SessionBridge : public QObject, public SessionEvents {
+    Q_OBJECT
+  public:
+    explicit SessionBridge(MessageSink& boxes, QObject* parent = nullptr);
+
+    // The session's wake: called on a worker thread, it queues workDone on this thread.
+    std::function<void()> wake();
+
+    void information(const std::string& title, const std::string& text) override;
+    void critical(const std::string& title, const std::string& text) override;
+    // The lessons ask their questions through the same boxes.
+    bool question(const std::string& title, const std::string& text) override;
+
+    void stonePlaced(Cell cell, int side) override { emit stoneAdded(cell, side); }
+    void gameOver() override { emit gameEnded(); }
+    void thinkingStarted() override { emit thinking(true); }
+    void thinkingFinished() override { emit thinking(false); }
+    void hintFound(std::optional<Cell> cell) override { emit hintReady(cell); }
+
+  signals:
+    // The session's search or hint has finished: deliver it.
+    void workDone();
+    void stoneAdded(Cell cell, int side);
+    void gameEnded();
+    void thinking(bool on);
+    void hintReady(std::optional<Cell> cell);
+
+  private:
+    MessageSink& boxes_;
+};
+
+} // namespace wuzi

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "lessons/DemoReplay.h"
+
+#include <QWidget>
+
+namespace wuzi {
+
+// The lesson window's small board: shows the stones a demonstration replay has laid.
+class DemoBoardView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit DemoBoardView(const DemoReplay& replay, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const DemoReplay& replay_;
+};
+
+} // namespace wuzi
