@@ -54,12 +54,9 @@ void CompChoose(Game& g, int x, int y) {
 }
 
 void RunChain(Game& g, int x, int y) {
-    const Opponent* opponent = OpponentOf(g.GameMode);
-    if (!opponent) return;
-    if (opponent->searches)
-        runSearchChain(g, x, y);
-    else
-        RunSteps(g, *opponent->side(g.GameMode % 2 == 0).chain, x, y);
+    if (SearchPlays(g)) return runSearchChain(g, x, y);
+    const OpponentSide* side = SideOf(g.GameMode);
+    if (side && side->chain) RunSteps(g, *side->chain, x, y);
 }
 
 } // namespace wuzi
