@@ -1,4 +1,4 @@
-// wuzi_fuzz: plays seeded random sessions through the game's entry points and checks
+// wuzi_fuzz: plays seeded random sessions through the game session the window plays and checks
 // every rule after every event. Deterministic: the same seed plays the same games.
 //
 //   wuzi_fuzz [--moves N] [--seconds S] [--seed S] [--require-coverage]
