@@ -2,6 +2,7 @@
 
 #include "core/Fault.h"
 #include "core/Frame.h"
+#include "core/StoneWalk.h"
 #include "engines/PointTests.h"
 
 #include <array>
@@ -167,35 +168,31 @@ bool blockDoubleFour(Game& g, const std::array<Cell, 3>& gaps) {
 void CompFive(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo < 5) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n)
-            if (fiveThrough(g, g.compStone(n), kComputer)) return;
+        forEachStone(g, kComputer, [&](Cell s) { return fiveThrough(g, s, kComputer); });
     });
 }
 
 void BlockFive(Game& g) {
     guarded(g, [&] {
         if (g.PlayerMoveNo < 5) return;
-        for (int n = g.PlayerMoveNo - 1; n >= 1; --n)
-            if (fiveThrough(g, g.playerStone(n), kPlayer)) return;
+        forEachStone(g, kPlayer, [&](Cell s) { return fiveThrough(g, s, kPlayer); });
     });
 }
 
 void CompFour(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo < 4) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n)
-            if (fourThrough(g, g.compStone(n))) return;
+        forEachStone(g, kComputer, [&](Cell s) { return fourThrough(g, s); });
     });
 }
 
 void CompDoubleFour(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 4) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n) {
-            bool played = findDoubleFour(g, g.compStone(n), kComputer,
-                                         [&](const auto& gaps) { return PlayMove(g, gaps[0]); });
-            if (played) return;
-        }
+        forEachStone(g, kComputer, [&](Cell s) {
+            return findDoubleFour(g, s, kComputer,
+                                  [&](const auto& gaps) { return PlayMove(g, gaps[0]); });
+        });
     });
 }
 

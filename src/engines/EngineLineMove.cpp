@@ -1,5 +1,6 @@
 #include "core/Fault.h"
 #include "core/Frame.h"
+#include "core/StoneWalk.h"
 #include "engines/AIEasy.h"
 #include "engines/LineScan.h"
 #include "engines/PatternMove.h"
@@ -46,7 +47,7 @@ void runStage(Game& g, int stage, int d, Cell a, Cell b) {
 void EngineLineMove(Game& g, int stage) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 3) return;
-        lines::forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
+        forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
             lines::EmptiesLine line = lines::ScanEmptiesLine(g, s.x, s.y, d);
             if (line.stones < 3 || line.empties != 2) return false;
             runStage(g, stage, d.number, line.cells[0], line.cells[1]);
@@ -58,12 +59,11 @@ void EngineLineMove(Game& g, int stage) {
 void EngineProbePatterns(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 2) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n) {
-            Cell s = g.compStone(n);
+        forEachStone(g, kComputer, [&](Cell s) {
             g.ResultFlags[0] = kFalse;
             PatternMoveAt(g, s.x, s.y, 0, 3);
-            if (g.ResultFlags[0] == kTrue) return;
-        }
+            return g.ResultFlags[0] == kTrue;
+        });
     });
 }
 

@@ -1,4 +1,5 @@
 #include "core/Fault.h"
+#include "core/StoneWalk.h"
 #include "engines/AIEasy.h"
 #include "engines/LineScan.h"
 #include "engines/PatternMove.h"
@@ -75,7 +76,7 @@ void EnginePatternMove(Game& g, int stage) {
     if (stage < 1 || stage > 3) return;
     guarded(g, [&] {
         if (g.CompMoveNo <= 3) return;
-        lines::forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
+        forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
             lines::GroupLine line = lines::ScanGroupLine(g, s.x, s.y, d);
             return line.qualifies() && runStage(g, stage, line, d.number);
         });

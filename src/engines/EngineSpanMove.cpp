@@ -1,5 +1,6 @@
 #include "core/Fault.h"
 #include "core/Frame.h"
+#include "core/StoneWalk.h"
 #include "engines/AIEasy.h"
 #include "engines/Lattice.h"
 #include "engines/LineScan.h"
@@ -72,7 +73,7 @@ void EngineSpanMove(Game& g, int stage) {
     if (stage != 1 && stage != 2) return;
     guarded(g, [&] {
         if (g.PlayerMoveNo < 4) return;
-        lines::forEachStoneLine(g, kPlayer, [&](Cell s, const Direction& d) {
+        forEachStoneLine(g, kPlayer, [&](Cell s, const Direction& d) {
             lines::ThreeLine three = lines::ScanThreeLine(g, s.x, s.y, d, kPlayer);
             return three.live() && blockThree(g, stage, three, d.number);
         });

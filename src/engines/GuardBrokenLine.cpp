@@ -68,7 +68,7 @@ void answerYoungLine(Game& g, int stage, Cell stone, const LineScan& s) {
 void GuardBrokenLine(Game& g, int stage) {
     guarded(g, [&] {
         if (g.PlayerMoveNo <= 2 || stage < 1 || stage > 4) return;
-        ForEachStoneLine(g, kPlayer, kRoomFrameFree, [&](Cell stone, const LineScan& s) {
+        ForEachLineScan(g, kPlayer, kRoomFrameFree, [&](Cell stone, const LineScan& s) {
             if (HasRoom(s)) answerYoungLine(g, stage, stone, s);
         });
     });

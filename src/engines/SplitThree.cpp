@@ -1,7 +1,7 @@
 #include "core/Fault.h"
 #include "core/Frame.h"
+#include "core/StoneWalk.h"
 #include "engines/AIHard.h"
-#include "engines/PlayerLineScan.h"
 #include "engines/PointTests.h"
 
 #include <array>
@@ -44,15 +44,16 @@ bool splitThreeOn(const Game& g, Cell stone, const Ray& r, int side) {
 // Plays the middle gap (step 3) of the first split three of `side` whose free cells beyond
 // (steps 5 and 6) answer `threeTest`, newest stone first.
 template <class ThreeTest> void playSplitThree(Game& g, int side, ThreeTest threeTest) {
-    ForEachStone(g, side, [&](Cell s) {
+    forEachStone(g, side, [&](Cell s) {
         for (const Ray& r : kRays) {
             if (!axisFits(s.x, r.dx) || !axisFits(s.y, r.dy) || !splitThreeOn(g, s, r, side))
                 continue;
             g.ResultFlags[0] = kFalse;
             threeTest(s.x + 5 * r.dx, s.y + 5 * r.dy, r.skip);
             threeTest(s.x + 6 * r.dx, s.y + 6 * r.dy, r.skip);
-            if (g.ResultFlags[0] == kTrue && PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy)) return;
+            if (g.ResultFlags[0] == kTrue && PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy)) break;
         }
+        return g.CompMoved == kTrue;
     });
 }
 
