@@ -198,7 +198,7 @@ void CompDoubleFour(Game& g) {
 
 void BlockDoubleFour(Game& g, int x, int y) {
     guarded(g, [&] {
-        if (x == 0 || y == 0) return;
+        if (isNoCell({x, y})) return;
         findDoubleFour(g, {x, y}, kPlayer,
                        [&](const std::array<Cell, 3>& gaps) { return blockDoubleFour(g, gaps); });
     });

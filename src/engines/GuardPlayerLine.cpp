@@ -16,7 +16,7 @@ void GuardPlayerLine(Game& g, int stage) {
 
 void TestPlayerCell(Game& g, int x, int y, int skip, int mode) {
     guarded(g, [&] {
-        if (x == 0 || y == 0) return;
+        if (isNoCell({x, y})) return;
         for (const Direction& d : kDirections) {
             if (d.number == skip) continue;
             LineScan s = ScanLine(g, {x, y}, d, kPlayer, kRoomFrameFree);

@@ -77,7 +77,7 @@ void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
 // one inner gap and at least one free cell: each half takes in one free cell at most.
 void testFourCell(Game& g, int x, int y, int skip, int mode, int side) {
     guarded(g, [&] {
-        if (x == 0 || y == 0 || mode != 1) return;
+        if (isNoCell({x, y}) || mode != 1) return;
         for (const Direction& d : kDirections) {
             if (d.number == skip) continue;
             LineScan s = ScanLine(g, {x, y}, d, side, kFourFrameFree);

@@ -74,14 +74,14 @@ bool secondGroupGivesFour(Game& g, const lines::GroupLine& line, int d, int keep
 } // namespace
 
 void PatternMoveAt(Game& g, int x, int y, int skip, int mode) {
-    if (x == 0 || y == 0) return;
+    if (isNoCell({x, y})) return;
     lines::forEachDirection(skip, [&](const Direction& d) {
         return skippingFaults([&] { return developAt(g, x, y, skip, mode, d); });
     });
 }
 
 void PatternMoveAtB(Game& g, int x, int y, int skip, int keep, int mode) {
-    if (x == 0 || y == 0 || mode != 1) return;
+    if (isNoCell({x, y}) || mode != 1) return;
     lines::forEachDirection(skip, [&](const Direction& d) {
         return skippingFaults([&] {
             lines::GroupLine line = lines::ScanGroupLine(g, x, y, d);

@@ -15,10 +15,6 @@ using lines::stepCell;
 
 namespace {
 
-bool noCell(int x, int y) {
-    return x == 0 || y == 0;
-}
-
 // Four computer stones (the cell's included) in a stretch holding exactly one empty
 // cell: X X X * .   X . X X *   the scan passes over one empty cell in the whole line.
 bool makesComputerFour(const Game& g, int x, int y, const Direction& d) {
@@ -109,7 +105,7 @@ int countPlayerStones(const Game& g, int x1, int x2, int y1, int y2) {
 
 void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, int mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             if (!makesComputerFour(g, x, y, d)) return false;
             switch (mode) {
@@ -131,7 +127,7 @@ void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, int mode) {
 
 void PlayerOpenFourAt(Game& g, int x, int y, int skip, int mode) {
     guarded(g, [&] {
-        if (noCell(x, y) || mode != 1) return;
+        if (isNoCell({x, y}) || mode != 1) return;
         forEachDirection(skip, [&](const Direction& d) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
             if (four.stones < 4 || four.ends != 2) return false;
@@ -143,7 +139,7 @@ void PlayerOpenFourAt(Game& g, int x, int y, int skip, int mode) {
 
 void PlayerFourAt(Game& g, int x, int y, int skip, int mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
             if (four.stones < 4 || four.ends < 1) return false;
@@ -158,7 +154,7 @@ void PlayerFourAt(Game& g, int x, int y, int skip, int mode) {
 
 void ComputerThreeAt(Game& g, int x, int y, int skip, int mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kComputer).live()) return false;
             if (mode == 1) {
@@ -172,7 +168,7 @@ void ComputerThreeAt(Game& g, int x, int y, int skip, int mode) {
 
 void PlayerThreeAt(Game& g, int x, int y, int skip, int mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kPlayer).live()) return false;
             switch (mode) {
@@ -222,7 +218,7 @@ void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int kind, int rep
 // Only the line's first empty cell is kept, in the slot of the half it lies in; the
 // other slot is (0, 0) and its tests find nothing.
 void ThreatReplyAt(Game& g, int x, int y, int skip, int mode) {
-    if (noCell(x, y)) return;
+    if (isNoCell({x, y})) return;
     forEachDirection(skip, [&](const Direction& d) {
         lines::EmptiesLine line = lines::ScanEmptiesLine(g, x, y, d);
         if (line.stones < 3 || line.empties != 2 || mode != 1) return false;
