@@ -157,7 +157,7 @@ template <class Found> bool findDoubleFour(const Game& g, Cell s, int side, Foun
 bool blockDoubleFour(Game& g, const std::array<Cell, 3>& gaps) {
     for (Cell gap : gaps) {
         g.ResultFlags[0] = kFalse;
-        ComputerFourAt(g, gap.x, gap.y, 0, 1, 3);
+        ComputerFourAt(g, gap.x, gap.y, 0, 1, FourMode::Flag);
         if (g.ResultFlags[0] == kTrue && PlayMove(g, gap)) return true;
     }
     return PlayMove(g, gaps[0]);

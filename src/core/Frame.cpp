@@ -19,7 +19,7 @@ void CompMove(Game& g, int x, int y) { CompChoose(g, x, y); }
 
 bool OpenFourProbe(Game& g, int x, int y) {
     g.ResultFlags[1] = kFalse;
-    PlayerOpenFourAt(g, x, y, 0, 1);
+    PlayerOpenFourAt(g, x, y, 0);
     return g.ResultFlags[1] == kTrue;
 }
 

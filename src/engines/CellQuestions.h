@@ -19,26 +19,26 @@ template <class Test> bool Answers(Game& g, int flag, Test test) {
 
 // Would a computer stone on c make a four in another line?
 inline bool MakesComputerFour(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { ComputerFourAt(g, c.x, c.y, skip, 1, 3); });
+    return Answers(g, 0, [&] { ComputerFourAt(g, c.x, c.y, skip, 1, FourMode::Flag); });
 }
 // ... a live three in another line?
 inline bool MakesComputerThree(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { ComputerThreeAt(g, c.x, c.y, skip, 1); });
+    return Answers(g, 0, [&] { ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Flag); });
 }
 // Would a player stone on c make a four with an open end in another line?
 inline bool MakesPlayerFour(Game& g, Cell c, int skip) {
-    return Answers(g, 1, [&] { PlayerFourAt(g, c.x, c.y, skip, 1); });
+    return Answers(g, 1, [&] { PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Flag); });
 }
 // ... start a line with room in another direction?
 inline bool StartsPlayerLine(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestPlayerCell(g, c.x, c.y, skip, 2); });
+    return Answers(g, 0, [&] { TestPlayerCell(g, c.x, c.y, skip, PlayerCellMode::Flag); });
 }
 // Would a stone on c give its side four stones with a free cell in another line?
 inline bool MakesComputerFourHard(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestOwnCell(g, c.x, c.y, skip, 1); });
+    return Answers(g, 0, [&] { TestOwnCell(g, c.x, c.y, skip); });
 }
 inline bool MakesPlayerFourHard(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestPlayerCellHard(g, c.x, c.y, skip, 1); });
+    return Answers(g, 0, [&] { TestPlayerCellHard(g, c.x, c.y, skip); });
 }
 
 inline bool Moved(const Game& g) {

@@ -21,7 +21,7 @@ template <class TryCell> void tryBoth(Game& g, Cell a, Cell b, TryCell&& tryCell
 void runStage(Game& g, int stage, int d, Cell a, Cell b) {
     switch (stage) {
     case 1: // a cell that also makes a four in another line
-        return tryBoth(g, a, b, [&](Cell c) { ComputerFourAt(g, c.x, c.y, d, 1, 1); });
+        return tryBoth(g, a, b, [&](Cell c) { ComputerFourAt(g, c.x, c.y, d, 1, FourMode::Play); });
     case 2:
         PlayMove(g, a);
         return;
@@ -30,13 +30,14 @@ void runStage(Game& g, int stage, int d, Cell a, Cell b) {
         return;
     case 4:
     case 7:
-        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d, 1); });
+        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d); });
     case 5:
-        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 1); });
+        return tryBoth(
+            g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, DevelopMode::OfferGroupCells); });
     case 6:
-        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 2); });
+        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, DevelopMode::Play); });
     case 8: // all four lines, but the diagonal one is left out as in stages 4 and 7
-        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d == 3 ? 3 : 0, 1); });
+        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d == 3 ? 3 : 0); });
     default:
         return;
     }
@@ -61,7 +62,7 @@ void EngineProbePatterns(Game& g) {
         if (g.CompMoveNo <= 2) return;
         forEachStone(g, kComputer, [&](Cell s) {
             g.ResultFlags[0] = kFalse;
-            PatternMoveAt(g, s.x, s.y, 0, 3);
+            PatternMoveAt(g, s.x, s.y, 0, DevelopMode::PlayGroupCell);
             return g.ResultFlags[0] == kTrue;
         });
     });

@@ -8,9 +8,9 @@ namespace wuzi {
 namespace {
 
 // Of the two free cells n (nearer the stone) and f of a side, the one that lies toward
-// the larger group of player stones, as ComparePlayerRegions sees it (kind = direction).
+// the larger group of player stones, as ComparePlayerRegions sees it.
 Cell towardMoreStones(Game& g, Cell n, Cell f, int d) {
-    ComparePlayerRegions(g, n.x, n.y, f.x, f.y, d, 1);
+    ComparePlayerRegions(g, n.x, n.y, f.x, f.y, d);
     return g.ResultFlags[0] == kTrue ? n : f;
 }
 
@@ -47,7 +47,8 @@ void answerYoungLine(Game& g, int stage, Cell stone, const LineScan& s) {
     int d = s.dir.number;
     switch (stage) {
     case 1:
-        TryEachUntilMoved(g, RoomCandidates(s), [&](Cell c) { PlayerThreeAt(g, c.x, c.y, d, 1); });
+        TryEachUntilMoved(g, RoomCandidates(s),
+                          [&](Cell c) { PlayerThreeAt(g, c.x, c.y, d, PlayerThreeMode::Play); });
         break;
     case 2:
         blockCrossedLine(g, stone, s);

@@ -12,13 +12,13 @@ namespace {
 // nor a four (2).
 bool playGuardedThree(Game& g, Cell c, Cell guard, int d) {
     g.ResultFlags = {kFalse, kFalse};
-    ComputerThreeAt(g, c.x, c.y, d, 1);
+    ComputerThreeAt(g, c.x, c.y, d, ComputerThreeMode::Flag);
     if (g.ResultFlags[0] != kTrue) return false;
     if (g.Difficulty == 0) return PlayMove(g, c);
-    PlayerOpenFourAt(g, guard.x, guard.y, d, 1);
+    PlayerOpenFourAt(g, guard.x, guard.y, d);
     if (g.ResultFlags[1] == kTrue) return false;
     if (g.Difficulty == 1) return PlayMove(g, c);
-    PlayerFourAt(g, guard.x, guard.y, d, 1);
+    PlayerFourAt(g, guard.x, guard.y, d, PlayerFourMode::Flag);
     if (g.ResultFlags[1] == kTrue) return false;
     return PlayMove(g, c);
 }
@@ -63,10 +63,11 @@ void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
         }
         break;
     case 3:
-        TryEachUntilMoved(g, cells, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d, 1); });
+        TryEachUntilMoved(g, cells, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d); });
         break;
     case 4:
-        TryEachUntilMoved(g, cells, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 1); });
+        TryEachUntilMoved(
+            g, cells, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, DevelopMode::OfferGroupCells); });
         break;
     default:
         break;
@@ -75,9 +76,9 @@ void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
 
 // Four or more stones of `side` through (x, y) in another line, over a stretch with at most
 // one inner gap and at least one free cell: each half takes in one free cell at most.
-void testFourCell(Game& g, int x, int y, int skip, int mode, int side) {
+void testFourCell(Game& g, int x, int y, int skip, int side) {
     guarded(g, [&] {
-        if (isNoCell({x, y}) || mode != 1) return;
+        if (isNoCell({x, y})) return;
         for (const Direction& d : kDirections) {
             if (d.number == skip) continue;
             LineScan s = ScanLine(g, {x, y}, d, side, kFourFrameFree);
@@ -103,12 +104,12 @@ void HardOwnLine(Game& g, int stage) {
     });
 }
 
-void TestOwnCell(Game& g, int x, int y, int skip, int mode) {
-    testFourCell(g, x, y, skip, mode, kComputer);
+void TestOwnCell(Game& g, int x, int y, int skip) {
+    testFourCell(g, x, y, skip, kComputer);
 }
 
-void TestPlayerCellHard(Game& g, int x, int y, int skip, int mode) {
-    testFourCell(g, x, y, skip, mode, kPlayer);
+void TestPlayerCellHard(Game& g, int x, int y, int skip) {
+    testFourCell(g, x, y, skip, kPlayer);
 }
 
 } // namespace wuzi

@@ -63,11 +63,11 @@ GroupHalf scanGroupHalf(const Game& g, int x, int y, const Direction& d, int sig
 bool playerHasNoFourAt(Game& g, Cell c, int skip) {
     if (g.Difficulty == 0) return true;
     g.ResultFlags[1] = kFalse;
-    PlayerOpenFourAt(g, c.x, c.y, skip, 1);
+    PlayerOpenFourAt(g, c.x, c.y, skip);
     if (g.ResultFlags[1] == kTrue) return false;
     if (g.Difficulty == 1) return true;
     g.ResultFlags[1] = kFalse;
-    PlayerFourAt(g, c.x, c.y, skip, 1);
+    PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Flag);
     return g.ResultFlags[1] == kFalse;
 }
 
@@ -160,9 +160,9 @@ GroupLine ScanGroupLine(const Game& g, int x, int y, const Direction& d) {
 bool CrossThreeMove(Game& g, Cell a, Cell b, int skip, Cell playA, Cell playB) {
     g.ResultFlags[0] = kFalse;
     g.ResultFlags[1] = kFalse;
-    ComputerThreeAt(g, a.x, a.y, skip, 1);
+    ComputerThreeAt(g, a.x, a.y, skip, ComputerThreeMode::Flag);
     if (g.ResultFlags[0] == kTrue) return playerHasNoFourAt(g, b, skip) && PlayMove(g, playA);
-    ComputerThreeAt(g, b.x, b.y, skip, 1);
+    ComputerThreeAt(g, b.x, b.y, skip, ComputerThreeMode::Flag);
     if (g.ResultFlags[0] == kTrue) return playerHasNoFourAt(g, a, skip) && PlayMove(g, playB);
     return false;
 }

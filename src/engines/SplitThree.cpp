@@ -62,16 +62,18 @@ template <class ThreeTest> void playSplitThree(Game& g, int side, ThreeTest thre
 void OwnSplitThree(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 4) return;
-        playSplitThree(g, kComputer,
-                       [&](int x, int y, int skip) { ComputerThreeAt(g, x, y, skip, 1); });
+        playSplitThree(g, kComputer, [&](int x, int y, int skip) {
+            ComputerThreeAt(g, x, y, skip, ComputerThreeMode::Flag);
+        });
     });
 }
 
 void PlayerSplitThree(Game& g) {
     guarded(g, [&] {
         if (g.PlayerMoveNo <= 4) return;
-        playSplitThree(g, kPlayer,
-                       [&](int x, int y, int skip) { PlayerThreeAt(g, x, y, skip, 3); });
+        playSplitThree(g, kPlayer, [&](int x, int y, int skip) {
+            PlayerThreeAt(g, x, y, skip, PlayerThreeMode::Flag);
+        });
     });
 }
 
