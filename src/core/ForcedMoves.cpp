@@ -3,7 +3,7 @@
 #include "core/Fault.h"
 #include "core/Frame.h"
 #include "core/StoneWalk.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 #include <array>
 
@@ -155,11 +155,8 @@ template <class Found> bool findDoubleFour(const Game& g, Cell s, int side, Foun
 // The player's double four is blocked on the first gap where a computer stone makes a
 // four of its own, else on the middle gap.
 bool blockDoubleFour(Game& g, const std::array<Cell, 3>& gaps) {
-    for (Cell gap : gaps) {
-        g.ResultFlags[0] = kFalse;
-        ComputerFourAt(g, gap.x, gap.y, 0, 1, FourMode::Flag);
-        if (g.ResultFlags[0] == kTrue && PlayMove(g, gap)) return true;
-    }
+    for (Cell gap : gaps)
+        if (MakesComputerFour(g, gap, 0) && PlayMove(g, gap)) return true;
     return PlayMove(g, gaps[0]);
 }
 

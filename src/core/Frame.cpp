@@ -2,7 +2,7 @@
 
 #include "core/Fault.h"
 #include "core/Placement.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 #include <functional>
 
@@ -18,9 +18,7 @@ bool PlayMove(Game& g, int x, int y) {
 void CompMove(Game& g, int x, int y) { CompChoose(g, x, y); }
 
 bool OpenFourProbe(Game& g, int x, int y) {
-    g.ResultFlags[1] = kFalse;
-    PlayerOpenFourAt(g, x, y, 0);
-    return g.ResultFlags[1] == kTrue;
+    return MakesPlayerOpenFour(g, {x, y}, 0);
 }
 
 void CompChoose(Game& g, int x, int y) {

@@ -4,7 +4,7 @@
 #include "engines/AIEasy.h"
 #include "engines/LineScan.h"
 #include "engines/PatternMove.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
@@ -43,6 +43,12 @@ void runStage(Game& g, int stage, int d, Cell a, Cell b) {
     }
 }
 
+// Plays the developing cell of a group through the stone; answers whether it did.
+bool developedFrom(Game& g, Cell stone) {
+    return Answers(g, 0,
+                   [&] { PatternMoveAt(g, stone.x, stone.y, 0, DevelopMode::PlayGroupCell); });
+}
+
 } // namespace
 
 void EngineLineMove(Game& g, int stage) {
@@ -60,11 +66,7 @@ void EngineLineMove(Game& g, int stage) {
 void EngineProbePatterns(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 2) return;
-        forEachStone(g, kComputer, [&](Cell s) {
-            g.ResultFlags[0] = kFalse;
-            PatternMoveAt(g, s.x, s.y, 0, DevelopMode::PlayGroupCell);
-            return g.ResultFlags[0] == kTrue;
-        });
+        forEachStone(g, kComputer, [&](Cell s) { return developedFrom(g, s); });
     });
 }
 

@@ -3,7 +3,7 @@
 #include "engines/AIEasy.h"
 #include "engines/LineScan.h"
 #include "engines/PatternMove.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
@@ -17,9 +17,7 @@ bool tryCrossThree(Game& g, Cell c, int d) {
 
 // A player stone on c would make no four in a line other than d.
 bool safe(Game& g, Cell c, int d) {
-    g.ResultFlags[1] = kFalse;
-    PlayerFourAt(g, c.x, c.y, d, PlayerFourMode::Flag);
-    return g.ResultFlags[1] == kFalse;
+    return !MakesPlayerFour(g, c, d);
 }
 
 // Stage 1 from Difficulty 1 on: a side is tried only while the first empty cell of the

@@ -4,7 +4,7 @@
 #include "engines/AIEasy.h"
 #include "engines/Lattice.h"
 #include "engines/LineScan.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
@@ -46,8 +46,7 @@ bool blockTowardTheCrowd(Game& g, const lines::ThreeLine& three, int d) {
     if ((three.back.inner > 0 && fourAt(g, e0, d)) || (three.forward.inner > 0 && fourAt(g, e1, d)))
         return true;
     if (playerThreeAt(g, e0, d) || playerThreeAt(g, e1, d)) return true;
-    ComparePlayerRegions(g, e0.x, e0.y, e1.x, e1.y, d);
-    Cell favoured = g.ResultFlags[0] == kTrue ? e0 : e1;
+    Cell favoured = FirstRegionHoldsMorePlayerStones(g, e0, e1, d) ? e0 : e1;
     return fourAt(g, favoured, d) || fourAt(g, e0, d) || fourAt(g, e1, d) || PlayMove(g, favoured);
 }
 

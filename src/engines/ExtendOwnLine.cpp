@@ -33,9 +33,7 @@ bool extendTowardGroup(Game& g, const FreeRun& a, const FreeRun& b, int d) {
         for (int i = 0; i < 3; ++i) {
             if (side->free < i + 2) break;
             Cell c = side->cells[i];
-            if (Answers(g, 0, [&] { PatternMoveAt(g, c.x, c.y, d, DevelopMode::Flag); }) &&
-                PlayMove(g, c))
-                return true;
+            if (LiesOnGroupWithRoom(g, c, d) && PlayMove(g, c)) return true;
         }
     }
     return false;

@@ -10,8 +10,7 @@ namespace {
 // Of the two free cells n (nearer the stone) and f of a side, the one that lies toward
 // the larger group of player stones, as ComparePlayerRegions sees it.
 Cell towardMoreStones(Game& g, Cell n, Cell f, int d) {
-    ComparePlayerRegions(g, n.x, n.y, f.x, f.y, d);
-    return g.ResultFlags[0] == kTrue ? n : f;
+    return FirstRegionHoldsMorePlayerStones(g, n, f, d) ? n : f;
 }
 
 // Stage 3: the cell that blocks the line at once.

@@ -11,16 +11,8 @@ namespace {
 // Difficulty, a player stone on the guard cell would make neither an open four (1 and 2)
 // nor a four (2).
 bool playGuardedThree(Game& g, Cell c, Cell guard, int d) {
-    g.ResultFlags = {kFalse, kFalse};
-    ComputerThreeAt(g, c.x, c.y, d, ComputerThreeMode::Flag);
-    if (g.ResultFlags[0] != kTrue) return false;
-    if (g.Difficulty == 0) return PlayMove(g, c);
-    PlayerOpenFourAt(g, guard.x, guard.y, d);
-    if (g.ResultFlags[1] == kTrue) return false;
-    if (g.Difficulty == 1) return PlayMove(g, c);
-    PlayerFourAt(g, guard.x, guard.y, d, PlayerFourMode::Flag);
-    if (g.ResultFlags[1] == kTrue) return false;
-    return PlayMove(g, c);
+    ClearFlags(g);
+    return MakesComputerThree(g, c, d) && !MakesFearedPlayerFour(g, guard, d) && PlayMove(g, c);
 }
 
 bool playIfThree(Game& g, Cell c, int d) {

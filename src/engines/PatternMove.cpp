@@ -2,7 +2,7 @@
 
 #include "core/Frame.h"
 #include "engines/LineScan.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 #include <exception>
 
@@ -32,9 +32,7 @@ bool offerToSecondGroup(Game& g, const lines::GroupLine& line, int d, int skip) 
 // (x, y) is played once a group cell would make a live three in another line.
 bool playIfCrossThree(Game& g, int x, int y, const lines::GroupLine& line, int d) {
     for (Cell c : line.crossOrder()) {
-        g.ResultFlags[0] = kFalse;
-        ComputerThreeAt(g, c.x, c.y, d, ComputerThreeMode::Flag);
-        if (g.ResultFlags[0] == kTrue && PlayMove(g, x, y)) return true;
+        if (MakesComputerThree(g, c, d) && PlayMove(g, x, y)) return true;
     }
     return false;
 }
@@ -62,11 +60,8 @@ bool developAt(Game& g, int x, int y, int skip, DevelopMode mode, const Directio
 
 // A group cell of the second group would give a four in a line other than d and keep.
 bool secondGroupGivesFour(Game& g, const lines::GroupLine& line, int d, int keep) {
-    for (Cell c : line.crossOrder()) {
-        g.ResultFlags[0] = kFalse;
-        ComputerFourAt(g, c.x, c.y, d, keep, FourMode::FlagUnlessKept);
-        if (g.ResultFlags[0] == kTrue) return true;
-    }
+    for (Cell c : line.crossOrder())
+        if (MakesComputerFourBeyond(g, c, d, keep)) return true;
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "core/Fault.h"
 #include "core/Frame.h"
 #include "engines/LineScan.h"
+#include "engines/PointQuestions.h"
 
 #include <algorithm>
 
@@ -76,15 +77,19 @@ PlayerFour scanPlayerFour(const Game& g, int x, int y, const Direction& d) {
             (isNoCell(back.end) ? 0 : 1) + (isNoCell(forward.end) ? 0 : 1), back.end, forward.end};
 }
 
+// Would a player stone on `end` make a live three in a line other than `skip`? A yes is
+// announced: it also sets CompMoved, for the block the caller places.
+bool announcesPlayerThree(Game& g, Cell end, int skip) {
+    return Answers(g, 0, [&] { PlayerThreeAt(g, end.x, end.y, skip, PlayerThreeMode::Announce); });
+}
+
 // Blocks the player's four through (x, y) when a player stone on one of its open ends
 // would also make a live three in another line: at Difficulty 0 on that end, else on
 // (x, y) itself. An end not open in this direction is (0, 0) and tests nothing.
 bool blockPlayerFour(Game& g, int x, int y, const Direction& d, const PlayerFour& four) {
     for (Cell end : {four.end0, four.end1}) {
         Flag movedBefore = g.CompMoved;
-        g.ResultFlags[0] = kFalse;
-        PlayerThreeAt(g, end.x, end.y, d.number, PlayerThreeMode::Announce);
-        if (g.ResultFlags[0] != kTrue) continue;
+        if (!announcesPlayerThree(g, end, d.number)) continue;
         if (PlayMove(g, g.Difficulty == 0 ? end : Cell{x, y})) return true;
         // A taken cell is not played: the move the three test announced did not happen.
         g.CompMoved = movedBefore;

@@ -2,7 +2,7 @@
 #include "core/Frame.h"
 #include "core/StoneWalk.h"
 #include "engines/AIHard.h"
-#include "engines/PointTests.h"
+#include "engines/CellQuestions.h"
 
 #include <array>
 
@@ -41,19 +41,29 @@ bool splitThreeOn(const Game& g, Cell stone, const Ray& r, int side) {
     return true;
 }
 
+bool splitThreeAlong(const Game& g, Cell stone, const Ray& r, int side) {
+    return axisFits(stone.x, r.dx) && axisFits(stone.y, r.dy) && splitThreeOn(g, stone, r, side);
+}
+
+// Would the side's stone on a free cell beyond (step 5 or 6) make a live three across, as
+// `threeTest` flags it? Both cells are always asked, under one clear flag.
+template <class ThreeTest>
+bool threeBeyond(Game& g, Cell stone, const Ray& r, ThreeTest threeTest) {
+    return Answers(g, 0, [&] {
+        threeTest(stone.x + 5 * r.dx, stone.y + 5 * r.dy, r.skip);
+        threeTest(stone.x + 6 * r.dx, stone.y + 6 * r.dy, r.skip);
+    });
+}
+
 // Plays the middle gap (step 3) of the first split three of `side` whose free cells beyond
-// (steps 5 and 6) answer `threeTest`, newest stone first.
+// answer `threeTest`, newest stone first.
 template <class ThreeTest> void playSplitThree(Game& g, int side, ThreeTest threeTest) {
     forEachStone(g, side, [&](Cell s) {
-        for (const Ray& r : kRays) {
-            if (!axisFits(s.x, r.dx) || !axisFits(s.y, r.dy) || !splitThreeOn(g, s, r, side))
-                continue;
-            g.ResultFlags[0] = kFalse;
-            threeTest(s.x + 5 * r.dx, s.y + 5 * r.dy, r.skip);
-            threeTest(s.x + 6 * r.dx, s.y + 6 * r.dy, r.skip);
-            if (g.ResultFlags[0] == kTrue && PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy)) break;
-        }
-        return g.CompMoved == kTrue;
+        for (const Ray& r : kRays)
+            if (splitThreeAlong(g, s, r, side) && threeBeyond(g, s, r, threeTest) &&
+                PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy))
+                break;
+        return Moved(g);
     });
 }
 
