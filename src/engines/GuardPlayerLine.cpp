@@ -17,17 +17,17 @@ void GuardPlayerLine(Game& g, int stage) {
 void TestPlayerCell(Game& g, int x, int y, int skip, PlayerCellMode mode) {
     guarded(g, [&] {
         if (isNoCell({x, y})) return;
-        for (const Direction& d : kDirections) {
-            if (d.number == skip) continue;
+        lines::forEachDirection(skip, [&](const Direction& d) {
             LineScan s = ScanLine(g, {x, y}, d, kPlayer, kRoomFrameFree);
-            if (!HasRoom(s)) continue;
+            if (!HasRoom(s)) return false;
             if (mode == PlayerCellMode::Flag) {
                 g.ResultFlags[0] = kTrue;
-                return;
+                return true;
             }
             for (Cell c : RoomCandidates(s))
-                if (MakesPlayerFour(g, c, d.number) && PlayMove(g, x, y)) return;
-        }
+                if (MakesPlayerFour(g, c, d.number) && PlayMove(g, x, y)) return true;
+            return false;
+        });
     });
 }
 

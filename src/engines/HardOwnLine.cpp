@@ -71,18 +71,16 @@ void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
 void testFourCell(Game& g, int x, int y, int skip, int side) {
     guarded(g, [&] {
         if (isNoCell({x, y})) return;
-        for (const Direction& d : kDirections) {
-            if (d.number == skip) continue;
+        lines::forEachDirection(skip, [&](const Direction& d) {
             LineScan s = ScanLine(g, {x, y}, d, side, kFourFrameFree);
             bool fourOnA = s.a.free >= 1 && s.a.run >= 4;
             bool fourOnB = s.b.free >= 1 && s.b.run >= 4;
             bool fourAcross =
                 s.a.run + s.b.run - 1 >= 4 && s.a.free + s.b.free >= 1 && s.gaps() <= 1;
-            if (fourOnA || fourOnB || fourAcross) {
-                g.ResultFlags[0] = kTrue;
-                return;
-            }
-        }
+            if (!fourOnA && !fourOnB && !fourAcross) return false;
+            g.ResultFlags[0] = kTrue;
+            return true;
+        });
     });
 }
 
