@@ -8,9 +8,13 @@ namespace wuzi {
 void CapPlayerLine(Game& g, int stage);
 // Guards the player's lines on their cross points, stages 1..5.
 void GuardPlayerLine(Game& g, int stage);
-// Cross-point test of a cell for the player: mode 1 places at (x, y), mode 2 flags
-// ResultFlags[0].
-void TestPlayerCell(Game& g, int x, int y, int skip, int mode);
+// Cross-point test of a cell for the player: a young player line with room through (x, y).
+enum class PlayerCellMode {
+    Play = 1, // the computer takes (x, y) when a free cell of that line would also give
+              // the player a four in a third line
+    Flag = 2, // flags ResultFlags[0]
+};
+void TestPlayerCell(Game& g, int x, int y, int skip, PlayerCellMode mode);
 // Grows the computer's own stones into open space, stages 1..2.
 void ExtendOwnLine(Game& g, int stage);
 // Answers the player's young lines, stages 1..4.

@@ -3,42 +3,29 @@
 #include "core/Placement.h"
 #include "engines/AIEasy2.h"
 #include "engines/AIHard.h"
+#include "engines/PatternMove.h"
 #include "engines/PlayerLineScan.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
-// The questions the line engines ask of a candidate cell c, each leaving out the line
-// under examination (`skip`): clear the flag read, run the point test in its flag-only
-// mode, read the answer.
-template <class Test> bool Answers(Game& g, int flag, Test test) {
-    g.ResultFlags[flag] = kFalse;
-    test();
-    return g.ResultFlags[flag] == kTrue;
-}
+// The line engines' own cell questions, asked as the point questions are, each leaving out
+// the line under examination (`skip`).
 
-// Would a computer stone on c make a four in another line?
-inline bool MakesComputerFour(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { ComputerFourAt(g, c.x, c.y, skip, 1, 3); });
-}
-// ... a live three in another line?
-inline bool MakesComputerThree(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { ComputerThreeAt(g, c.x, c.y, skip, 1); });
-}
-// Would a player stone on c make a four with an open end in another line?
-inline bool MakesPlayerFour(Game& g, Cell c, int skip) {
-    return Answers(g, 1, [&] { PlayerFourAt(g, c.x, c.y, skip, 1); });
-}
-// ... start a line with room in another direction?
+// Would a player stone on c start a line with room in another direction?
 inline bool StartsPlayerLine(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestPlayerCell(g, c.x, c.y, skip, 2); });
+    return Answers(g, 0, [&] { TestPlayerCell(g, c.x, c.y, skip, PlayerCellMode::Flag); });
 }
 // Would a stone on c give its side four stones with a free cell in another line?
 inline bool MakesComputerFourHard(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestOwnCell(g, c.x, c.y, skip, 1); });
+    return Answers(g, 0, [&] { TestOwnCell(g, c.x, c.y, skip); });
 }
 inline bool MakesPlayerFourHard(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestPlayerCellHard(g, c.x, c.y, skip, 1); });
+    return Answers(g, 0, [&] { TestPlayerCellHard(g, c.x, c.y, skip); });
+}
+// Does another line through c hold a computer group with room to develop?
+inline bool LiesOnGroupWithRoom(Game& g, Cell c, int skip) {
+    return Answers(g, 0, [&] { PatternMoveAt(g, c.x, c.y, skip, DevelopMode::Flag); });
 }
 
 inline bool Moved(const Game& g) {

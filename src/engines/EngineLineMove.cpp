@@ -1,9 +1,10 @@
 #include "core/Fault.h"
 #include "core/Placement.h"
+#include "core/StoneWalk.h"
 #include "engines/AIEasy.h"
 #include "engines/LineScan.h"
 #include "engines/PatternMove.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
@@ -20,7 +21,7 @@ template <class TryCell> void tryBoth(Game& g, Cell a, Cell b, TryCell&& tryCell
 void runStage(Game& g, int stage, int d, Cell a, Cell b) {
     switch (stage) {
     case 1: // a cell that also makes a four in another line
-        return tryBoth(g, a, b, [&](Cell c) { ComputerFourAt(g, c.x, c.y, d, 1, 1); });
+        return tryBoth(g, a, b, [&](Cell c) { ComputerFourAt(g, c.x, c.y, d, 1, FourMode::Play); });
     case 2:
         PlayMove(g, a);
         return;
@@ -29,16 +30,23 @@ void runStage(Game& g, int stage, int d, Cell a, Cell b) {
         return;
     case 4:
     case 7:
-        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d, 1); });
+        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d); });
     case 5:
-        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 1); });
+        return tryBoth(
+            g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, DevelopMode::OfferGroupCells); });
     case 6:
-        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 2); });
+        return tryBoth(g, a, b, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, DevelopMode::Play); });
     case 8: // all four lines, but the diagonal one is left out as in stages 4 and 7
-        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d == 3 ? 3 : 0, 1); });
+        return tryBoth(g, a, b, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d == 3 ? 3 : 0); });
     default:
         return;
     }
+}
+
+// Plays the developing cell of a group through the stone; answers whether it did.
+bool developedFrom(Game& g, Cell stone) {
+    return Answers(g, 0,
+                   [&] { PatternMoveAt(g, stone.x, stone.y, 0, DevelopMode::PlayGroupCell); });
 }
 
 } // namespace
@@ -46,7 +54,7 @@ void runStage(Game& g, int stage, int d, Cell a, Cell b) {
 void EngineLineMove(Game& g, int stage) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 3) return;
-        lines::forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
+        forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
             lines::EmptiesLine line = lines::ScanEmptiesLine(g, s.x, s.y, d);
             if (line.stones < 3 || line.empties != 2) return false;
             runStage(g, stage, d.number, line.cells[0], line.cells[1]);
@@ -58,12 +66,7 @@ void EngineLineMove(Game& g, int stage) {
 void EngineProbePatterns(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 2) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n) {
-            Cell s = g.compStone(n);
-            g.ResultFlags[0] = kFalse;
-            PatternMoveAt(g, s.x, s.y, 0, 3);
-            if (g.ResultFlags[0] == kTrue) return;
-        }
+        forEachStone(g, kComputer, [&](Cell s) { return developedFrom(g, s); });
     });
 }
 

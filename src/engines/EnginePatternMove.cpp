@@ -1,8 +1,9 @@
 #include "core/Fault.h"
+#include "core/StoneWalk.h"
 #include "engines/AIEasy.h"
 #include "engines/LineScan.h"
 #include "engines/PatternMove.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
@@ -10,15 +11,13 @@ namespace {
 
 // Plays c when a computer stone there makes a live three in a line other than d.
 bool tryCrossThree(Game& g, Cell c, int d) {
-    ComputerThreeAt(g, c.x, c.y, d, 3);
+    ComputerThreeAt(g, c.x, c.y, d, ComputerThreeMode::Play);
     return g.CompMoved == kTrue;
 }
 
 // A player stone on c would make no four in a line other than d.
 bool safe(Game& g, Cell c, int d) {
-    g.ResultFlags[1] = kFalse;
-    PlayerFourAt(g, c.x, c.y, d, 1);
-    return g.ResultFlags[1] == kFalse;
+    return !MakesPlayerFour(g, c, d);
 }
 
 // Stage 1 from Difficulty 1 on: a side is tried only while the first empty cell of the
@@ -54,9 +53,8 @@ bool extendIntoCrossThree(Game& g, const lines::GroupLine& line, int d) {
     return false;
 }
 
-// Stages 2 and 3: a group cell that develops (mode 2) or heads for a three (mode 4)
-// in another line.
-bool developAcross(Game& g, const lines::GroupLine& line, int d, int mode) {
+// Stages 2 and 3: a group cell that develops, or heads for a three, in another line.
+bool developAcross(Game& g, const lines::GroupLine& line, int d, DevelopMode mode) {
     for (Cell c : line.backFirstOrder()) {
         PatternMoveAt(g, c.x, c.y, d, mode);
         if (g.CompMoved == kTrue) return true;
@@ -66,7 +64,8 @@ bool developAcross(Game& g, const lines::GroupLine& line, int d, int mode) {
 
 bool runStage(Game& g, int stage, const lines::GroupLine& line, int d) {
     if (stage == 1) return extendIntoCrossThree(g, line, d);
-    return developAcross(g, line, d, stage == 2 ? 2 : 4);
+    return developAcross(g, line, d,
+                         stage == 2 ? DevelopMode::Play : DevelopMode::PlayIfCrossThree);
 }
 
 } // namespace
@@ -75,7 +74,7 @@ void EnginePatternMove(Game& g, int stage) {
     if (stage < 1 || stage > 3) return;
     guarded(g, [&] {
         if (g.CompMoveNo <= 3) return;
-        lines::forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
+        forEachStoneLine(g, kComputer, [&](Cell s, const Direction& d) {
             lines::GroupLine line = lines::ScanGroupLine(g, s.x, s.y, d);
             return line.qualifies() && runStage(g, stage, line, d.number);
         });

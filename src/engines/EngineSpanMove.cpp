@@ -1,9 +1,10 @@
 #include "core/Fault.h"
 #include "core/Placement.h"
+#include "core/StoneWalk.h"
 #include "engines/AIEasy.h"
 #include "engines/Lattice.h"
 #include "engines/LineScan.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
@@ -21,12 +22,12 @@ lines::CellOrder preferredEnds(const lines::ThreeLine& three) {
 }
 
 bool fourAt(Game& g, Cell c, int d) {
-    ComputerFourAt(g, c.x, c.y, d, 1, 1);
+    ComputerFourAt(g, c.x, c.y, d, 1, FourMode::Play);
     return g.CompMoved == kTrue;
 }
 
 bool playerThreeAt(Game& g, Cell c, int d) {
-    PlayerThreeAt(g, c.x, c.y, d, 1);
+    PlayerThreeAt(g, c.x, c.y, d, PlayerThreeMode::Play);
     return g.CompMoved == kTrue;
 }
 
@@ -45,8 +46,7 @@ bool blockTowardTheCrowd(Game& g, const lines::ThreeLine& three, int d) {
     if ((three.back.inner > 0 && fourAt(g, e0, d)) || (three.forward.inner > 0 && fourAt(g, e1, d)))
         return true;
     if (playerThreeAt(g, e0, d) || playerThreeAt(g, e1, d)) return true;
-    ComparePlayerRegions(g, e0.x, e0.y, e1.x, e1.y, d, 1);
-    Cell favoured = g.ResultFlags[0] == kTrue ? e0 : e1;
+    Cell favoured = FirstRegionHoldsMorePlayerStones(g, e0, e1, d) ? e0 : e1;
     return fourAt(g, favoured, d) || fourAt(g, e0, d) || fourAt(g, e1, d) || PlayMove(g, favoured);
 }
 
@@ -72,7 +72,7 @@ void EngineSpanMove(Game& g, int stage) {
     if (stage != 1 && stage != 2) return;
     guarded(g, [&] {
         if (g.PlayerMoveNo < 4) return;
-        lines::forEachStoneLine(g, kPlayer, [&](Cell s, const Direction& d) {
+        forEachStoneLine(g, kPlayer, [&](Cell s, const Direction& d) {
             lines::ThreeLine three = lines::ScanThreeLine(g, s.x, s.y, d, kPlayer);
             return three.live() && blockThree(g, stage, three, d.number);
         });

@@ -1,4 +1,5 @@
 #include "core/Fault.h"
+#include "core/StoneWalk.h"
 #include "engines/AIEasy2.h"
 #include "engines/CellQuestions.h"
 #include "engines/PatternMove.h"
@@ -32,11 +33,22 @@ bool extendTowardGroup(Game& g, const FreeRun& a, const FreeRun& b, int d) {
         for (int i = 0; i < 3; ++i) {
             if (side->free < i + 2) break;
             Cell c = side->cells[i];
-            if (Answers(g, 0, [&] { PatternMoveAt(g, c.x, c.y, d, 5); }) && PlayMove(g, c))
-                return true;
+            if (LiesOnGroupWithRoom(g, c, d) && PlayMove(g, c)) return true;
         }
     }
     return false;
+}
+
+// The stage's move on the lines through one stone with room on both sides.
+void extendFrom(Game& g, int stage, Cell stone) {
+    for (const Direction& d : kDirections) {
+        FreeRun a = freeRun(g, stone, -d.dx, -d.dy);
+        FreeRun b = freeRun(g, stone, d.dx, d.dy);
+        if (a.free + b.free < 5 || a.free < 1 || b.free < 1) continue;
+        if (stage == 1 && extendTowardGroup(g, a, b, d.number)) return;
+        // Stage 2: next to the stone on the roomier side, the second on a tie.
+        if (stage == 2 && PlayMove(g, a.free > b.free ? a.cells[0] : b.cells[0])) return;
+    }
 }
 
 } // namespace
@@ -44,15 +56,9 @@ bool extendTowardGroup(Game& g, const FreeRun& a, const FreeRun& b, int d) {
 void ExtendOwnLine(Game& g, int stage) {
     guarded(g, [&] {
         if (g.CompMoveNo < 3 || (stage != 1 && stage != 2)) return;
-        ForEachStone(g, kComputer, [&](Cell stone) {
-            for (const Direction& d : kDirections) {
-                FreeRun a = freeRun(g, stone, -d.dx, -d.dy);
-                FreeRun b = freeRun(g, stone, d.dx, d.dy);
-                if (a.free + b.free < 5 || a.free < 1 || b.free < 1) continue;
-                if (stage == 1 && extendTowardGroup(g, a, b, d.number)) return;
-                // Stage 2: next to the stone on the roomier side, the second on a tie.
-                if (stage == 2 && PlayMove(g, a.free > b.free ? a.cells[0] : b.cells[0])) return;
-            }
+        forEachStone(g, kComputer, [&](Cell stone) {
+            extendFrom(g, stage, stone);
+            return Moved(g);
         });
     });
 }

@@ -2,7 +2,8 @@
 
 #include "core/Fault.h"
 #include "core/Placement.h"
-#include "engines/PointTests.h"
+#include "core/StoneWalk.h"
+#include "engines/PointQuestions.h"
 
 #include <array>
 
@@ -154,11 +155,8 @@ template <class Found> bool findDoubleFour(const Game& g, Cell s, int side, Foun
 // The player's double four is blocked on the first gap where a computer stone makes a
 // four of its own, else on the middle gap.
 bool blockDoubleFour(Game& g, const std::array<Cell, 3>& gaps) {
-    for (Cell gap : gaps) {
-        g.ResultFlags[0] = kFalse;
-        ComputerFourAt(g, gap.x, gap.y, 0, 1, 3);
-        if (g.ResultFlags[0] == kTrue && PlayMove(g, gap)) return true;
-    }
+    for (Cell gap : gaps)
+        if (MakesComputerFour(g, gap, 0) && PlayMove(g, gap)) return true;
     return PlayMove(g, gaps[0]);
 }
 
@@ -167,41 +165,37 @@ bool blockDoubleFour(Game& g, const std::array<Cell, 3>& gaps) {
 void CompFive(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo < 5) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n)
-            if (fiveThrough(g, g.compStone(n), kComputer)) return;
+        forEachStone(g, kComputer, [&](Cell s) { return fiveThrough(g, s, kComputer); });
     });
 }
 
 void BlockFive(Game& g) {
     guarded(g, [&] {
         if (g.PlayerMoveNo < 5) return;
-        for (int n = g.PlayerMoveNo - 1; n >= 1; --n)
-            if (fiveThrough(g, g.playerStone(n), kPlayer)) return;
+        forEachStone(g, kPlayer, [&](Cell s) { return fiveThrough(g, s, kPlayer); });
     });
 }
 
 void CompFour(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo < 4) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n)
-            if (fourThrough(g, g.compStone(n))) return;
+        forEachStone(g, kComputer, [&](Cell s) { return fourThrough(g, s); });
     });
 }
 
 void CompDoubleFour(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 4) return;
-        for (int n = g.CompMoveNo - 1; n >= 1; --n) {
-            bool played = findDoubleFour(g, g.compStone(n), kComputer,
-                                         [&](const auto& gaps) { return PlayMove(g, gaps[0]); });
-            if (played) return;
-        }
+        forEachStone(g, kComputer, [&](Cell s) {
+            return findDoubleFour(g, s, kComputer,
+                                  [&](const auto& gaps) { return PlayMove(g, gaps[0]); });
+        });
     });
 }
 
 void BlockDoubleFour(Game& g, int x, int y) {
     guarded(g, [&] {
-        if (x == 0 || y == 0) return;
+        if (isNoCell({x, y})) return;
         findDoubleFour(g, {x, y}, kPlayer,
                        [&](const std::array<Cell, 3>& gaps) { return blockDoubleFour(g, gaps); });
     });

@@ -8,10 +8,9 @@ namespace wuzi {
 namespace {
 
 // Of the two free cells n (nearer the stone) and f of a side, the one that lies toward
-// the larger group of player stones, as ComparePlayerRegions sees it (kind = direction).
+// the larger group of player stones, as ComparePlayerRegions sees it.
 Cell towardMoreStones(Game& g, Cell n, Cell f, int d) {
-    ComparePlayerRegions(g, n.x, n.y, f.x, f.y, d, 1);
-    return g.ResultFlags[0] == kTrue ? n : f;
+    return FirstRegionHoldsMorePlayerStones(g, n, f, d) ? n : f;
 }
 
 // Stage 3: the cell that blocks the line at once.
@@ -47,7 +46,8 @@ void answerYoungLine(Game& g, int stage, Cell stone, const LineScan& s) {
     int d = s.dir.number;
     switch (stage) {
     case 1:
-        TryEachUntilMoved(g, RoomCandidates(s), [&](Cell c) { PlayerThreeAt(g, c.x, c.y, d, 1); });
+        TryEachUntilMoved(g, RoomCandidates(s),
+                          [&](Cell c) { PlayerThreeAt(g, c.x, c.y, d, PlayerThreeMode::Play); });
         break;
     case 2:
         blockCrossedLine(g, stone, s);
@@ -68,7 +68,7 @@ void answerYoungLine(Game& g, int stage, Cell stone, const LineScan& s) {
 void GuardBrokenLine(Game& g, int stage) {
     guarded(g, [&] {
         if (g.PlayerMoveNo <= 2 || stage < 1 || stage > 4) return;
-        ForEachStoneLine(g, kPlayer, kRoomFrameFree, [&](Cell stone, const LineScan& s) {
+        ForEachLineScan(g, kPlayer, kRoomFrameFree, [&](Cell stone, const LineScan& s) {
             if (HasRoom(s)) answerYoungLine(g, stage, stone, s);
         });
     });

@@ -14,23 +14,20 @@ void GuardPlayerLine(Game& g, int stage) {
     });
 }
 
-void TestPlayerCell(Game& g, int x, int y, int skip, int mode) {
+void TestPlayerCell(Game& g, int x, int y, int skip, PlayerCellMode mode) {
     guarded(g, [&] {
-        if (x == 0 || y == 0) return;
-        for (const Direction& d : kDirections) {
-            if (d.number == skip) continue;
+        if (isNoCell({x, y})) return;
+        lines::forEachDirection(skip, [&](const Direction& d) {
             LineScan s = ScanLine(g, {x, y}, d, kPlayer, kRoomFrameFree);
-            if (!HasRoom(s)) continue;
-            if (mode == 2) {
+            if (!HasRoom(s)) return false;
+            if (mode == PlayerCellMode::Flag) {
                 g.ResultFlags[0] = kTrue;
-                return;
+                return true;
             }
-            // Mode 1: the computer takes (x, y) when a free cell of this line would also
-            // give the player a four in a third line.
-            if (mode != 1) continue;
             for (Cell c : RoomCandidates(s))
-                if (MakesPlayerFour(g, c, d.number) && PlayMove(g, x, y)) return;
-        }
+                if (MakesPlayerFour(g, c, d.number) && PlayMove(g, x, y)) return true;
+            return false;
+        });
     });
 }
 

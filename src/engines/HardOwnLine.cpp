@@ -11,16 +11,8 @@ namespace {
 // Difficulty, a player stone on the guard cell would make neither an open four (1 and 2)
 // nor a four (2).
 bool playGuardedThree(Game& g, Cell c, Cell guard, int d) {
-    g.ResultFlags = {kFalse, kFalse};
-    ComputerThreeAt(g, c.x, c.y, d, 1);
-    if (g.ResultFlags[0] != kTrue) return false;
-    if (g.Difficulty == 0) return PlayMove(g, c);
-    PlayerOpenFourAt(g, guard.x, guard.y, d, 1);
-    if (g.ResultFlags[1] == kTrue) return false;
-    if (g.Difficulty == 1) return PlayMove(g, c);
-    PlayerFourAt(g, guard.x, guard.y, d, 1);
-    if (g.ResultFlags[1] == kTrue) return false;
-    return PlayMove(g, c);
+    ClearFlags(g);
+    return MakesComputerThree(g, c, d) && !MakesFearedPlayerFour(g, guard, d) && PlayMove(g, c);
 }
 
 bool playIfThree(Game& g, Cell c, int d) {
@@ -63,10 +55,11 @@ void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
         }
         break;
     case 3:
-        TryEachUntilMoved(g, cells, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d, 1); });
+        TryEachUntilMoved(g, cells, [&](Cell c) { ThreatReplyAt(g, c.x, c.y, d); });
         break;
     case 4:
-        TryEachUntilMoved(g, cells, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, 1); });
+        TryEachUntilMoved(
+            g, cells, [&](Cell c) { PatternMoveAt(g, c.x, c.y, d, DevelopMode::OfferGroupCells); });
         break;
     default:
         break;
@@ -75,21 +68,19 @@ void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
 
 // Four or more stones of `side` through (x, y) in another line, over a stretch with at most
 // one inner gap and at least one free cell: each half takes in one free cell at most.
-void testFourCell(Game& g, int x, int y, int skip, int mode, int side) {
+void testFourCell(Game& g, int x, int y, int skip, int side) {
     guarded(g, [&] {
-        if (x == 0 || y == 0 || mode != 1) return;
-        for (const Direction& d : kDirections) {
-            if (d.number == skip) continue;
+        if (isNoCell({x, y})) return;
+        lines::forEachDirection(skip, [&](const Direction& d) {
             LineScan s = ScanLine(g, {x, y}, d, side, kFourFrameFree);
             bool fourOnA = s.a.free >= 1 && s.a.run >= 4;
             bool fourOnB = s.b.free >= 1 && s.b.run >= 4;
             bool fourAcross =
                 s.a.run + s.b.run - 1 >= 4 && s.a.free + s.b.free >= 1 && s.gaps() <= 1;
-            if (fourOnA || fourOnB || fourAcross) {
-                g.ResultFlags[0] = kTrue;
-                return;
-            }
-        }
+            if (!fourOnA && !fourOnB && !fourAcross) return false;
+            g.ResultFlags[0] = kTrue;
+            return true;
+        });
     });
 }
 
@@ -103,12 +94,12 @@ void HardOwnLine(Game& g, int stage) {
     });
 }
 
-void TestOwnCell(Game& g, int x, int y, int skip, int mode) {
-    testFourCell(g, x, y, skip, mode, kComputer);
+void TestOwnCell(Game& g, int x, int y, int skip) {
+    testFourCell(g, x, y, skip, kComputer);
 }
 
-void TestPlayerCellHard(Game& g, int x, int y, int skip, int mode) {
-    testFourCell(g, x, y, skip, mode, kPlayer);
+void TestPlayerCellHard(Game& g, int x, int y, int skip) {
+    testFourCell(g, x, y, skip, kPlayer);
 }
 
 } // namespace wuzi

@@ -1,7 +1,7 @@
 #include "engines/LineScan.h"
 
 #include "core/Placement.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi::lines {
 
@@ -57,18 +57,6 @@ GroupHalf scanGroupHalf(const Game& g, int x, int y, const Direction& d, int sig
         }
     }
     return h;
-}
-
-// Whether the player has no four on c that the Difficulty asks about.
-bool playerHasNoFourAt(Game& g, Cell c, int skip) {
-    if (g.Difficulty == 0) return true;
-    g.ResultFlags[1] = kFalse;
-    PlayerOpenFourAt(g, c.x, c.y, skip, 1);
-    if (g.ResultFlags[1] == kTrue) return false;
-    if (g.Difficulty == 1) return true;
-    g.ResultFlags[1] = kFalse;
-    PlayerFourAt(g, c.x, c.y, skip, 1);
-    return g.ResultFlags[1] == kFalse;
 }
 
 } // namespace
@@ -158,12 +146,11 @@ GroupLine ScanGroupLine(const Game& g, int x, int y, const Direction& d) {
 }
 
 bool CrossThreeMove(Game& g, Cell a, Cell b, int skip, Cell playA, Cell playB) {
-    g.ResultFlags[0] = kFalse;
-    g.ResultFlags[1] = kFalse;
-    ComputerThreeAt(g, a.x, a.y, skip, 1);
-    if (g.ResultFlags[0] == kTrue) return playerHasNoFourAt(g, b, skip) && PlayMove(g, playA);
-    ComputerThreeAt(g, b.x, b.y, skip, 1);
-    if (g.ResultFlags[0] == kTrue) return playerHasNoFourAt(g, a, skip) && PlayMove(g, playB);
+    ClearFlags(g);
+    if (MakesComputerThree(g, a, skip))
+        return !MakesFearedPlayerFour(g, b, skip) && PlayMove(g, playA);
+    if (MakesComputerThree(g, b, skip))
+        return !MakesFearedPlayerFour(g, a, skip) && PlayMove(g, playB);
     return false;
 }
 

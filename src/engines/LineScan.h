@@ -26,17 +26,6 @@ template <class Test> void forEachDirection(int skip, Test&& test) {
     }
 }
 
-// Visits the stones of `side` newest first, each with directions 1..4 in order, until
-// `visit(stone, direction)` answers true. A stone's cell is read back from its picture.
-template <class Visit> void forEachStoneLine(const Game& g, int side, Visit&& visit) {
-    int count = (side == kComputer ? g.CompMoveNo : g.PlayerMoveNo) - 1;
-    for (int n = count; n >= 1; --n) {
-        Cell s = side == kComputer ? g.compStone(n) : g.playerStone(n);
-        for (const Direction& d : kDirections)
-            if (visit(s, d)) return;
-    }
-}
-
 // Up to four cells, offered in order.
 class CellOrder {
   public:

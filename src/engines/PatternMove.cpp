@@ -2,7 +2,7 @@
 
 #include "core/Placement.h"
 #include "engines/LineScan.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 #include <exception>
 
@@ -20,68 +20,62 @@ template <class Step> bool skippingFaults(Step&& step) {
     }
 }
 
-// Mode 1: each group cell is offered to the second-group test, which may play it.
+// Each group cell is offered to the second-group test, which may play it.
 bool offerToSecondGroup(Game& g, const lines::GroupLine& line, int d, int skip) {
     for (Cell c : line.crossOrder()) {
-        PatternMoveAtB(g, c.x, c.y, d, skip, 1);
+        PatternMoveAtB(g, c.x, c.y, d, skip);
         if (g.CompMoved == kTrue) return true;
     }
     return false;
 }
 
-// Mode 4: (x, y) is played once a group cell would make a live three in another line.
+// (x, y) is played once a group cell would make a live three in another line.
 bool playIfCrossThree(Game& g, int x, int y, const lines::GroupLine& line, int d) {
     for (Cell c : line.crossOrder()) {
-        g.ResultFlags[0] = kFalse;
-        ComputerThreeAt(g, c.x, c.y, d, 1);
-        if (g.ResultFlags[0] == kTrue && PlayMove(g, x, y)) return true;
+        if (MakesComputerThree(g, c, d) && PlayMove(g, x, y)) return true;
     }
     return false;
 }
 
-bool developAt(Game& g, int x, int y, int skip, int mode, const Direction& d) {
+bool developAt(Game& g, int x, int y, int skip, DevelopMode mode, const Direction& d) {
     lines::GroupLine line = lines::ScanGroupLine(g, x, y, d);
     if (!line.qualifies()) return false;
     switch (mode) {
-    case 1:
+    case DevelopMode::OfferGroupCells:
         return offerToSecondGroup(g, line, d.number, skip);
-    case 2:
+    case DevelopMode::Play:
         return PlayMove(g, x, y);
-    case 3:
+    case DevelopMode::PlayGroupCell:
         if (!PlayMove(g, line.developCell())) return false;
         g.ResultFlags[0] = kTrue;
         return true;
-    case 4:
+    case DevelopMode::PlayIfCrossThree:
         return playIfCrossThree(g, x, y, line, d.number);
-    case 5:
+    case DevelopMode::Flag:
         g.ResultFlags[0] = kTrue;
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 // A group cell of the second group would give a four in a line other than d and keep.
 bool secondGroupGivesFour(Game& g, const lines::GroupLine& line, int d, int keep) {
-    for (Cell c : line.crossOrder()) {
-        g.ResultFlags[0] = kFalse;
-        ComputerFourAt(g, c.x, c.y, d, keep, 2);
-        if (g.ResultFlags[0] == kTrue) return true;
-    }
+    for (Cell c : line.crossOrder())
+        if (MakesComputerFourBeyond(g, c, d, keep)) return true;
     return false;
 }
 
 } // namespace
 
-void PatternMoveAt(Game& g, int x, int y, int skip, int mode) {
-    if (x == 0 || y == 0) return;
+void PatternMoveAt(Game& g, int x, int y, int skip, DevelopMode mode) {
+    if (isNoCell({x, y})) return;
     lines::forEachDirection(skip, [&](const Direction& d) {
         return skippingFaults([&] { return developAt(g, x, y, skip, mode, d); });
     });
 }
 
-void PatternMoveAtB(Game& g, int x, int y, int skip, int keep, int mode) {
-    if (x == 0 || y == 0 || mode != 1) return;
+void PatternMoveAtB(Game& g, int x, int y, int skip, int keep) {
+    if (isNoCell({x, y})) return;
     lines::forEachDirection(skip, [&](const Direction& d) {
         return skippingFaults([&] {
             lines::GroupLine line = lines::ScanGroupLine(g, x, y, d);

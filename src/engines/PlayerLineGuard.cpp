@@ -9,7 +9,7 @@ namespace {
 // A player's live-three point, tried first where a computer stone would also make a live
 // three (Difficulty 2, one-sided runs only) or a four (Difficulty 1 and 2).
 void guardThreePoint(Game& g, int d, LineTest test, const CellOrder& cells) {
-    auto blockThree = [&](Cell c) { PlayerThreeAt(g, c.x, c.y, d, 1); };
+    auto blockThree = [&](Cell c) { PlayerThreeAt(g, c.x, c.y, d, PlayerThreeMode::Play); };
     auto blockThreeIf = [&](auto helpsComputer) {
         return TryEachUntilMoved(g, cells, [&](Cell c) {
             if (helpsComputer(c)) blockThree(c);
@@ -36,10 +36,12 @@ void GuardStage(Game& g, int stage, const LineScan& s, LineTest test, const Cell
         guardThreePoint(g, d, test, cells);
         break;
     case 3:
-        TryEachUntilMoved(g, cells, [&](Cell c) { PlayerFourAt(g, c.x, c.y, d, 2); });
+        TryEachUntilMoved(g, cells,
+                          [&](Cell c) { PlayerFourAt(g, c.x, c.y, d, PlayerFourMode::Block); });
         break;
     case 4:
-        TryEachUntilMoved(g, cells, [&](Cell c) { TestPlayerCell(g, c.x, c.y, d, 1); });
+        TryEachUntilMoved(g, cells,
+                          [&](Cell c) { TestPlayerCell(g, c.x, c.y, d, PlayerCellMode::Play); });
         break;
     case 5:
         PlayFirstAnswered(g, cells, [&](Cell c) { return StartsPlayerLine(g, c, d); });

@@ -1,5 +1,7 @@
 #include "engines/PlayerLineScan.h"
 
+#include "core/StoneWalk.h"
+
 #include <array>
 
 namespace wuzi {
@@ -31,14 +33,6 @@ HalfLine scanHalf(const Game& g, Cell from, int dx, int dy, int side, int maxFre
         }
     }
     return h;
-}
-
-int stoneCount(const Game& g, int side) {
-    return side == kPlayer ? g.PlayerMoveNo - 1 : g.CompMoveNo - 1;
-}
-
-Cell stoneOf(const Game& g, int side, int n) {
-    return side == kPlayer ? g.playerStone(n) : g.compStone(n);
 }
 
 } // namespace
@@ -113,26 +107,17 @@ CellOrder RoomCandidates(const LineScan& s) {
     return list;
 }
 
-void ForEachStone(Game& g, int side, const std::function<void(Cell)>& visit) {
-    for (int n = stoneCount(g, side); n >= 1; --n) {
-        visit(stoneOf(g, side, n));
-        if (g.CompMoved == kTrue) return;
-    }
-}
-
-void ForEachStoneLine(Game& g, int side, int maxFree,
-                      const std::function<void(Cell stone, const LineScan&)>& visit) {
-    ForEachStone(g, side, [&](Cell stone) {
-        for (const Direction& d : kDirections) {
-            visit(stone, ScanLine(g, stone, d, side, maxFree));
-            if (g.CompMoved == kTrue) return;
-        }
+void ForEachLineScan(Game& g, int side, int maxFree,
+                     const std::function<void(Cell stone, const LineScan&)>& visit) {
+    forEachStoneLine(g, side, [&](Cell stone, const Direction& d) {
+        visit(stone, ScanLine(g, stone, d, side, maxFree));
+        return g.CompMoved == kTrue;
     });
 }
 
 void ForEachPassedTest(Game& g, int side,
                        const std::function<void(const LineScan&, LineTest)>& act) {
-    ForEachStoneLine(g, side, kRunFrameFree, [&](Cell, const LineScan& s) {
+    ForEachLineScan(g, side, kRunFrameFree, [&](Cell, const LineScan& s) {
         for (LineTest t : {LineTest::A, LineTest::B, LineTest::C}) {
             if (Passes(s, t)) act(s, t);
             if (g.CompMoved == kTrue) return;

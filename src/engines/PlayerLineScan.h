@@ -64,13 +64,10 @@ bool HasRoom(const LineScan& s);
 // unbroken line every slot.
 CellOrder RoomCandidates(const LineScan& s);
 
-// The stones of `side`, newest first, until a visit leaves CompMoved True.
-void ForEachStone(Game& g, int side, const std::function<void(Cell)>& visit);
-
 // Every line (directions 1..4) through the stones of `side`, newest stone first, scanned
 // with `maxFree`, until a visit leaves CompMoved True.
-void ForEachStoneLine(Game& g, int side, int maxFree,
-                      const std::function<void(Cell stone, const LineScan&)>& visit);
+void ForEachLineScan(Game& g, int side, int maxFree,
+                     const std::function<void(Cell stone, const LineScan&)>& visit);
 
 // The run frame: every line through the stones of `side`, and on each Tests A, B and C in
 // order; `act` runs for each test passed, until a stone is placed.

@@ -3,6 +3,7 @@
 #include "core/Fault.h"
 #include "core/Placement.h"
 #include "engines/LineScan.h"
+#include "engines/PointQuestions.h"
 
 #include <algorithm>
 
@@ -14,10 +15,6 @@ using lines::kForward;
 using lines::stepCell;
 
 namespace {
-
-bool noCell(int x, int y) {
-    return x == 0 || y == 0;
-}
 
 // Four computer stones (the cell's included) in a stretch holding exactly one empty
 // cell: X X X * .   X . X X *   the scan passes over one empty cell in the whole line.
@@ -80,15 +77,19 @@ PlayerFour scanPlayerFour(const Game& g, int x, int y, const Direction& d) {
             (isNoCell(back.end) ? 0 : 1) + (isNoCell(forward.end) ? 0 : 1), back.end, forward.end};
 }
 
+// Would a player stone on `end` make a live three in a line other than `skip`? A yes is
+// announced: it also sets CompMoved, for the block the caller places.
+bool announcesPlayerThree(Game& g, Cell end, int skip) {
+    return Answers(g, 0, [&] { PlayerThreeAt(g, end.x, end.y, skip, PlayerThreeMode::Announce); });
+}
+
 // Blocks the player's four through (x, y) when a player stone on one of its open ends
 // would also make a live three in another line: at Difficulty 0 on that end, else on
 // (x, y) itself. An end not open in this direction is (0, 0) and tests nothing.
 bool blockPlayerFour(Game& g, int x, int y, const Direction& d, const PlayerFour& four) {
     for (Cell end : {four.end0, four.end1}) {
         Flag movedBefore = g.CompMoved;
-        g.ResultFlags[0] = kFalse;
-        PlayerThreeAt(g, end.x, end.y, d.number, 2);
-        if (g.ResultFlags[0] != kTrue) continue;
+        if (!announcesPlayerThree(g, end, d.number)) continue;
         if (PlayMove(g, g.Difficulty == 0 ? end : Cell{x, y})) return true;
         // A taken cell is not played: the move the three test announced did not happen.
         g.CompMoved = movedBefore;
@@ -107,31 +108,22 @@ int countPlayerStones(const Game& g, int x1, int x2, int y1, int y2) {
 
 } // namespace
 
-void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, int mode) {
+void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, FourMode mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             if (!makesComputerFour(g, x, y, d)) return false;
-            switch (mode) {
-            case 1:
-                return PlayMove(g, x, y);
-            case 2:
-                if (d.number == keepDir) return false;
-                g.ResultFlags[0] = kTrue;
-                return true;
-            case 3:
-                g.ResultFlags[0] = kTrue;
-                return true;
-            default:
-                return false;
-            }
+            if (mode == FourMode::Play) return PlayMove(g, x, y);
+            if (mode == FourMode::FlagUnlessKept && d.number == keepDir) return false;
+            g.ResultFlags[0] = kTrue;
+            return true;
         });
     });
 }
 
-void PlayerOpenFourAt(Game& g, int x, int y, int skip, int mode) {
+void PlayerOpenFourAt(Game& g, int x, int y, int skip) {
     guarded(g, [&] {
-        if (noCell(x, y) || mode != 1) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
             if (four.stones < 4 || four.ends != 2) return false;
@@ -141,63 +133,49 @@ void PlayerOpenFourAt(Game& g, int x, int y, int skip, int mode) {
     });
 }
 
-void PlayerFourAt(Game& g, int x, int y, int skip, int mode) {
+void PlayerFourAt(Game& g, int x, int y, int skip, PlayerFourMode mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
             if (four.stones < 4 || four.ends < 1) return false;
-            if (mode == 1) {
-                g.ResultFlags[1] = kTrue;
-                return true;
-            }
-            return mode == 2 && blockPlayerFour(g, x, y, d, four);
+            if (mode == PlayerFourMode::Block) return blockPlayerFour(g, x, y, d, four);
+            g.ResultFlags[1] = kTrue;
+            return true;
         });
     });
 }
 
-void ComputerThreeAt(Game& g, int x, int y, int skip, int mode) {
+void ComputerThreeAt(Game& g, int x, int y, int skip, ComputerThreeMode mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kComputer).live()) return false;
-            if (mode == 1) {
-                g.ResultFlags[0] = kTrue;
-                return true;
-            }
-            return mode == 3 && PlayMove(g, x, y);
+            if (mode == ComputerThreeMode::Play) return PlayMove(g, x, y);
+            g.ResultFlags[0] = kTrue;
+            return true;
         });
     });
 }
 
-void PlayerThreeAt(Game& g, int x, int y, int skip, int mode) {
+void PlayerThreeAt(Game& g, int x, int y, int skip, PlayerThreeMode mode) {
     guarded(g, [&] {
-        if (noCell(x, y)) return;
+        if (isNoCell({x, y})) return;
         forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kPlayer).live()) return false;
-            switch (mode) {
-            case 1:
-                return PlayMove(g, x, y);
-            case 2:
-                // Announces the block; the caller places the stone itself.
-                g.ResultFlags[0] = kTrue;
-                g.CompMoved = kTrue;
-                return true;
-            case 3:
-                g.ResultFlags[0] = kTrue;
-                return true;
-            default:
-                return false;
-            }
+            if (mode == PlayerThreeMode::Play) return PlayMove(g, x, y);
+            g.ResultFlags[0] = kTrue;
+            // Announces the block; the caller places the stone itself.
+            if (mode == PlayerThreeMode::Announce) g.CompMoved = kTrue;
+            return true;
         });
     });
 }
 
 // No handler of its own: a fault ends it and is reported by the calling routine.
-void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int kind, int report) {
-    g.ResultFlags[0] = kTrue;
+void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int dir) {
     int first = 0, second = 0;
-    switch (kind) {
+    switch (dir) {
     case 1:
         first = countPlayerStones(g, 1, a, 1, kBoardSize);
         second = countPlayerStones(g, c, kBoardSize, 1, kBoardSize);
@@ -215,17 +193,17 @@ void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int kind, int rep
         second = countPlayerStones(g, c, kBoardSize, 1, d);
         break;
     }
-    if (report == 1) g.ResultFlags[0] = toFlag(first > second);
+    g.ResultFlags[0] = toFlag(first > second);
 }
 
 // No handler of its own: a fault ends it and is reported by the calling routine.
 // Only the line's first empty cell is kept, in the slot of the half it lies in; the
 // other slot is (0, 0) and its tests find nothing.
-void ThreatReplyAt(Game& g, int x, int y, int skip, int mode) {
-    if (noCell(x, y)) return;
+void ThreatReplyAt(Game& g, int x, int y, int skip) {
+    if (isNoCell({x, y})) return;
     forEachDirection(skip, [&](const Direction& d) {
         lines::EmptiesLine line = lines::ScanEmptiesLine(g, x, y, d);
-        if (line.stones < 3 || line.empties != 2 || mode != 1) return false;
+        if (line.stones < 3 || line.empties != 2) return false;
         Cell slot0 = line.firstHalf == kBack ? line.cells[0] : Cell{};
         Cell slot1 = line.firstHalf == kForward ? line.cells[0] : Cell{};
         return lines::CrossThreeMove(g, slot0, slot1, d.number, {x, y}, {x, y});

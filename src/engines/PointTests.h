@@ -8,25 +8,51 @@ namespace wuzi {
 // lines through the cell in directions 1..4, leaving out the direction `skip` (0 or 5
 // skips nothing), and by its mode either places the computer's stone (CompPlace, then
 // CompMoved := True) or raises a flag in ResultFlags; the tests never clear a flag.
-// Every test does nothing when x or y is 0.
+// Every test does nothing on no cell. The modes keep the game's own mode numbers.
 
-// Four by one gap for the computer. Mode 1 plays the cell; mode 2 flags ResultFlags[0]
-// unless the four lies in direction keepDir; mode 3 flags ResultFlags[0].
-void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, int mode);
-// Open four for the player. Mode 1 flags ResultFlags[1].
-void PlayerOpenFourAt(Game& g, int x, int y, int skip, int mode);
-// Four of the player with at least one open end. Mode 1 flags ResultFlags[1]; mode 2
-// blocks it (see the block rule in the implementation).
-void PlayerFourAt(Game& g, int x, int y, int skip, int mode);
-// Live three for the computer. Mode 1 flags ResultFlags[0]; mode 3 plays the cell.
-void ComputerThreeAt(Game& g, int x, int y, int skip, int mode);
-// Live three for the player. Mode 1 plays the cell; mode 2 flags ResultFlags[0] and sets
-// CompMoved without placing; mode 3 flags ResultFlags[0].
-void PlayerThreeAt(Game& g, int x, int y, int skip, int mode);
-// Which of two board regions holds more player stones; always writes ResultFlags[0].
-void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int kind, int report);
+// Four by one gap for the computer.
+enum class FourMode {
+    Play = 1,           // plays the cell
+    FlagUnlessKept = 2, // flags ResultFlags[0] unless the four lies in direction keepDir
+    Flag = 3,           // flags ResultFlags[0]
+};
+void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, FourMode mode);
+
+// Open four for the player: flags ResultFlags[1].
+void PlayerOpenFourAt(Game& g, int x, int y, int skip);
+
+// Four of the player with at least one open end.
+enum class PlayerFourMode {
+    Flag = 1,  // flags ResultFlags[1]
+    Block = 2, // blocks it (see the block rule in the implementation)
+};
+void PlayerFourAt(Game& g, int x, int y, int skip, PlayerFourMode mode);
+
+// Live three for the computer.
+enum class ComputerThreeMode {
+    Flag = 1, // flags ResultFlags[0]
+    Play = 3, // plays the cell
+};
+void ComputerThreeAt(Game& g, int x, int y, int skip, ComputerThreeMode mode);
+
+// Live three for the player.
+enum class PlayerThreeMode {
+    Play = 1,     // the computer takes the cell
+    Announce = 2, // flags ResultFlags[0] and sets CompMoved without placing a stone
+    Flag = 3,     // flags ResultFlags[0]
+};
+void PlayerThreeAt(Game& g, int x, int y, int skip, PlayerThreeMode mode);
+
+// Whether the first of two regions, cut at (a, b) and (c, d) across a line in direction
+// `dir`, holds more player stones than the second; the answer goes to ResultFlags[0].
+//   dir 1: columns 1..a against columns c..15
+//   dir 2: rows 1..b against rows d..15
+//   dir 3: columns c..15 by rows d..15 against columns 1..a by rows 1..b
+//   dir 4: columns 1..a by rows b..15 against columns c..15 by rows 1..d
+void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int dir);
+
 // A computer line of three or more with exactly two empty cells whose first empty cell
-// would also make a live three in another line. Only mode 1 acts: it plays (x, y).
-void ThreatReplyAt(Game& g, int x, int y, int skip, int mode);
+// would also make a live three in another line: plays (x, y).
+void ThreatReplyAt(Game& g, int x, int y, int skip);
 
 } // namespace wuzi

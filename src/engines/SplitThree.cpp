@@ -1,8 +1,8 @@
 #include "core/Fault.h"
 #include "core/Placement.h"
+#include "core/StoneWalk.h"
 #include "engines/AIHard.h"
-#include "engines/PlayerLineScan.h"
-#include "engines/PointTests.h"
+#include "engines/CellQuestions.h"
 
 #include <array>
 
@@ -41,18 +41,29 @@ bool splitThreeOn(const Game& g, Cell stone, const Ray& r, int side) {
     return true;
 }
 
+bool splitThreeAlong(const Game& g, Cell stone, const Ray& r, int side) {
+    return axisFits(stone.x, r.dx) && axisFits(stone.y, r.dy) && splitThreeOn(g, stone, r, side);
+}
+
+// Would the side's stone on a free cell beyond (step 5 or 6) make a live three across, as
+// `threeTest` flags it? Both cells are always asked, under one clear flag.
+template <class ThreeTest>
+bool threeBeyond(Game& g, Cell stone, const Ray& r, ThreeTest threeTest) {
+    return Answers(g, 0, [&] {
+        threeTest(stone.x + 5 * r.dx, stone.y + 5 * r.dy, r.skip);
+        threeTest(stone.x + 6 * r.dx, stone.y + 6 * r.dy, r.skip);
+    });
+}
+
 // Plays the middle gap (step 3) of the first split three of `side` whose free cells beyond
-// (steps 5 and 6) answer `threeTest`, newest stone first.
+// answer `threeTest`, newest stone first.
 template <class ThreeTest> void playSplitThree(Game& g, int side, ThreeTest threeTest) {
-    ForEachStone(g, side, [&](Cell s) {
-        for (const Ray& r : kRays) {
-            if (!axisFits(s.x, r.dx) || !axisFits(s.y, r.dy) || !splitThreeOn(g, s, r, side))
-                continue;
-            g.ResultFlags[0] = kFalse;
-            threeTest(s.x + 5 * r.dx, s.y + 5 * r.dy, r.skip);
-            threeTest(s.x + 6 * r.dx, s.y + 6 * r.dy, r.skip);
-            if (g.ResultFlags[0] == kTrue && PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy)) return;
-        }
+    forEachStone(g, side, [&](Cell s) {
+        for (const Ray& r : kRays)
+            if (splitThreeAlong(g, s, r, side) && threeBeyond(g, s, r, threeTest) &&
+                PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy))
+                break;
+        return Moved(g);
     });
 }
 
@@ -61,16 +72,18 @@ template <class ThreeTest> void playSplitThree(Game& g, int side, ThreeTest thre
 void OwnSplitThree(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 4) return;
-        playSplitThree(g, kComputer,
-                       [&](int x, int y, int skip) { ComputerThreeAt(g, x, y, skip, 1); });
+        playSplitThree(g, kComputer, [&](int x, int y, int skip) {
+            ComputerThreeAt(g, x, y, skip, ComputerThreeMode::Flag);
+        });
     });
 }
 
 void PlayerSplitThree(Game& g) {
     guarded(g, [&] {
         if (g.PlayerMoveNo <= 4) return;
-        playSplitThree(g, kPlayer,
-                       [&](int x, int y, int skip) { PlayerThreeAt(g, x, y, skip, 3); });
+        playSplitThree(g, kPlayer, [&](int x, int y, int skip) {
+            PlayerThreeAt(g, x, y, skip, PlayerThreeMode::Flag);
+        });
     });
 }
 

@@ -6,14 +6,12 @@
 #include "engines/ForcedMoves.h"
 #include "engines/LastResort.h"
 #include "engines/Lattice.h"
-#include "engines/PointTests.h"
+#include "engines/PointQuestions.h"
 
 namespace wuzi {
 
 bool OpenFourProbe(Game& g, int x, int y) {
-    g.ResultFlags[1] = kFalse;
-    PlayerOpenFourAt(g, x, y, 0, 1);
-    return g.ResultFlags[1] == kTrue;
+    return MakesPlayerOpenFour(g, {x, y}, 0);
 }
 
 // Corbie, the player first.

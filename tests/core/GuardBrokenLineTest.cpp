@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Stage3, GuardBrokenLineTest, ::testing::Values(
         "...",
     }}},
     StagedCase{"the near cell of the first side", GuardBrokenLine, 3, 0, 0, {6, 8}, kPair},
-    // ComparePlayerRegions(6, 8, 5, 8, kind 1): columns 1..6 against columns 5..15.
+    // ComparePlayerRegions(6, 8, 5, 8, direction 1): columns 1..6 against columns 5..15.
     StagedCase{"more stones from column 5 on: the far cell", GuardBrokenLine, 3, 1, 0, {5, 8},
                kPair},
     StagedCase{"more stones up to column 6: the near cell", GuardBrokenLine, 3, 2, 0, {6, 8},

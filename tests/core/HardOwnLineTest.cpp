@@ -78,7 +78,6 @@ struct FourCellCase {
     const char* what;
     std::string row; // row 8 from column 1; '*' is the cell tested
     int side;        // the side whose four is asked about
-    int mode;
     bool answers;
 };
 std::ostream& operator<<(std::ostream& out, const FourCellCase& c) {
@@ -99,28 +98,27 @@ TEST_P(FourCellTest, AnswersFourStonesWithOneFreeCell) {
     TestGame t;
     SetPosition(t.g, {row}, {1, 8});
     if (c.side == kComputer)
-        TestOwnCell(t.g, x, 8, 0, c.mode);
+        TestOwnCell(t.g, x, 8, 0);
     else
-        TestPlayerCellHard(t.g, x, 8, 0, c.mode);
+        TestPlayerCellHard(t.g, x, 8, 0);
     EXPECT_EQ(t.g.ResultFlags[0], toFlag(c.answers));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, FourCellTest,
-    ::testing::Values(
-        FourCellCase{"X . X X * .", ".X.XX*.", kComputer, 1, true},
-        FourCellCase{"X . X X * . as the player", ".X.XX*.", kPlayer, 1, true},
-        FourCellCase{"X . X X * . in mode 2", ".X.XX*.", kComputer, 2, false},
-        FourCellCase{"O X X X * O: closed at both ends", "OXXX*O", kComputer, 1, false},
-        FourCellCase{"X X * X . across the cell", "XX*X..", kComputer, 1, true},
-        FourCellCase{"X X . * . X X: two gaps", "XX.*.XX", kComputer, 1, false},
-        FourCellCase{"X X . . * : two free cells end the half", "XX..*", kComputer, 1, false}));
+    ::testing::Values(FourCellCase{"X . X X * .", ".X.XX*.", kComputer, true},
+                      FourCellCase{"X . X X * . as the player", ".X.XX*.", kPlayer, true},
+                      FourCellCase{"O X X X * O: closed at both ends", "OXXX*O", kComputer, false},
+                      FourCellCase{"X X * X . across the cell", "XX*X..", kComputer, true},
+                      FourCellCase{"X X . * . X X: two gaps", "XX.*.XX", kComputer, false},
+                      FourCellCase{"X X . . * : two free cells end the half", "XX..*", kComputer,
+                                   false}));
 
 TEST(FourCellTest, NoCellDoesNothing) {
     TestGame t;
     SetPosition(t.g, {"XXX."}, {1, 1});
-    TestOwnCell(t.g, 0, 1, 0, 1);
-    TestPlayerCellHard(t.g, 4, 0, 0, 1);
+    TestOwnCell(t.g, 0, 1, 0);
+    TestPlayerCellHard(t.g, 4, 0, 0);
     EXPECT_EQ(t.g.ResultFlags[0], kFalse);
 }
 

@@ -9,7 +9,7 @@ namespace {
 struct DevelopCase {
     const char* name;
     std::vector<std::string> picture; // '*' marks the cell handed to the test
-    int mode;
+    DevelopMode mode;
     Cell expected; // (0, 0): no stone
     Flag flag0;
 };
@@ -17,22 +17,25 @@ struct DevelopCase {
 const DevelopCase kDevelopCases[] = {
     {"pair with room, from a stone: the back half's first cell",
      {". . X * . . ."},
-     3,
+     DevelopMode::PlayGroupCell,
      {4, 8},
      kTrue},
-    {"X . X . from its left stone: the gap", {". . * . X . ."}, 3, {6, 8}, kTrue},
-    {"a lone stone is no group", {". . . * . . ."}, 3, {}, kFalse},
-    {"closed right next to the stone", {"O * X . . . ."}, 3, {}, kFalse},
-    {"mode 5 only reports", {". . X * . . ."}, 5, {}, kTrue},
-    {"mode 2 plays the cell itself", {". . X * . . ."}, 2, {6, 8}, kFalse},
-    {"an unknown mode does nothing", {". . X * . . ."}, 6, {}, kFalse},
+    {"X . X . from its left stone: the gap",
+     {". . * . X . ."},
+     DevelopMode::PlayGroupCell,
+     {6, 8},
+     kTrue},
+    {"a lone stone is no group", {". . . * . . ."}, DevelopMode::PlayGroupCell, {}, kFalse},
+    {"closed right next to the stone", {"O * X . . . ."}, DevelopMode::PlayGroupCell, {}, kFalse},
+    {"flag mode only reports", {". . X * . . ."}, DevelopMode::Flag, {}, kTrue},
+    {"play mode plays the cell itself", {". . X * . . ."}, DevelopMode::Play, {6, 8}, kFalse},
 };
 
 TEST(PatternMoveAt, DevelopsAGroupWithRoom) {
     for (const auto& c : kDevelopCases) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, c.picture, {3, 8});
-        if (c.mode != 2) t.g.setCell(cell.x, cell.y, kComputer); // scanned from a stone
+        if (c.mode != DevelopMode::Play) t.g.setCell(cell.x, cell.y, kComputer); // from a stone
         t.g.ResultFlags[0] = kFalse;
         std::size_t before = t.g.compStones.size();
         PatternMoveAt(t.g, cell.x, cell.y, 0, c.mode);
@@ -41,20 +44,20 @@ TEST(PatternMoveAt, DevelopsAGroupWithRoom) {
     }
 }
 
-TEST(PatternMoveAt, ModeFourPlaysTheCellOnceAGroupCellMakesACrossThree) {
+TEST(PatternMoveAt, PlayIfCrossThreePlaysTheCellOnceAGroupCellMakesACrossThree) {
     // (10, 8), a cell of the pair across, would make a live three down the board.
     const std::vector<std::string> picture = {
         ". . . . .", ". * X . .", ". . . X .", ". . . X .", ". . . . .",
     };
     TestGame t;
     Cell cell = SetMarkedPosition(t.g, picture, {7, 7});
-    PatternMoveAt(t.g, cell.x, cell.y, 0, 4);
+    PatternMoveAt(t.g, cell.x, cell.y, 0, DevelopMode::PlayIfCrossThree);
     EXPECT_EQ(NewestComputerStone(t.g), cell);
     EXPECT_EQ(t.g.CompMoved, kTrue);
 
     TestGame lone;
     cell = SetMarkedPosition(lone.g, {". * X . ."}, {7, 8});
-    PatternMoveAt(lone.g, cell.x, cell.y, 0, 4);
+    PatternMoveAt(lone.g, cell.x, cell.y, 0, DevelopMode::PlayIfCrossThree);
     EXPECT_EQ(lone.g.CompMoved, kFalse);
 }
 
@@ -67,14 +70,13 @@ const std::vector<std::string> kSecondGroup = {
 TEST(PatternMoveAtB, PlaysTheOfferedCellNeverTheGroupCell) {
     struct Case {
         int keep;
-        int mode;
         bool plays;
     };
-    for (Case c : {Case{0, 1, true}, Case{5, 1, true}, Case{1, 1, false}, Case{0, 2, false}}) {
+    for (Case c : {Case{0, true}, Case{5, true}, Case{1, false}}) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, kSecondGroup, {5, 6});
-        PatternMoveAtB(t.g, cell.x, cell.y, 1, c.keep, c.mode);
-        EXPECT_EQ(t.g.CompMoved, toFlag(c.plays)) << "keep " << c.keep << " mode " << c.mode;
+        PatternMoveAtB(t.g, cell.x, cell.y, 1, c.keep);
+        EXPECT_EQ(t.g.CompMoved, toFlag(c.plays)) << "keep " << c.keep;
         if (c.plays) {
             EXPECT_EQ(NewestComputerStone(t.g), cell);
         }
@@ -82,7 +84,7 @@ TEST(PatternMoveAtB, PlaysTheOfferedCellNeverTheGroupCell) {
     }
 }
 
-TEST(PatternMoveAt, ModeOnePlaysAGroupCellThatLiesOnASecondGroup) {
+TEST(PatternMoveAt, OfferGroupCellsPlaysAGroupCellThatLiesOnASecondGroup) {
     // Across, the pair (8, 8)-(9, 8) offers (7, 8) first; down through (7, 8) the pair
     // with (7, 9) has the cell (7, 7), which would make a four across.
     TestGame t;
@@ -90,7 +92,7 @@ TEST(PatternMoveAt, ModeOnePlaysAGroupCellThatLiesOnASecondGroup) {
                                   {". . . . . . . .", "X X X . . . . .", ". . . . * X . .",
                                    ". . . X . . . .", ". . . . . . . ."},
                                   {4, 6});
-    PatternMoveAt(t.g, cell.x, cell.y, 0, 1);
+    PatternMoveAt(t.g, cell.x, cell.y, 0, DevelopMode::OfferGroupCells);
     EXPECT_EQ(NewestComputerStone(t.g), (Cell{7, 8}));
     EXPECT_EQ(t.g.CompMoved, kTrue);
 }

@@ -177,7 +177,7 @@ TEST(HardPlayerLine, ScansFromThePlayersThirdStone) {
 struct CellTestCase {
     const char* what;
     int skip;
-    int mode;
+    PlayerCellMode mode;
     Cell expected; // the stone placed
     Flag flag;     // ResultFlags[0] afterwards
 };
@@ -206,17 +206,17 @@ TEST_P(TestPlayerCellTest, FlagsOrTakesTheCell) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, TestPlayerCellTest,
-    ::testing::Values(CellTestCase{"mode 2 flags the young row", 0, 2, kNoMove, kTrue},
-                      CellTestCase{"mode 2 leaving out the row", 1, 2, kNoMove, kFalse},
-                      CellTestCase{"mode 1 takes the cell", 0, 1, {8, 8}, kFalse},
-                      CellTestCase{"mode 1 leaving out the row", 1, 1, kNoMove, kFalse},
-                      CellTestCase{"other modes do nothing", 0, 3, kNoMove, kFalse}));
+    ::testing::Values(
+        CellTestCase{"flag mode flags the young row", 0, PlayerCellMode::Flag, kNoMove, kTrue},
+        CellTestCase{"flag mode leaving out the row", 1, PlayerCellMode::Flag, kNoMove, kFalse},
+        CellTestCase{"play mode takes the cell", 0, PlayerCellMode::Play, {8, 8}, kFalse},
+        CellTestCase{"play mode leaving out the row", 1, PlayerCellMode::Play, kNoMove, kFalse}));
 
 TEST(TestPlayerCell, NoCellDoesNothing) {
     TestGame t;
     SetPosition(t.g, {".O"}, {1, 1});
-    TestPlayerCell(t.g, 0, 1, 0, 2);
-    TestPlayerCell(t.g, 1, 0, 0, 2);
+    TestPlayerCell(t.g, 0, 1, 0, PlayerCellMode::Flag);
+    TestPlayerCell(t.g, 1, 0, 0, PlayerCellMode::Flag);
     EXPECT_EQ(t.g.ResultFlags[0], kFalse);
     EXPECT_TRUE(t.messages.boxes.empty());
 }

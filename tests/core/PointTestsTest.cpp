@@ -15,19 +15,19 @@ bool shapeFound(Game& g, Shape shape, Cell c, int skip = 0) {
     g.ResultFlags = {kFalse, kFalse};
     switch (shape) {
     case Shape::ComputerFour:
-        ComputerFourAt(g, c.x, c.y, skip, 0, 3);
+        ComputerFourAt(g, c.x, c.y, skip, 0, FourMode::Flag);
         return g.ResultFlags[0] == kTrue;
     case Shape::PlayerOpenFour:
-        PlayerOpenFourAt(g, c.x, c.y, skip, 1);
+        PlayerOpenFourAt(g, c.x, c.y, skip);
         return g.ResultFlags[1] == kTrue;
     case Shape::PlayerFour:
-        PlayerFourAt(g, c.x, c.y, skip, 1);
+        PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Flag);
         return g.ResultFlags[1] == kTrue;
     case Shape::ComputerThree:
-        ComputerThreeAt(g, c.x, c.y, skip, 1);
+        ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Flag);
         return g.ResultFlags[0] == kTrue;
     case Shape::PlayerThree:
-        PlayerThreeAt(g, c.x, c.y, skip, 3);
+        PlayerThreeAt(g, c.x, c.y, skip, PlayerThreeMode::Flag);
         return g.ResultFlags[0] == kTrue;
     }
     return false;
@@ -118,14 +118,14 @@ TEST(PointTests, NoTestReadsOffTheBoard) {
                       "X . O O . X X . O . X X . O ."});
     using Call = std::function<void(Game&, int, int)>;
     const std::vector<Call> calls = {
-        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, 2); },
-        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, 3); },
-        [](Game& g, int x, int y) { PlayerOpenFourAt(g, x, y, 0, 1); },
-        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, 1); },
-        [](Game& g, int x, int y) { ComputerThreeAt(g, x, y, 0, 1); },
-        [](Game& g, int x, int y) { PlayerThreeAt(g, x, y, 0, 3); },
-        [](Game& g, int x, int y) { ThreatReplyAt(g, x, y, 0, 1); },
-        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, 2); },
+        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::FlagUnlessKept); },
+        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::Flag); },
+        [](Game& g, int x, int y) { PlayerOpenFourAt(g, x, y, 0); },
+        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, PlayerFourMode::Flag); },
+        [](Game& g, int x, int y) { ComputerThreeAt(g, x, y, 0, ComputerThreeMode::Flag); },
+        [](Game& g, int x, int y) { PlayerThreeAt(g, x, y, 0, PlayerThreeMode::Flag); },
+        [](Game& g, int x, int y) { ThreatReplyAt(g, x, y, 0); },
+        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, PlayerFourMode::Block); },
     };
     for (int difficulty = 0; difficulty <= 2; ++difficulty) {
         t.g.Difficulty = difficulty;
@@ -155,33 +155,24 @@ const std::vector<std::string> kPlayerThree = {". . O O * . ."};
 const std::vector<std::string> kPlayerOpenFour = {". O O O * ."};
 
 const ModeCase kModeCases[] = {
-    {"four, mode 1 plays", [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, 1); },
-     kFourAcross, true, kFalse, kFalse, kTrue},
-    {"four, mode 2 keeps its own direction",
-     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, 2); }, kFourAcross, false, kFalse,
-     kFalse, kFalse},
-    {"four, mode 2 flags another direction",
-     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 2, 2); }, kFourAcross, false, kTrue,
-     kFalse, kFalse},
-    {"four, mode 4 does nothing", [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, 4); },
+    {"four, play mode plays",
+     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::Play); }, kFourAcross, true,
+     kFalse, kFalse, kTrue},
+    {"four, flag-unless-kept mode keeps its own direction",
+     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::FlagUnlessKept); },
      kFourAcross, false, kFalse, kFalse, kFalse},
-    {"computer three, mode 2 does nothing",
-     [](Game& g, Cell c) { ComputerThreeAt(g, c.x, c.y, 0, 2); }, kComputerThree, false, kFalse,
-     kFalse, kFalse},
-    {"computer three, mode 3 plays", [](Game& g, Cell c) { ComputerThreeAt(g, c.x, c.y, 0, 3); },
+    {"four, flag-unless-kept mode flags another direction",
+     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 2, FourMode::FlagUnlessKept); },
+     kFourAcross, false, kTrue, kFalse, kFalse},
+    {"computer three, play mode plays",
+     [](Game& g, Cell c) { ComputerThreeAt(g, c.x, c.y, 0, ComputerThreeMode::Play); },
      kComputerThree, true, kFalse, kFalse, kTrue},
-    {"player three, mode 1 takes the cell",
-     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, 1); }, kPlayerThree, true, kFalse, kFalse,
-     kTrue},
-    {"player three, mode 2 announces without a stone",
-     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, 2); }, kPlayerThree, false, kTrue, kFalse,
-     kTrue},
-    {"player three, mode 4 does nothing", [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, 4); },
-     kPlayerThree, false, kFalse, kFalse, kFalse},
-    {"open four, mode 2 does nothing", [](Game& g, Cell c) { PlayerOpenFourAt(g, c.x, c.y, 0, 2); },
-     kPlayerOpenFour, false, kFalse, kFalse, kFalse},
-    {"player four, mode 3 does nothing", [](Game& g, Cell c) { PlayerFourAt(g, c.x, c.y, 0, 3); },
-     kPlayerOpenFour, false, kFalse, kFalse, kFalse},
+    {"player three, play mode takes the cell",
+     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Play); }, kPlayerThree,
+     true, kFalse, kFalse, kTrue},
+    {"player three, announce mode announces without a stone",
+     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Announce); },
+     kPlayerThree, false, kTrue, kFalse, kTrue},
 };
 
 TEST(PointTests, ModesPlayFlagOrPass) {
@@ -199,20 +190,22 @@ TEST(PointTests, ModesPlayFlagOrPass) {
 TEST(PointTests, EmptyBoardChangesNothingButTheRegionCount) {
     TestGame t;
     t.g.Difficulty = 2;
-    for (int mode = 1; mode <= 3; ++mode) {
+    for (FourMode mode : {FourMode::Play, FourMode::FlagUnlessKept, FourMode::Flag})
         ComputerFourAt(t.g, 8, 8, 0, 1, mode);
-        PlayerOpenFourAt(t.g, 8, 8, 0, mode);
+    PlayerOpenFourAt(t.g, 8, 8, 0);
+    for (PlayerFourMode mode : {PlayerFourMode::Flag, PlayerFourMode::Block})
         PlayerFourAt(t.g, 8, 8, 0, mode);
+    for (ComputerThreeMode mode : {ComputerThreeMode::Flag, ComputerThreeMode::Play})
         ComputerThreeAt(t.g, 8, 8, 0, mode);
+    for (PlayerThreeMode mode :
+         {PlayerThreeMode::Play, PlayerThreeMode::Announce, PlayerThreeMode::Flag})
         PlayerThreeAt(t.g, 8, 8, 0, mode);
-        ThreatReplyAt(t.g, 8, 8, 0, mode);
-    }
+    ThreatReplyAt(t.g, 8, 8, 0);
     EXPECT_EQ(t.g.ResultFlags[0], kFalse);
     EXPECT_EQ(t.g.ResultFlags[1], kFalse);
     EXPECT_EQ(t.g.CompMoveNo, 1);
-    ComparePlayerRegions(t.g, 7, 7, 9, 9, 1, 2);
-    EXPECT_EQ(t.g.ResultFlags[0], kTrue);
-    ComparePlayerRegions(t.g, 7, 7, 9, 9, 1, 1);
+    t.g.ResultFlags[0] = kTrue;
+    ComparePlayerRegions(t.g, 7, 7, 9, 9, 1); // a tie is not more
     EXPECT_EQ(t.g.ResultFlags[0], kFalse);
 }
 
@@ -220,8 +213,8 @@ TEST(PointTests, NoCellMeansNoTest) {
     // Scanned from (0, 1) across or from (1, 0) down, the stones would make a four.
     TestGame t;
     SetPosition(t.g, {"X X X . .", "X . . . .", "X . . . ."});
-    ComputerFourAt(t.g, 0, 1, 0, 1, 3);
-    ComputerFourAt(t.g, 1, 0, 0, 1, 3);
+    ComputerFourAt(t.g, 0, 1, 0, 1, FourMode::Flag);
+    ComputerFourAt(t.g, 1, 0, 0, 1, FourMode::Flag);
     EXPECT_EQ(t.g.ResultFlags[0], kFalse);
 }
 
@@ -229,9 +222,9 @@ TEST(PointTests, TakenCellIsNeverPlayed) {
     // The shapes are read through the cell, but the cell itself is already taken.
     TestGame t;
     SetPosition(t.g, {". X X X O .", ". . O O X . ."}, {4, 8});
-    ComputerFourAt(t.g, 8, 8, 0, 1, 1);
-    ComputerThreeAt(t.g, 8, 8, 0, 3);
-    PlayerThreeAt(t.g, 8, 9, 0, 1);
+    ComputerFourAt(t.g, 8, 8, 0, 1, FourMode::Play);
+    ComputerThreeAt(t.g, 8, 8, 0, ComputerThreeMode::Play);
+    PlayerThreeAt(t.g, 8, 9, 0, PlayerThreeMode::Play);
     EXPECT_EQ(t.g.CompMoveNo, 5);
     EXPECT_EQ(t.g.CompMoved, kFalse);
     EXPECT_EQ(t.messages.count("critical"), 0);
@@ -265,7 +258,7 @@ TEST(PlayerFourAt, BlockGoesOnTheEndAtDifficultyZeroElseOnTheCell) {
             TestGame t;
             Cell cell = SetMarkedPosition(t.g, c.picture, c.topLeft);
             t.g.Difficulty = difficulty;
-            PlayerFourAt(t.g, cell.x, cell.y, 0, 2);
+            PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
             Cell expected = difficulty == 0 ? c.threeEnd : cell;
             EXPECT_EQ(NewestComputerStone(t.g), expected)
                 << c.name << ", difficulty " << difficulty;
@@ -281,7 +274,7 @@ TEST(PlayerFourAt, NoBlockWithoutAThreeOnAnEnd) {
                                    ". . . . O . . . .", ". . . . O . . . .", ". . . . O . . . .",
                                    ". . . . X . . . ."},
                                   {4, 6});
-    PlayerFourAt(t.g, cell.x, cell.y, 0, 2);
+    PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
     EXPECT_EQ(t.g.CompMoveNo, 2);
     EXPECT_EQ(t.g.CompMoved, kFalse);
 }
@@ -296,7 +289,7 @@ TEST(PlayerFourAt, EndCellsAreNotCarriedIntoTheNextDirection) {
                                    ". . O . . . . .", ". X * . O O . .", ". . X . . . . ."},
                                   {6, 4});
     t.g.Difficulty = 0;
-    PlayerFourAt(t.g, cell.x, cell.y, 0, 2);
+    PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
     EXPECT_EQ(t.g.CompMoveNo, 3);
     EXPECT_EQ(t.g.CompMoved, kFalse);
 }
@@ -306,7 +299,7 @@ TEST(PlayerFourAt, TakenCellIsNotPlayedAndNoMoveIsAnnounced) {
     SetMarkedPosition(t.g, kFourWithThreeOnItsEnd, {4, 6});
     t.g.setCell(8, 8, kComputer); // the cell itself is taken; the four is read through it
     t.g.Difficulty = 1;
-    PlayerFourAt(t.g, 8, 8, 0, 2);
+    PlayerFourAt(t.g, 8, 8, 0, PlayerFourMode::Block);
     EXPECT_EQ(t.g.CompMoveNo, 2);
     EXPECT_EQ(t.g.CompMoved, kFalse);
     EXPECT_EQ(t.messages.count("critical"), 0);
@@ -324,35 +317,34 @@ TEST(ThreatReplyAt, PlaysTheCellWhenTheFirstEmptyCellMakesACrossThree) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, kThreatLine, {5, 5});
         t.g.Difficulty = difficulty;
-        ThreatReplyAt(t.g, cell.x, cell.y, 0, 1);
+        ThreatReplyAt(t.g, cell.x, cell.y, 0);
         EXPECT_EQ(NewestComputerStone(t.g), cell) << "difficulty " << difficulty;
         EXPECT_EQ(t.g.CompMoved, kTrue);
     }
 }
 
-TEST(ThreatReplyAt, OnlyModeOneActsOnALineWithTwoEmptyCells) {
+TEST(ThreatReplyAt, ActsOnlyOnALineWithTwoEmptyCells) {
     TestGame t;
     Cell cell = SetMarkedPosition(t.g, kThreatLine, {5, 5});
-    ThreatReplyAt(t.g, cell.x, cell.y, 0, 2);
-    ThreatReplyAt(t.g, cell.x, cell.y, 1, 1); // the line itself left out
+    ThreatReplyAt(t.g, cell.x, cell.y, 1); // the line itself left out
     EXPECT_EQ(t.g.CompMoved, kFalse);
     TestGame one;
     cell = SetMarkedPosition(
         one.g, {". . . . . . . .", ". . . . X . . .", ". . . . X . . .", "O X X * . O . ."},
         {5, 5});
-    ThreatReplyAt(one.g, cell.x, cell.y, 0, 1);
+    ThreatReplyAt(one.g, cell.x, cell.y, 0);
     EXPECT_EQ(one.g.CompMoved, kFalse);
 }
 
 struct RegionCase {
     const char* name;
     std::vector<std::string> picture;
-    int a, b, c, d, kind;
+    int a, b, c, d, dir;
     Flag flag;
 };
 
 const RegionCase kRegionCases[] = {
-    {"kind 1: more in the left columns",
+    {"dir 1: more in the left columns",
      {"O . . . . O", ". . . . . .", "O . . . . ."},
      2,
      1,
@@ -360,18 +352,18 @@ const RegionCase kRegionCases[] = {
      1,
      1,
      kTrue},
-    {"kind 1: a tie is not more", {"O . . . . O"}, 2, 1, 5, 1, 1, kFalse},
-    {"kind 1: the whole board against nothing", {". . . O"}, 15, 1, 16, 1, 1, kTrue},
-    {"kind 2: rows above against rows below", {"O . .", ". . .", ". O O"}, 1, 1, 1, 3, 2, kFalse},
-    {"kind 3: lower right against upper left", {"O . .", ". . .", ". O O"}, 1, 1, 2, 3, 3, kTrue},
-    {"kind 4: lower left against upper right", {". . O", ". . .", "O O ."}, 2, 3, 3, 1, 4, kTrue},
+    {"dir 1: a tie is not more", {"O . . . . O"}, 2, 1, 5, 1, 1, kFalse},
+    {"dir 1: the whole board against nothing", {". . . O"}, 15, 1, 16, 1, 1, kTrue},
+    {"dir 2: rows above against rows below", {"O . .", ". . .", ". O O"}, 1, 1, 1, 3, 2, kFalse},
+    {"dir 3: lower right against upper left", {"O . .", ". . .", ". O O"}, 1, 1, 2, 3, 3, kTrue},
+    {"dir 4: lower left against upper right", {". . O", ". . .", "O O ."}, 2, 3, 3, 1, 4, kTrue},
 };
 
-TEST(ComparePlayerRegions, CountsTheRegionsOfItsKind) {
+TEST(ComparePlayerRegions, CountsTheRegionsOfItsDirection) {
     for (const auto& c : kRegionCases) {
         TestGame t;
         SetPosition(t.g, c.picture);
-        ComparePlayerRegions(t.g, c.a, c.b, c.c, c.d, c.kind, 1);
+        ComparePlayerRegions(t.g, c.a, c.b, c.c, c.d, c.dir);
         EXPECT_EQ(t.g.ResultFlags[0], c.flag) << c.name;
     }
 }
