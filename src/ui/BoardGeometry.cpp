@@ -10,20 +10,34 @@ int roundHalfEven(float v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
-// One axis of the snapping: clamp to [low, high], else move to the nearest grid line.
-float snapAxis(float v, float low, float high, float origin, int pitch, int threshold) {
-    if (v < low) return low;
-    if (v > high) return high;
-    int r = roundHalfEven(v - origin) % pitch; // keeps the sign of the dividend
-    return r >= threshold ? v - 6 + static_cast<float>(pitch - r) : v - 6 - static_cast<float>(r);
+// One axis of the snapping: a click is clamped to [low, high], else moved to the grid
+// line it is nearest, measured from `origin`; the line is then rounded to its cell.
+struct Axis {
+    float low;
+    float high;
+    float origin;
+    int pitch;
+    int threshold; // a remainder from here on moves to the next line
+};
+constexpr Axis kColumns{5, 300, 12, kColumnPitch, 12};
+constexpr Axis kRows{4, 285, 11, kRowPitch, 11};
+
+float snap(float v, const Axis& a) {
+    if (v < a.low) return a.low;
+    if (v > a.high) return a.high;
+    int r = roundHalfEven(v - a.origin) % a.pitch; // keeps the sign of the dividend
+    return r >= a.threshold ? v - 6 + static_cast<float>(a.pitch - r)
+                            : v - 6 - static_cast<float>(r);
+}
+
+int cellOf(float v, const Axis& a) {
+    return roundHalfEven((snap(v, a) - 5) / static_cast<float>(a.pitch) + 1);
 }
 
 } // namespace
 
 Cell cellAt(float x, float y) {
-    float sx = snapAxis(x, 5, 300, 12, 21, 12);
-    float sy = snapAxis(y, 4, 285, 11, 20, 11);
-    return {roundHalfEven((sx - 5) / 21 + 1), roundHalfEven((sy - 5) / 20 + 1)};
+    return {cellOf(x, kColumns), cellOf(y, kRows)};
 }
 
 } // namespace wuzi::BoardGeometry

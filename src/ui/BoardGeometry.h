@@ -11,6 +11,8 @@ namespace BoardGeometry {
 inline constexpr double kWidth = 321;
 inline constexpr double kHeight = 304;
 inline constexpr double kStoneRadius = 9.2;
+inline constexpr int kColumnPitch = 21;
+inline constexpr int kRowPitch = 20;
 
 struct Point {
     double x;
@@ -19,7 +21,7 @@ struct Point {
 
 // Centre of the intersection of cell c on the logical picture.
 constexpr Point intersection(Cell c) {
-    return {21.0 * (c.x - 1) + 13.5, 20.0 * (c.y - 1) + 12.0};
+    return {kColumnPitch * (c.x - 1) + 13.5, kRowPitch * (c.y - 1) + 12.0};
 }
 
 // The cell that a click at logical pixel (x, y) plays: the click is clamped to the
