@@ -72,6 +72,10 @@ struct BookLine {
     After after;
 };
 
+void PrintTo(const BookLine& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class BookLines : public ::testing::TestWithParam<BookLine> {};
 
 TEST_P(BookLines, AnswersAsListed) {
@@ -292,6 +296,10 @@ struct TakenReply {
     Cell stone;
 };
 
+void PrintTo(const TakenReply& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class TakenReplies : public ::testing::TestWithParam<TakenReply> {};
 
 TEST_P(TakenReplies, HandOver) {
@@ -325,6 +333,10 @@ struct CellTest {
     Cell stone;
     Cell reply;
 };
+
+void PrintTo(const CellTest& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CellTests : public ::testing::TestWithParam<CellTest> {};
 
@@ -440,6 +452,10 @@ struct UnlistedStone {
     Cell stone;                   // a stone the node does not list
     int mode;                     // the mode whose general selection answers it
 };
+
+void PrintTo(const UnlistedStone& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class UnlistedStones : public ::testing::TestWithParam<UnlistedStone> {};
 
@@ -588,6 +604,10 @@ struct DefaultCase {
     Cell stone;
     std::optional<Cell> reply; // none: the book hands over
 };
+
+void PrintTo(const DefaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class DiagonalLineFour : public ::testing::TestWithParam<DefaultCase> {};
 
