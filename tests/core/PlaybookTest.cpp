@@ -75,6 +75,10 @@ struct BookLine {
     After after;
 };
 
+void PrintTo(const BookLine& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class BookLines : public ::testing::TestWithParam<BookLine> {};
 
 TEST_P(BookLines, AnswersAsListed) {
@@ -295,6 +299,10 @@ struct TakenReply {
     Cell stone;
 };
 
+void PrintTo(const TakenReply& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class TakenReplies : public ::testing::TestWithParam<TakenReply> {};
 
 TEST_P(TakenReplies, HandOver) {
@@ -328,6 +336,10 @@ struct CellTest {
     Cell stone;
     Cell reply;
 };
+
+void PrintTo(const CellTest& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CellTests : public ::testing::TestWithParam<CellTest> {};
 
@@ -443,6 +455,10 @@ struct UnlistedStone {
     Cell stone;                   // a stone the node does not list
     int mode;                     // the mode whose general selection answers it
 };
+
+void PrintTo(const UnlistedStone& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class UnlistedStones : public ::testing::TestWithParam<UnlistedStone> {};
 
@@ -591,6 +607,10 @@ struct DefaultCase {
     Cell stone;
     std::optional<Cell> reply; // none: the book hands over
 };
+
+void PrintTo(const DefaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class DiagonalLineFour : public ::testing::TestWithParam<DefaultCase> {};
 

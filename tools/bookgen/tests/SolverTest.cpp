@@ -47,6 +47,9 @@ struct ShapeCase {
     const char* row; // one board row from column 1, the stone to play at '*'
     Shape along;     // what a computer stone there makes along the row
 };
+void PrintTo(const ShapeCase& c, std::ostream* out) {
+    *out << c.row;
+}
 
 std::string shapeName(const ::testing::TestParamInfo<ShapeCase>& info) {
     static const char* const names[] = {"Dead",  "One",  "Two",      "OpenTwo", "ClosedThree",
