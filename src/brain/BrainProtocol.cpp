@@ -1,6 +1,5 @@
 #include "brain/BrainProtocol.h"
 
-
 #include <algorithm>
 #include <cctype>
 #include <iostream>
@@ -12,7 +11,8 @@ namespace wuzi {
 namespace {
 
 std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -45,7 +45,9 @@ bool parseFields(const std::string& text, std::vector<int>& fields) {
     return true;
 }
 
-bool onZeroBasedBoard(int x, int y) { return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize; }
+bool onZeroBasedBoard(int x, int y) {
+    return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize;
+}
 
 std::unique_ptr<Clock> makeClock(int digit) {
     if (digit >= 0) return std::make_unique<FixedDigitClock>(digit);
@@ -60,9 +62,12 @@ bool ParseBrainOptions(int argc, const char* const argv[], BrainOptions& options
         std::string flag = argv[i];
         int* target = nullptr;
         int high = 0;
-        if (flag == "--opponent") target = &options.opponent, high = 4;
-        else if (flag == "--difficulty") target = &options.difficulty, high = 2;
-        else if (flag == "--seconds-digit") target = &options.secondsDigit, high = 9;
+        if (flag == "--opponent")
+            target = &options.opponent, high = 4;
+        else if (flag == "--difficulty")
+            target = &options.difficulty, high = 2;
+        else if (flag == "--seconds-digit")
+            target = &options.secondsDigit, high = 9;
         else {
             error = "unknown option " + flag;
             return false;
@@ -110,8 +115,10 @@ void BrainProtocol::run(std::istream& in) {
 bool BrainProtocol::handleLine(const std::string& raw) {
     std::string line = trim(raw);
     if (readingBoard_) {
-        if (upper(line) == "DONE") boardDone();
-        else boardLine(line);
+        if (upper(line) == "DONE")
+            boardDone();
+        else
+            boardLine(line);
         out_.flush();
         return true;
     }
@@ -120,23 +127,32 @@ bool BrainProtocol::handleLine(const std::string& raw) {
     std::string args = command.size() < line.size() ? trim(line.substr(command.size())) : "";
     command = upper(command);
     if (command == "END") return false;
-    if (command == "START") start(args);
-    else if (command == "RESTART") start("15");
-    else if (command == "BEGIN") begin();
-    else if (command == "TURN") turn(args);
+    if (command == "START")
+        start(args);
+    else if (command == "RESTART")
+        start("15");
+    else if (command == "BEGIN")
+        begin();
+    else if (command == "TURN")
+        turn(args);
     else if (command == "BOARD") {
-        if (!started_) error("no START yet");
-        else readingBoard_ = true, boardStones_.clear();
+        if (!started_)
+            error("no START yet");
+        else
+            readingBoard_ = true, boardStones_.clear();
     } else if (command == "INFO") {
-    } else if (command == "ABOUT") about();
-    else out_ << "UNKNOWN\n";
+    } else if (command == "ABOUT")
+        about();
+    else
+        out_ << "UNKNOWN\n";
     out_.flush();
     return true;
 }
 
 void BrainProtocol::start(const std::string& args) {
     int size = 0;
-    if (!parseInt(args, size) || size != kBoardSize) return error("only a 15x15 board is supported");
+    if (!parseInt(args, size) || size != kBoardSize)
+        return error("only a 15x15 board is supported");
     started_ = true;
     gameBegun_ = false;
     session_.endGame();
@@ -145,8 +161,10 @@ void BrainProtocol::start(const std::string& args) {
 
 void BrainProtocol::startGame(bool playerFirst) {
     session_.endGame();
-    if (playerFirst) session_.choosePlayerFirst();
-    else session_.chooseComputerFirst();
+    if (playerFirst)
+        session_.choosePlayerFirst();
+    else
+        session_.chooseComputerFirst();
     events_.takeComputerStone();
     session_.newGame();
     gameBegun_ = true;
@@ -172,7 +190,8 @@ void BrainProtocol::turn(const std::string& args) {
     events_.takeComputerStone();
     PlayResult played = session_.play(c);
     session_.waitForReply(); // opponent 3 answers here, synchronously
-    if (played == PlayResult::CentreFirst) return error("the first stone must be on the centre 7,7");
+    if (played == PlayResult::CentreFirst)
+        return error("the first stone must be on the centre 7,7");
     answerComputerMove();
 }
 

@@ -25,7 +25,7 @@ bool ParseBrainOptions(int argc, const char* const argv[], BrainOptions& options
 // What a headless game shows: its message boxes, kept in order until the next answer is
 // written, and the cell of the computer's latest stone.
 class BrainEvents : public SessionEvents {
-public:
+  public:
     void information(const std::string& title, const std::string& text) override;
     void critical(const std::string& title, const std::string& text) override;
     void stonePlaced(Cell cell, int side) override;
@@ -33,7 +33,7 @@ public:
     // The computer's stone placed since the last call, if any.
     std::optional<Cell> takeComputerStone();
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> messages_;
     std::optional<Cell> computerStone_;
 };
@@ -41,13 +41,13 @@ private:
 // The computer's side of a game spoken over the Gomocup brain protocol, through the
 // same core code as the window.
 class BrainProtocol {
-public:
+  public:
     BrainProtocol(const BrainOptions& options, std::ostream& out);
     // Handles one input line; returns false after END.
     bool handleLine(const std::string& line);
     void run(std::istream& in);
 
-private:
+  private:
     void start(const std::string& args);
     void begin();
     void turn(const std::string& args);

@@ -9,7 +9,7 @@ namespace wuzi {
 
 // A run-time fault of a game procedure: its text is what the "错误" box shows.
 class Fault : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -17,8 +17,7 @@ inline constexpr const char* kErrorTitle = "错误";
 
 // Runs one procedure of the game with the standard fault handling: a fault shows its
 // description in a critical box titled "错误" and ends the procedure; the caller goes on.
-template <class Body>
-void guarded(Game& g, Body&& body) {
+template <class Body> void guarded(Game& g, Body&& body) {
     try {
         body();
     } catch (const std::exception& e) {

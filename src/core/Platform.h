@@ -8,7 +8,7 @@ namespace wuzi {
 // Message boxes reach the core through this interface, so tests and the
 // headless brain can answer them without a window.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void information(const std::string& title, const std::string& text) = 0;
     virtual void critical(const std::string& title, const std::string& text) = 0;
@@ -18,50 +18,50 @@ public:
 
 // The clock, formatted "yyyy-mm-dd hh:mm:ss".
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::string now() = 0;
 };
 
 // Uniform random numbers in [0, 1).
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual double next() = 0;
 };
 
 // The local wall clock.
 class SystemClock : public Clock {
-public:
+  public:
     std::string now() override;
 };
 
 // A clock whose seconds always end in one digit (tests, the brain's --seconds-digit).
 class FixedDigitClock : public Clock {
-public:
+  public:
     explicit FixedDigitClock(int digit) : digit_(digit) {}
     std::string now() override;
     void setDigit(int digit) { digit_ = digit; }
 
-private:
+  private:
     int digit_;
 };
 
 // The game's random generator: seeded with a constant, never from the clock, so every
 // run of the program draws the same sequence from its start.
 class SeededRandom : public RandomSource {
-public:
+  public:
     static constexpr unsigned long long kSeed = 0x5EED5EEDULL;
     explicit SeededRandom(unsigned long long seed = kSeed) : state_(seed) {}
     double next() override;
 
-private:
+  private:
     unsigned long long state_;
 };
 
 // A sink that drops everything and answers No; for callers that show nothing.
 class SilentMessages : public MessageSink {
-public:
+  public:
     void information(const std::string&, const std::string&) override {}
     void critical(const std::string&, const std::string&) override {}
     bool question(const std::string&, const std::string&) override { return false; }

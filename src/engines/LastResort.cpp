@@ -37,14 +37,15 @@ bool ringRowAbove(int x, int y, int i, const Visit& take) {
     return y - i >= 1 && (walkRow(y - i, x, x + i, take) || walkRow(y - i, x - i, x, take));
 }
 bool ringColumnRight(int x, int y, int i, const Visit& take) {
-    return x + i <= 15 &&
-           (walkColumn(x + i, y, y + i, take) || walkColumn(x + i, y - i, y, take));
+    return x + i <= 15 && (walkColumn(x + i, y, y + i, take) || walkColumn(x + i, y - i, y, take));
 }
 bool ringColumnLeft(int x, int y, int i, const Visit& take) {
     return x - i >= 1 && (walkColumn(x - i, y, y + i, take) || walkColumn(x - i, y - i, y, take));
 }
 
-bool point(int x, int y, const Visit& take) { return onBoard(x, y) && take(x, y); }
+bool point(int x, int y, const Visit& take) {
+    return onBoard(x, y) && take(x, y);
+}
 
 bool firstEmptyByColumns(Game& g, const Visit& take) {
     for (int x = 1; x <= 15; ++x)
@@ -53,7 +54,9 @@ bool firstEmptyByColumns(Game& g, const Visit& take) {
     return false;
 }
 
-bool ringDistance(int i) { return i >= 4 && i <= 7; }
+bool ringDistance(int i) {
+    return i >= 4 && i <= 7;
+}
 
 void placeFirstFree(Game& g, const std::function<bool(const Visit&)>& order) {
     Visit take = [&](int cx, int cy) { return g.cell(cx, cy) == kEmpty && PlayMove(g, cx, cy); };

@@ -35,9 +35,13 @@ bool whileBookActive(Game& g, int x, int y) {
 const std::array<Opponent, kOpponentCount>& opponents() {
     static const std::array<Opponent, kOpponentCount> table{{
         {"Corbie", false, {&CorbiePlayerFirst()}, {&CorbieComputerFirst()}},
-        {"Quillon", false, {&QuillonPlayerFirst(), quillonWhiteBooks},
+        {"Quillon",
+         false,
+         {&QuillonPlayerFirst(), quillonWhiteBooks},
          {&QuillonComputerFirst(), whileBookActive<QuillonBlackPlaybook>}},
-        {"Marrowick", false, {&MarrowickPlayerFirst(), whileBookActive<MarrowickWhitePlaybook>},
+        {"Marrowick",
+         false,
+         {&MarrowickPlayerFirst(), whileBookActive<MarrowickWhitePlaybook>},
          {&MarrowickComputerFirst(), whileBookActive<MarrowickBlackPlaybook>}},
         {"Peddrin", true, {nullptr, whileBookActive<PeddrinFixedReply>}, {}},
         {"Corvane", false, {&CorvaneEitherSide()}, {&CorvaneEitherSide()}},

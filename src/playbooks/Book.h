@@ -2,8 +2,8 @@
 
 #include "core/Game.h"
 #include "playbooks/BookRows.h"
-#include "playbooks/Playbooks.h"
 #include "playbooks/GrownTrees.h"
+#include "playbooks/Playbooks.h"
 
 #include <span>
 

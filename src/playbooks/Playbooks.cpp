@@ -22,7 +22,8 @@ void QuillonWhitePlaybook(Game& g, int x, int y, MoveSelection general) {
         if (g.BookMoveNo == 2) {
             if (!book::OpeningRowFor(g, quillon, {x, y})) {
                 g.BookActive = kFalse;
-                if (g.DiagonalBookActive == kTrue) return QuillonWhiteDiagonalPlaybook(g, x, y, general);
+                if (g.DiagonalBookActive == kTrue)
+                    return QuillonWhiteDiagonalPlaybook(g, x, y, general);
                 return general(g, x, y);
             }
             g.DiagonalBookActive = kFalse;

@@ -17,7 +17,9 @@ int SecondsDigit(Game& g) {
     return now.back() - '0';
 }
 
-int ModeFromChecks(const MenuChecks& m) { return 2 * m.opponent + (m.playerFirst ? 0 : 1); }
+int ModeFromChecks(const MenuChecks& m) {
+    return 2 * m.opponent + (m.playerFirst ? 0 : 1);
+}
 
 namespace {
 
@@ -124,7 +126,8 @@ bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
     EngineInit(g.engine);
     g.BookActive = g.DiagonalBookActive = kFalse;
     g.CentreRule = kFalse;
-    for (const auto& s : stones) placeSetUpStone(g, s);
+    for (const auto& s : stones)
+        placeSetUpStone(g, s);
     recordSetUpOnEngine(g, stones);
     g.PlayerTurn = kFalse;
     return true;

@@ -37,8 +37,8 @@ void AnswerSetUpPosition(Game& g, Cell last);
 // Handlers of the menu commands. The option items do nothing while the options menu
 // is disabled (during a game).
 void OnEndGame(Game& g);
-void OnPlayerFirst(Game& g);    // 先手
-void OnComputerFirst(Game& g);  // 后手
+void OnPlayerFirst(Game& g);   // 先手
+void OnComputerFirst(Game& g); // 后手
 void OnDifficulty(Game& g, int level);
 void OnOpponent(Game& g, int index);
 

@@ -34,7 +34,8 @@ SearchWorker::~SearchWorker() {
 void SearchWorker::start(const SearchState& board, int depth) {
     stop();
     cancelled_ = false;
-    task_.start([this, board, depth] { return FindEngineReply(board, depth, draws_, &cancelled_); });
+    task_.start(
+        [this, board, depth] { return FindEngineReply(board, depth, draws_, &cancelled_); });
 }
 
 int SearchWorker::collect() {

@@ -21,8 +21,7 @@ constexpr int kHintPhases = 4;
 
 } // namespace
 
-BoardView::BoardView(const Session& session, QWidget* parent)
-    : QWidget(parent), session_(session) {
+BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setMinimumSize(static_cast<int>(G::kWidth), static_cast<int>(G::kHeight));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
@@ -48,7 +47,9 @@ void BoardView::setShowCoordinates(bool on) {
     update();
 }
 
-double BoardView::margin() const { return coordinates_ ? BoardOverlays::kCoordinateMargin : 0; }
+double BoardView::margin() const {
+    return coordinates_ ? BoardOverlays::kCoordinateMargin : 0;
+}
 
 QPoint BoardView::pointOf(Cell c) const {
     return G::Mapping(size(), margin()).toWidget(G::intersectionPoint(c)).toPoint();
@@ -93,7 +94,8 @@ void BoardView::paintEvent(QPaintEvent*) {
 }
 
 void BoardView::paintStones(QPainter& p, const BoardScene& s) const {
-    for (const SceneStone& stone : s.stones) BoardPainter::drawStone(p, stone.cell, stone.black);
+    for (const SceneStone& stone : s.stones)
+        BoardPainter::drawStone(p, stone.cell, stone.black);
     if (numbers_) {
         for (const SceneStone& stone : s.stones)
             BoardOverlays::drawMoveNumber(p, stone.cell, stone.number, stone.black,
@@ -123,17 +125,22 @@ void BoardView::moveCursor(int dx, int dy) {
 void BoardView::keyPressEvent(QKeyEvent* event) {
     if (session_.reviewCursor()) return QWidget::keyPressEvent(event);
     switch (event->key()) {
-    case Qt::Key_Left: return moveCursor(-1, 0);
-    case Qt::Key_Right: return moveCursor(1, 0);
-    case Qt::Key_Up: return moveCursor(0, -1);
-    case Qt::Key_Down: return moveCursor(0, 1);
+    case Qt::Key_Left:
+        return moveCursor(-1, 0);
+    case Qt::Key_Right:
+        return moveCursor(1, 0);
+    case Qt::Key_Up:
+        return moveCursor(0, -1);
+    case Qt::Key_Down:
+        return moveCursor(0, 1);
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
         // The same path as a click on the cell; the rules apply.
         if (cursor_) emit pressed(*cursor_);
         return;
-    default: return QWidget::keyPressEvent(event);
+    default:
+        return QWidget::keyPressEvent(event);
     }
 }
 

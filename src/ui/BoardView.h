@@ -14,7 +14,7 @@ namespace wuzi {
 // move a cursor over the cells; Enter or Space presses its cell, as a click on it would.
 class BoardView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BoardView(const Session& session, QWidget* parent = nullptr);
     QSize sizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
@@ -32,15 +32,15 @@ public:
     // Widget position of the middle of a cell, at the present size and margins.
     QPoint pointOf(Cell c) const;
 
-signals:
+  signals:
     void pressed(Cell cell);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     double margin() const;
     void moveCursor(int dx, int dy);
     void paintStones(QPainter& p, const BoardScene& scene) const;

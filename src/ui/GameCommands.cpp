@@ -24,8 +24,7 @@ constexpr qint64 kLargestRecord = 64 * 1024;
 
 } // namespace
 
-GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& events,
-                           QWidget* window)
+GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& events, QWidget* window)
     : QObject(window), session_(session), view_(view), events_(events), window_(window) {
     undo_ = MakeWindowAction(window, "numUndo", "悔棋(&U)", QKeySequence("Ctrl+Z"));
     hint_ = MakeWindowAction(window, "numHint", "提示(&I)", QKeySequence("F2"));

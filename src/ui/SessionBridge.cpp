@@ -6,7 +6,8 @@ SessionBridge::SessionBridge(MessageSink& boxes, QObject* parent)
     : QObject(parent), boxes_(boxes) {}
 
 std::function<void()> SessionBridge::wake() {
-    return [this] { QMetaObject::invokeMethod(this, &SessionBridge::workDone, Qt::QueuedConnection); };
+    return
+        [this] { QMetaObject::invokeMethod(this, &SessionBridge::workDone, Qt::QueuedConnection); };
 }
 
 void SessionBridge::information(const std::string& title, const std::string& text) {

@@ -21,7 +21,9 @@ void SplashWindow::tick() {
     if (++ticks_ > 2) handOver();
 }
 
-void SplashWindow::mousePressEvent(QMouseEvent*) { handOver(); }
+void SplashWindow::mousePressEvent(QMouseEvent*) {
+    handOver();
+}
 
 void SplashWindow::reject() {
     if (role_ == Role::About) QDialog::reject();
@@ -49,7 +51,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     p.scale(0.72, 0.72);
     p.setClipRect(QRectF(0, 0, 200, 300));
     BoardPainter::drawBoard(p);
-    for (int k = 0; k < 5; ++k) BoardPainter::drawStone(p, {3 + k, 3 + k}, true);
+    for (int k = 0; k < 5; ++k)
+        BoardPainter::drawStone(p, {3 + k, 3 + k}, true);
     for (Cell c : {Cell{4, 3}, Cell{5, 4}, Cell{3, 6}, Cell{7, 5}, Cell{8, 6}})
         BoardPainter::drawStone(p, c, false);
     p.restore();

@@ -10,14 +10,14 @@ namespace wuzi {
 // until clicked.
 class SplashWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Role { Startup, About };
     explicit SplashWindow(Role role, QWidget* parent = nullptr);
 
     int ticks() const { return ticks_; }
     bool timerRunning() const { return timer_.isActive(); }
 
-signals:
+  signals:
     // The splash hands over to the main window.
     void finished();
 
@@ -30,7 +30,7 @@ signals:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void tick();
     void handOver();
 

@@ -1,10 +1,10 @@
 // Replays every line of every book, stone by stone, through the real game: every row the
 // books hold is played from the opening, on every orientation that reaches it.
-#include "opponents/Turns.h"
-#include "session/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
+#include "opponents/Turns.h"
 #include "playbooks/Book.h"
+#include "session/GameFlow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,3 @@
-#include "opponents/ChainSteps.h"
 #include "core/EngineTestSupport.h"
 #include "core/Placement.h"
 #include "engines/LastResort.h"

@@ -1,22 +1,22 @@
 #include "core/Placement.h"
+#include "core/TestSupport.h"
 #include "engines/LastResort.h"
 #include "opponents/ChainSteps.h"
 #include "opponents/Turns.h"
 #include "session/GameFlow.h"
-#include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace wuzi::test {
 namespace {
 
-Cell newestComputerStone(const Game& g) { return g.compStones.back(); }
+Cell newestComputerStone(const Game& g) {
+    return g.compStones.back();
+}
 
 TEST(PlaceNear, EightNeighboursTakenGoesTwoBelow) {
     TestGame t;
-    SetPosition(t.g, {"X X X",
-                      "X O X",
-                      "X X X"}, {7, 7});
+    SetPosition(t.g, {"X X X", "X O X", "X X X"}, {7, 7});
     t.g.GameActive = kTrue;
     PlaceNear(t.g, 8, 8);
     EXPECT_EQ(newestComputerStone(t.g), (Cell{8, 10}));
@@ -41,11 +41,13 @@ TEST(PlaceNear, RingRangeStopsAtTheEdge) {
     std::vector<std::string> rows(15, std::string(15, '.'));
     auto take = [&](int x, int y) { rows[y - 1][x - 1] = 'X'; };
     for (int i = 1; i <= 3; ++i)
-        for (auto [dx, dy] : {std::pair{0, 1}, {1, 1}, {-1, 0}, {1, -1}, {0, -1}, {-1, -1},
-                              {1, 0}, {-1, 1}})
+        for (auto [dx, dy] :
+             {std::pair{0, 1}, {1, 1}, {-1, 0}, {1, -1}, {0, -1}, {-1, -1}, {1, 0}, {-1, 1}})
             if (onBoard(13 + i * dx, 3 + i * dy)) take(13 + i * dx, 3 + i * dy);
-    for (int x = 9; x <= 15; ++x) take(x, 7);
-    for (int y = 3; y <= 6; ++y) take(9, y);
+    for (int x = 9; x <= 15; ++x)
+        take(x, 7);
+    for (int y = 3; y <= 6; ++y)
+        take(9, y);
     rows[2][12] = 'O';
     SetPosition(t.g, rows);
     t.g.GameActive = kTrue;
@@ -58,9 +60,7 @@ TEST(PlaceNear, RingRangeStopsAtTheEdge) {
 
 TEST(PlaceNearAlt, TriesLeftBeforeTheRingAndRightAfterIt) {
     TestGame t;
-    SetPosition(t.g, {"X X X",
-                      "X O X",
-                      "X X X"}, {7, 7});
+    SetPosition(t.g, {"X X X", "X O X", "X X X"}, {7, 7});
     t.g.GameActive = kTrue;
     PlaceNearAlt(t.g, 8, 8);
     EXPECT_EQ(newestComputerStone(t.g), (Cell{8, 10}));
@@ -130,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PlaceNear, FullBoardPlacesNothing) {
     TestGame t;
     for (int y = 1; y <= 15; ++y)
-        for (int x = 1; x <= 15; ++x) t.g.setCell(x, y, (x + y) % 2 ? kPlayer : kComputer);
+        for (int x = 1; x <= 15; ++x)
+            t.g.setCell(x, y, (x + y) % 2 ? kPlayer : kComputer);
     t.g.CompMoved = kFalse;
     PlaceNear(t.g, 8, 8);
     PlaceNearAlt(t.g, 8, 8);

@@ -1,10 +1,9 @@
-#include "core/Placement.h"
-#include "engines/LastResort.h"
-#include "opponents/ChainSteps.h"
-#include "opponents/Turns.h"
 #include "session/GameFlow.h"
 #include "core/Placement.h"
 #include "core/TestSupport.h"
+#include "engines/LastResort.h"
+#include "opponents/ChainSteps.h"
+#include "opponents/Turns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "session/Hint.h"
-#include "session/GameFlow.h"
 #include "core/TestSupport.h"
+#include "session/GameFlow.h"
 
 #include <gtest/gtest.h>
 

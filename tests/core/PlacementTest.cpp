@@ -69,7 +69,9 @@ struct FiveCase {
     bool wins;
 };
 
-std::ostream& operator<<(std::ostream& out, const FiveCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const FiveCase& c) {
+    return out << c.name;
+}
 
 class CheckWinTest : public ::testing::TestWithParam<FiveCase> {};
 
@@ -88,19 +90,21 @@ TEST_P(CheckWinTest, FiveOrMoreThroughTheLastStone) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, CheckWinTest,
     ::testing::Values(
-        FiveCase{"horizontal five at the right edge",
-                 {". . . . . . . . . . O O O O O"}, {15, 1}, true},
+        FiveCase{
+            "horizontal five at the right edge", {". . . . . . . . . . O O O O O"}, {15, 1}, true},
         FiveCase{"vertical five touching the bottom edge",
                  {".", ".", ".", ".", ".", ".", ".", ".", ".", ".", "O", "O", "O", "O", "O"},
-                 {1, 13}, true},
-        FiveCase{"overline of six made by filling a gap",
-                 {". O O O O O O ."}, {5, 1}, true},
+                 {1, 13},
+                 true},
+        FiveCase{"overline of six made by filling a gap", {". O O O O O O ."}, {5, 1}, true},
         FiveCase{"four is not five", {". O O O O X"}, {3, 1}, false},
         FiveCase{"rising diagonal",
-                 {". . . . O", ". . . O .", ". . O . .", ". O . . .", "O . . . ."}, {3, 3},
+                 {". . . . O", ". . . O .", ". . O . .", ". O . . .", "O . . . ."},
+                 {3, 3},
                  true},
         FiveCase{"falling diagonal into the corner",
-                 {"O . . . .", ". O . . .", ". . O . .", ". . . O .", ". . . . O"}, {1, 1},
+                 {"O . . . .", ". O . . .", ". . O . .", ". . . O .", ". . . . O"},
+                 {1, 1},
                  true},
         FiveCase{"broken line", {"O O . O O O"}, {6, 1}, false}));
 
@@ -132,15 +136,19 @@ TEST(CompPlace, TakenCellIsRefusedAsAFault) {
 std::vector<Cell> drawlessOrder() {
     std::vector<Cell> cells;
     for (int y = 1; y <= 15; ++y)
-        for (int x = 1; x <= 15; ++x) cells.push_back({x, y});
+        for (int x = 1; x <= 15; ++x)
+            cells.push_back({x, y});
     return cells;
 }
-int drawlessSide(Cell c) { return ((c.x + 2 * c.y) / 2) % 2 == 0 ? kPlayer : kComputer; }
+int drawlessSide(Cell c) {
+    return ((c.x + 2 * c.y) / 2) % 2 == 0 ? kPlayer : kComputer;
+}
 
 TEST(CheckDraw, FullBoardWithoutFiveIsADraw) {
     TestGame t;
     t.g.GameActive = kTrue;
-    for (Cell c : drawlessOrder()) t.g.setCell(c.x, c.y, drawlessSide(c));
+    for (Cell c : drawlessOrder())
+        t.g.setCell(c.x, c.y, drawlessSide(c));
     CheckDraw(t.g);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));
     EXPECT_EQ(t.g.GameActive, kFalse);
@@ -149,7 +157,8 @@ TEST(CheckDraw, FullBoardWithoutFiveIsADraw) {
 TEST(CheckDraw, OneEmptyCellIsNoDraw) {
     TestGame t;
     t.g.GameActive = kTrue;
-    for (Cell c : drawlessOrder()) t.g.setCell(c.x, c.y, drawlessSide(c));
+    for (Cell c : drawlessOrder())
+        t.g.setCell(c.x, c.y, drawlessSide(c));
     t.g.setCell(15, 15, kEmpty);
     CheckDraw(t.g);
     EXPECT_TRUE(t.messages.boxes.empty());

@@ -1,12 +1,11 @@
 #include "core/Placement.h"
+#include "core/TestSupport.h"
 #include "engines/LastResort.h"
 #include "opponents/ChainSteps.h"
 #include "opponents/Turns.h"
-#include "session/GameFlow.h"
-#include "core/Placement.h"
-#include "core/TestSupport.h"
 #include "playbooks/Book.h"
 #include "playbooks/Playbooks.h"
+#include "session/GameFlow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/Psq.h"
-#include "session/GameFlow.h"
 #include "core/TestSupport.h"
+#include "session/GameFlow.h"
 
 #include <gtest/gtest.h>
 

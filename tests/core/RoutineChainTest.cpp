@@ -1,8 +1,8 @@
 #include "core/Placement.h"
+#include "core/RoutineTestSupport.h"
 #include "engines/LastResort.h"
 #include "opponents/ChainSteps.h"
 #include "opponents/Turns.h"
-#include "core/RoutineTestSupport.h"
 
 #include <gtest/gtest.h>
 

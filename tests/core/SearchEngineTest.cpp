@@ -2,13 +2,13 @@
 // turns inside a game.
 #include "engines/SearchEngine.h"
 #include "core/Placement.h"
+#include "core/SearchPositions.h"
+#include "core/TestSupport.h"
 #include "engines/LastResort.h"
+#include "engines/SearchEngineFast.h"
 #include "opponents/ChainSteps.h"
 #include "opponents/Turns.h"
 #include "session/GameFlow.h"
-#include "core/SearchPositions.h"
-#include "core/TestSupport.h"
-#include "engines/SearchEngineFast.h"
 
 #include <gtest/gtest.h>
 

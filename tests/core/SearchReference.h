@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Platform.h"
-#include "core/Types.h"
 #include "core/SearchState.h"
+#include "core/Types.h"
 
 #include <cstdint>
 

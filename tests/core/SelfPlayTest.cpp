@@ -1,5 +1,5 @@
-#include "session/GameFlow.h"
 #include "core/TestSupport.h"
+#include "session/GameFlow.h"
 
 #include <gtest/gtest.h>
 

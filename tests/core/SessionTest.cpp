@@ -1,5 +1,5 @@
-#include "core/TestSupport.h"
 #include "session/Session.h"
+#include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "core/TakeBack.h"
-#include "session/GameFlow.h"
-#include "session/Hint.h"
 #include "core/TestSupport.h"
 #include "engines/SearchEngine.h"
 #include "opponents/Opponent.h"
+#include "session/GameFlow.h"
+#include "session/Hint.h"
 
 #include <gtest/gtest.h>
 

@@ -40,8 +40,10 @@ void SetPosition(Game& g, const std::vector<std::string>& picture, Cell topLeft,
         }
     }
     for (Cell c : newestLast) {
-        if (g.cell(c.x, c.y) == kComputer) moveToEnd(g.compStones, c);
-        else moveToEnd(g.playerStones, c);
+        if (g.cell(c.x, c.y) == kComputer)
+            moveToEnd(g.compStones, c);
+        else
+            moveToEnd(g.playerStones, c);
     }
     g.PlayerMoveNo = static_cast<int>(g.playerStones.size()) + 1;
     g.CompMoveNo = static_cast<int>(g.compStones.size()) + 1;
@@ -74,8 +76,8 @@ std::string Picture(const Game& g) {
         if (!problem.empty()) return ::testing::AssertionFailure() << problem;
     for (int i = 0; i < kCellCount; ++i)
         if (fromHistory[i] != g.BoardCells[i])
-            return ::testing::AssertionFailure()
-                   << "cell " << i << " differs from the histories\n" << Picture(g);
+            return ::testing::AssertionFailure() << "cell " << i << " differs from the histories\n"
+                                                 << Picture(g);
     if (g.PlayerMoveNo != static_cast<int>(g.playerStones.size()) + 1 ||
         g.CompMoveNo != static_cast<int>(g.compStones.size()) + 1)
         return ::testing::AssertionFailure() << "move counters differ from the histories";

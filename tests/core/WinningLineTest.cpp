@@ -1,8 +1,8 @@
 #include "core/WinningLine.h"
 #include "core/BoardScene.h"
-#include "session/GameFlow.h"
 #include "core/ReviewCursor.h"
 #include "core/TestSupport.h"
+#include "session/GameFlow.h"
 
 #include <gtest/gtest.h>
 

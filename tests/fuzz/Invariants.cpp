@@ -69,7 +69,8 @@ std::string historiesAgreeWithBoard(const Game& g) {
     for (auto [history, side] : {std::pair{&g.playerStones, kPlayer}, {&g.compStones, kComputer}})
         for (Cell c : *history) {
             if (!onBoard(c)) return "a stone of the history lies off the board";
-            if (At(fromHistories, c.x, c.y) != kEmpty) return "two stones of the histories on " + cellText(c);
+            if (At(fromHistories, c.x, c.y) != kEmpty)
+                return "two stones of the histories on " + cellText(c);
             Put(fromHistories, c, side);
         }
     for (int i = 0; i < kCellCount; ++i)

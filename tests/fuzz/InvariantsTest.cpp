@@ -1,11 +1,11 @@
 #include "Invariants.h"
 #include "core/BoardScene.h"
-#include "session/GameFlow.h"
-#include "session/Hint.h"
 #include "core/Placement.h"
 #include "core/TakeBack.h"
 #include "core/TestSupport.h"
 #include "engines/SearchEngine.h"
+#include "session/GameFlow.h"
+#include "session/Hint.h"
 #include "ui/BoardGeometry.h"
 
 #include <gtest/gtest.h>

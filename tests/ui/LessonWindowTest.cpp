@@ -3,11 +3,11 @@
 #include "lessons/LessonButtons.h"
 #include "lessons/LessonTexts.h"
 #include "lessons/Pages.h"
+#include "ui/MainWindow.h"
+#include "ui/TestWindow.h"
 #include "ui/lessons/DemoBoardView.h"
 #include "ui/lessons/PageViewer.h"
 #include "ui/lessons/RoutinesWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/TestWindow.h"
 
 #include <QAction>
 #include <QApplication>

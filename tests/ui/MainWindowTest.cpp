@@ -1,9 +1,9 @@
+#include "ui/MainWindow.h"
 #include "core/Game.h"
 #include "ui/BoardView.h"
-#include "ui/MainWindow.h"
-#include "ui/TestWindow.h"
 #include "ui/RecordedMessages.h"
 #include "ui/SplashWindow.h"
+#include "ui/TestWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,14 +39,14 @@ class MainWindowTest : public QObject {
         return a;
     }
 
-private slots:
+  private slots:
     void menuBarHasTheDesignedCaptionsAndShortcuts() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
-        const Game& g = t.g;
         QCOMPARE(w.windowTitle(), QString("五子棋"));
         QStringList titles;
-        for (QAction* a : w.menuBar()->actions()) titles << a->text();
+        for (QAction* a : w.menuBar()->actions())
+            titles << a->text();
         QCOMPARE(titles,
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
         QCOMPARE(action(w, "numNew")->shortcut(), QKeySequence("Ctrl+N"));

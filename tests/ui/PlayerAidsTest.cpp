@@ -1,11 +1,11 @@
 #include "core/Game.h"
-#include "session/GameFlow.h"
 #include "core/Psq.h"
+#include "session/GameFlow.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
 #include "ui/MainWindow.h"
-#include "ui/TestWindow.h"
 #include "ui/RecordedMessages.h"
+#include "ui/TestWindow.h"
 #include "ui/ViewMenu.h"
 
 #include <QAction>
@@ -66,7 +66,6 @@ class PlayerAidsTest : public QObject {
     void newItemsLiveInTheirOwnMenuAndAfterEndGame() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
-        const Game& g = t.g;
         QStringList titles = captions(w.menuBar()->actions());
         QCOMPARE(titles,
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
@@ -125,7 +124,6 @@ class PlayerAidsTest : public QObject {
     void aHintForAPositionLeftBehindIsNotShown() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
-        const Game& g = t.g;
         startGame(w);
         QTest::keyClick(&w, Qt::Key_F2); // looked for while the player moves on
         click(w, {8, 8});
@@ -243,7 +241,6 @@ class PlayerAidsTest : public QObject {
     void theWinningFiveIsHighlighted() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
-        const Game& g = t.g;
         startGame(w);
         w.viewMenu()->review(kFiveRecord);
         QCOMPARE(w.board()->scene().winningLine.size(), std::size_t(5));

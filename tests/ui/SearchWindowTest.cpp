@@ -134,8 +134,8 @@ class SearchWindowTest : public QObject {
         timer.start(5);
         QTest::qWait(200);
         QVERIFY(w.session().thinking()); // a depth-4 search is still under way...
-        QVERIFY(ticks >= 10);           // ...and the window went on with its events
-        click(w, 3, 3);                 // the player may not move twice
+        QVERIFY(ticks >= 10);            // ...and the window went on with its events
+        click(w, 3, 3);                  // the player may not move twice
         QCOMPARE(g.cell(3, 3), kEmpty);
         action(w, "numUndo")->trigger(); // nor take the stone back from under the search
         QCOMPARE(g.cell(8, 8), kPlayer);

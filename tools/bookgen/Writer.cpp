@@ -40,7 +40,8 @@ void writeTrees(std::ostream& out, const std::vector<const Book*>& books, const 
                 const std::vector<std::string>& commands) {
     out << "// Grown by the book generator (tools/bookgen) from the hand-written rows of the\n"
            "// books: do not edit. Regenerate with\n";
-    for (const std::string& command : commands) out << "//   " << command << "\n";
+    for (const std::string& command : commands)
+        out << "//   " << command << "\n";
     out << "#include \"playbooks/GrownTrees.h\"\n\nnamespace wuzi::book {\n\nnamespace {\n";
     std::ostringstream cases;
     for (const Book* book : books)

@@ -41,7 +41,8 @@ QRectF shownArea(const std::vector<DemoMove>& moves) {
     auto [left, right] = span(minX, maxX);
     auto [top, bottom] = span(minY, maxY);
     const QPointF half(10.5, 10.0); // half a cell
-    return QRectF(G::intersectionPoint(left, top) - half, G::intersectionPoint(right, bottom) + half);
+    return QRectF(G::intersectionPoint(left, top) - half,
+                  G::intersectionPoint(right, bottom) + half);
 }
 
 } // namespace
