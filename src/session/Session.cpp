@@ -81,7 +81,9 @@ bool Session::playFromPosition(const std::vector<SetUpStone>& stones) {
 }
 
 bool Session::undo() {
-    return takeBack_.Undo(game_);
+    if (!takeBack_.Undo(game_)) return false;
+    leaveReview();
+    return true;
 }
 
 void Session::startThinkingIfOwed() {

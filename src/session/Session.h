@@ -61,7 +61,8 @@ class Session {
     // (nothing changes) for a position no game can reach.
     bool playFromPosition(const std::vector<SetUpStone>& stones);
 
-    // 悔棋: the player's last stone and the computer's answer.
+    // 悔棋: the player's last stone and the computer's answer; after a five the game
+    // runs again from there, and a review of it is left.
     bool canUndo() const { return takeBack_.CanUndo(game_); }
     bool undo();
 

@@ -1,4 +1,5 @@
 #include "core/TakeBack.h"
+#include "core/Placement.h"
 #include "core/TestSupport.h"
 #include "engines/SearchEngine.h"
 #include "opponents/Opponent.h"
@@ -177,7 +178,24 @@ void StartWithTheCentre(Game& g, TakeBack& takeBack) {
     click(takeBack, g, {8, 8});
 }
 
-TEST(TakeBack, AFinishedGameCannotBeTakenBack) {
+// A game that ended on five goes on from the position before the player's last stone,
+// with its own opponent and difficulty, whatever the options menu chose since.
+void ExpectTheGameGoesOn(Game& g, TakeBack& takeBack, const GameState& before) {
+    ASSERT_EQ(g.GameActive, kFalse);
+    OnOpponent(g, 4);
+    OnDifficulty(g, 2);
+    ASSERT_TRUE(takeBack.CanUndo(g));
+    ASSERT_TRUE(takeBack.Undo(g));
+    EXPECT_TRUE(SamePosition(g, before)) << Picture(g);
+    EXPECT_EQ(g.GameActive, kTrue);
+    EXPECT_EQ(g.OptionsEnabled, kFalse);
+    EXPECT_EQ(g.menu.opponent, before.menu.opponent);
+    EXPECT_EQ(g.Difficulty, before.Difficulty);
+    EXPECT_EQ(g.SearchLevel, before.SearchLevel);
+    EXPECT_TRUE(BoardMatchesHistories(g));
+}
+
+TEST(TakeBack, APlayersFiveIsTakenBack) {
     TestGame t;
     Game& g = t.g;
     TakeBack takeBack;
@@ -186,9 +204,30 @@ TEST(TakeBack, AFinishedGameCannotBeTakenBack) {
     SetPosition(g, {"O O O O . X X X",
                     "X X X . . . . ."}, {5, 8});
     // clang-format on
+    GameState before = g;
     click(takeBack, g, {9, 8}); // five: the player wins
-    ASSERT_EQ(g.GameActive, kFalse);
-    EXPECT_FALSE(takeBack.CanUndo(g));
+    ExpectTheGameGoesOn(g, takeBack, before);
+    click(takeBack, g, {3, 3}); // another stone, and Corbie answers it
+    EXPECT_EQ(g.GameActive, kTrue);
+    EXPECT_EQ(g.compStones.size(), before.compStones.size() + 1);
+}
+
+TEST(TakeBack, AComputersFiveIsTakenBack) {
+    TestGame t;
+    Game& g = t.g;
+    TakeBack takeBack;
+    StartWithTheCentre(g, takeBack);
+    // clang-format off
+    SetPosition(g, {"O X X X X . O O",
+                    "O O . . . . . ."}, {4, 8});
+    // clang-format on
+    GameState before = g;
+    click(takeBack, g, {2, 2}); // the player looks away; Corbie makes five
+    ASSERT_FALSE(t.messages.boxes.empty());
+    ASSERT_EQ(t.messages.boxes.back().text, kComputerWins);
+    ExpectTheGameGoesOn(g, takeBack, before);
+    click(takeBack, g, {9, 8});
+    EXPECT_EQ(g.GameActive, kTrue) << Picture(g);
 }
 
 TEST(TakeBack, LeavesABookItTakesBackPast) {

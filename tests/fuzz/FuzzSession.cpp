@@ -1,5 +1,6 @@
 #include "FuzzSession.h"
 
+#include "BoardScan.h"
 #include "Events.h"
 #include "Invariants.h"
 #include "core/Placement.h"
@@ -163,8 +164,11 @@ std::string Driver::apply(const Event& e, const Snapshot& before) {
         session.waitForReply();
         break;
     case EventKind::TakeBack: {
-        bool possible = before.GameActive == kTrue && before.PlayerTurn == kTrue &&
-                        !before.replyOwed && !positions_.empty();
+        bool playersTurn =
+            before.GameActive == kTrue && before.PlayerTurn == kTrue && !before.replyOwed;
+        bool afterFive = before.GameActive != kTrue &&
+                         (HasFive(before.board, kPlayer) || HasFive(before.board, kComputer));
+        bool possible = (playersTurn || afterFive) && !positions_.empty();
         session.undo();
         std::string problem = CheckTakeBack(before, Snapshot::Take(g), events.boxes,
                                             possible ? &positions_.back() : nullptr);

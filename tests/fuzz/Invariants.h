@@ -40,7 +40,8 @@ std::string CheckEvent(const Event& e, const Snapshot& before, const Snapshot& a
                        std::span<const Box> boxes);
 
 // 悔棋: with `earlier`, the position before the player's last stone, the game must be
-// back there exactly but for the run's settings; without it nothing may change.
+// back there exactly, but for the run's settings while the game was running (a game
+// taken back past its five gets its own back too); without it nothing may change.
 std::string CheckTakeBack(const Snapshot& before, const Snapshot& after, std::span<const Box> boxes,
                           const Snapshot* earlier);
 
