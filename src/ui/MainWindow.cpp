@@ -3,6 +3,8 @@
 #include "ui/Actions.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
+#include "ui/GameStatus.h"
+#include "ui/ProgramIcon.h"
 #include "ui/SessionBridge.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
@@ -29,11 +31,13 @@ MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
       board_(new BoardView(session, this)) {
     setObjectName("frmMain");
     setWindowTitle("五子棋");
+    setWindowIcon(ProgramIcon());
     setCentralWidget(board_);
     connect(board_, &BoardView::pressed, this, &MainWindow::boardPressed);
     view_ = new ViewMenu(session_, board_, this);
     commands_ = new GameCommands(session_, view_, events_, this);
     connect(commands_, &GameCommands::gameChanged, this, &MainWindow::refresh);
+    status_ = new GameStatus(session_, events_, this);
     listen(events);
     createActions();
     createMenus();
@@ -178,6 +182,7 @@ void MainWindow::refresh() {
         numQser_[i]->setChecked(game.menu.opponent == i);
     view_->refresh();
     commands_->refresh();
+    status_->refresh();
     board_->update();
 }
 

@@ -13,6 +13,7 @@ namespace wuzi {
 
 class BoardView;
 class GameCommands;
+class GameStatus;
 class SessionBridge;
 class ViewMenu;
 
@@ -29,6 +30,7 @@ class MainWindow : public QMainWindow {
     BoardView* board() const { return board_; }
     ViewMenu* viewMenu() const { return view_; }
     GameCommands* commands() const { return commands_; }
+    GameStatus* status() const { return status_; }
     QMenu* optionsMenu() const { return nuOpt_; }
 
     void NewGame();
@@ -52,6 +54,7 @@ class MainWindow : public QMainWindow {
     BoardView* board_;
     ViewMenu* view_ = nullptr;         // 查看: numbers, coordinates, review
     GameCommands* commands_ = nullptr; // 悔棋, 提示, records
+    GameStatus* status_ = nullptr;     // the status bar and the title
     QMenu* nuOpt_ = nullptr;
     QAction* numNew_ = nullptr;
     QAction* numEnd_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/Program.h"
 
+#include "ui/ProgramIcon.h"
+
 #include <QApplication>
 #include <QFont>
 
@@ -9,6 +11,7 @@ void SetUpApplication() {
     QApplication::setApplicationName("wuzi");
     // Desktops match the window to wuzi.desktop and show its icon.
     QGuiApplication::setDesktopFileName("wuzi");
+    QApplication::setWindowIcon(ProgramIcon());
     QFont font("Noto Sans CJK SC");
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);

@@ -67,17 +67,16 @@ void ViewMenu::step(void (ReviewCursor::*move)()) {
     refresh();
 }
 
-// The review's position in the status bar, hidden again when the review ends.
+// The review's position over the status bar, cleared again when the review ends.
 void ViewMenu::showPosition() {
     board_->update();
+    QStatusBar* bar = window_->statusBar();
     if (const ReviewCursor* cursor = this->cursor()) {
-        QStatusBar* bar = window_->statusBar();
         bar->showMessage(
-            QString("复盘：第 %1 手，共 %2 手").arg(cursor->position()).arg(cursor->size()));
-        bar->show();
+            tr("复盘：第 %1 手，共 %2 手").arg(cursor->position()).arg(cursor->size()));
         positionShown_ = true;
     } else if (positionShown_) {
-        window_->statusBar()->hide();
+        bar->clearMessage();
         positionShown_ = false;
     }
 }

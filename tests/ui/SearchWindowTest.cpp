@@ -4,6 +4,7 @@
 #include "opponents/Turns.h"
 #include "session/GameFlow.h"
 #include "ui/BoardView.h"
+#include "ui/GameStatus.h"
 #include "ui/MainWindow.h"
 #include "ui/TestWindow.h"
 
@@ -135,7 +136,9 @@ class SearchWindowTest : public QObject {
         QTest::qWait(200);
         QVERIFY(w.session().thinking()); // a depth-4 search is still under way...
         QVERIFY(ticks >= 10);            // ...and the window went on with its events
-        click(w, 3, 3);                  // the player may not move twice
+        QVERIFY(w.status()->turnText().startsWith("计算机思考中… "));
+        QVERIFY(w.status()->turnText().endsWith(" 秒"));
+        click(w, 3, 3); // the player may not move twice
         QCOMPARE(g.cell(3, 3), kEmpty);
         action(w, "numUndo")->trigger(); // nor take the stone back from under the search
         QCOMPARE(g.cell(8, 8), kPlayer);

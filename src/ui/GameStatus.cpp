@@ -1,0 +1,100 @@
+#include "ui/GameStatus.h"
+
+#include "opponents/Opponent.h"
+#include "ui/SessionBridge.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+
+namespace wuzi {
+
+namespace {
+
+QString difficultyName(int level) {
+    const char* const names[3] = {QT_TRANSLATE_NOOP("GameStatus", "初级"),
+                                  QT_TRANSLATE_NOOP("GameStatus", "中级"),
+                                  QT_TRANSLATE_NOOP("GameStatus", "高级")};
+    return GameStatus::tr(names[level]);
+}
+
+bool started(const Game& g) {
+    return !g.playerStones.empty() || !g.compStones.empty();
+}
+
+} // namespace
+
+GameStatus::GameStatus(const Session& session, SessionBridge& events, QMainWindow* window)
+    : QObject(window), session_(session), window_(window), turn_(new QLabel(window)),
+      move_(new QLabel(window)), match_(new QLabel(window)) {
+    turn_->setObjectName("statusTurn");
+    move_->setObjectName("statusMove");
+    match_->setObjectName("statusMatch");
+    QStatusBar* bar = window->statusBar();
+    bar->addWidget(turn_, 1);
+    bar->addPermanentWidget(move_);
+    bar->addPermanentWidget(match_);
+    secondTicks_.setInterval(1000);
+    connect(&secondTicks_, &QTimer::timeout, this, &GameStatus::refresh);
+    connect(&events, &SessionBridge::thinking, this, &GameStatus::thinkingChanged);
+}
+
+void GameStatus::thinkingChanged(bool on) {
+    if (on) {
+        searchClock_.start();
+        secondTicks_.start();
+    } else {
+        secondTicks_.stop();
+    }
+    refresh();
+}
+
+QString GameStatus::turnText() const {
+    const Game& g = session_.game();
+    if (g.GameActive != kTrue) {
+        if (!started(g)) return tr("单击 文件 → 新游戏 (Ctrl+N) 开始下棋");
+        return session_.canUndo() ? tr("本局结束：新游戏 (Ctrl+N) 再来一局，或悔棋 (Ctrl+Z) 接着下")
+                                  : tr("本局结束：新游戏 (Ctrl+N) 再来一局");
+    }
+    if (session_.thinking()) {
+        qint64 seconds = searchClock_.isValid() ? searchClock_.elapsed() / 1000 : 0;
+        return tr("计算机思考中… %1 秒").arg(seconds);
+    }
+    return g.PlayerTurn == kTrue ? tr("轮到你走") : tr("计算机思考中…");
+}
+
+QString GameStatus::moveText() const {
+    const Game& g = session_.game();
+    if (!started(g) && g.GameActive != kTrue) return {};
+    int played = static_cast<int>(g.playerStones.size() + g.compStones.size());
+    return g.GameActive == kTrue ? tr("第 %1 手").arg(played + 1) : tr("共 %1 手").arg(played);
+}
+
+QString GameStatus::matchText() const {
+    const Game& g = session_.game();
+    bool running = g.GameActive == kTrue;
+    bool playerFirst = running ? g.PlayerFirst == kTrue : g.menu.playerFirst;
+    QString match =
+        tr("%1 · %2 · %3")
+            .arg(QString::fromUtf8(OpponentAt(g.menu.opponent).name), difficultyName(g.Difficulty),
+                 playerFirst ? tr("你先手（黑）") : tr("计算机先手"));
+    return running ? tr("对手：%1").arg(match) : tr("下一局：%1").arg(match);
+}
+
+QString GameStatus::titleText() const {
+    const Game& g = session_.game();
+    if (g.GameActive != kTrue) return tr("五子棋");
+    return tr("五子棋 — %1 · %2")
+        .arg(QString::fromUtf8(OpponentAt(g.menu.opponent).name), difficultyName(g.Difficulty));
+}
+
+void GameStatus::refresh() {
+    turn_->setText(turnText());
+    QString move = moveText();
+    move_->setText(move);
+    move_->setVisible(!move.isEmpty());
+    match_->setText(matchText());
+    window_->setWindowTitle(titleText());
+}
+
+} // namespace wuzi
