@@ -1,22 +1,33 @@
 #include "ui/Actions.h"
 
+#include "ui/Language.h"
+
+#include <QMenu>
 #include <QWidget>
 
 namespace wuzi {
 
-QAction* MakeAction(QObject* parent, const char* name, const QString& caption,
+QAction* MakeAction(QObject* parent, const char* name, const char* caption,
                     const QKeySequence& key) {
-    auto* action = new QAction(caption, parent);
+    auto* action = new QAction(parent);
     action->setObjectName(name);
+    SetCaption(action, caption);
     if (!key.isEmpty()) action->setShortcut(key);
     return action;
 }
 
-QAction* MakeWindowAction(QWidget* window, const char* name, const QString& caption,
+QAction* MakeWindowAction(QWidget* window, const char* name, const char* caption,
                           const QKeySequence& key) {
     QAction* action = MakeAction(window, name, caption, key);
     window->addAction(action);
     return action;
+}
+
+QMenu* MakeMenu(QWidget* parent, const char* name, const char* caption) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(name);
+    SetCaption(menu, caption);
+    return menu;
 }
 
 } // namespace wuzi

@@ -13,6 +13,9 @@ inline constexpr double kHeight = 304;
 inline constexpr double kStoneRadius = 9.2;
 inline constexpr int kColumnPitch = 21;
 inline constexpr int kRowPitch = 20;
+// On the screen the rows are stretched to the columns' pitch, so that the cells are
+// square; clicks are mapped back through the same stretch onto this grid.
+inline constexpr double kRowStretch = static_cast<double>(kColumnPitch) / kRowPitch;
 
 struct Point {
     double x;

@@ -5,19 +5,20 @@
 namespace wuzi::BoardGeometry {
 
 Mapping::Mapping(QSizeF widgetSize, double margin) {
-    double width = kWidth + 2 * margin, height = kHeight + 2 * margin;
-    scale_ = std::max(0.01, std::min(widgetSize.width() / width, widgetSize.height() / height));
-    QPointF corner((widgetSize.width() - width * scale_) / 2 + margin * scale_,
-                   (widgetSize.height() - height * scale_) / 2 + margin * scale_);
-    target_ = QRectF(corner, QSizeF(kWidth * scale_, kHeight * scale_));
+    double width = kWidth + 2 * margin, height = (kHeight + 2 * margin) * kRowStretch;
+    scaleX_ = std::max(0.01, std::min(widgetSize.width() / width, widgetSize.height() / height));
+    QPointF corner((widgetSize.width() - width * scaleX_) / 2 + margin * scaleX(),
+                   (widgetSize.height() - height * scaleX_) / 2 + margin * scaleY());
+    target_ = QRectF(corner, QSizeF(kWidth * scaleX(), kHeight * scaleY()));
 }
 
 QPointF Mapping::toLogical(QPointF widgetPoint) const {
-    return (widgetPoint - target_.topLeft()) / scale_;
+    QPointF offset = widgetPoint - target_.topLeft();
+    return {offset.x() / scaleX(), offset.y() / scaleY()};
 }
 
 QPointF Mapping::toWidget(QPointF logicalPoint) const {
-    return target_.topLeft() + logicalPoint * scale_;
+    return target_.topLeft() + QPointF(logicalPoint.x() * scaleX(), logicalPoint.y() * scaleY());
 }
 
 Cell Mapping::cellAt(QPointF widgetPoint) const {

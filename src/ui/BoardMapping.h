@@ -18,9 +18,10 @@ inline QPointF intersectionPoint(int x, int y) {
     return intersectionPoint(Cell{x, y});
 }
 
-// Maps between the widget and the logical picture, keeping the picture's aspect ratio.
-// A margin widens the picture on every side by that many logical pixels (room for the
-// coordinates); the board keeps its logical pixels either way.
+// Maps between the widget and the logical picture, its rows stretched by kRowStretch so
+// that the cells are square, as large as the widget holds. A margin widens the picture
+// on every side by that many logical pixels (room for the coordinates); the board keeps
+// its logical pixels either way.
 class Mapping {
   public:
     explicit Mapping(QSizeF widgetSize, double margin = 0);
@@ -30,10 +31,12 @@ class Mapping {
     Cell cellAt(QPointF widgetPoint) const;
     // Where the logical point (0, 0) .. (kWidth, kHeight) is drawn.
     QRectF target() const { return target_; }
-    double scale() const { return scale_; }
+    // Widget pixels per logical pixel, across and down.
+    double scaleX() const { return scaleX_; }
+    double scaleY() const { return scaleX_ * kRowStretch; }
 
   private:
-    double scale_;
+    double scaleX_;
     QRectF target_;
 };
 

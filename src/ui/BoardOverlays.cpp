@@ -1,6 +1,7 @@
 #include "ui/BoardOverlays.h"
 
 #include "ui/BoardMapping.h"
+#include "ui/BoardPainter.h"
 
 #include <QFont>
 
@@ -57,7 +58,7 @@ void drawCornerMarker(QPainter& p, Cell c, bool onBlackStone) {
     QPointF centre = G::intersectionPoint(c);
     p.setPen(Qt::NoPen);
     p.setBrush(onBlackStone ? QColor(0xFF, 0x5A, 0x4A) : QColor(0xD0, 0x20, 0x10));
-    p.drawRect(QRectF(centre - QPointF(7.2, 7.2), QSizeF(3.4, 3.4)));
+    BoardPainter::drawSquare(p, centre - QPointF(5.5, 5.5 / G::kRowStretch), 3.4);
 }
 
 void drawWinningLine(QPainter& p, const std::vector<Cell>& line) {
@@ -65,10 +66,10 @@ void drawWinningLine(QPainter& p, const std::vector<Cell>& line) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0xFF, 0xC8, 0x30, 110), 4.2));
     for (Cell c : line)
-        p.drawEllipse(G::intersectionPoint(c), G::kStoneRadius + 1.4, G::kStoneRadius + 1.4);
+        BoardPainter::drawRound(p, G::intersectionPoint(c), G::kStoneRadius + 1.4);
     p.setPen(QPen(QColor(0xE0, 0x30, 0x20), 1.4));
     for (Cell c : line)
-        p.drawEllipse(G::intersectionPoint(c), G::kStoneRadius + 1.0, G::kStoneRadius + 1.0);
+        BoardPainter::drawRound(p, G::intersectionPoint(c), G::kStoneRadius + 1.0);
     p.restore();
 }
 
@@ -77,9 +78,10 @@ void drawHint(QPainter& p, Cell c) {
     QPointF centre = G::intersectionPoint(c);
     p.setPen(QPen(QColor(0x10, 0x90, 0x40), 1.8));
     p.setBrush(QColor(0x30, 0xD0, 0x70, 90));
-    p.drawEllipse(centre, G::kStoneRadius, G::kStoneRadius);
-    p.drawLine(centre - QPointF(4, 0), centre + QPointF(4, 0));
-    p.drawLine(centre - QPointF(0, 4), centre + QPointF(0, 4));
+    BoardPainter::drawRound(p, centre, G::kStoneRadius);
+    const double arm = 4, armDown = arm / G::kRowStretch;
+    p.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));
+    p.drawLine(centre - QPointF(0, armDown), centre + QPointF(0, armDown));
     p.restore();
 }
 
@@ -87,12 +89,12 @@ void drawKeyboardCursor(QPainter& p, Cell c) {
     p.save();
     QPointF centre = G::intersectionPoint(c);
     p.setPen(QPen(QColor(0x20, 0x50, 0xD0), 1.5, Qt::SolidLine, Qt::SquareCap));
-    const double r = 9.5, arm = 3.5;
+    const double r = 9.5, arm = 3.5, down = 1 / G::kRowStretch;
     for (int sx : {-1, 1}) {
         for (int sy : {-1, 1}) {
-            QPointF corner = centre + QPointF(sx * r, sy * r);
+            QPointF corner = centre + QPointF(sx * r, sy * r * down);
             p.drawLine(corner, corner - QPointF(sx * arm, 0));
-            p.drawLine(corner, corner - QPointF(0, sy * arm));
+            p.drawLine(corner, corner - QPointF(0, sy * arm * down));
         }
     }
     p.restore();

@@ -9,6 +9,15 @@ namespace wuzi::BoardPainter {
 
 namespace G = BoardGeometry;
 
+void drawRound(QPainter& p, QPointF centre, double radius) {
+    p.drawEllipse(centre, radius, radius / G::kRowStretch);
+}
+
+void drawSquare(QPainter& p, QPointF centre, double side) {
+    QSizeF size(side, side / G::kRowStretch);
+    p.drawRect(QRectF(centre - QPointF(size.width(), size.height()) / 2, size));
+}
+
 void drawBoard(QPainter& p) {
     QRectF area(0, 0, G::kWidth, G::kHeight);
     QLinearGradient wood(area.topLeft(), area.bottomRight());
@@ -35,7 +44,7 @@ void drawBoard(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2A, 0x1C, 0x0C));
     for (Cell star : {Cell{4, 4}, Cell{12, 4}, Cell{8, 8}, Cell{4, 12}, Cell{12, 12}})
-        p.drawEllipse(G::intersectionPoint(star), 2.2, 2.2);
+        drawRound(p, G::intersectionPoint(star), 2.2);
 }
 
 void drawStone(QPainter& p, Cell c, bool black) {
@@ -43,7 +52,7 @@ void drawStone(QPainter& p, Cell c, bool black) {
     const double r = G::kStoneRadius;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60)); // shadow
-    p.drawEllipse(centre + QPointF(1.0, 1.2), r, r);
+    drawRound(p, centre + QPointF(1.0, 1.2), r);
     QRadialGradient shade(centre - QPointF(r * 0.35, r * 0.4), r * 1.3);
     if (black) {
         shade.setColorAt(0.0, QColor(0x6A, 0x6A, 0x6A));
@@ -56,14 +65,14 @@ void drawStone(QPainter& p, Cell c, bool black) {
     }
     p.setBrush(shade);
     p.setPen(QPen(black ? QColor(0x10, 0x10, 0x10) : QColor(0x90, 0x90, 0x88), 0.5));
-    p.drawEllipse(centre, r, r);
+    drawRound(p, centre, r);
 }
 
 void drawLastMoveMarker(QPainter& p, Cell c, bool onBlackStone) {
     QPointF centre = G::intersectionPoint(c);
     p.setPen(Qt::NoPen);
     p.setBrush(onBlackStone ? QColor(0xFF, 0x5A, 0x4A) : QColor(0xD0, 0x20, 0x10));
-    p.drawRect(QRectF(centre - QPointF(2.6, 2.6), QSizeF(5.2, 5.2)));
+    drawSquare(p, centre, 5.2);
 }
 
 void drawMoveNumber(QPainter& p, Cell c, bool onBlackStone, int number) {

@@ -9,8 +9,14 @@
 namespace wuzi {
 
 // Draws a wooden board, shaded stones and markers in logical board pixels (the caller
-// sets the painter's transform). Shared by the game board and the lesson boards.
+// sets the painter's transform, rows stretched by BoardGeometry::kRowStretch). Shared by the game
+// board and the lesson boards.
 namespace BoardPainter {
+
+// A circle on the screen: the painter's rows are stretched, so it is drawn flatter.
+void drawRound(QPainter& p, QPointF centre, double radius);
+// A square on the screen, likewise.
+void drawSquare(QPainter& p, QPointF centre, double side);
 
 void drawBoard(QPainter& p);
 void drawStone(QPainter& p, Cell c, bool black);

@@ -22,7 +22,8 @@ constexpr int kHintPhases = 4;
 } // namespace
 
 BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-    setMinimumSize(static_cast<int>(G::kWidth), static_cast<int>(G::kHeight));
+    // Small enough for a small screen at a large scale; the picture scales to the widget.
+    setMinimumSize(static_cast<int>(G::kWidth * 0.75), static_cast<int>(G::kHeight * 0.75));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
     hintTimer_.setInterval(kHintPhaseMs);
@@ -30,11 +31,11 @@ BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent),
 }
 
 QSize BoardView::sizeHint() const {
-    return {static_cast<int>(G::kWidth * 2), static_cast<int>(G::kHeight * 2)};
+    return {static_cast<int>(G::kWidth * 2), static_cast<int>(G::kHeight * G::kRowStretch * 2)};
 }
 
 int BoardView::heightForWidth(int width) const {
-    return static_cast<int>(width * G::kHeight / G::kWidth);
+    return static_cast<int>(width * G::kHeight * G::kRowStretch / G::kWidth);
 }
 
 void BoardView::setShowNumbers(bool on) {
@@ -83,7 +84,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor(0x6B, 0x4A, 0x2B));
     G::Mapping map(size(), margin());
     p.translate(map.target().topLeft());
-    p.scale(map.scale(), map.scale());
+    p.scale(map.scaleX(), map.scaleY());
     BoardPainter::drawBoard(p);
     if (coordinates_) BoardOverlays::drawCoordinates(p);
     BoardScene s = scene();

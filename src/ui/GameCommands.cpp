@@ -16,9 +16,15 @@ namespace wuzi {
 
 namespace {
 
-constexpr const char* kOpenTitle = "打开棋谱";
-constexpr const char* kSaveTitle = "保存棋谱";
-constexpr const char* kRecordFilter = "五子棋棋谱 (*.psq);;所有文件 (*)";
+QString openTitle() {
+    return GameCommands::tr("打开棋谱");
+}
+QString saveTitle() {
+    return GameCommands::tr("保存棋谱");
+}
+QString recordFilter() {
+    return GameCommands::tr("五子棋棋谱 (*.psq);;所有文件 (*)");
+}
 // A record of 225 moves is a few kilobytes; anything far larger is no record.
 constexpr qint64 kLargestRecord = 64 * 1024;
 
@@ -26,10 +32,14 @@ constexpr qint64 kLargestRecord = 64 * 1024;
 
 GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& events, QWidget* window)
     : QObject(window), session_(session), view_(view), events_(events), window_(window) {
-    undo_ = MakeWindowAction(window, "numUndo", "悔棋(&U)", QKeySequence("Ctrl+Z"));
-    hint_ = MakeWindowAction(window, "numHint", "提示(&I)", QKeySequence("F2"));
-    open_ = MakeWindowAction(window, "numOpenRecord", "打开棋谱(&O)...", QKeySequence("Ctrl+O"));
-    save_ = MakeWindowAction(window, "numSaveRecord", "保存棋谱(&S)...", QKeySequence("Ctrl+S"));
+    undo_ = MakeWindowAction(window, "numUndo", QT_TRANSLATE_NOOP("Menu", "悔棋(&U)"),
+                             QKeySequence("Ctrl+Z"));
+    hint_ = MakeWindowAction(window, "numHint", QT_TRANSLATE_NOOP("Menu", "提示(&I)"),
+                             QKeySequence("F2"));
+    open_ = MakeWindowAction(window, "numOpenRecord", QT_TRANSLATE_NOOP("Menu", "打开棋谱(&O)..."),
+                             QKeySequence("Ctrl+O"));
+    save_ = MakeWindowAction(window, "numSaveRecord", QT_TRANSLATE_NOOP("Menu", "保存棋谱(&S)..."),
+                             QKeySequence("Ctrl+S"));
     connect(undo_, &QAction::triggered, this, &GameCommands::undo);
     connect(hint_, &QAction::triggered, this, &GameCommands::hint);
     connect(open_, &QAction::triggered, this, &GameCommands::askAndOpen);
@@ -56,19 +66,20 @@ bool GameCommands::openRecord(const QString& path) {
     QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        refuse(kOpenTitle, QString("无法读取文件“%1”：%2").arg(name, file.errorString()));
+        refuse(openTitle(), tr("无法读取文件“%1”：%2").arg(name, file.errorString()));
         return false;
     }
     if (file.size() > kLargestRecord) {
-        refuse(kOpenTitle, QString("文件“%1”太大，不是五子棋棋谱。").arg(name));
+        refuse(openTitle(), tr("文件“%1”太大，不是五子棋棋谱。").arg(name));
         return false;
     }
     QByteArray text = file.readAll();
     PsqResult read =
         ParsePsq(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     if (!read.ok()) {
-        refuse(kOpenTitle, QString("文件“%1”不是可以打开的棋谱。\n%2")
-                               .arg(name, QString::fromStdString(read.error)));
+        refuse(
+            openTitle(),
+            tr("文件“%1”不是可以打开的棋谱。\n%2").arg(name, QString::fromStdString(read.error)));
         return false;
     }
     view_->review(std::move(read.record));
@@ -80,21 +91,21 @@ bool GameCommands::saveRecord(const QString& path) {
     QFile file(path);
     QByteArray text = QByteArray::fromStdString(WritePsq(record));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
-        refuse(kSaveTitle, QString("无法保存棋谱到“%1”：%2").arg(path, file.errorString()));
+        refuse(saveTitle(), tr("无法保存棋谱到“%1”：%2").arg(path, file.errorString()));
         return false;
     }
     return true;
 }
 
 void GameCommands::askAndOpen() {
-    QString path = QFileDialog::getOpenFileName(window_, kOpenTitle, {}, kRecordFilter);
+    QString path = QFileDialog::getOpenFileName(window_, openTitle(), {}, recordFilter());
     if (!path.isEmpty()) openRecord(path);
     refresh();
 }
 
 void GameCommands::askAndSave() {
     QString suggested = QDateTime::currentDateTime().toString("'wuzi-'yyyyMMdd-hhmm'.psq'");
-    QString path = QFileDialog::getSaveFileName(window_, kSaveTitle, suggested, kRecordFilter);
+    QString path = QFileDialog::getSaveFileName(window_, saveTitle(), suggested, recordFilter());
     if (!path.isEmpty()) saveRecord(path);
 }
 

@@ -12,9 +12,9 @@ namespace wuzi {
 namespace {
 
 QString difficultyName(int level) {
-    const char* const names[3] = {QT_TRANSLATE_NOOP("GameStatus", "初级"),
-                                  QT_TRANSLATE_NOOP("GameStatus", "中级"),
-                                  QT_TRANSLATE_NOOP("GameStatus", "高级")};
+    const char* const names[3] = {QT_TRANSLATE_NOOP("wuzi::GameStatus", "初级"),
+                                  QT_TRANSLATE_NOOP("wuzi::GameStatus", "中级"),
+                                  QT_TRANSLATE_NOOP("wuzi::GameStatus", "高级")};
     return GameStatus::tr(names[level]);
 }
 

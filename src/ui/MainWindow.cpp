@@ -5,19 +5,27 @@
 #include "ui/GameCommands.h"
 #include "ui/GameStatus.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ScreenFit.h"
 #include "ui/SessionBridge.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
 #include "ui/lessons/LessonWindow.h"
+#include "ui/lessons/PageViewer.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
+#include <QMessageBox>
 
 namespace wuzi {
 
 namespace {
 
+// The first run's size, before any geometry is remembered.
+constexpr QSize kPreferredSize(700, 700);
+
+// The lessons' names stay as the series names them, in either language.
 const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂",
                                          "天昏地暗", "黑白无常", "魔高一丈", "孤魂野鬼",
                                          "月黑风高", "轮回转世"};
@@ -57,9 +65,11 @@ void MainWindow::listen(SessionBridge& events) {
 }
 
 void MainWindow::createActions() {
-    numNew_ = MakeAction(this, "numNew", "新游戏(&N)", QKeySequence("Ctrl+N"));
-    numEnd_ = MakeAction(this, "numEnd", "结束游戏(&E)", QKeySequence("Ctrl+Q"));
-    numExit_ = MakeAction(this, "numExit", "退出(&X)");
+    numNew_ =
+        MakeAction(this, "numNew", QT_TRANSLATE_NOOP("Menu", "新游戏(&N)"), QKeySequence("Ctrl+N"));
+    numEnd_ = MakeAction(this, "numEnd", QT_TRANSLATE_NOOP("Menu", "结束游戏(&E)"),
+                         QKeySequence("Ctrl+Q"));
+    numExit_ = MakeAction(this, "numExit", QT_TRANSLATE_NOOP("Menu", "退出(&X)"));
     connect(numNew_, &QAction::triggered, this, &MainWindow::NewGame);
     connect(numEnd_, &QAction::triggered, this, [this] {
         session_.endGame();
@@ -68,8 +78,10 @@ void MainWindow::createActions() {
     connect(numExit_, &QAction::triggered, this, &QWidget::close);
 
     auto* sides = new QActionGroup(this);
-    numBefore_ = MakeAction(this, "numBefore", "先手(&B)", QKeySequence("Ctrl+B"));
-    numAfter_ = MakeAction(this, "numAfter", "后手(&A)", QKeySequence("Ctrl+L"));
+    numBefore_ = MakeAction(this, "numBefore", QT_TRANSLATE_NOOP("Menu", "先手(&B)"),
+                            QKeySequence("Ctrl+B"));
+    numAfter_ =
+        MakeAction(this, "numAfter", QT_TRANSLATE_NOOP("Menu", "后手(&A)"), QKeySequence("Ctrl+L"));
     for (QAction* a : {numBefore_, numAfter_}) {
         a->setCheckable(true);
         sides->addAction(a);
@@ -85,7 +97,9 @@ void MainWindow::createActions() {
 
     auto* levels = new QActionGroup(this);
     const char* levelNames[3] = {"numEasy0", "numEasy1", "numEasy2"};
-    const char* levelCaptions[3] = {"初级(&E)", "中级(&M)", "高级(&H)"};
+    const char* levelCaptions[3] = {QT_TRANSLATE_NOOP("Menu", "初级(&E)"),
+                                    QT_TRANSLATE_NOOP("Menu", "中级(&M)"),
+                                    QT_TRANSLATE_NOOP("Menu", "高级(&H)")};
     const char* levelKeys[3] = {"Ctrl+E", "Ctrl+M", "Ctrl+H"};
     for (int i = 0; i < 3; ++i) {
         numEasy_[i] = MakeAction(this, levelNames[i], levelCaptions[i], QKeySequence(levelKeys[i]));
@@ -115,45 +129,48 @@ void MainWindow::createActions() {
         connect(numLesson_[i], &QAction::triggered, this, [this, i] { openLesson(i + 1); });
     }
 
-    // The two help items carry no action.
-    numHelp1_ = MakeAction(this, "numHelp1", "帮助(&H)", QKeySequence("F1"));
-    numEmail_ = MakeAction(this, "numEmail", "技术支持(&T)");
-    numAbout_ = MakeAction(this, "numAbout", "关于(&A)...");
+    numHelp1_ =
+        MakeAction(this, "numHelp1", QT_TRANSLATE_NOOP("Menu", "帮助(&H)"), QKeySequence("F1"));
+    numEmail_ = MakeAction(this, "numEmail", QT_TRANSLATE_NOOP("Menu", "技术支持(&T)"));
+    numAbout_ = MakeAction(this, "numAbout", QT_TRANSLATE_NOOP("Menu", "关于(&A)..."));
+    connect(numHelp1_, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(numEmail_, &QAction::triggered, this, &MainWindow::showSupport);
     connect(numAbout_, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(view_, &ViewMenu::languageChosen, this, &MainWindow::setLanguage);
 }
 
 void MainWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu("文件(&F)");
-    file->setObjectName("numFile");
+    QMenu* file = MakeMenu(this, "numFile", QT_TRANSLATE_NOOP("Menu", "文件(&F)"));
+    menuBar()->addMenu(file);
     file->addAction(numNew_);
     file->addAction(numEnd_);
     file->addActions(commands_->actions());
     file->addSeparator();
     file->addAction(numExit_);
 
-    nuOpt_ = menuBar()->addMenu("选项(&O)");
-    nuOpt_->setObjectName("nuOpt");
-    QMenu* move = nuOpt_->addMenu("走棋(&O)");
-    move->setObjectName("numMove");
+    nuOpt_ = MakeMenu(this, "nuOpt", QT_TRANSLATE_NOOP("Menu", "选项(&O)"));
+    menuBar()->addMenu(nuOpt_);
+    QMenu* move = MakeMenu(nuOpt_, "numMove", QT_TRANSLATE_NOOP("Menu", "走棋(&O)"));
+    nuOpt_->addMenu(move);
     move->addAction(numBefore_);
     move->addAction(numAfter_);
-    QMenu* setting = nuOpt_->addMenu("难度(&D)");
-    setting->setObjectName("numSetting");
+    QMenu* setting = MakeMenu(nuOpt_, "numSetting", QT_TRANSLATE_NOOP("Menu", "难度(&D)"));
+    nuOpt_->addMenu(setting);
     for (QAction* a : numEasy_)
         setting->addAction(a);
-    QMenu* players = nuOpt_->addMenu("棋手(&T)");
-    players->setObjectName("numQs");
+    QMenu* players = MakeMenu(nuOpt_, "numQs", QT_TRANSLATE_NOOP("Menu", "棋手(&T)"));
+    nuOpt_->addMenu(players);
     for (QAction* a : numQser_)
         players->addAction(a);
     menuBar()->addMenu(view_->menu());
     // The lessons stay open to the player during a game, so they sit on the menu bar.
-    QMenu* lessons = menuBar()->addMenu("Vesk十式(&K)");
-    lessons->setObjectName("num10Kill");
+    QMenu* lessons = MakeMenu(this, "num10Kill", QT_TRANSLATE_NOOP("Menu", "Vesk十式(&K)"));
+    menuBar()->addMenu(lessons);
     for (QAction* a : numLesson_)
         lessons->addAction(a);
 
-    QMenu* help = menuBar()->addMenu("帮助(&H)");
-    help->setObjectName("nuHelp");
+    QMenu* help = MakeMenu(this, "nuHelp", QT_TRANSLATE_NOOP("Menu", "帮助(&H)"));
+    menuBar()->addMenu(help);
     help->addAction(numHelp1_);
     help->addSeparator();
     help->addAction(numEmail_);
@@ -206,6 +223,70 @@ void MainWindow::openLesson(int lessonNo) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     session_.stopThinking();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showHelp() {
+    PageViewer viewer(this);
+    const PageEntry help = {"numHelp1", "五子棋帮助",
+                            language() == Language::English ? "help_en.htm" : "help.htm"};
+    viewer.showPage(help, QCoreApplication::applicationDirPath());
+    viewer.setWindowTitle(tr("五子棋帮助"));
+    viewer.exec();
+}
+
+void MainWindow::showSupport() {
+    QMessageBox::information(
+        this, tr("技术支持"),
+        tr("五子棋 wuzi，版本 %1。\n\n"
+           "遇到问题时，请告诉向你提供本程序的人（例如它的软件包的维护者），并附上：\n"
+           "· 版本号和所用的系统；\n"
+           "· 出问题前的几步操作；\n"
+           "· 用 文件 → 保存棋谱 保存下来的那一局；\n"
+           "· 从终端启动 wuzi 时它打印出的信息。")
+            .arg(QStringLiteral(WUZI_VERSION)));
+}
+
+void MainWindow::setLanguage(Language language) {
+    translations_.apply(language);
+    view_->checkLanguage(language);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate(this);
+        refresh();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+StoredSettings MainWindow::settings() const {
+    const Game& game = session_.game();
+    StoredSettings stored;
+    stored.geometry = saveGeometry();
+    stored.showNumbers = view_->showsNumbers();
+    stored.showCoordinates = view_->showsCoordinates();
+    stored.opponent = game.menu.opponent;
+    stored.difficulty = game.Difficulty;
+    stored.playerFirst = game.menu.playerFirst;
+    stored.language = LanguageCode(language());
+    return stored;
+}
+
+void MainWindow::restore(const StoredSettings& stored) {
+    if (!stored.geometry.isEmpty()) restoreGeometry(stored.geometry);
+    // A geometry saved on a larger screen, or none, is fitted to this one.
+    FitToScreen(this, stored.geometry.isEmpty() ? kPreferredSize : size());
+    view_->setShowNumbers(stored.showNumbers);
+    view_->setShowCoordinates(stored.showCoordinates);
+    // The options between games, as the menu items would set them.
+    session_.chooseOpponent(stored.opponent);
+    session_.chooseDifficulty(stored.difficulty);
+    if (stored.playerFirst)
+        session_.choosePlayerFirst();
+    else
+        session_.chooseComputerFirst();
+    setLanguage(LanguageOfCode(stored.language));
+    refresh();
 }
 
 void MainWindow::showAbout() {

@@ -2,6 +2,8 @@
 
 #include "opponents/Opponent.h"
 #include "session/Session.h"
+#include "ui/Language.h"
+#include "ui/StoredSettings.h"
 
 #include <QMainWindow>
 #include <array>
@@ -37,12 +39,26 @@ class MainWindow : public QMainWindow {
     void boardPressed(Cell cell);
     void openLesson(int lessonNo);
     void showAbout();
+    // F1: the help page in the page viewer, in the language shown.
+    void showHelp();
+    // 技术支持: the version and how to report a problem.
+    void showSupport();
+
+    // 查看 → 语言: the window and Qt's own dialogs in this language from now on.
+    void setLanguage(Language language);
+    Language language() const { return translations_.current(); }
+
+    // What is remembered between runs, and its restoring at the start: the geometry, the
+    // board's aids, the options for the next game and the language.
+    StoredSettings settings() const;
+    void restore(const StoredSettings& stored);
 
     // Brings menus and board up to date with the game state.
     void refresh();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createActions();
@@ -51,6 +67,7 @@ class MainWindow : public QMainWindow {
 
     Session& session_;
     SessionBridge& events_;
+    Translations translations_;
     BoardView* board_;
     ViewMenu* view_ = nullptr;         // 查看: numbers, coordinates, review
     GameCommands* commands_ = nullptr; // 悔棋, 提示, records

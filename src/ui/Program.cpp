@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
 
 namespace wuzi {
 
 void SetUpApplication() {
+    // The settings live in the usual per-user place: ~/.config/wuzi/wuzi.conf.
+    QApplication::setOrganizationName("wuzi");
     QApplication::setApplicationName("wuzi");
+    QApplication::setApplicationVersion(WUZI_VERSION);
     // Desktops match the window to wuzi.desktop and show its icon.
     QGuiApplication::setDesktopFileName("wuzi");
     QApplication::setWindowIcon(ProgramIcon());
@@ -19,8 +23,13 @@ void SetUpApplication() {
 
 Program::Program() : splash_(SplashWindow::Role::Startup) {
     messages_.setParent(&window_);
-    window_.resize(700, 700);
+    QSettings settings;
+    window_.restore(ReadSettings(settings));
     QObject::connect(&splash_, &SplashWindow::finished, &window_, &QWidget::show);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window_, [this] {
+        QSettings settings;
+        WriteSettings(settings, window_.settings());
+    });
 }
 
 void Program::start() {

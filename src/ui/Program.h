@@ -12,7 +12,8 @@ namespace wuzi {
 void SetUpApplication();
 
 // The program as it starts: the game session with the real clock, random numbers and
-// message boxes, the main window, and the splash that opens it.
+// message boxes, the main window as the last run left it, and the splash that opens it.
+// The window's settings are written when the program quits.
 class Program {
   public:
     Program();

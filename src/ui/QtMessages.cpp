@@ -1,13 +1,16 @@
 #include "ui/QtMessages.h"
 
+#include "ui/Language.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace wuzi {
 
 namespace {
+// The core's texts are translated here, at the window's edge.
 QString q(const std::string& s) {
-    return QString::fromStdString(s);
+    return CoreText(s);
 }
 } // namespace
 

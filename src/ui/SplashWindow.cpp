@@ -44,35 +44,44 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     sky.setColorAt(0, QColor(0x3B, 0x26, 0x14));
     sky.setColorAt(1, QColor(0x1A, 0x10, 0x08));
     p.fillRect(rect(), sky);
+    drawBoard(p, QRectF(20, 40, 190, 220));
+    drawTexts(p, QRect(215, 0, width() - 225, height()));
+}
 
-    // A corner of the board with a winning five.
+// The whole board with a winning five, fitted into `area`.
+void SplashWindow::drawBoard(QPainter& p, QRectF area) {
     p.save();
-    p.translate(24, 40);
-    p.scale(0.72, 0.72);
-    p.setClipRect(QRectF(0, 0, 200, 300));
+    BoardGeometry::Mapping map(area.size());
+    p.translate(area.topLeft() + map.target().topLeft());
+    p.scale(map.scaleX(), map.scaleY());
     BoardPainter::drawBoard(p);
     for (int k = 0; k < 5; ++k)
-        BoardPainter::drawStone(p, {3 + k, 3 + k}, true);
-    for (Cell c : {Cell{4, 3}, Cell{5, 4}, Cell{3, 6}, Cell{7, 5}, Cell{8, 6}})
+        BoardPainter::drawStone(p, {5 + k, 5 + k}, true);
+    for (Cell c : {Cell{6, 5}, Cell{7, 6}, Cell{5, 8}, Cell{9, 7}, Cell{10, 8}})
         BoardPainter::drawStone(p, c, false);
     p.restore();
+}
 
+void SplashWindow::drawTexts(QPainter& p, QRect column) {
     p.setPen(QColor(0xF4, 0xE2, 0xC0));
     QFont title = font();
     title.setPointSize(40);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRect(200, 60, 270, 90), Qt::AlignCenter, "五子棋");
-    QFont line = font();
-    line.setPointSize(12);
-    p.setFont(line);
-    p.drawText(QRect(200, 150, 270, 30), Qt::AlignCenter, "wuzi · 自由五子棋");
-    p.drawText(QRect(200, 185, 270, 30), Qt::AlignCenter, "人机对弈 · Vesk十式教程");
+    auto line = [&](int top, int height, const QString& text) {
+        p.drawText(QRect(column.left(), top, column.width(), height), Qt::AlignCenter, text);
+    };
+    line(50, 90, tr("五子棋"));
+    QFont body = font();
+    body.setPointSize(12);
+    p.setFont(body);
+    line(140, 30, tr("wuzi · 自由五子棋"));
+    line(170, 30, tr("人机对弈 · Vesk十式教程"));
     p.setPen(QColor(0xB8, 0xA0, 0x80));
-    line.setPointSize(9);
-    p.setFont(line);
-    p.drawText(QRect(200, 250, 270, 24), Qt::AlignCenter,
-               role_ == Role::Startup ? "单击任意处开始" : "单击任意处关闭");
+    body.setPointSize(9);
+    p.setFont(body);
+    line(205, 22, tr("版本 %1 · MIT 许可证").arg(QStringLiteral(WUZI_VERSION)));
+    line(255, 24, role_ == Role::Startup ? tr("单击任意处开始") : tr("单击任意处关闭"));
 }
 
 } // namespace wuzi

@@ -3,11 +3,13 @@
 #include <QDialog>
 #include <QTimer>
 
+class QPainter;
+
 namespace wuzi {
 
-// frmSplash: the first window of the program and, later, the about window. At start it
-// closes after its third one-second tick or on a click; as the about window it stays
-// until clicked.
+// frmSplash: the first window of the program and, later, the about window, with the
+// version and the licence. At start it closes after its third one-second tick or on a
+// click; as the about window it stays until clicked.
 class SplashWindow : public QDialog {
     Q_OBJECT
   public:
@@ -31,6 +33,8 @@ class SplashWindow : public QDialog {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void drawBoard(QPainter& p, QRectF area);
+    void drawTexts(QPainter& p, QRect column);
     void tick();
     void handOver();
 

@@ -4,6 +4,7 @@
 #include "ui/BoardView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
@@ -12,18 +13,23 @@ namespace wuzi {
 
 ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
     : QObject(window), session_(session), board_(board), window_(window),
-      menu_(new QMenu("查看(&V)", window)) {
-    menu_->setObjectName("numView");
-    numbers_ = MakeWindowAction(window_, "numNumbers", "显示手数(&N)");
-    coordinates_ = MakeWindowAction(window_, "numCoordinates", "显示坐标(&C)");
-    review_ = MakeWindowAction(window_, "numReview", "复盘(&R)", QKeySequence("Ctrl+R"));
+      menu_(MakeMenu(window, "numView", QT_TRANSLATE_NOOP("Menu", "查看(&V)"))) {
+    numbers_ = MakeWindowAction(window_, "numNumbers", QT_TRANSLATE_NOOP("Menu", "显示手数(&N)"));
+    coordinates_ =
+        MakeWindowAction(window_, "numCoordinates", QT_TRANSLATE_NOOP("Menu", "显示坐标(&C)"));
+    review_ = MakeWindowAction(window_, "numReview", QT_TRANSLATE_NOOP("Menu", "复盘(&R)"),
+                               QKeySequence("Ctrl+R"));
     for (QAction* a : {numbers_, coordinates_, review_})
         a->setCheckable(true);
-    first_ = MakeWindowAction(window_, "numReviewFirst", "第一手(&F)", QKeySequence(Qt::Key_Home));
+    first_ = MakeWindowAction(window_, "numReviewFirst", QT_TRANSLATE_NOOP("Menu", "第一手(&F)"),
+                              QKeySequence(Qt::Key_Home));
     previous_ =
-        MakeWindowAction(window_, "numReviewPrevious", "上一手(&P)", QKeySequence(Qt::Key_Left));
-    next_ = MakeWindowAction(window_, "numReviewNext", "下一手(&X)", QKeySequence(Qt::Key_Right));
-    last_ = MakeWindowAction(window_, "numReviewLast", "最后一手(&L)", QKeySequence(Qt::Key_End));
+        MakeWindowAction(window_, "numReviewPrevious", QT_TRANSLATE_NOOP("Menu", "上一手(&P)"),
+                         QKeySequence(Qt::Key_Left));
+    next_ = MakeWindowAction(window_, "numReviewNext", QT_TRANSLATE_NOOP("Menu", "下一手(&X)"),
+                             QKeySequence(Qt::Key_Right));
+    last_ = MakeWindowAction(window_, "numReviewLast", QT_TRANSLATE_NOOP("Menu", "最后一手(&L)"),
+                             QKeySequence(Qt::Key_End));
 
     connect(numbers_, &QAction::toggled, board_, &BoardView::setShowNumbers);
     connect(coordinates_, &QAction::toggled, board_, &BoardView::setShowCoordinates);
@@ -39,7 +45,47 @@ ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
     menu_->addAction(review_);
     for (QAction* a : {first_, previous_, next_, last_})
         menu_->addAction(a);
+    createLanguageMenu();
     refresh();
+}
+
+void ViewMenu::createLanguageMenu() {
+    menu_->addSeparator();
+    QMenu* languages = MakeMenu(menu_, "numLanguage", QT_TRANSLATE_NOOP("Menu", "语言(&G)"));
+    menu_->addMenu(languages);
+    // Each language is named in itself, whichever is shown.
+    chinese_ = new QAction("中文", languages);
+    chinese_->setObjectName("numChinese");
+    english_ = new QAction("English", languages);
+    english_->setObjectName("numEnglish");
+    auto* group = new QActionGroup(languages);
+    for (QAction* a : {chinese_, english_}) {
+        a->setCheckable(true);
+        group->addAction(a);
+        languages->addAction(a);
+    }
+    chinese_->setChecked(true);
+    connect(chinese_, &QAction::triggered, this,
+            [this] { emit languageChosen(Language::Chinese); });
+    connect(english_, &QAction::triggered, this,
+            [this] { emit languageChosen(Language::English); });
+}
+
+bool ViewMenu::showsNumbers() const {
+    return numbers_->isChecked();
+}
+bool ViewMenu::showsCoordinates() const {
+    return coordinates_->isChecked();
+}
+void ViewMenu::setShowNumbers(bool on) {
+    numbers_->setChecked(on);
+}
+void ViewMenu::setShowCoordinates(bool on) {
+    coordinates_->setChecked(on);
+}
+
+void ViewMenu::checkLanguage(Language language) {
+    (language == Language::English ? english_ : chinese_)->setChecked(true);
 }
 
 void ViewMenu::review(GameRecord record) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/Session.h"
+#include "ui/Language.h"
 
 #include <QKeySequence>
 #include <QObject>
@@ -13,9 +14,9 @@ namespace wuzi {
 
 class BoardView;
 
-// The 查看 menu: move numbers and coordinates on the board, and the review (复盘) of a
-// finished game or an opened record, stepped with Home, Left, Right and End. A review
-// only shows moves; the game stays as it is.
+// The 查看 menu: move numbers and coordinates on the board, the review (复盘) of a
+// finished game or an opened record, stepped with Home, Left, Right and End, and the
+// language (语言). A review only shows moves; the game stays as it is.
 class ViewMenu : public QObject {
     Q_OBJECT
   public:
@@ -31,7 +32,17 @@ class ViewMenu : public QObject {
     // Brings the items' enabled states up to date with the game and the review.
     void refresh();
 
+    bool showsNumbers() const;
+    bool showsCoordinates() const;
+    void setShowNumbers(bool on);
+    void setShowCoordinates(bool on);
+    void checkLanguage(Language language);
+
+  signals:
+    void languageChosen(Language language);
+
   private:
+    void createLanguageMenu();
     void toggleReview(bool on);
     void step(void (ReviewCursor::*move)());
     void showPosition();
@@ -48,6 +59,8 @@ class ViewMenu : public QObject {
     QAction* previous_;
     QAction* next_;
     QAction* last_;
+    QAction* chinese_;
+    QAction* english_;
 };
 
 } // namespace wuzi

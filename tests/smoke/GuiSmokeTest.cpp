@@ -127,7 +127,7 @@ class GuiSmokeTest : public QObject {
     // Where a logical pixel of the board picture lies on the board widget.
     QPoint onBoard(QPointF logical) {
         BoardGeometry::Mapping map(window().board()->size());
-        return (map.target().topLeft() + logical * map.scale()).toPoint();
+        return map.toWidget(logical).toPoint();
     }
     QPoint onScreen(QPointF logical) { return window().board()->mapToGlobal(onBoard(logical)); }
 

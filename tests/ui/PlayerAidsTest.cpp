@@ -77,7 +77,7 @@ class PlayerAidsTest : public QObject {
         QCOMPARE(action(w, "numHint")->shortcut(), QKeySequence("F2"));
         QCOMPARE(captions(w.viewMenu()->menu()->actions()),
                  QStringList({"显示手数(&N)", "显示坐标(&C)", "-", "复盘(&R)", "第一手(&F)",
-                              "上一手(&P)", "下一手(&X)", "最后一手(&L)"}));
+                              "上一手(&P)", "下一手(&X)", "最后一手(&L)", "-", "语言(&G)"}));
         // The design's own shortcuts are untouched.
         QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(action(w, "numEasy2")->shortcut(), QKeySequence("Ctrl+H"));

@@ -12,16 +12,17 @@ namespace G = BoardGeometry;
 DemoBoardView::DemoBoardView(const DemoReplay& replay, QWidget* parent)
     : QWidget(parent), replay_(replay) {
     setObjectName("Board");
-    setMinimumSize(static_cast<int>(G::kWidth), static_cast<int>(G::kHeight));
+    // Small enough for a small screen at a large scale; the picture scales to the widget.
+    setMinimumSize(static_cast<int>(G::kWidth * 0.75), static_cast<int>(G::kHeight * 0.75));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 QSize DemoBoardView::sizeHint() const {
-    return {static_cast<int>(G::kWidth * 1.3), static_cast<int>(G::kHeight * 1.3)};
+    return {static_cast<int>(G::kWidth * 1.3), static_cast<int>(G::kHeight * G::kRowStretch * 1.3)};
 }
 
 int DemoBoardView::heightForWidth(int width) const {
-    return static_cast<int>(width * G::kHeight / G::kWidth);
+    return static_cast<int>(width * G::kHeight * G::kRowStretch / G::kWidth);
 }
 
 void DemoBoardView::paintEvent(QPaintEvent*) {
@@ -29,7 +30,7 @@ void DemoBoardView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     G::Mapping map(size());
     p.translate(map.target().topLeft());
-    p.scale(map.scale(), map.scale());
+    p.scale(map.scaleX(), map.scaleY());
     BoardPainter::drawBoard(p);
     for (Cell stone : replay_.blackStones())
         BoardPainter::drawStone(p, stone, true);

@@ -12,8 +12,9 @@ namespace G = BoardGeometry;
 
 namespace {
 
-constexpr int kMinimumSpan = 7; // cells shown across, at the least
-constexpr double kScale = 1.2;  // widget pixels per logical pixel at the preferred size
+constexpr int kMinimumSpan = 7;   // cells shown across, at the least
+constexpr double kScale = 1.2;    // widget pixels per logical pixel at the preferred size
+constexpr double kSmallest = 0.6; // ... and at the smallest
 
 // Grows [low, high] to at least kMinimumSpan cells, one cell of margin, inside the board.
 std::pair<int, int> span(int low, int high) {
@@ -49,20 +50,25 @@ QRectF shownArea(const std::vector<DemoMove>& moves) {
 
 DiagramView::DiagramView(std::vector<DemoMove> moves, QWidget* parent)
     : QWidget(parent), moves_(std::move(moves)), area_(shownArea(moves_)) {
-    setMinimumSize((area_.size() * 0.8).toSize());
+    setMinimumSize((QSizeF(area_.width(), shownHeight()) * kSmallest).toSize());
+}
+
+// The rows are stretched on the screen so that the cells are square.
+double DiagramView::shownHeight() const {
+    return area_.height() * G::kRowStretch;
 }
 
 QSize DiagramView::sizeHint() const {
-    return (area_.size() * kScale).toSize();
+    return (QSizeF(area_.width(), shownHeight()) * kScale).toSize();
 }
 
 void DiagramView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    double scale = std::min(width() / area_.width(), height() / area_.height());
-    QSizeF drawn = area_.size() * scale;
+    double scale = std::min(width() / area_.width(), height() / shownHeight());
+    QSizeF drawn(area_.width() * scale, shownHeight() * scale);
     p.translate((width() - drawn.width()) / 2, (height() - drawn.height()) / 2);
-    p.scale(scale, scale);
+    p.scale(scale, scale * G::kRowStretch);
     p.translate(-area_.topLeft());
     p.setClipRect(area_);
     BoardPainter::drawBoard(p);

@@ -21,6 +21,8 @@ class DiagramView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    double shownHeight() const;
+
     std::vector<DemoMove> moves_;
     QRectF area_; // the shown part, in logical board pixels
 };

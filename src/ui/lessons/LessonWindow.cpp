@@ -1,4 +1,5 @@
 #include "ui/lessons/LessonWindow.h"
+#include "ui/ScreenFit.h"
 
 #include "lessons/Diagrams.h"
 #include "lessons/LessonTexts.h"
@@ -57,7 +58,7 @@ LessonWindow::LessonWindow(int lessonNo, MessageSink& messages, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(textColumn, 5);
     layout->addLayout(boardColumn, 6);
-    resize(1000, 700);
+    FitToScreen(this, QSize(1000, 700));
 
     timer_.setInterval(kTickMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &LessonWindow::tick);

@@ -1,4 +1,5 @@
 #include "ui/lessons/PageViewer.h"
+#include "ui/ScreenFit.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -13,10 +14,10 @@ bool isLocal(const QUrl& url) {
 }
 
 QString missingPageHtml(const QString& file, const QString& path) {
-    return QString("<h2>找不到页面文件</h2>"
-                   "<p>页面文件 <b>%1</b> 不存在，无法显示这一页。</p>"
-                   "<p>程序在这里寻找它：<br><tt>%2</tt></p>"
-                   "<p>请把 %1 放回程序所在的目录，再重新打开这一页。</p>")
+    return PageViewer::tr("<h2>找不到页面文件</h2>"
+                          "<p>页面文件 <b>%1</b> 不存在，无法显示这一页。</p>"
+                          "<p>程序在这里寻找它：<br><tt>%2</tt></p>"
+                          "<p>请把 %1 放回程序所在的目录，再重新打开这一页。</p>")
         .arg(file.toHtmlEscaped(), path.toHtmlEscaped());
 }
 
@@ -41,7 +42,7 @@ PageViewer::PageViewer(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(brwWebBrowser_);
-    resize(760, 640);
+    FitToScreen(this, QSize(760, 640));
 }
 
 void PageViewer::showPage(const PageEntry& page, const QString& programDir) {

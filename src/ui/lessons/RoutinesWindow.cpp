@@ -2,6 +2,7 @@
 
 #include "lessons/Diagrams.h"
 #include "lessons/LessonTexts.h"
+#include "ui/ScreenFit.h"
 #include "ui/lessons/DiagramView.h"
 
 #include <QHBoxLayout>
@@ -57,6 +58,7 @@ RoutinesWindow::RoutinesWindow(int lessonNo, QWidget* parent) : QDialog(parent) 
         for (DiagramView* image : images)
             image->hide();
     }
+    FitToScreen(this, sizeHint());
 }
 
 QWidget* RoutinesWindow::diagramRow(const std::vector<DiagramView*>& diagrams) {

@@ -1,0 +1,94 @@
+// 查看 → 语言: the window in English and back in Chinese, Qt's own buttons with it, and
+// the core's messages translated at the window's edge.
+#include "ui/Language.h"
+#include "core/Placement.h"
+#include "ui/GameStatus.h"
+#include "ui/MainWindow.h"
+#include "ui/RecordedMessages.h"
+#include "ui/TestWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+using namespace wuzi;
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+    test::RecordedMessages messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+
+    static QAction* action(MainWindow& w, const char* name) {
+        auto* a = w.findChild<QAction*>(name);
+        if (!a) qFatal("no action %s", name);
+        return a;
+    }
+    static QStringList menuTitles(MainWindow& w) {
+        QStringList titles;
+        for (QAction* a : w.menuBar()->actions())
+            titles << a->text();
+        return titles;
+    }
+    static void choose(MainWindow& w, const char* item) {
+        action(w, item)->trigger();
+        QCoreApplication::sendPostedEvents(); // the language change reaches every window
+    }
+    static QString cancelButton() {
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text();
+    }
+
+  private slots:
+    void englishAndBack() {
+        test::TestWindow t(messages, clock, random);
+        QVERIFY(action(t.w, "numChinese")->isChecked());
+        choose(t.w, "numEnglish");
+        QCOMPARE(t.w.language(), Language::English);
+        QVERIFY(action(t.w, "numEnglish")->isChecked());
+        QCOMPARE(menuTitles(t.w),
+                 QStringList({"&File", "&Options", "&View", "Vesk十式 (&K)", "&Help"}));
+        QCOMPARE(action(t.w, "numNew")->text(), QString("&New game"));
+        QCOMPARE(action(t.w, "numQser3")->text(), QString("Peddrin"));
+        t.w.NewGame();
+        QCOMPARE(t.w.status()->turnText(), QString("Your move"));
+        QCOMPARE(t.w.status()->matchText(),
+                 QString("Opponent: Marrowick · Easy · you first (black)"));
+        QCOMPARE(t.w.windowTitle(), QString("Gomoku — Marrowick · Easy"));
+        QCOMPARE(CoreText(kComputerWins), QString("The computer wins!"));
+        QCOMPARE(t.w.settings().language, QString("en"));
+
+        choose(t.w, "numChinese");
+        QCOMPARE(menuTitles(t.w),
+                 QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
+        QCOMPARE(action(t.w, "numNew")->text(), QString("新游戏(&N)"));
+        QCOMPARE(t.w.status()->turnText(), QString("轮到你走"));
+        QCOMPARE(CoreText(kComputerWins), QString("计算机胜!"));
+    }
+
+    // Qt's own texts come from Debian's Qt translations, installed by ./wuzi.
+    void qtsOwnButtonsFollow() {
+        test::TestWindow t(messages, clock, random);
+        t.w.setLanguage(Language::Chinese);
+        QCOMPARE(cancelButton(), QString("取消"));
+        t.w.setLanguage(Language::English);
+        QCOMPARE(cancelButton(), QString("Cancel"));
+        t.w.setLanguage(Language::Chinese);
+    }
+
+    void everyCoreMessageHasItsEnglish() {
+        test::TestWindow t(messages, clock, random);
+        t.w.setLanguage(Language::English);
+        for (const char* text : {kHintTitle, kComputerWins, kPlayerWins, kDrawText, kCentreFirst})
+            QVERIFY2(CoreText(text) != QString::fromUtf8(text), text);
+        QCOMPARE(CoreText("未知的消息"), QString("未知的消息"));
+        t.w.setLanguage(Language::Chinese);
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"

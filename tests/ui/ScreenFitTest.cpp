@@ -1,0 +1,98 @@
+// Every window opens no larger than the screen: the capping itself, on the screens the
+// program is tried on, and the windows at the offscreen screen's size.
+#include "ui/ScreenFit.h"
+#include "lessons/Pages.h"
+#include "ui/BoardMapping.h"
+#include "ui/BoardView.h"
+#include "ui/MainWindow.h"
+#include "ui/RecordedMessages.h"
+#include "ui/TestWindow.h"
+#include "ui/lessons/LessonWindow.h"
+#include "ui/lessons/PageViewer.h"
+#include "ui/lessons/RoutinesWindow.h"
+
+#include <QScreen>
+#include <QTest>
+
+using namespace wuzi;
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+
+    test::RecordedMessages messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+
+    static bool fitsTheScreen(const QWidget& w) {
+        QSize area = w.screen()->availableGeometry().size();
+        return w.width() <= area.width() && w.height() <= area.height();
+    }
+
+  private slots:
+    void capping_data() {
+        QTest::addColumn<QSize>("preferred");
+        QTest::addColumn<QSize>("minimum");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("opened");
+        // 1920 × 1080 at a scale of 2 holds 960 × 540 device-independent pixels.
+        QTest::newRow("main window, scale 2")
+            << QSize(700, 700) << QSize(260, 330) << QSize(960, 540) << QSize(700, 492);
+        QTest::newRow("lesson, scale 2")
+            << QSize(1000, 700) << QSize(600, 400) << QSize(960, 540) << QSize(944, 492);
+        QTest::newRow("lesson, 1024 × 700")
+            << QSize(1000, 700) << QSize(600, 400) << QSize(1024, 700) << QSize(1000, 652);
+        QTest::newRow("room to spare")
+            << QSize(760, 640) << QSize(200, 200) << QSize(1920, 1080) << QSize(760, 640);
+        QTest::newRow("minimum larger than the screen")
+            << QSize(1000, 700) << QSize(1200, 900) << QSize(960, 540) << QSize(944, 492);
+    }
+    void capping() {
+        QFETCH(QSize, preferred);
+        QFETCH(QSize, minimum);
+        QFETCH(QSize, available);
+        QTEST(CappedSize(preferred, minimum, available), "opened");
+    }
+
+    void theWindowsFitTheScreen() {
+        test::TestWindow t(messages, clock, random);
+        t.w.restore(StoredSettings{});
+        QVERIFY(fitsTheScreen(t.w));
+        for (int lesson : {1, 2, 9}) {
+            LessonWindow window(lesson, messages);
+            QVERIFY2(fitsTheScreen(window), qPrintable(QString::number(lesson)));
+        }
+        RoutinesWindow routines(2);
+        QVERIFY(fitsTheScreen(routines));
+        PageViewer viewer;
+        QVERIFY(fitsTheScreen(viewer));
+    }
+
+    // Cells are square on the screen, and every cell's middle is clicked as that cell.
+    void cellsAreSquareAndClicksFindTheirCell_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("coordinates");
+        QTest::newRow("small") << QSize(240, 230) << false;
+        QTest::newRow("wide, coordinates") << QSize(900, 500) << true;
+        QTest::newRow("tall") << QSize(500, 900) << false;
+    }
+    void cellsAreSquareAndClicksFindTheirCell() {
+        QFETCH(QSize, size);
+        QFETCH(bool, coordinates);
+        BoardGeometry::Mapping map(size, coordinates ? 12 : 0);
+        QPointF across = map.toWidget(BoardGeometry::intersectionPoint(2, 1)) -
+                         map.toWidget(BoardGeometry::intersectionPoint(1, 1));
+        QPointF down = map.toWidget(BoardGeometry::intersectionPoint(1, 2)) -
+                       map.toWidget(BoardGeometry::intersectionPoint(1, 1));
+        QCOMPARE(across.y(), 0.0);
+        QVERIFY(qAbs(across.x() - down.y()) < 1e-9);
+        QVERIFY(map.target().right() <= size.width() + 1e-9);
+        QVERIFY(map.target().bottom() <= size.height() + 1e-9);
+        for (int x = 1; x <= kBoardSize; ++x)
+            for (int y = 1; y <= kBoardSize; ++y)
+                QCOMPARE(map.cellAt(map.toWidget(BoardGeometry::intersectionPoint(x, y))),
+                         (Cell{x, y}));
+    }
+};
+
+QTEST_MAIN(ScreenFitTest)
+#include "ScreenFitTest.moc"

@@ -1,0 +1,137 @@
+// What the window remembers: the settings written and read back, a damaged or foreign
+// file giving the defaults, and the window restored from them at the start.
+#include "ui/MainWindow.h"
+#include "ui/RecordedMessages.h"
+#include "ui/StoredSettings.h"
+#include "ui/TestWindow.h"
+#include "ui/ViewMenu.h"
+
+#include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace wuzi;
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+    test::RecordedMessages messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+    QTemporaryDir dir;
+
+    QString file(const char* name) const { return dir.filePath(name); }
+
+    // A settings file holding exactly these bytes.
+    StoredSettings readBytes(const QByteArray& bytes) {
+        QString path = file("written.conf");
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write %s", qPrintable(path));
+        out.write(bytes);
+        out.close();
+        QSettings settings(path, QSettings::IniFormat);
+        return ReadSettings(settings);
+    }
+
+    static QAction* action(MainWindow& w, const char* name) {
+        auto* a = w.findChild<QAction*>(name);
+        if (!a) qFatal("no action %s", name);
+        return a;
+    }
+
+  private slots:
+    void aRoundTripKeepsEveryValue() {
+        StoredSettings chosen;
+        chosen.geometry = QByteArray("\x01\xd9\xd0\xcb\x00\x03", 6);
+        chosen.showNumbers = true;
+        chosen.showCoordinates = true;
+        chosen.opponent = 4;
+        chosen.difficulty = 2;
+        chosen.playerFirst = false;
+        chosen.language = "en";
+        {
+            QSettings settings(file("round.conf"), QSettings::IniFormat);
+            WriteSettings(settings, chosen);
+        }
+        QSettings settings(file("round.conf"), QSettings::IniFormat);
+        QVERIFY(ReadSettings(settings) == chosen);
+    }
+
+    void badFilesGiveTheDefaults_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("opponent");
+        QTest::addColumn<bool>("showNumbers");
+        QTest::newRow("empty") << QByteArray() << 2 << false;
+        QTest::newRow("binary junk") << QByteArray("\x00\xff\xfe[\x01=\x02\n\x7f", 9) << 2 << false;
+        QTest::newRow("out of range")
+            << QByteArray("[game]\nopponent=9\ndifficulty=-1\n") << 2 << false;
+        QTest::newRow("wrong kinds")
+            << QByteArray("[game]\nopponent=Corvane\nplayerFirst=1\n[view]\nmoveNumbers=yes\n"
+                          "language=fr\n[window]\ngeometry=not bytes\n")
+            << 2 << false;
+        QTest::newRow("another program's")
+            << QByteArray("[General]\ntheme=dark\n[recent]\nfiles=a.txt, b.txt\n") << 2 << false;
+        QTest::newRow("good values among bad")
+            << QByteArray("[game]\nopponent=3\ndifficulty=7\n[view]\nmoveNumbers=true\n") << 3
+            << true;
+    }
+    void badFilesGiveTheDefaults() {
+        QFETCH(QByteArray, bytes);
+        StoredSettings read = readBytes(bytes);
+        StoredSettings defaults;
+        QTEST(read.opponent, "opponent");
+        QTEST(read.showNumbers, "showNumbers");
+        QCOMPARE(read.difficulty, defaults.difficulty);
+        QCOMPARE(read.playerFirst, defaults.playerFirst);
+        QCOMPARE(read.language, defaults.language);
+        QVERIFY(read.geometry.isEmpty());
+    }
+
+    void theWindowStartsAsTheSettingsSay() {
+        StoredSettings stored;
+        stored.showNumbers = true;
+        stored.opponent = 0;
+        stored.difficulty = 1;
+        stored.playerFirst = false;
+        test::TestWindow t(messages, clock, random);
+        t.w.restore(stored);
+        QVERIFY(action(t.w, "numQser0")->isChecked());
+        QVERIFY(action(t.w, "numEasy1")->isChecked());
+        QVERIFY(action(t.w, "numAfter")->isChecked());
+        QVERIFY(action(t.w, "numNumbers")->isChecked());
+        QVERIFY(!action(t.w, "numCoordinates")->isChecked());
+        t.w.NewGame();
+        QCOMPARE(t.g.GameMode, 1); // Corbie, the computer first
+        QCOMPARE(t.w.settings().opponent, 0);
+        QCOMPARE(t.w.settings().showNumbers, true);
+    }
+
+    void aSavedGeometryComesBack() {
+        QByteArray geometry;
+        {
+            test::TestWindow t(messages, clock, random);
+            t.w.setGeometry(40, 50, 420, 460);
+            geometry = t.w.settings().geometry;
+        }
+        StoredSettings stored;
+        stored.geometry = geometry;
+        test::TestWindow t(messages, clock, random);
+        t.w.restore(stored);
+        QCOMPARE(t.w.size(), QSize(420, 460));
+    }
+
+    void aDamagedGeometryStillOpensAWindowOnTheScreen() {
+        StoredSettings stored;
+        stored.geometry = QByteArray(40, '\x7f');
+        test::TestWindow t(messages, clock, random);
+        t.w.restore(stored);
+        QVERIFY(t.w.width() >= t.w.minimumSizeHint().width());
+        QVERIFY(t.w.height() <= t.w.screen()->availableGeometry().height());
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "SettingsTest.moc"

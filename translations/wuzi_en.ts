@@ -1,0 +1,330 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CoreMessages</name>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>计算机胜!</source>
+        <translation>The computer wins!</translation>
+    </message>
+    <message>
+        <source>玩家胜!</source>
+        <translation>You win!</translation>
+    </message>
+    <message>
+        <source>此局为和局!</source>
+        <translation>This game is a draw!</translation>
+    </message>
+    <message>
+        <source>第一步请走在天元!</source>
+        <translation>The first stone goes on the centre point!</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>悔棋(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>提示(&amp;I)</source>
+        <translation>H&amp;int</translation>
+    </message>
+    <message>
+        <source>打开棋谱(&amp;O)...</source>
+        <translation>&amp;Open record...</translation>
+    </message>
+    <message>
+        <source>保存棋谱(&amp;S)...</source>
+        <translation>&amp;Save record...</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;New game</translation>
+    </message>
+    <message>
+        <source>结束游戏(&amp;E)</source>
+        <translation>&amp;End game</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>先手(&amp;B)</source>
+        <translation>Move &amp;first</translation>
+    </message>
+    <message>
+        <source>后手(&amp;A)</source>
+        <translation>Move &amp;second</translation>
+    </message>
+    <message>
+        <source>初级(&amp;E)</source>
+        <translation>&amp;Easy</translation>
+    </message>
+    <message>
+        <source>中级(&amp;M)</source>
+        <translation>&amp;Medium</translation>
+    </message>
+    <message>
+        <source>高级(&amp;H)</source>
+        <translation>&amp;Hard</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>技术支持(&amp;T)</source>
+        <translation>&amp;Technical support</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A)...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>选项(&amp;O)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>走棋(&amp;O)</source>
+        <translation>M&amp;ove</translation>
+    </message>
+    <message>
+        <source>难度(&amp;D)</source>
+        <translation>&amp;Difficulty</translation>
+    </message>
+    <message>
+        <source>棋手(&amp;T)</source>
+        <translation>Oppo&amp;nent</translation>
+    </message>
+    <message>
+        <source>Vesk十式(&amp;K)</source>
+        <translation>Vesk十式 (&amp;K)</translation>
+    </message>
+    <message>
+        <source>查看(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>显示手数(&amp;N)</source>
+        <translation>Move &amp;numbers</translation>
+    </message>
+    <message>
+        <source>显示坐标(&amp;C)</source>
+        <translation>&amp;Coordinates</translation>
+    </message>
+    <message>
+        <source>复盘(&amp;R)</source>
+        <translation>&amp;Review</translation>
+    </message>
+    <message>
+        <source>第一手(&amp;F)</source>
+        <translation>&amp;First move</translation>
+    </message>
+    <message>
+        <source>上一手(&amp;P)</source>
+        <translation>&amp;Previous move</translation>
+    </message>
+    <message>
+        <source>下一手(&amp;X)</source>
+        <translation>Ne&amp;xt move</translation>
+    </message>
+    <message>
+        <source>最后一手(&amp;L)</source>
+        <translation>&amp;Last move</translation>
+    </message>
+    <message>
+        <source>语言(&amp;G)</source>
+        <translation>Lan&amp;guage</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::GameCommands</name>
+    <message>
+        <source>打开棋谱</source>
+        <translation>Open record</translation>
+    </message>
+    <message>
+        <source>保存棋谱</source>
+        <translation>Save record</translation>
+    </message>
+    <message>
+        <source>五子棋棋谱 (*.psq);;所有文件 (*)</source>
+        <translation>Gomoku records (*.psq);;All files (*)</translation>
+    </message>
+    <message>
+        <source>无法读取文件“%1”：%2</source>
+        <translation>Cannot read the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>文件“%1”太大，不是五子棋棋谱。</source>
+        <translation>The file “%1” is too large to be a gomoku record.</translation>
+    </message>
+    <message>
+        <source>文件“%1”不是可以打开的棋谱。
+%2</source>
+        <translation>The file “%1” is no record that can be opened.
+%2</translation>
+    </message>
+    <message>
+        <source>无法保存棋谱到“%1”：%2</source>
+        <translation>Cannot save the record to “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::GameStatus</name>
+    <message>
+        <source>单击 文件 → 新游戏 (Ctrl+N) 开始下棋</source>
+        <translation>Choose File → New game (Ctrl+N) to start playing</translation>
+    </message>
+    <message>
+        <source>本局结束：新游戏 (Ctrl+N) 再来一局，或悔棋 (Ctrl+Z) 接着下</source>
+        <translation>Game over: New game (Ctrl+N) for another, or Undo (Ctrl+Z) to play on</translation>
+    </message>
+    <message>
+        <source>本局结束：新游戏 (Ctrl+N) 再来一局</source>
+        <translation>Game over: New game (Ctrl+N) for another</translation>
+    </message>
+    <message>
+        <source>计算机思考中… %1 秒</source>
+        <translation>The computer is thinking… %1 s</translation>
+    </message>
+    <message>
+        <source>轮到你走</source>
+        <translation>Your move</translation>
+    </message>
+    <message>
+        <source>计算机思考中…</source>
+        <translation>The computer is thinking…</translation>
+    </message>
+    <message>
+        <source>第 %1 手</source>
+        <translation>Move %1</translation>
+    </message>
+    <message>
+        <source>共 %1 手</source>
+        <translation>%1 moves</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>你先手（黑）</source>
+        <translation>you first (black)</translation>
+    </message>
+    <message>
+        <source>计算机先手</source>
+        <translation>computer first</translation>
+    </message>
+    <message>
+        <source>对手：%1</source>
+        <translation>Opponent: %1</translation>
+    </message>
+    <message>
+        <source>下一局：%1</source>
+        <translation>Next game: %1</translation>
+    </message>
+    <message>
+        <source>五子棋</source>
+        <translation>Gomoku</translation>
+    </message>
+    <message>
+        <source>五子棋 — %1 · %2</source>
+        <translation>Gomoku — %1 · %2</translation>
+    </message>
+    <message>
+        <source>初级</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>中级</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>高级</source>
+        <translation>Hard</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::MainWindow</name>
+    <message>
+        <source>五子棋帮助</source>
+        <translation>Gomoku help</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Technical support</translation>
+    </message>
+    <message>
+        <source>五子棋 wuzi，版本 %1。
+
+遇到问题时，请告诉向你提供本程序的人（例如它的软件包的维护者），并附上：
+· 版本号和所用的系统；
+· 出问题前的几步操作；
+· 用 文件 → 保存棋谱 保存下来的那一局；
+· 从终端启动 wuzi 时它打印出的信息。</source>
+        <translation>Gomoku (wuzi), version %1.
+
+To report a problem, tell whoever gave you this program (the maintainer of its package, say), and add:
+· the version and your system;
+· the last few things you did before the problem;
+· the game, saved with File → Save record;
+· what wuzi prints when started from a terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::PageViewer</name>
+    <message>
+        <source>&lt;h2&gt;找不到页面文件&lt;/h2&gt;&lt;p&gt;页面文件 &lt;b&gt;%1&lt;/b&gt; 不存在，无法显示这一页。&lt;/p&gt;&lt;p&gt;程序在这里寻找它：&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;请把 %1 放回程序所在的目录，再重新打开这一页。&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing, so this page cannot be shown.&lt;/p&gt;&lt;p&gt;The program looks for it here:&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;Put %1 back into the program&apos;s directory and open the page again.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::SplashWindow</name>
+    <message>
+        <source>五子棋</source>
+        <translation>Gomoku</translation>
+    </message>
+    <message>
+        <source>wuzi · 自由五子棋</source>
+        <translation>wuzi · free-style gomoku</translation>
+    </message>
+    <message>
+        <source>人机对弈 · Vesk十式教程</source>
+        <translation>against the computer · the Vesk十式 lessons</translation>
+    </message>
+    <message>
+        <source>版本 %1 · MIT 许可证</source>
+        <translation>version %1 · MIT licence</translation>
+    </message>
+    <message>
+        <source>单击任意处开始</source>
+        <translation>click anywhere to start</translation>
+    </message>
+    <message>
+        <source>单击任意处关闭</source>
+        <translation>click anywhere to close</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::ViewMenu</name>
+    <message>
+        <source>复盘：第 %1 手，共 %2 手</source>
+        <translation>Review: move %1 of %2</translation>
+    </message>
+</context>
+</TS>
