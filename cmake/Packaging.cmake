@@ -22,10 +22,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# Library dependencies come from the binaries themselves; Qt's window-system plugins and
-# a font with Chinese glyphs are not linked, so they are named.
+# Library dependencies come from the binaries themselves; Qt's window-system plugins, Qt's
+# own translations (its buttons and dialogs in Chinese) and a font with Chinese glyphs
+# are not linked, so they are named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_GENERATOR DEB)
 include(CPack)
