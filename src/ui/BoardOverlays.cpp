@@ -85,6 +85,13 @@ void drawHint(QPainter& p, Cell c) {
     p.restore();
 }
 
+void drawPreviewStone(QPainter& p, Cell c, bool black) {
+    p.save();
+    p.setOpacity(0.45);
+    BoardPainter::drawStone(p, c, black);
+    p.restore();
+}
+
 void drawKeyboardCursor(QPainter& p, Cell c) {
     p.save();
     QPointF centre = G::intersectionPoint(c);

@@ -13,21 +13,15 @@ namespace wuzi {
 
 namespace G = BoardGeometry;
 
-namespace {
-
-// The hint blinks: four quarter-second phases, shown on the even ones.
-constexpr int kHintPhaseMs = 250;
-constexpr int kHintPhases = 4;
-
-} // namespace
-
 BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     // Small enough for a small screen at a large scale; the picture scales to the widget.
     setMinimumSize(static_cast<int>(G::kWidth * 0.75), static_cast<int>(G::kHeight * 0.75));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
-    hintTimer_.setInterval(kHintPhaseMs);
-    connect(&hintTimer_, &QTimer::timeout, this, &BoardView::flashTick);
+    setMouseTracking(true);
+    hintTimer_.setSingleShot(true);
+    hintTimer_.setInterval(kHintMs);
+    connect(&hintTimer_, &QTimer::timeout, this, &BoardView::hideHint);
 }
 
 QSize BoardView::sizeHint() const {
@@ -56,26 +50,56 @@ QPoint BoardView::pointOf(Cell c) const {
     return G::Mapping(size(), margin()).toWidget(G::intersectionPoint(c)).toPoint();
 }
 
+std::vector<QRect> BoardView::winningAreas() const {
+    std::vector<Cell> five = scene().winningLine;
+    if (five.empty()) return {};
+    G::Mapping map(size(), margin());
+    QRectF stones;
+    for (Cell c : five) {
+        QPointF centre = map.toWidget(G::intersectionPoint(c));
+        QPointF reach(G::kStoneRadius * 1.5 * map.scaleX(), G::kStoneRadius * 1.5 * map.scaleX());
+        stones |= QRectF(centre - reach, centre + reach);
+    }
+    auto onScreen = [this](QRectF r) {
+        return QRect(mapToGlobal(r.topLeft().toPoint()), r.size().toSize());
+    };
+    return {onScreen(map.target()), onScreen(stones)};
+}
+
 BoardScene BoardView::scene() const {
     const ReviewCursor* review = session_.reviewCursor();
     return review ? SceneOf(review->record(), review->position()) : SceneOf(session_.game());
 }
 
-void BoardView::flashHint(Cell c) {
+std::size_t BoardView::stonesPlaced() const {
+    return session_.game().playerStones.size() + session_.game().compStones.size();
+}
+
+void BoardView::showHint(Cell c) {
     hint_ = c;
-    hintShown_ = true;
-    hintTicks_ = 0;
+    hintStones_ = stonesPlaced();
     hintTimer_.start();
     update();
 }
 
-void BoardView::flashTick() {
-    if (++hintTicks_ >= kHintPhases) {
-        hintTimer_.stop();
-        hint_.reset();
-    }
-    hintShown_ = hintTicks_ % 2 == 0;
+void BoardView::hideHint() {
+    hintTimer_.stop();
+    hint_.reset();
     update();
+}
+
+void BoardView::positionChanged() {
+    if (hint_ && stonesPlaced() != hintStones_) hideHint();
+}
+
+std::optional<Cell> BoardView::previewCell() const {
+    const Game& g = session_.game();
+    bool playersTurn = g.GameActive == kTrue && g.PlayerTurn == kTrue && !session_.thinking() &&
+                       !session_.reviewCursor();
+    if (!hover_ || !playersTurn || !g.isEmpty(*hover_)) return std::nullopt;
+    // The first stone may go on the centre alone.
+    if (g.CentreRule == kTrue && *hover_ != Cell{8, 8}) return std::nullopt;
+    return hover_;
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
@@ -90,7 +114,9 @@ void BoardView::paintEvent(QPaintEvent*) {
     BoardScene s = scene();
     paintStones(p, s);
     BoardOverlays::drawWinningLine(p, s.winningLine);
-    if (hint_ && hintShown_) BoardOverlays::drawHint(p, *hint_);
+    if (std::optional<Cell> preview = previewCell())
+        BoardOverlays::drawPreviewStone(p, *preview, session_.game().PlayerFirst == kTrue);
+    if (hint_) BoardOverlays::drawHint(p, *hint_);
     if (cursor_ && !session_.reviewCursor()) BoardOverlays::drawKeyboardCursor(p, *cursor_);
 }
 
@@ -108,8 +134,28 @@ void BoardView::paintStones(QPainter& p, const BoardScene& s) const {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
+    // Only the left button plays; the others do nothing.
+    if (event->button() != Qt::LeftButton) return event->ignore();
     cursor_.reset(); // the keyboard cursor is for keyboard play only
     emit pressed(G::Mapping(size(), margin()).cellAt(event->position()));
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) {
+    G::Mapping map(size(), margin());
+    // Over the picture only: off it every point would snap to an edge cell.
+    QRectF picture = map.target().adjusted(-map.scaleX() * 6, -map.scaleY() * 6, map.scaleX() * 6,
+                                           map.scaleY() * 6);
+    std::optional<Cell> cell;
+    if (picture.contains(event->position())) cell = map.cellAt(event->position());
+    if (cell != hover_) {
+        hover_ = cell;
+        update();
+    }
+}
+
+void BoardView::leaveEvent(QEvent*) {
+    hover_.reset();
+    update();
 }
 
 void BoardView::moveCursor(int dx, int dy) {

@@ -6,12 +6,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 namespace wuzi {
 
 // The main window's board picture: paints the session's game from its move histories, or
-// the position of its review, and reports the cell a mouse-down snaps to. The arrow keys
-// move a cursor over the cells; Enter or Space presses its cell, as a click on it would.
+// the position of its review, and reports the cell a left mouse-down snaps to. On the
+// player's turn a translucent stone follows the mouse over the empty cells. The arrow
+// keys move a cursor over the cells; Enter or Space presses its cell, as a click on it
+// would.
 class BoardView : public QWidget {
     Q_OBJECT
   public:
@@ -23,14 +26,23 @@ class BoardView : public QWidget {
     void setShowNumbers(bool on);
     void setShowCoordinates(bool on);
     bool showsCoordinates() const { return coordinates_; }
-    // Flashes the cell for about a second.
-    void flashHint(Cell c);
+    // Rings the cell until the next stone is placed or taken back, or for kHintMs.
+    void showHint(Cell c);
+    // The stones on the board have changed: a hint shown before is gone.
+    void positionChanged();
+    static constexpr int kHintMs = 5000;
+    int hintMsLeft() const { return hintTimer_.remainingTime(); }
 
     BoardScene scene() const;
     std::optional<Cell> hintCell() const { return hint_; }
     std::optional<Cell> keyboardCursor() const { return cursor_; }
+    // Where the translucent stone stands, if anywhere.
+    std::optional<Cell> previewCell() const;
     // Widget position of the middle of a cell, at the present size and margins.
     QPoint pointOf(Cell c) const;
+    // In screen coordinates, when the board shows a winning five: the board's picture,
+    // then the five's stones; else nothing.
+    std::vector<QRect> winningAreas() const;
 
   signals:
     void pressed(Cell cell);
@@ -38,21 +50,24 @@ class BoardView : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     double margin() const;
     void moveCursor(int dx, int dy);
     void paintStones(QPainter& p, const BoardScene& scene) const;
-    void flashTick();
+    void hideHint();
+    std::size_t stonesPlaced() const;
 
     const Session& session_;
     bool numbers_ = false;
     bool coordinates_ = false;
     std::optional<Cell> cursor_;
+    std::optional<Cell> hover_; // the cell under the mouse
     std::optional<Cell> hint_;
-    bool hintShown_ = false;
-    int hintTicks_ = 0;
+    std::size_t hintStones_ = 0; // the stones on the board when the hint was shown
     QTimer hintTimer_;
 };
 

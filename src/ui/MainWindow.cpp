@@ -59,7 +59,7 @@ void MainWindow::listen(SessionBridge& events) {
         refresh();
     });
     connect(&events, &SessionBridge::hintReady, this, [this](std::optional<Cell> cell) {
-        if (cell) board_->flashHint(*cell);
+        if (cell) board_->showHint(*cell);
         refresh();
     });
 }
@@ -200,6 +200,7 @@ void MainWindow::refresh() {
     view_->refresh();
     commands_->refresh();
     status_->refresh();
+    board_->positionChanged();
     board_->update();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include "ui/BoardView.h"
 #include "ui/ProgramIcon.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ void SetUpApplication() {
 
 Program::Program() : splash_(SplashWindow::Role::Startup) {
     messages_.setParent(&window_);
+    messages_.setPlayAreas([this] { return window_.board()->winningAreas(); });
     QSettings settings;
     window_.restore(ReadSettings(settings));
     QObject::connect(&splash_, &SplashWindow::finished, &window_, &QWidget::show);

@@ -1,9 +1,11 @@
 #include "ui/QtMessages.h"
 
+#include "ui/BoxPlacement.h"
 #include "ui/Language.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace wuzi {
 
@@ -20,8 +22,21 @@ QWidget* QtMessages::over() const {
     return parent_;
 }
 
+void QtMessages::placeBesideThePlay(QWidget& box) const {
+    // A lesson's boxes stand over the lesson, as before.
+    if (over() != parent_) return;
+    std::vector<QRect> areas = playAreas_ ? playAreas_() : std::vector<QRect>{};
+    QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    if (areas.empty() || !screen) return;
+    box.adjustSize();
+    if (std::optional<QPoint> corner = BesideArea(box.size(), areas, screen->availableGeometry()))
+        box.move(*corner);
+}
+
 void QtMessages::information(const std::string& title, const std::string& text) {
-    QMessageBox::information(over(), q(title), q(text));
+    QMessageBox box(QMessageBox::Information, q(title), q(text), QMessageBox::Ok, over());
+    placeBesideThePlay(box);
+    box.exec();
 }
 
 void QtMessages::critical(const std::string& title, const std::string& text) {

@@ -109,7 +109,7 @@ class PlayerAidsTest : public QObject {
         QVERIFY(!action(w, "numUndo")->isEnabled()); // only in a running game
     }
 
-    void f2FlashesTheHintForAboutASecondAndChangesNothing() {
+    void f2RingsTheHintUntilTheNextMoveAndChangesNothing() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
         const Game& g = t.g;
@@ -117,7 +117,52 @@ class PlayerAidsTest : public QObject {
         QTest::keyClick(&w, Qt::Key_F2);
         QTRY_COMPARE(w.board()->hintCell(), std::optional<Cell>(Cell{8, 8}));
         QCOMPARE(g.PlayerMoveNo, 1);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.board()->hintCell().has_value(), 2000);
+        QVERIFY(w.board()->hintMsLeft() > BoardView::kHintMs - 1000); // five seconds at most
+        QTest::qWait(1000);
+        QCOMPARE(w.board()->hintCell(), std::optional<Cell>(Cell{8, 8})); // no blinking away
+        click(w, {8, 8});
+        QVERIFY(!w.board()->hintCell().has_value());
+        QVERIFY(messages.shown.empty());
+    }
+
+    void aHintRingIsGoneAfterATakeBack() {
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        startGame(w);
+        click(w, {8, 8});
+        QTest::keyClick(&w, Qt::Key_F2);
+        QTRY_VERIFY(w.board()->hintCell().has_value());
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!w.board()->hintCell().has_value());
+    }
+
+    void aTranslucentStoneFollowsTheMouseOnThePlayersTurn() {
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        startGame(w);
+        QTest::mouseMove(w.board(), w.board()->pointOf({3, 3}));
+        QCOMPARE(w.board()->previewCell(), std::nullopt); // the first stone: the centre only
+        QTest::mouseMove(w.board(), w.board()->pointOf({8, 8}));
+        QCOMPARE(w.board()->previewCell(), std::optional<Cell>(Cell{8, 8}));
+        click(w, {8, 8});
+        QCOMPARE(w.board()->previewCell(), std::nullopt); // a taken cell
+        QTest::mouseMove(w.board(), w.board()->pointOf({3, 4}));
+        QCOMPARE(w.board()->previewCell(), std::optional<Cell>(Cell{3, 4}));
+        QTest::mouseMove(w.board(), QPoint(1, 1)); // off the picture, in the window's corner
+        QCOMPARE(w.board()->previewCell(), std::nullopt);
+        action(w, "numEnd")->trigger();
+        QTest::mouseMove(w.board(), w.board()->pointOf({3, 4}));
+        QCOMPARE(w.board()->previewCell(), std::nullopt); // no game, no stone to place
+    }
+
+    void aRightClickPlacesNothing() {
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        const Game& g = t.g;
+        startGame(w);
+        QTest::mouseClick(w.board(), Qt::RightButton, {}, w.board()->pointOf({8, 8}));
+        QTest::mouseClick(w.board(), Qt::MiddleButton, {}, w.board()->pointOf({8, 8}));
+        QCOMPARE(g.cell(8, 8), kEmpty);
         QVERIFY(messages.shown.empty());
     }
 
