@@ -19,9 +19,11 @@ void DemoReplay::Start(int n) {
     ClearDemoBoard();
     DemoId = n;
     running_ = true;
+    finished_ = false;
 }
 
 void DemoReplay::ClearDemoBoard() {
+    laid_.clear();
     blackStones_.clear();
     whiteStones_.clear();
     DemoStep = 1;
@@ -31,6 +33,7 @@ void DemoReplay::ClearDemoBoard() {
 
 void DemoReplay::PlaceDemoStone(int x, int y, bool black) {
     Cell stone{x, y};
+    laid_.push_back({black, stone});
     if (black) {
         blackStones_.push_back(stone);
         ++DemoBlackNo;
@@ -54,6 +57,7 @@ void DemoReplay::DemoTick() {
         if (DemoId == kVariationGame && step == kVariationStep) OfferVariation();
     } else {
         running_ = false; // the step after the last move: the stones stay
+        finished_ = true;
     }
     ++DemoStep;
 }

@@ -2,6 +2,7 @@
 
 #include "core/Platform.h"
 #include "core/Types.h"
+#include "lessons/DemoGames.h"
 
 #include <functional>
 #include <utility>
@@ -24,6 +25,8 @@ class DemoReplay {
     void Stop() { running_ = false; }
     // Whether the timer should keep ticking.
     bool running() const { return running_; }
+    // The replay has laid its game's last stone and ended by itself.
+    bool finished() const { return finished_; }
 
     // Called as soon as a stone is laid, before that step's commentary: the board shows
     // the stone the box talks about.
@@ -36,6 +39,8 @@ class DemoReplay {
     // The stones on the board, in the order laid.
     const std::vector<Cell>& blackStones() const { return blackStones_; }
     const std::vector<Cell>& whiteStones() const { return whiteStones_; }
+    // Every stone on the board in the order laid, the newest last.
+    const std::vector<DemoMove>& laid() const { return laid_; }
 
     int DemoId = 0;      // the game being replayed
     int DemoStep = 1;    // the next step of that game, from 1
@@ -49,6 +54,8 @@ class DemoReplay {
     MessageSink& messages_;
     std::function<void()> stonePlaced_;
     bool running_ = false;
+    bool finished_ = false;
+    std::vector<DemoMove> laid_;
     std::vector<Cell> blackStones_;
     std::vector<Cell> whiteStones_;
 };

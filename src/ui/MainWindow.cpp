@@ -218,6 +218,7 @@ void MainWindow::openLesson(int lessonNo) {
     ThinkingPause pause(session_);
     session_.setLessonNo(lessonNo);
     LessonWindow lesson(session_.game().LessonNo, events_, this);
+    lesson.setShowNumbers(view_->showsNumbers());
     lesson.exec();
 }
 

@@ -39,6 +39,7 @@ TEST(DemoReplay, GameEighteenEndsOnTheFourthTickAfterItsComment) {
     EXPECT_EQ(r.stones(), 0u); // the first stone waits for the first tick
     r.tick(3);
     EXPECT_TRUE(r.replay.running());
+    EXPECT_FALSE(r.replay.finished());
     ASSERT_EQ(r.messages.boxes.size(), 1u);
     EXPECT_EQ(r.messages.boxes[0].kind, "information");
     EXPECT_EQ(r.messages.boxes[0].title, "Vesk十式");
@@ -63,6 +64,8 @@ TEST(DemoReplay, EveryGameLaysAllItsStonesAndStopsOneTickLater) {
             (m.black ? black : white).push_back(m.at);
         EXPECT_EQ((r.replay.blackStones()), black) << "game " << n;
         EXPECT_EQ((r.replay.whiteStones()), white) << "game " << n;
+        EXPECT_EQ(r.replay.laid(), moves) << "game " << n;
+        EXPECT_TRUE(r.replay.finished()) << "game " << n;
         EXPECT_EQ(r.replay.DemoBlackNo, static_cast<int>(black.size()) + 1);
         EXPECT_EQ(r.replay.DemoWhiteNo, static_cast<int>(white.size()) + 1);
     }
@@ -172,6 +175,7 @@ TEST(DemoReplay, AnUnknownGameOrAStoppedReplayLaysNothing) {
     r.tick(2);
     EXPECT_EQ(r.stones(), 2u);
     EXPECT_FALSE(r.replay.running());
+    EXPECT_FALSE(r.replay.finished()); // stopped, not played out
 }
 
 } // namespace

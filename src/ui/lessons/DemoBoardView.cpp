@@ -1,6 +1,7 @@
 #include "ui/lessons/DemoBoardView.h"
 
 #include "ui/BoardMapping.h"
+#include "ui/BoardOverlays.h"
 #include "ui/BoardPainter.h"
 
 #include <QPainter>
@@ -32,10 +33,21 @@ void DemoBoardView::paintEvent(QPaintEvent*) {
     p.translate(map.target().topLeft());
     p.scale(map.scaleX(), map.scaleY());
     BoardPainter::drawBoard(p);
-    for (Cell stone : replay_.blackStones())
-        BoardPainter::drawStone(p, stone, true);
-    for (Cell stone : replay_.whiteStones())
-        BoardPainter::drawStone(p, stone, false);
+    const std::vector<DemoMove>& laid = replay_.laid();
+    for (const DemoMove& stone : laid)
+        BoardPainter::drawStone(p, stone.at, stone.black);
+    if (laid.empty()) return;
+    const DemoMove& newest = laid.back();
+    if (!numbers_) return BoardPainter::drawLastMoveMarker(p, newest.at, newest.black);
+    for (std::size_t i = 0; i < laid.size(); ++i)
+        BoardOverlays::drawMoveNumber(p, laid[i].at, static_cast<int>(i + 1), laid[i].black,
+                                      i + 1 == laid.size());
+    BoardOverlays::drawCornerMarker(p, newest.at, newest.black);
+}
+
+void DemoBoardView::setShowNumbers(bool on) {
+    numbers_ = on;
+    update();
 }
 
 } // namespace wuzi

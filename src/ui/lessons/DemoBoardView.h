@@ -6,7 +6,8 @@
 
 namespace wuzi {
 
-// The lesson window's small board: shows the stones a demonstration replay has laid.
+// The lesson window's small board: shows the stones a demonstration replay has laid, the
+// newest marked, and with 显示手数 every stone's number in the replay.
 class DemoBoardView : public QWidget {
     Q_OBJECT
   public:
@@ -15,11 +16,15 @@ class DemoBoardView : public QWidget {
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
+    void setShowNumbers(bool on);
+    bool showsNumbers() const { return numbers_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     const DemoReplay& replay_;
+    bool numbers_ = false;
 };
 
 } // namespace wuzi

@@ -9,6 +9,7 @@
 #include "ui/lessons/PageViewer.h"
 #include "ui/lessons/RoutinesWindow.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,7 +45,7 @@ QString lessonHtml(int lesson) {
 
 LessonWindow::LessonWindow(int lessonNo, MessageSink& messages, QWidget* parent)
     : QDialog(parent), lessonNo_(lessonNo), messages_(messages), replay_(messages),
-      board_(new DemoBoardView(replay_, this)),
+      board_(new DemoBoardView(replay_, this)), replayState_(new QLabel(this)),
       programDir_(QCoreApplication::applicationDirPath()) {
     setObjectName("frm10Kill");
     setWindowTitle(kSeriesTitle);
@@ -54,6 +55,8 @@ LessonWindow::LessonWindow(int lessonNo, MessageSink& messages, QWidget* parent)
     textColumn->addWidget(buildPictures());
     auto* boardColumn = new QVBoxLayout;
     boardColumn->addWidget(board_, 1);
+    replayState_->setObjectName("replayState");
+    boardColumn->addWidget(replayState_);
     boardColumn->addWidget(buildButtons());
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(textColumn, 5);
@@ -64,6 +67,8 @@ LessonWindow::LessonWindow(int lessonNo, MessageSink& messages, QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &LessonWindow::tick);
     // A commentary box holds the event loop; the stone it talks about is drawn first.
     replay_.onStonePlaced([this] { board_->repaint(); });
+    createReplayKeys();
+    showReplayState();
 
     messages_.information(kSeriesTitle, SeriesIntroduction());
 }
@@ -170,10 +175,23 @@ void LessonWindow::press(const LessonButton& button) {
     }
 }
 
+void LessonWindow::createReplayKeys() {
+    // Window shortcuts: they come before the focused button, which would take Space.
+    auto* pause = new QAction(this);
+    pause->setShortcut(Qt::Key_Space);
+    connect(pause, &QAction::triggered, this, &LessonWindow::togglePause);
+    auto* step = new QAction(this);
+    step->setShortcut(Qt::Key_Right);
+    connect(step, &QAction::triggered, this, &LessonWindow::stepPaused);
+    addActions({pause, step});
+}
+
 void LessonWindow::startDemo(int game) {
     replay_.Start(game);
+    paused_ = false;
     board_->update();
     timer_.start(); // the first stone comes one interval after the click
+    showReplayState();
 }
 
 void LessonWindow::tick() {
@@ -181,7 +199,37 @@ void LessonWindow::tick() {
     timer_.stop();
     replay_.DemoTick();
     board_->update();
-    if (replay_.running()) timer_.start();
+    if (replay_.running() && !paused_) timer_.start();
+    if (!replay_.running()) paused_ = false;
+    showReplayState();
+}
+
+void LessonWindow::togglePause() {
+    if (!replay_.running()) return;
+    paused_ = !paused_;
+    if (paused_)
+        timer_.stop();
+    else
+        timer_.start();
+    showReplayState();
+}
+
+void LessonWindow::stepPaused() {
+    if (paused_ && replay_.running()) tick();
+}
+
+QString LessonWindow::replayState() const {
+    if (replay_.running())
+        return paused_ ? tr("已暂停：空格继续，→ 走一步") : tr("演示中：空格暂停");
+    return replay_.finished() ? tr("演示结束") : QString();
+}
+
+void LessonWindow::showReplayState() {
+    replayState_->setText(replayState());
+}
+
+void LessonWindow::setShowNumbers(bool on) {
+    board_->setShowNumbers(on);
 }
 
 void LessonWindow::openModal(QDialog& window) {
