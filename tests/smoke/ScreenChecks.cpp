@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -44,9 +45,26 @@ int groundLumaOf(const QImage& image) {
 } // namespace
 
 QImage GrabScreen(const QString& name) {
-    QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    screen.save(name);
-    return screen;
+    QScreen* display = QGuiApplication::primaryScreen();
+    QImage screen = display->grabWindow(0).toImage();
+    double ratio = display->devicePixelRatio();
+    if (ratio == 1) {
+        screen.save(name);
+        return screen;
+    }
+    screen.save("scale2-" + name);
+    QImage logical =
+        screen.scaled(display->geometry().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    logical.setDevicePixelRatio(1);
+    return logical;
+}
+
+void SaveWindowShot(QWidget* window, const QString& name) {
+    QScreen* display = QGuiApplication::primaryScreen();
+    double ratio = display->devicePixelRatio();
+    QRect frame = window->frameGeometry();
+    QRect device(frame.topLeft() * ratio, frame.size() * ratio);
+    display->grabWindow(0).toImage().copy(device).save(name);
 }
 
 Look LookAt(const QImage& screen, QPoint p) {
@@ -99,6 +117,10 @@ int InkIn(const QImage& screen, const QRect& region) {
         for (int x = r.left(); x <= r.right(); ++x)
             ink += qGray(screen.pixel(x, y)) < 110;
     return ink;
+}
+
+int InkWidth(const QImage& image) {
+    return inkBox(image, groundLumaOf(image)).width();
 }
 
 double InkOverlap(const QImage& a, const QImage& b) {

@@ -1,0 +1,61 @@
+// The libFuzzer target of the settings reader: whatever bytes the settings file holds,
+// the values read are in range, and written and read again they stay the same. Needs
+// QtCore alone; built with clang only (-DWUZI_LIBFUZZER=ON) by `./wuzi fuzz`.
+#include "ui/StoredSettings.h"
+
+#include "opponents/Opponent.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void broken(const char* what) {
+    std::fprintf(stderr, "BROKEN: %s\n", what);
+    std::abort();
+}
+
+QString freshFile() {
+    static QTemporaryDir dir;
+    static long count = 0;
+    // A new name each time: QSettings keeps files it has read.
+    return dir.filePath(QString("settings-%1.conf").arg(++count));
+}
+
+void check(const wuzi::StoredSettings& read) {
+    if (read.opponent < 0 || read.opponent >= wuzi::kOpponentCount)
+        broken("an opponent out of range");
+    if (read.difficulty < 0 || read.difficulty > 2) broken("a difficulty out of range");
+    if (read.language != "zh_CN" && read.language != "en") broken("an unknown language");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QString path = freshFile();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) broken("cannot write the settings file");
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    file.close();
+    wuzi::StoredSettings read;
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        read = wuzi::ReadSettings(settings);
+    }
+    check(read);
+    QString again = freshFile();
+    {
+        QSettings settings(again, QSettings::IniFormat);
+        wuzi::WriteSettings(settings, read);
+    }
+    QSettings settings(again, QSettings::IniFormat);
+    if (!(wuzi::ReadSettings(settings) == read)) broken("settings read do not read back");
+    QFile::remove(path);
+    QFile::remove(again);
+    return 0;
+}
