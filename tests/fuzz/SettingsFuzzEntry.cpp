@@ -1,6 +1,6 @@
 // The libFuzzer target of the settings reader: whatever bytes the settings file holds,
-// the values read are in range, and written and read again they stay the same. Needs
-// QtCore alone; built with clang only (-DWUZI_LIBFUZZER=ON) by `./wuzi fuzz`.
+// the reader returns, and every value it gives is one the window can use. Needs QtCore
+// alone; built with clang only (-DWUZI_LIBFUZZER=ON) by `./wuzi fuzz`.
 #include "ui/StoredSettings.h"
 
 #include "opponents/Opponent.h"
@@ -32,6 +32,7 @@ void check(const wuzi::StoredSettings& read) {
         broken("an opponent out of range");
     if (read.difficulty < 0 || read.difficulty > 2) broken("a difficulty out of range");
     if (read.language != "zh_CN" && read.language != "en") broken("an unknown language");
+    if (read.geometry.size() > 4096) broken("a geometry far larger than any");
 }
 
 } // namespace
@@ -42,20 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!file.open(QIODevice::WriteOnly)) broken("cannot write the settings file");
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     file.close();
-    wuzi::StoredSettings read;
     {
         QSettings settings(path, QSettings::IniFormat);
-        read = wuzi::ReadSettings(settings);
+        check(wuzi::ReadSettings(settings));
     }
-    check(read);
-    QString again = freshFile();
-    {
-        QSettings settings(again, QSettings::IniFormat);
-        wuzi::WriteSettings(settings, read);
-    }
-    QSettings settings(again, QSettings::IniFormat);
-    if (!(wuzi::ReadSettings(settings) == read)) broken("settings read do not read back");
     QFile::remove(path);
-    QFile::remove(again);
     return 0;
 }
