@@ -260,6 +260,21 @@
     </message>
 </context>
 <context>
+    <name>wuzi::LessonWindow</name>
+    <message>
+        <source>已暂停：空格继续，→ 走一步</source>
+        <translation>Paused: Space goes on, → steps one move</translation>
+    </message>
+    <message>
+        <source>演示中：空格暂停</source>
+        <translation>Replaying: Space pauses</translation>
+    </message>
+    <message>
+        <source>演示结束</source>
+        <translation>End of the demonstration</translation>
+    </message>
+</context>
+<context>
     <name>wuzi::MainWindow</name>
     <message>
         <source>五子棋帮助</source>
