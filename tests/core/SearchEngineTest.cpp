@@ -193,6 +193,100 @@ TEST(EngineSearch, EndingTheGameOrRunningOutOfTimeStopsTheSearchAtOnce) {
     EXPECT_EQ(FindEngineReply(s, 4, random, &alreadyEnded), -1);
 }
 
+struct LostCase {
+    const char* name;
+    std::vector<std::string> picture; // '*': the cell the reply must take (empty)
+    int top;
+};
+
+// Positions where every move of the computer loses within four plies: the reply blocks
+// the player all the same, from the deepest search in which not every move loses, or,
+// when even two plies lose everywhere, on one of the player's fives (the first in the
+// visiting order).
+TEST(FindEngineReply, ALostRootIsNotGivenUp) {
+    // clang-format off
+    const std::vector<LostCase> cases = {
+        // As a game showed it: the four is open at (3, 12) and the player wins within four
+        // plies whatever happens; three plies see the block hold.
+        {"four", {
+            ".....X.XOXXXOX.",
+            "......OXOOOO*..",
+            ".......OXO.....",
+            ".......XOOOXO..",
+            ".......X.O.....",
+            ".........XX....",
+        }, 2},
+        // The bench's lost positions: open fours.
+        {"bench lost1", {
+            "...X...........",
+            "...............",
+            "....O..........",
+            ".....X.........",
+            "......X........",
+            ".......X.......",
+            "........X.O....",
+            "....X..OXOO....",
+            "........O......",
+            "......OO.......",
+            "......*........",
+        }, 0},
+        {"bench lost2", {
+            "............X..",
+            "...............",
+            "..........X....",
+            ".....X...*.....",
+            "......X.O......",
+            "......XOO......",
+            "......O........",
+            ".....O.........",
+        }, 2},
+        {"bench lost3", {
+            ".........O.....",
+            "........OX.....",
+            "......XOXXX....",
+            "....XOOOOX.....",
+            ".....*OXOX.....",
+            "......XO.O.....",
+            ".......OX.X....",
+            "...........O...",
+        }, 1},
+        // An open four beside the computer's three, whose four a bare score prefers.
+        {"open four", {
+            ".....OOOO*.....",
+            "...............",
+            ".....XXX.......",
+        }, 7},
+    };
+    // clang-format on
+    for (const LostCase& c : cases) {
+        std::vector<std::string> picture = c.picture;
+        int row = -1, column = -1;
+        for (int r = 0; r < static_cast<int>(picture.size()); ++r)
+            if (auto at = picture[r].find('*'); at != std::string::npos)
+                row = c.top + r, column = static_cast<int>(at), picture[r][at] = '.';
+        SearchState s = EngineStateOf(picture, c.top, 0);
+        for (int depth : {2, 3, 4}) {
+            SeededRandom random;
+            if (depth == 4) EXPECT_EQ(search(s, depth).second, kFiveScore) << c.name;
+            EXPECT_EQ(FindEngineReply(s, depth, random), positionOfCell(s, row, column))
+                << c.name << ", depth " << depth;
+        }
+    }
+}
+
+TEST(FindEngineReply, WhereSomeMoveHoldsOutTheRootSearchAloneDecides) {
+    // The same move and the same random draws as the search itself.
+    for (const SearchState& s : PlayedOutPositions(5, 60, 4)) {
+        SeededRandom plain, reply;
+        SearchContext context(plain);
+        int searched = -1;
+        if (EngineSearch(s, 3, -kFiveScore, kEngineComputer, searched, context) == kFiveScore)
+            continue;
+        EXPECT_EQ(FindEngineReply(s, 3, reply), searched);
+        EXPECT_EQ(reply.next(), plain.next());
+    }
+}
+
 // A game against Peddrin with the clock's seconds ending in `digit`.
 struct PeddrinGame : TestGame {
     explicit PeddrinGame(int digit, bool playerFirst = true, int difficulty = 0) : TestGame(digit) {
