@@ -247,8 +247,7 @@ void BrainProtocol::error(const std::string& reason) {
 }
 
 void BrainProtocol::about() {
-    out_ << "name=\"pbrain-wuzi\", version=\"0.1.0\", country=\"CN\", "
-            "www=\"free-style gomoku, 15x15\"\n";
+    out_ << "name=\"pbrain-wuzi\", version=\"" WUZI_VERSION "\", country=\"CN\"\n";
 }
 
 // "INFO key value"; only the time limits matter here, and a value that is no count of
