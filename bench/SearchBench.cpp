@@ -1,24 +1,27 @@
 // Opponent 3's depth-4 reply on recorded positions, by the fast engine and by the plain
-// reference search in the same run. Both must agree on the move, the value and the
-// number of trial stones; the summary gives the speed ratio and the fast engine's
-// median and worst reply.
+// reference search in the same run. Both must agree on the move, the value and the value
+// of every root candidate; the summary gives each position's nodes and times, the speed
+// ratio, and the fast engine's median and worst reply. Then self-play: opponent 3 plays
+// both sides of whole games from a few openings, and the replies' times are summed up.
 //
 // The set: sixteen middle-game positions of recorded games in which neither side can
 // force five within the four plies (sampled across the range of their search sizes),
 // four recorded positions already decided within the horizon, and the three slowest
-// positions found, each a player's threat that every reply loses to.
+// positions of an older engine, each a player's threat that every reply loses to.
 //
-// The plain search needs minutes on the last ones; --benchmark_filter=fast skips it.
+// Times are wall-clock (the fast engine searches on two threads). The plain search needs
+// minutes on some positions; --benchmark_filter='fast|summary|selfplay' skips it.
 #include "core/SearchPositions.h"
 #include "core/SearchReference.h"
+#include "engines/SearchEngine.h"
 #include "engines/SearchEngineFast.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <map>
 #include <string>
 #include <vector>
@@ -430,22 +433,19 @@ const std::vector<BenchPosition> kPositions = {
 struct Outcome {
     int best = -1;
     std::int32_t value = 0;
+    std::vector<RootValue> rootValues;
     long long nodes = 0;
-    double seconds = 0; // CPU time of one reply
+    double seconds = 0; // of one reply
 };
 
 std::map<std::string, Outcome> fastRuns, referenceRuns;
 
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 void report(benchmark::State& state, const Outcome& o) {
     state.counters["nodes"] = static_cast<double>(o.nodes);
-    state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(o.nodes),
-                                                   benchmark::Counter::kIsIterationInvariantRate);
     state.counters["move"] = o.best;
 }
 
@@ -455,10 +455,12 @@ void fastReply(benchmark::State& state, const BenchPosition* p) {
     double spent = 0;
     for (auto _ : state) {
         SeededRandom random;
-        SearchContext context{random};
-        double start = threadSeconds();
+        SearchContext context(random);
+        o.rootValues.clear();
+        context.rootValues = &o.rootValues;
+        auto start = std::chrono::steady_clock::now();
         o.value = EngineSearch(s, 4, -kFiveScore, kEngineComputer, o.best, context);
-        spent += threadSeconds() - start;
+        spent += secondsSince(start);
         o.nodes = context.nodes;
     }
     o.seconds = spent / static_cast<double>(state.iterations());
@@ -473,17 +475,24 @@ void referenceReply(benchmark::State& state, const BenchPosition* p) {
         SeededRandom random;
         Flag active = kTrue;
         ReferenceSearch search(s, random, active);
-        double start = threadSeconds();
+        auto start = std::chrono::steady_clock::now();
         o.value = search.EngineSearch(4, -kFiveScore, kEngineComputer, o.best);
-        o.seconds = threadSeconds() - start;
+        o.seconds = secondsSince(start);
         o.nodes = search.nodes;
+        o.rootValues = search.rootValues;
     }
     referenceRuns[p->name] = o;
     report(state, o);
     auto fast = fastRuns.find(p->name);
     if (fast != fastRuns.end() && (fast->second.best != o.best || fast->second.value != o.value ||
-                                   fast->second.nodes != o.nodes))
+                                   fast->second.rootValues != o.rootValues))
         state.SkipWithError("the fast engine chose otherwise");
+}
+
+double percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
 }
 
 double median(std::vector<double> v) {
@@ -497,34 +506,83 @@ void summary(benchmark::State& state) {
     for (auto _ : state) {}
     std::vector<double> fastTimes;
     double fastTotal = 0, referenceTotal = 0, fastWorst = 0;
-    long long fastNodes = 0, referenceNodes = 0;
-    double fastNodeSeconds = 0, referenceNodeSeconds = 0;
-    std::printf("\n%-18s %12s %10s %12s %8s\n", "position", "nodes", "fast ms", "plain ms",
-                "ratio");
+    std::string worstName;
+    std::printf("\n%-18s %12s %12s %10s %12s %8s\n", "position", "fast nodes", "plain nodes",
+                "fast ms", "plain ms", "ratio");
     for (const auto& [name, fast] : fastRuns) {
         fastTimes.push_back(fast.seconds);
-        fastWorst = std::max(fastWorst, fast.seconds);
-        fastNodes += fast.nodes;
-        fastNodeSeconds += fast.seconds;
+        if (fast.seconds > fastWorst) fastWorst = fast.seconds, worstName = name;
         auto plain = referenceRuns.find(name);
-        double plainMs = plain == referenceRuns.end() ? 0 : plain->second.seconds * 1e3;
-        if (plain != referenceRuns.end()) {
+        bool both = plain != referenceRuns.end();
+        double plainMs = both ? plain->second.seconds * 1e3 : 0;
+        if (both) {
             fastTotal += fast.seconds;
             referenceTotal += plain->second.seconds;
-            referenceNodes += plain->second.nodes;
-            referenceNodeSeconds += plain->second.seconds;
         }
-        std::printf("%-18s %12lld %10.2f %12.1f %8.1f\n", name.c_str(), fast.nodes,
-                    fast.seconds * 1e3, plainMs, plainMs > 0 ? plainMs / (fast.seconds * 1e3) : 0);
+        std::printf("%-18s %12lld %12lld %10.2f %12.1f %8.1f\n", name.c_str(), fast.nodes,
+                    both ? plain->second.nodes : 0LL, fast.seconds * 1e3, plainMs,
+                    both ? plainMs / (fast.seconds * 1e3) : 0);
     }
     double ratio = fastTotal > 0 ? referenceTotal / fastTotal : 0;
-    std::printf("fast: median %.2f ms, worst %.1f ms, %.0f Mnodes/s; plain: %.1f Mnodes/s; "
-                "ratio over the set %.1f\n\n",
-                median(fastTimes) * 1e3, fastWorst * 1e3, fastNodes / fastNodeSeconds / 1e6,
-                referenceNodeSeconds > 0 ? referenceNodes / referenceNodeSeconds / 1e6 : 0, ratio);
+    std::printf("fast: median %.2f ms, worst %.1f ms (%s); ratio over the set %.1f\n\n",
+                median(fastTimes) * 1e3, fastWorst * 1e3, worstName.c_str(), ratio);
     state.counters["ratio"] = ratio;
     state.counters["fast_median_ms"] = median(fastTimes) * 1e3;
     state.counters["fast_worst_ms"] = fastWorst * 1e3;
+}
+
+// The board as the other side sees it: stones and score exchanged, so that the
+// computer's reply is the player's move.
+SearchState exchanged(const SearchState& s) {
+    SearchState out = s;
+    auto swap = [](auto stone) {
+        return stone == kEnginePlayer     ? kEngineComputer
+               : stone == kEngineComputer ? kEnginePlayer
+                                          : stone;
+    };
+    for (auto& row : out.EngineBoard)
+        for (auto& stone : row)
+            stone = static_cast<std::uint8_t>(swap(stone));
+    for (EngineCell& e : out.EngineCells)
+        e.state = static_cast<std::int16_t>(swap(e.state));
+    out.EngineEval = -s.EngineEval;
+    return out;
+}
+
+// Self-play at depth 4 from openings of three stones, each reply timed as the game
+// plays it (FindEngineReply, both threads).
+void selfPlay(benchmark::State& state) {
+    std::vector<double> times;
+    const std::vector<std::vector<std::string>> openings = {
+        {"O.", ".X", "O."}, {"OX", ".O"}, {"O..", ".X.", "..O"}, {"X.O", ".O."}, {"O.O", ".X."},
+        {"O", "X", "O"},    {"OXO"},      {".O", "X.", ".O"},
+    };
+    for (auto _ : state) {
+        times.clear();
+        SeededRandom random;
+        for (const auto& opening : openings) {
+            SearchState s = EngineStateOf(opening, 6, 6);
+            std::uint8_t side = kEngineComputer;
+            for (;;) {
+                auto start = std::chrono::steady_clock::now();
+                SearchState view = side == kEngineComputer ? s : exchanged(s);
+                int best = FindEngineReply(view, 4, random);
+                times.push_back(secondsSince(start));
+                if (best < 0) break;
+                int cell = s.EngineCells[best].cell;
+                RecordEngineStone(s, cell / 15, cell % 15, side);
+                if (s.EngineEval == kFiveScore || s.EngineEval == -kFiveScore) break;
+                side = side == kEngineComputer ? kEnginePlayer : kEngineComputer;
+            }
+        }
+    }
+    std::printf("\nself-play: %zu replies in %zu games, median %.2f ms, 99th percentile %.1f ms, "
+                "worst %.1f ms\n\n",
+                times.size(), openings.size(), median(times) * 1e3, percentile(times, 0.99) * 1e3,
+                percentile(times, 1.0) * 1e3);
+    state.counters["replies"] = static_cast<double>(times.size());
+    state.counters["p99_ms"] = percentile(times, 0.99) * 1e3;
+    state.counters["worst_ms"] = percentile(times, 1.0) * 1e3;
 }
 
 const bool registered = [] {
@@ -538,6 +596,9 @@ const bool registered = [] {
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1);
     benchmark::RegisterBenchmark("SearchReply/summary", summary)->Iterations(1);
+    benchmark::RegisterBenchmark("SearchReply/selfplay", selfPlay)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
     return true;
 }();
 

@@ -99,8 +99,8 @@ std::optional<Cell> BrainEvents::takeComputerStone() {
     return std::exchange(computerStone_, std::nullopt);
 }
 
-BrainProtocol::BrainProtocol(const BrainOptions& options, std::ostream& out)
-    : options_(options), out_(out), clock_(makeClock(options.secondsDigit)),
+BrainProtocol::BrainProtocol(const BrainOptions& options, std::ostream& out, MonotonicClock& time)
+    : options_(options), out_(out), clock_(makeClock(options.secondsDigit)), time_(time),
       session_(events_, *clock_, random_) {
     session_.chooseOpponent(options.opponent);
     session_.chooseDifficulty(options.difficulty);
@@ -127,6 +127,7 @@ bool BrainProtocol::handleLine(const std::string& raw) {
     std::string args = command.size() < line.size() ? trim(line.substr(command.size())) : "";
     command = upper(command);
     if (command == "END") return false;
+    if (command == "BEGIN" || command == "TURN" || command == "BOARD") startTheClock();
     if (command == "START")
         start(args);
     else if (command == "RESTART")
@@ -140,8 +141,9 @@ bool BrainProtocol::handleLine(const std::string& raw) {
             error("no START yet");
         else
             readingBoard_ = true, boardStones_.clear();
-    } else if (command == "INFO") {
-    } else if (command == "ABOUT")
+    } else if (command == "INFO")
+        info(args);
+    else if (command == "ABOUT")
         about();
     else
         out_ << "UNKNOWN\n";
@@ -245,8 +247,26 @@ void BrainProtocol::error(const std::string& reason) {
 }
 
 void BrainProtocol::about() {
-    out_ << "name=\"pbrain-wuzi\", version=\"0.1.0\", country=\"CN\", "
-            "www=\"free-style gomoku, 15x15\"\n";
+    out_ << "name=\"pbrain-wuzi\", version=\"" WUZI_VERSION "\", country=\"CN\"\n";
+}
+
+// "INFO key value"; only the time limits matter here, and a value that is no count of
+// milliseconds is ignored, as are the other keys.
+void BrainProtocol::info(const std::string& args) {
+    std::string key = args.substr(0, args.find(' '));
+    std::string value = key.size() < args.size() ? trim(args.substr(key.size())) : "";
+    if (value.empty() || value.size() > 10 || !std::all_of(value.begin(), value.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
+        return;
+    turnTime_.inform(key, std::stoll(value));
+}
+
+void BrainProtocol::startTheClock() {
+    std::optional<std::int64_t> budget = turnTime_.budget();
+    std::optional<Deadline> deadline;
+    if (budget) deadline = Deadline{&time_, time_.milliseconds() + *budget};
+    session_.setReplyDeadline(deadline);
 }
 
 } // namespace wuzi

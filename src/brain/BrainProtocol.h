@@ -1,5 +1,6 @@
 #pragma once
 
+#include "brain/TurnTime.h"
 #include "session/Session.h"
 
 #include <iosfwd>
@@ -39,10 +40,11 @@ class BrainEvents : public SessionEvents {
 };
 
 // The computer's side of a game spoken over the Gomocup brain protocol, through the
-// same core code as the window.
+// same core code as the window. Every line is answered or ignored. `time` measures the
+// replies against the limits INFO gives.
 class BrainProtocol {
   public:
-    BrainProtocol(const BrainOptions& options, std::ostream& out);
+    BrainProtocol(const BrainOptions& options, std::ostream& out, MonotonicClock& time);
     // Handles one input line; returns false after END.
     bool handleLine(const std::string& line);
     void run(std::istream& in);
@@ -54,6 +56,9 @@ class BrainProtocol {
     void boardLine(const std::string& line);
     void boardDone();
     void about();
+    void info(const std::string& args);
+    // The reply owed to the line just read must come within the time INFO allows.
+    void startTheClock();
     void startGame(bool playerFirst);
     void answerComputerMove();
     void flushMessages();
@@ -63,6 +68,8 @@ class BrainProtocol {
     std::ostream& out_;
     BrainEvents events_;
     std::unique_ptr<Clock> clock_;
+    MonotonicClock& time_;
+    TurnTime turnTime_;
     SeededRandom random_;
     Session session_;
     bool started_ = false;

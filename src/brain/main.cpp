@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     std::ios::sync_with_stdio(false);
-    wuzi::BrainProtocol brain(options, std::cout);
+    wuzi::SteadyClock time;
+    wuzi::BrainProtocol brain(options, std::cout, time);
     brain.run(std::cin);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "core/Platform.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace wuzi {
@@ -11,6 +12,12 @@ std::string SystemClock::now() {
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     return text;
+}
+
+std::int64_t SteadyClock::milliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 std::string FixedDigitClock::now() {

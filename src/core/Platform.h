@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,22 @@ class Clock {
     virtual std::string now() = 0;
 };
 
+// A clock that only goes forward, in milliseconds from any start: for time limits.
+class MonotonicClock {
+  public:
+    virtual ~MonotonicClock() = default;
+    // Safe to call from any thread.
+    virtual std::int64_t milliseconds() = 0;
+};
+
+// The moment by which a piece of work must end.
+struct Deadline {
+    MonotonicClock* clock = nullptr;
+    std::int64_t at = 0;
+
+    bool passed() const { return clock->milliseconds() >= at; }
+};
+
 // Uniform random numbers in [0, 1).
 class RandomSource {
   public:
@@ -34,6 +51,12 @@ class RandomSource {
 class SystemClock : public Clock {
   public:
     std::string now() override;
+};
+
+// The system's steady clock.
+class SteadyClock : public MonotonicClock {
+  public:
+    std::int64_t milliseconds() override;
 };
 
 // A clock whose seconds always end in one digit (tests, the brain's --seconds-digit).

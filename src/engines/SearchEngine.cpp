@@ -125,12 +125,38 @@ bool EngineReplyOwed(const Game& g) {
     return g.GameActive == kTrue && g.engine.MoveSignal;
 }
 
+int FindEngineReply(const SearchState& s, int depth, SearchContext& context) {
+    for (int plies = depth;; --plies) {
+        int best = -1;
+        std::int32_t value = EngineSearch(s, plies, -kFiveScore, kEngineComputer, best, context);
+        if (context.interrupted()) return -1;
+        // Some move holds out this far (or no cell is free): the deepest such search plays.
+        if (value != kFiveScore || best < 0) return best;
+        if (plies <= 2) {
+            int five = PlayersFiveCell(s);
+            return five >= 0 ? five : best;
+        }
+    }
+}
+
 int FindEngineReply(const SearchState& s, int depth, RandomSource& random,
                     const std::atomic<bool>* cancelled) {
-    SearchContext context{random, cancelled};
-    int best = -1;
-    EngineSearch(s, depth, -kFiveScore, kEngineComputer, best, context);
-    return best;
+    SearchContext context(random, cancelled);
+    return FindEngineReply(s, depth, context);
+}
+
+int PlayersFiveCell(const SearchState& s) {
+    SearchState trial = s;
+    for (int i = 0; i < kSize * kSize; ++i) {
+        int row = s.EngineCells[i].cell / kSize, column = s.EngineCells[i].cell % kSize;
+        if (s.EngineCells[i].state != 0 || s.EngineBoard[row][column] != kEngineEmpty) continue;
+        trial.EngineBoard[row][column] = kEnginePlayer;
+        trial.EngineEval = 0;
+        EngineEvalUpdate(trial, row, column);
+        trial.EngineBoard[row][column] = kEngineEmpty;
+        if (trial.EngineEval == kFiveScore) return i;
+    }
+    return -1;
 }
 
 void PlaceEngineReply(Game& g, int bestIndex) {

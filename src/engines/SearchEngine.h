@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Game.h"
+#include "engines/SearchEngineFast.h"
 
 #include <atomic>
 #include <cstdint>
@@ -30,9 +31,18 @@ void SyncEngineStones(Game& g);
 bool EngineReplyOwed(const Game& g);
 
 // The engine's reply: searches `depth` plies for the computer on the engine's board.
-// Returns the EngineCells position to play (-1 when none is free).
+// Returns the EngineCells position to play (-1 when none is free or the search was
+// interrupted). When every move loses to the player's five within those plies, it does
+// not give up: it searches again one ply shallower, and again, and plays the best move of
+// the deepest search in which not every move loses; when even two plies lose everywhere,
+// it blocks one of the player's fives.
+int FindEngineReply(const SearchState& s, int depth, SearchContext& context);
 int FindEngineReply(const SearchState& s, int depth, RandomSource& random,
                     const std::atomic<bool>* cancelled = nullptr);
+
+// The first free cell in the visiting order where a player's stone would complete five;
+// -1 when there is none.
+int PlayersFiveCell(const SearchState& s);
 
 // Plays the engine's chosen move on its board and on the game board; nothing when the
 // game has ended meanwhile or no move was found. The player acts next (MoveSignal False).

@@ -7,11 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace wuzi::search {
 
@@ -72,14 +69,14 @@ inline std::int32_t windowGain(const std::array<std::int32_t, 6>& score, int own
     return own == 0 ? score[other] : 0;
 }
 
-// Candidates are numbered by their rank in the visiting order; the gains are kept in
-// that order, in blocks of kBlock.
-inline constexpr int kBlock = 16;
-inline constexpr int kRankSlots = 256; // 225 candidates at most, padding, one spare slot
+// Candidates are numbered by their rank in the visiting order.
+inline constexpr int kRankSlots = 256; // 225 candidates at most, one spare slot
 inline constexpr int kSpareRank = kRankSlots - 1;
-// Added to the gains of a cell that holds a trial stone or pads a block.
+// Added to the gains of a cell that holds a trial stone; the gain of a free cell is never
+// negative.
 inline constexpr std::int32_t kTaken = -(1 << 29);
-inline constexpr int kNoRank = 1 << 16;
+// No such gain (no cell to play).
+inline constexpr std::int32_t kNoGain = INT_MIN;
 
 // A candidate on a line through another: its rank, the line, its offset + 4 on it.
 struct LineCell {
@@ -91,6 +88,14 @@ struct LineCell {
 struct Candidate {
     std::int16_t position; // in EngineCells
     std::uint8_t cell;
+};
+
+// The few largest gains of one side over the free candidates, largest first.
+struct TopGains {
+    static constexpr int kKept = 4;
+    int count = 0; // kKept when there may be more
+    std::array<int, kKept> rank{};
+    std::array<std::int32_t, kKept> gain{};
 };
 
 // The engine's board with its trial stones: window codes and, for every candidate, the
@@ -108,10 +113,9 @@ class TrialBoard {
             candidates_[count_] = {static_cast<std::int16_t>(i), static_cast<std::uint8_t>(cell)};
             rankOf_[cell] = static_cast<std::uint8_t>(count_++);
         }
-        for (int r = 0; r < kRankSlots; ++r) {
-            free_[r] = r < count_;
+        freeCount_ = count_;
+        for (int r = 0; r < kRankSlots; ++r)
             gain_[0][r] = gain_[1][r] = r < count_ ? 0 : kTaken;
-        }
         for (int cell = 0; cell < kCells; ++cell)
             for (int d = 0; d < 4; ++d)
                 for (int m = 0; m < 9; ++m) {
@@ -139,68 +143,84 @@ class TrialBoard {
     }
 
     int count() const { return count_; }
+    // How many candidates hold no trial stone.
+    int freeCount() const { return freeCount_; }
     const Candidate& candidate(int rank) const { return candidates_[rank]; }
-    bool free(int rank) const { return free_[rank]; }
-    const std::int32_t* gains(int side) const { return gain_[side].data(); }
-
-    int firstFree() const {
-        for (int r = 0; r < count_; ++r)
-            if (free_[r]) return r;
-        return -1;
-    }
-    // How many of the ranks 0..r are free: r + 1 less the trial stones among them.
-    int freeThrough(int rank) const {
-        int taken = 0;
-        for (int k = 0; k < pathLength_; ++k)
-            taken += path_[k] <= rank;
-        return rank + 1 - taken;
-    }
+    bool free(int rank) const { return gain_[0][rank] >= 0; }
+    std::int32_t gain(int side, int rank) const { return gain_[side][rank]; }
 
     // A trial stone on rank `rank`; kind 0 a player stone, 1 a computer stone.
     void place(int rank, int kind) {
-        take(rank);
+        gain_[0][rank] += kTaken;
+        gain_[1][rank] += kTaken;
+        --freeCount_;
         shiftAll<1>(candidates_[rank].cell, kind);
     }
     void lift(int rank, int kind) {
         shiftAll<-1>(candidates_[rank].cell, kind);
-        release(rank);
+        gain_[0][rank] -= kTaken;
+        gain_[1][rank] -= kTaken;
+        ++freeCount_;
     }
-    // The same when only a last ply of `side` follows: nothing is played below it, so
-    // the window codes and the gain tables stay as they are. The gains of that side that
-    // the stone changes lie on its lines; the last ply walks them in rank order beside
-    // the tables and works each out only when it gets there (it often stops at once).
-    void placeBeforeLastPly(int rank, int kind, int side) {
-        free_[rank] = false;
-        path_[pathLength_++] = rank;
-        changed_ = nearby_[rank].data();
-        changedEnd_ = changed_ + nearbyCount_[rank];
+
+    // The largest gains of `side` over the free candidates.
+    TopGains topGains(int side) const {
+        TopGains top;
+        const std::int32_t* g = gain_[side].data();
+        for (int r = 0; r < count_; ++r) {
+            std::int32_t value = g[r];
+            if (value < 0 || (top.count == TopGains::kKept && value <= top.gain.back())) continue;
+            int k = std::min(top.count, TopGains::kKept - 1);
+            for (; k > 0 && top.gain[k - 1] < value; --k) {
+                top.gain[k] = top.gain[k - 1];
+                top.rank[k] = top.rank[k - 1];
+            }
+            top.gain[k] = value;
+            top.rank[k] = r;
+            top.count = std::min(top.count + 1, TopGains::kKept);
+        }
+        return top;
+    }
+
+    // The largest gain of `side` over the free candidates other than `rank` that a stone
+    // on `rank` leaves as they are: those off its lines, and the cells where `side`
+    // completes a five (the stone fills none of their windows). kNoGain when there is
+    // none. `top` holds that side's largest gains.
+    std::int32_t bestUntouched(int rank, int side, const TopGains& top) const {
+        for (int k = 0; k < top.count; ++k) {
+            int r = top.rank[k];
+            if (r != rank && (top.gain[k] >= kFiveMark || !near(rank, r))) return top.gain[k];
+        }
+        if (top.count < TopGains::kKept) return kNoGain;
+        // Every listed cell lies on the stone's lines: look further.
+        std::int32_t best = kNoGain;
+        const std::int32_t* g = gain_[side].data();
+        for (int r = 0; r < count_; ++r)
+            if (g[r] >= 0 && r != rank && (g[r] >= kFiveMark || !near(rank, r)))
+                best = std::max(best, g[r]);
+        return best;
+    }
+
+    // The largest gain of `side` once a stone of `kind` stands on rank `rank`, `untouched`
+    // being bestUntouched: the cells on the stone's lines are worked out again. The stone
+    // is not played.
+    std::int32_t bestGainAfter(int rank, int kind, int side, std::int32_t untouched) {
         changedCell_ = candidates_[rank].cell;
         changedBy_ = &stepGain_[kind][side];
         linesReady_ = 0;
-    }
-    void liftAfterLastPly(int rank) {
-        changed_ = changedEnd_ = nullptr;
-        --pathLength_;
-        free_[rank] = true;
-    }
-    // The rank of the next changed gain (kNoRank when there is none left).
-    int nextChangedRank() const { return changed_ != changedEnd_ ? changed_->rank : kNoRank; }
-    // How much the next changed gain changes; moves on to the one after.
-    std::int32_t takeChange() { return changeOf(*changed_++); }
-    // Passes over the changed gains below `rank`.
-    void skipChangesBelow(int rank) {
-        while (changed_ != changedEnd_ && changed_->rank < rank)
-            ++changed_;
-    }
-
-    // How much the gain of `rank` changes, the walk staying where it is.
-    std::int32_t changeAt(int rank) {
-        for (const LineCell* near = changed_; near != changedEnd_ && near->rank <= rank; ++near)
-            if (near->rank == rank) return changeOf(*near);
-        return 0;
+        std::int32_t best = untouched;
+        const std::int32_t* g = gain_[side].data();
+        for (int k = 0; k < nearbyCount_[rank]; ++k) {
+            const LineCell& near = nearby_[rank][k];
+            if (g[near.rank] >= 0) best = std::max(best, g[near.rank] + changeOf(near));
+        }
+        return best;
     }
 
   private:
+    // A stone on rank b can change the gains of rank a: they share a window.
+    bool near(int a, int b) const { return (nearMask_[a][b >> 6] >> (b & 63)) & 1u; }
+
     std::int32_t changeOf(const LineCell& near) {
         const auto& w = lineChange(near.line);
         std::int32_t sum = 0;
@@ -230,19 +250,6 @@ class TrialBoard {
                 stepGain_[1][side][code] =
                     afterComputer < 0 ? 0 : codeGain_[afterComputer][side] - codeGain_[code][side];
             }
-    }
-
-    void take(int rank) {
-        free_[rank] = false;
-        path_[pathLength_++] = rank;
-        gain_[0][rank] += kTaken;
-        gain_[1][rank] += kTaken;
-    }
-    void release(int rank) {
-        gain_[0][rank] -= kTaken;
-        gain_[1][rank] -= kTaken;
-        --pathLength_;
-        free_[rank] = true;
     }
 
     // Along each line the five windows through `cell` change, and a cell at offset j
@@ -276,7 +283,7 @@ class TrialBoard {
         }
     }
 
-    // The changes of the five windows through the stone before the last ply, along one line.
+    // The changes of the five windows through the stone of bestGainAfter, along one line.
     const std::array<std::int32_t, 5>& lineChange(int line) {
         if (!(linesReady_ & (1u << line))) {
             const auto& windows = topo_.windows[changedCell_][line];
@@ -299,6 +306,7 @@ class TrialBoard {
                     nearby_[rank][n++] = {static_cast<std::uint8_t>(r),
                                           static_cast<std::uint8_t>(d),
                                           static_cast<std::uint8_t>(m)};
+                    nearMask_[rank][r >> 6] |= std::uint64_t{1} << (r & 63);
                 }
             std::sort(nearby_[rank].begin(), nearby_[rank].begin() + n,
                       [](const LineCell& a, const LineCell& b) { return a.rank < b.rank; });
@@ -315,56 +323,15 @@ class TrialBoard {
     std::array<std::uint8_t, kCells> rankOf_{};
     std::array<Candidate, kCells> candidates_{};
     int count_ = 0;
-    std::array<bool, kRankSlots> free_{};
-    std::array<int, 8> path_{};
-    int pathLength_ = 0;
+    int freeCount_ = 0;
     alignas(64) std::array<std::array<std::int32_t, kRankSlots>, 2> gain_{};
     std::array<std::array<LineCell, 32>, kCells> nearby_{};
     std::array<std::uint8_t, kCells> nearbyCount_{};
-    const LineCell* changed_ = nullptr;
-    const LineCell* changedEnd_ = nullptr;
+    std::array<std::array<std::uint64_t, 4>, kCells> nearMask_{};
     int changedCell_ = 0;
     const std::array<std::int32_t, kCodeCount>* changedBy_ = nullptr;
     unsigned linesReady_ = 0;
     std::array<std::array<std::int32_t, 5>, 4> lineChanges_{};
-};
-
-// Finds, in a block of gains, those that reach a threshold.
-class GainFilter {
-  public:
-    explicit GainFilter(std::int32_t threshold) { set(threshold); }
-
-#if defined(__SSE2__)
-    void set(std::int32_t threshold) {
-        below_ = _mm_set1_epi32(threshold - 1);
-    }
-    // Bit k set for g[k] >= threshold, over the block starting at g.
-    unsigned reaching(const std::int32_t* g) const {
-        unsigned mask = 0;
-        for (int k = 0; k < kBlock; k += 4) {
-            __m128i four = _mm_load_si128(reinterpret_cast<const __m128i*>(g + k));
-            int bits = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(four, below_)));
-            mask |= static_cast<unsigned>(bits) << k;
-        }
-        return mask;
-    }
-
-  private:
-    __m128i below_;
-#else
-    void set(std::int32_t threshold) {
-        threshold_ = threshold;
-    }
-    unsigned reaching(const std::int32_t* g) const {
-        unsigned mask = 0;
-        for (int k = 0; k < kBlock; ++k)
-            mask |= static_cast<unsigned>(g[k] >= threshold_) << k;
-        return mask;
-    }
-
-  private:
-    std::int32_t threshold_;
-#endif
 };
 
 } // namespace wuzi::search

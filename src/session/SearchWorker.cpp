@@ -7,21 +7,13 @@
 namespace wuzi {
 
 double SearchDraws::next() {
-    if (reused_ < givenBack_.size()) return givenBack_[reused_++];
-    fresh_.push_back(source_.next());
-    return fresh_.back();
+    if (cursor_ == drawn_.size()) drawn_.push_back(source_.next());
+    return drawn_[cursor_++];
 }
 
 void SearchDraws::spend() {
-    givenBack_.erase(givenBack_.begin(), givenBack_.begin() + static_cast<long>(reused_));
-    reused_ = 0;
-    fresh_.clear();
-}
-
-void SearchDraws::giveBack() {
-    givenBack_.insert(givenBack_.end(), fresh_.begin(), fresh_.end());
-    reused_ = 0;
-    fresh_.clear();
+    drawn_.erase(drawn_.begin(), drawn_.begin() + static_cast<long>(cursor_));
+    cursor_ = 0;
 }
 
 SearchWorker::SearchWorker(RandomSource& random, std::function<void()> wake)
@@ -31,11 +23,25 @@ SearchWorker::~SearchWorker() {
     stop();
 }
 
-void SearchWorker::start(const SearchState& board, int depth) {
+void SearchWorker::start(const SearchState& board, int depth, std::optional<Deadline> deadline) {
     stop();
     cancelled_ = false;
-    task_.start(
-        [this, board, depth] { return FindEngineReply(board, depth, draws_, &cancelled_); });
+    task_.start([this, board, depth, deadline] {
+        if (deadline && depth > 2) return searchInTime(board, depth, *deadline);
+        return FindEngineReply(board, depth, draws_, &cancelled_);
+    });
+}
+
+int SearchWorker::searchInTime(const SearchState& board, int depth, const Deadline& deadline) {
+    int early = FindEngineReply(board, 2, draws_, &cancelled_);
+    std::size_t earlyDraws = draws_.drawn();
+    // The full search draws the same numbers again, as it would have without the first.
+    draws_.giveBack();
+    SearchContext context(draws_, &cancelled_, &deadline);
+    int best = FindEngineReply(board, depth, context);
+    if (!context.interrupted() || cancelled_) return best;
+    draws_.keepFirst(earlyDraws);
+    return early;
 }
 
 int SearchWorker::collect() {

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace wuzi {
@@ -18,16 +19,20 @@ class SearchDraws : public RandomSource {
   public:
     explicit SearchDraws(RandomSource& source) : source_(source) {}
     double next() override;
+    // How many numbers the current search has drawn.
+    std::size_t drawn() const { return cursor_; }
     // The search that drew has placed its reply: its draws are spent.
     void spend();
     // The search that drew was stopped: its draws are handed to the next one.
-    void giveBack();
+    void giveBack() { cursor_ = 0; }
+    // The current search counts as having drawn only its first `count` numbers; the rest
+    // are handed to the next one.
+    void keepFirst(std::size_t count) { cursor_ = count; }
 
   private:
     RandomSource& source_;
-    std::vector<double> givenBack_; // in the order first drawn
-    std::size_t reused_ = 0;        // of givenBack_, drawn again by the current search
-    std::vector<double> fresh_;     // drawn from the source by the current search
+    std::vector<double> drawn_; // in the order first drawn, the spent ones dropped
+    std::size_t cursor_ = 0;    // of drawn_, drawn by the current search
 };
 
 // Opponent 3's look-ahead search on a thread of its own, on a copy of the engine's
@@ -38,7 +43,10 @@ class SearchWorker {
     SearchWorker(RandomSource& random, std::function<void()> wake);
     ~SearchWorker();
 
-    void start(const SearchState& board, int depth);
+    // Without a deadline the search runs to its end. With one, a search of two plies comes
+    // first, and the full search is dropped for it when the deadline passes; when the full
+    // search ends in time, its reply and its draws are those it makes without a deadline.
+    void start(const SearchState& board, int depth, std::optional<Deadline> deadline = {});
     // A search has been started and neither collected nor stopped.
     bool running() const { return task_.busy(); }
     // The running search has its answer: collect() returns at once.
@@ -49,6 +57,8 @@ class SearchWorker {
     void stop();
 
   private:
+    int searchInTime(const SearchState& board, int depth, const Deadline& deadline);
+
     SearchDraws draws_;
     std::atomic<bool> cancelled_{false};
     BackgroundTask<int> task_;

@@ -88,7 +88,7 @@ bool Session::undo() {
 
 void Session::startThinkingIfOwed() {
     if (search_.running() || !EngineReplyOwed(game_)) return;
-    search_.start(game_.engine, game_.SearchLevel);
+    search_.start(game_.engine, game_.SearchLevel, replyDeadline_);
     events_.thinkingStarted();
 }
 

@@ -68,6 +68,8 @@ class Session {
 
     // Opponent 3's search.
     bool thinking() const { return search_.running(); }
+    // The deadline of the searches started from now on (none: they run to their end).
+    void setReplyDeadline(std::optional<Deadline> deadline) { replyDeadline_ = deadline; }
     // Stops the search; a reply still owed is searched again by resumeThinking().
     void stopThinking();
     void resumeThinking();
@@ -104,6 +106,7 @@ class Session {
     TakeBack takeBack_;
     std::optional<ReviewCursor> review_;
     SearchWorker search_;
+    std::optional<Deadline> replyDeadline_;
     BackgroundTask<std::optional<Cell>> hint_;
     GameState hintAskedAt_;
 };

@@ -73,6 +73,26 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+TEST(Hint, PeddrinsSearchDoesNotGiveUpALostPosition) {
+    // The computer's four on the second row is open at (13, 4), and whatever the player
+    // does the computer wins within four plies: four plies of search see every move lose,
+    // three see the block hold.
+    // clang-format off
+    const std::vector<std::string> picture = {
+        ".....O.OXOOOXO.",
+        "......XOXXXX...",
+        ".......XOX.....",
+        ".......OXXXOX..",
+        ".......O.X.....",
+        ".........OO....",
+    };
+    // clang-format on
+    TestGame t;
+    OnDifficulty(t.g, 2);
+    SetUpPlayersTurn(t, 3, picture, {1, 3});
+    EXPECT_EQ(Hint(t.g), (Cell{13, 4})) << Picture(t.g);
+}
+
 TEST(Hint, ChangesNothingInTheGame) {
     TestGame t;
     t.g.menu.opponent = 0;

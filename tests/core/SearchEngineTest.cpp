@@ -91,7 +91,7 @@ TEST(EngineEvalUpdate, CountsEveryWindowThroughTheStone) {
 // A reply searched with a fresh generator, as after program start.
 std::pair<int, std::int32_t> search(const SearchState& s, int depth) {
     SeededRandom random;
-    SearchContext context{random};
+    SearchContext context(random);
     int best = -1;
     std::int32_t value = EngineSearch(s, depth, -kFiveScore, kEngineComputer, best, context);
     return {best, value};
@@ -160,43 +160,133 @@ TEST(EngineSearch, SameNumbersAfterProgramStartDifferentRepliesWithinARun) {
     EXPECT_GT(std::set<int>(first.begin(), first.end()).size(), 1u);
 }
 
-// Raises the cancel flag at a chosen draw, as ending the game does meanwhile.
-class CancelAtDraw : public RandomSource {
+// A clock whose time jumps far ahead at its n-th reading.
+class ClockJumpingAt : public MonotonicClock {
   public:
-    CancelAtDraw(std::atomic<bool>& cancelled, int draw) : cancelled_(cancelled), draw_(draw) {}
-    double next() override {
-        if (++drawn_ == draw_) {
-            cancelled_ = true;
-            nodesAtCancel = context ? context->nodes : 0;
-        }
-        return inner_.next();
-    }
-    const SearchContext* context = nullptr;
-    long long nodesAtCancel = -1;
+    explicit ClockJumpingAt(int reading) : reading_(reading) {}
+    std::int64_t milliseconds() override { return ++readings_ >= reading_ ? 1000000 : 0; }
 
   private:
-    std::atomic<bool>& cancelled_;
-    int draw_;
-    int drawn_ = 0;
-    SeededRandom inner_;
+    int reading_;
+    std::atomic<int> readings_{0};
 };
 
-TEST(EngineSearch, EndingTheGameStopsTheSearchAtOnce) {
-    // A sharp middle game: a full depth-4 search plays hundreds of millions of stones.
+TEST(EngineSearch, EndingTheGameOrRunningOutOfTimeStopsTheSearchAtOnce) {
+    // A sharp middle game: the full depth-4 search values thousands of positions.
     SearchState s = PlayedOutPositions(3, 80, 5).at(2);
-    std::atomic<bool> cancelled{false};
-    CancelAtDraw random(cancelled, 5);
-    SearchContext context{random, &cancelled};
-    random.context = &context;
+    SeededRandom random;
+    SearchContext full(random);
     int best = -1;
-    EngineSearch(s, 4, -kFiveScore, kEngineComputer, best, context);
-    ASSERT_GE(random.nodesAtCancel, 0);
-    // At most the rest of the last ply under way.
-    EXPECT_LE(context.nodes - random.nodesAtCancel, 225);
+    EngineSearch(s, 4, -kFiveScore, kEngineComputer, best, full);
+    ASSERT_GE(best, 0);
+    EXPECT_FALSE(full.interrupted());
+
+    ClockJumpingAt clock(3);
+    Deadline deadline{&clock, 1};
+    SearchContext timed(random, nullptr, &deadline);
+    EngineSearch(s, 4, -kFiveScore, kEngineComputer, best, timed);
+    EXPECT_TRUE(timed.interrupted());
+    EXPECT_EQ(best, -1);
+    EXPECT_LT(timed.nodes * 20, full.nodes);
 
     std::atomic<bool> alreadyEnded{true};
-    SeededRandom unused;
-    EXPECT_EQ(FindEngineReply(s, 4, unused, &alreadyEnded), -1);
+    EXPECT_EQ(FindEngineReply(s, 4, random, &alreadyEnded), -1);
+}
+
+struct LostCase {
+    const char* name;
+    std::vector<std::string> picture; // '*': the cell the reply must take (empty)
+    int top;
+};
+
+// Positions where every move of the computer loses within four plies: the reply blocks
+// the player all the same, from the deepest search in which not every move loses, or,
+// when even two plies lose everywhere, on one of the player's fives (the first in the
+// visiting order).
+TEST(FindEngineReply, ALostRootIsNotGivenUp) {
+    // clang-format off
+    const std::vector<LostCase> cases = {
+        // As a game showed it: the four is open at (3, 12) and the player wins within four
+        // plies whatever happens; three plies see the block hold.
+        {"four", {
+            ".....X.XOXXXOX.",
+            "......OXOOOO*..",
+            ".......OXO.....",
+            ".......XOOOXO..",
+            ".......X.O.....",
+            ".........XX....",
+        }, 2},
+        // The bench's lost positions: open fours.
+        {"bench lost1", {
+            "...X...........",
+            "...............",
+            "....O..........",
+            ".....X.........",
+            "......X........",
+            ".......X.......",
+            "........X.O....",
+            "....X..OXOO....",
+            "........O......",
+            "......OO.......",
+            "......*........",
+        }, 0},
+        {"bench lost2", {
+            "............X..",
+            "...............",
+            "..........X....",
+            ".....X...*.....",
+            "......X.O......",
+            "......XOO......",
+            "......O........",
+            ".....O.........",
+        }, 2},
+        {"bench lost3", {
+            ".........O.....",
+            "........OX.....",
+            "......XOXXX....",
+            "....XOOOOX.....",
+            ".....*OXOX.....",
+            "......XO.O.....",
+            ".......OX.X....",
+            "...........O...",
+        }, 1},
+        // An open four beside the computer's three, whose four a bare score prefers.
+        {"open four", {
+            ".....OOOO*.....",
+            "...............",
+            ".....XXX.......",
+        }, 7},
+    };
+    // clang-format on
+    for (const LostCase& c : cases) {
+        std::vector<std::string> picture = c.picture;
+        int row = -1, column = -1;
+        for (int r = 0; r < static_cast<int>(picture.size()); ++r)
+            if (auto at = picture[r].find('*'); at != std::string::npos)
+                row = c.top + r, column = static_cast<int>(at), picture[r][at] = '.';
+        SearchState s = EngineStateOf(picture, c.top, 0);
+        for (int depth : {2, 3, 4}) {
+            SeededRandom random;
+            if (depth == 4) {
+                EXPECT_EQ(search(s, depth).second, kFiveScore) << c.name; // every move loses
+            }
+            EXPECT_EQ(FindEngineReply(s, depth, random), positionOfCell(s, row, column))
+                << c.name << ", depth " << depth;
+        }
+    }
+}
+
+TEST(FindEngineReply, WhereSomeMoveHoldsOutTheRootSearchAloneDecides) {
+    // The same move and the same random draws as the search itself.
+    for (const SearchState& s : PlayedOutPositions(5, 60, 4)) {
+        SeededRandom plain, reply;
+        SearchContext context(plain);
+        int searched = -1;
+        if (EngineSearch(s, 3, -kFiveScore, kEngineComputer, searched, context) == kFiveScore)
+            continue;
+        EXPECT_EQ(FindEngineReply(s, 3, reply), searched);
+        EXPECT_EQ(reply.next(), plain.next());
+    }
 }
 
 // A game against Peddrin with the clock's seconds ending in `digit`.

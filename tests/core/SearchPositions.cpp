@@ -46,7 +46,7 @@ int chooseMove(const SearchState& s, std::uint8_t side, std::mt19937& rng, Rando
     }
     if (allowed.empty()) return -1;
     if (rng() % 3 != 0) {
-        SearchContext context{draws};
+        SearchContext context(draws);
         int best = -1;
         EngineSearch(s, 2, side == kEnginePlayer ? kFiveScore : -kFiveScore, side, best, context);
         if (best >= 0) {

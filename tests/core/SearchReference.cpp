@@ -1,17 +1,23 @@
 #include "core/SearchReference.h"
 
 #include "engines/SearchEngine.h"
-#include "engines/SearchEngineFast.h"
 
 namespace wuzi::test {
 
 std::int32_t ReferenceSearch::EngineSearch(int depth, std::int32_t bound, int side,
                                            int& bestIndex) {
+    rootValues.clear();
+    return level(depth, bound, side, bestIndex, true);
+}
+
+std::int32_t ReferenceSearch::level(int depth, std::int32_t bound, int side, int& bestIndex,
+                                    bool root) {
     bestIndex = -1;
-    if (gameActive_ != kTrue) return 0;
+    if (ended()) return 0;
     if (depth == 0) return s_.EngineEval;
     bool maximise = side == kEnginePlayer;
     std::int32_t best = maximise ? -kFiveScore : kFiveScore;
+    const std::int32_t ownFive = -best;
     int next = maximise ? kEngineComputer : kEnginePlayer;
     for (int i = 0; i < 225; ++i) {
         if (s_.EngineCells[i].state != 0) continue;
@@ -28,16 +34,19 @@ std::int32_t ReferenceSearch::EngineSearch(int depth, std::int32_t bound, int si
             value = s_.EngineEval;
         } else {
             int ownIndex = -1;
-            value = EngineSearch(depth - 1, best, next, ownIndex);
+            value = level(depth - 1, best, next, ownIndex, false);
         }
         // A search stopped by the end of the game still takes its trial stone back.
-        bool ended = gameActive_ != kTrue;
+        bool stopped = ended();
         s_.EngineEval = kept;
         s_.EngineBoard[row][column] = kEngineEmpty;
-        if (ended) break;
-        if (value == best) {
-            double r = random_.next();
-            if (r < 0.3) bestIndex = i;
+        if (stopped) break;
+        if (root) {
+            rootValues.push_back({i, value});
+            if (value == best) {
+                double r = random_.next();
+                if (r < 0.3) bestIndex = i;
+            }
         }
         if (maximise) {
             if (value > best) {
@@ -52,6 +61,7 @@ std::int32_t ReferenceSearch::EngineSearch(int depth, std::int32_t bound, int si
             }
             if (value < bound) break;
         }
+        if (!root && best == ownFive) break;
     }
     return best;
 }

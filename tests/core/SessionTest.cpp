@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <string>
@@ -136,6 +137,33 @@ TEST(Session, AStoppedSearchLeavesTheRandomNumbersAsTheyWere) {
     auto expected = std::pair{unhurried.g.compStone(1), unhurried.random.next()};
     EXPECT_EQ(replyAfterStop(true), expected);
     EXPECT_EQ(replyAfterStop(false), expected);
+}
+
+TEST(Session, OpponentThreeDoesNotGiveUpALostPosition) {
+    // The player's four on the second row is open at (13, 4), and whatever the computer
+    // does the player wins within four plies: the four is blocked all the same.
+    // clang-format off
+    const std::vector<std::string> picture = {
+        ".....X.XOXXXOX.",
+        "......OXOOOO...",
+        ".......OXO.....",
+        ".......XOOOXO..",
+        ".......X.O.....",
+        ".........XX....",
+    };
+    // clang-format on
+    std::vector<SetUpStone> stones;
+    for (int row = 0; row < static_cast<int>(picture.size()); ++row)
+        for (int column = 0; column < 15; ++column)
+            if (char c = picture[row][column]; c != '.')
+                stones.push_back({{column + 1, row + 3}, c == 'X' ? kComputer : kPlayer});
+    // The player's newest stone: the last of the four.
+    std::rotate(stones.begin() + 13, stones.begin() + 14, stones.end());
+    ASSERT_EQ(stones.back().cell, (Cell{12, 4}));
+    TestSession t(3, true, 2);
+    ASSERT_TRUE(t.session.playFromPosition(stones));
+    t.session.waitForReply();
+    EXPECT_EQ(t.g.compStones.back(), (Cell{13, 4}));
 }
 
 TEST(SearchDraws, NumbersGivenBackComeAgainInTheOrderFirstDrawn) {

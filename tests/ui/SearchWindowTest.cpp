@@ -34,12 +34,13 @@ class QuietMessages : public MessageSink {
     std::vector<std::string> shown;
 };
 
-// The game's generator, slowed down at will so that a depth-4 search lasts: the numbers
-// are those of the game's own generator.
+// The game's generator, slowed down at will so that a depth-4 search lasts (it draws at
+// its root's ties, some ten numbers for the reply to the centre): the numbers are those
+// of the game's own generator.
 class SlowRandom : public RandomSource {
   public:
     double next() override {
-        if (slow) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        if (slow) std::this_thread::sleep_for(std::chrono::milliseconds(100));
         return inner_.next();
     }
     std::atomic<bool> slow{true};
