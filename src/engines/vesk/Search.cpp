@@ -1,0 +1,177 @@
+#include "engines/vesk/Search.h"
+
+#include "engines/vesk/Defence.h"
+#include "engines/vesk/Evaluation.h"
+
+#include <algorithm>
+
+namespace vesk {
+
+namespace {
+
+constexpr long kClockInterval = 256;
+
+// Late quiet moves are searched shallower first.
+int reduction(int depth, int index, bool quiet) {
+    if (!quiet || depth < 3 || index < 3) return 0;
+    return index < 8 ? 1 : 2;
+}
+
+} // namespace
+
+Searcher::Searcher(TranspositionTable& tt, std::atomic<bool>& stop)
+    : tt_(tt), stop_(stop), moveLists_(kMaxPly + 1), pv_(kMaxPly + 1) {}
+
+void Searcher::run(const Board& position, const SearchSettings& settings) {
+    settings_ = settings;
+    board_ = position;
+    nodes_ = 0;
+    memory_.clear();
+    completedDepth_ = 0;
+    rootMoves_.clear();
+    completed_.clear();
+    pickMoves(board_, kNoPos, 0, memory_, moveLists_[0]);
+    for (const ScoredMove& m : moveLists_[0])
+        rootMoves_.push_back({m.move, -kInfinity, {m.move}});
+    completed_ = rootMoves_;
+    for (int depth = 1 + settings.depthOffset; depth <= settings.maxDepth; ++depth) {
+        if (depth > 1 && settings.time && settings.time->iterationTooLate()) break;
+        Score best = rootSearch(depth);
+        if (stopping()) break;
+        completed_ = rootMoves_;
+        completedDepth_ = depth;
+        // A proven result does not change with depth.
+        if (isMateScore(best) && !settings.exactRoot) break;
+    }
+}
+
+bool Searcher::stopping() {
+    if (stop_.load(std::memory_order_relaxed)) return true;
+    if (settings_.nodeLimit > 0 && nodes_ >= settings_.nodeLimit) {
+        stop_ = true;
+        return true;
+    }
+    if (settings_.time && nodes_ % kClockInterval == 0 && settings_.time->outOfTime()) {
+        stop_ = true;
+        return true;
+    }
+    return false;
+}
+
+Score Searcher::rootSearch(int depth) {
+    Score alpha = -kInfinity;
+    for (std::size_t i = 0; i < rootMoves_.size(); ++i) {
+        RootMove& rm = rootMoves_[i];
+        Score value;
+        {
+            TrialStone stone(board_, rm.move);
+            if (i == 0 || settings_.exactRoot) {
+                value = -search(1, depth - 1, -kInfinity, settings_.exactRoot ? kInfinity : -alpha,
+                                true);
+            } else {
+                value = -search(1, depth - 1, -alpha - 1, -alpha, false);
+                if (value > alpha && !stopping())
+                    value = -search(1, depth - 1, -kInfinity, -alpha, true);
+            }
+        }
+        if (stopping()) return alpha;
+        if (i == 0 || value > alpha || settings_.exactRoot) {
+            rm.score = value;
+            rm.pv.assign(1, rm.move);
+            rm.pv.insert(rm.pv.end(), pv_[1].begin(), pv_[1].end());
+        } else {
+            rm.score = -kInfinity;
+        }
+        alpha = std::max(alpha, value);
+    }
+    std::stable_sort(rootMoves_.begin(), rootMoves_.end(),
+                     [](const RootMove& x, const RootMove& y) { return x.score > y.score; });
+    return rootMoves_.front().score;
+}
+
+void Searcher::savePv(int ply, Pos move) {
+    pv_[ply].assign(1, move);
+    pv_[ply].insert(pv_[ply].end(), pv_[ply + 1].begin(), pv_[ply + 1].end());
+}
+
+Score Searcher::search(int ply, int depth, Score alpha, Score beta, bool pvNode) {
+    ++nodes_;
+    pv_[ply].clear();
+    if (stopping()) return 0;
+    Color me = board_.sideToMove();
+    Color them = opposite(me);
+    if (board_.hasFivePoint(me)) return mateIn(ply + 1);
+    bool forced = board_.hasFivePoint(them);
+    if (forced && countFivePoints(board_, them) > 1) return matedIn(ply + 2);
+    if (!forced && board_.hasFlex4Point(me)) return mateIn(ply + 3);
+    if (board_.full()) return 0;
+    if (ply >= kMaxPly - 1) return evaluate(board_);
+    alpha = std::max(alpha, matedIn(ply));
+    beta = std::min(beta, mateIn(ply + 1));
+    if (alpha >= beta) return alpha;
+
+    TTHit hit;
+    Pos ttMove = kNoPos;
+    if (tt_.probe(board_.hash(), hit)) {
+        ttMove = board_.isEmpty(hit.move) ? hit.move : kNoPos;
+        Score v = fromTT(hit.value, ply);
+        if (!pvNode && hit.depth >= depth &&
+            (hit.bound == kExact || (hit.bound == kLower && v >= beta) ||
+             (hit.bound == kUpper && v <= alpha)))
+            return v;
+    }
+    if (depth <= 0 && !forced) return leaf(ply);
+
+    std::vector<ScoredMove>& moves = moveLists_[ply];
+    NodeKind kind = pickMoves(board_, ttMove, ply, memory_, moves);
+    if (moves.empty()) return matedIn(ply + 4);
+
+    Score best = -kInfinity;
+    Pos bestMove = kNoPos;
+    Score startAlpha = alpha;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        Pos move = moves[i].move;
+        bool quiet = kind == NodeKind::Free && board_.pattern4(move, me) == kNone4 &&
+                     board_.pattern4(move, them) == kNone4;
+        int next = kind == NodeKind::Forced ? depth : depth - 1;
+        Score value;
+        {
+            TrialStone stone(board_, move);
+            if (i == 0) {
+                value = -search(ply + 1, next, -beta, -alpha, pvNode);
+            } else {
+                int r = reduction(depth, static_cast<int>(i), quiet);
+                value = -search(ply + 1, next - r, -alpha - 1, -alpha, false);
+                if (value > alpha && r > 0)
+                    value = -search(ply + 1, next, -alpha - 1, -alpha, false);
+                if (value > alpha && value < beta && pvNode)
+                    value = -search(ply + 1, next, -beta, -alpha, true);
+            }
+        }
+        if (stop_.load(std::memory_order_relaxed)) return 0;
+        if (value > best) {
+            best = value;
+            bestMove = move;
+            if (value > alpha) {
+                alpha = value;
+                if (pvNode) savePv(ply, move);
+                if (value >= beta) {
+                    if (quiet) memory_.rememberCutoff(me, ply, move, depth);
+                    break;
+                }
+            }
+        }
+    }
+    Bound bound = best >= beta ? kLower : best > startAlpha ? kExact : kUpper;
+    tt_.store(board_.hash(), toTT(best, ply), bestMove, std::max(depth, 0), bound);
+    return best;
+}
+
+Score Searcher::leaf(int ply) {
+    ThreatSolver::Limits limits;
+    limits.nodes = settings_.leafVcfNodes;
+    if (int plies = threats_.vcf(board_, limits)) return mateIn(ply + plies);
+    return evaluate(board_);
+}
+
+} // namespace vesk
