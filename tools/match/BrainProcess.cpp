@@ -1,5 +1,6 @@
 #include "BrainProcess.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <poll.h>
@@ -62,7 +63,11 @@ bool BrainProcess::readLine(std::string& line, long timeoutMs) {
         if (poll(&fd, 1, static_cast<int>(left)) <= 0) continue;
         char chunk[4096];
         ssize_t n = read(fromChild_, chunk, sizeof chunk);
-        if (n <= 0) return false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            gone_ = true;
+            return false;
+        }
         buffer_.append(chunk, static_cast<std::size_t>(n));
     }
 }

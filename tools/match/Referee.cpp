@@ -97,7 +97,7 @@ GameRecord playGame(const std::string& blackCommand, const std::string& whiteCom
         auto start = std::chrono::steady_clock::now();
         std::string answer;
         if (!readAnswer(*seat.brain, answer, settings.turnMs + settings.toleranceMs))
-            return lose(side, "ran out of time or quit");
+            return lose(side, seat.brain->gone() ? "quit" : "ran out of time");
         long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                       std::chrono::steady_clock::now() - start)
                       .count();

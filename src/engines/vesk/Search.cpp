@@ -31,6 +31,9 @@ void Searcher::run(const Board& position, const SearchSettings& settings) {
     rootMoves_.clear();
     completed_.clear();
     pickMoves(board_, kNoPos, 0, memory_, moveLists_[0]);
+    // With no defence left, block one of the threats and lose as late as can be.
+    if (moveLists_[0].empty())
+        moveLists_[0].push_back({findPoint(board_, opposite(board_.sideToMove()), kFlex4Any), 0});
     for (const ScoredMove& m : moveLists_[0])
         rootMoves_.push_back({m.move, -kInfinity, {m.move}});
     completed_ = rootMoves_;
