@@ -1,49 +1,21 @@
 // The threat suite: forced wins from self-play, each checked by an exhaustive search of
 // its own when it was generated (tools/vesk-suite). The engine's threat searches must
 // find every one, within small budgets, and never a win shorter than the shortest.
+#include "ThreatSuite.h"
+
 #include "engines/vesk/Engine.h"
 #include "engines/vesk/ThreatSolver.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace vesk::test {
 namespace {
 
-struct SuiteEntry {
-    bool byFours;
-    int plies;
-    std::vector<wuzi::Cell> stones;
-    std::string text;
-};
-
-// "VCF 7 H8 I9 ...": columns A-O, rows 1-15 counted from the bottom.
-std::vector<SuiteEntry> readSuite() {
-    std::ifstream file(VESK_SUITE_FILE);
-    std::vector<SuiteEntry> entries;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream in(line);
-        SuiteEntry e;
-        std::string kind, stone;
-        in >> kind >> e.plies;
-        e.byFours = kind == "VCF";
-        while (in >> stone)
-            e.stones.push_back(
-                {stone[0] - 'A' + 1, wuzi::kBoardSize + 1 - std::stoi(stone.substr(1))});
-        e.text = line;
-        entries.push_back(e);
-    }
-    return entries;
-}
-
 const std::vector<SuiteEntry>& suite() {
-    static const std::vector<SuiteEntry> entries = readSuite();
+    static const std::vector<SuiteEntry> entries = readSuite(VESK_SUITE_FILE);
     return entries;
 }
 

@@ -4,12 +4,12 @@
 //
 // Vesk plays itself from random two-stone openings, its first moves chosen at random
 // among near-equal ones. The positions looked at are those of the games and those one
-// stone away from them: the five likeliest other moves of the side to move. In each
+// stone away from them: the eight likeliest other moves of the side to move. In each
 // where the side to move has no five, no open four and no four to block, the engine's
 // threat search looks for a win by continuous fours, and failing that by fours and
 // threes. Each win it finds is checked by the exhaustive search of ExhaustiveCheck
 // (code of its own); a win by fours and threes is kept only if the exhaustive search
-// finds none by fours alone. Up to two wins of each kind a game are written to FILE,
+// finds none by fours alone. Up to four wins of each kind a game are written to FILE,
 // until there are enough of both.
 #include "ExhaustiveCheck.h"
 
@@ -31,8 +31,8 @@ namespace {
 
 constexpr int kMostFours = 8;   // attacker stones the exhaustive check of fours may use
 constexpr int kMostThreats = 4; // ... and of threats
-constexpr int kPerGame = 2;     // wins of each kind kept from one game
-constexpr int kOtherMoves = 5;  // positions one stone away from each of a game
+constexpr int kPerGame = 4;     // wins of each kind kept from one game
+constexpr int kOtherMoves = 8;  // positions one stone away from each of a game
 
 std::string stoneText(wuzi::Cell c) {
     return std::string(1, static_cast<char>('A' + c.x - 1)) +
@@ -55,7 +55,7 @@ int checkedWin(vesk::Engine& engine, const std::vector<wuzi::Cell>& stones, bool
     if (b.hasFivePoint(me) || b.hasFivePoint(opposite(me)) || b.hasFlex4Point(me)) return 0;
     ThreatSolver solver(18);
     ThreatSolver::Limits limits;
-    limits.nodes = 20000;
+    limits.nodes = 5000;
     byFours = solver.vcf(b, limits) > 0;
     if (!byFours && !solver.vct(b, limits)) return 0;
     ExhaustiveCheck check(zeroBased(stones));
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
             }
             player.setPosition(stones);
             vesk::ThinkLimits limits;
-            limits.nodes = 10000;
+            limits.nodes = 4000;
             limits.vctNodes = 5000;
             if (stones.size() < 10) limits.depth = 3, limits.randomness = 80;
             vesk::ThinkResult r = player.think(limits);

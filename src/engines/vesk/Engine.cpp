@@ -13,6 +13,9 @@ namespace vesk {
 
 namespace {
 
+// Each check of a best move for a win of the other side gets this share of the VCT budget.
+constexpr long kVerifyShare = 5;
+
 std::vector<wuzi::Cell> toCells(const std::vector<Pos>& line) {
     std::vector<wuzi::Cell> cells;
     for (Pos p : line)
@@ -124,6 +127,7 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time) {
     settings.leafVcfNodes = limits.leafVcfNodes;
     settings.exactRoot = limits.randomness > 0;
     settings.time = time.limited() ? &time : nullptr;
+    settings.verifyNodes = limits.vctNodes / kVerifyShare;
 
     int helpers = std::max(0, options_.threads - 1);
     std::vector<std::unique_ptr<Searcher>> searchers;

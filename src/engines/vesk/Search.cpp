@@ -13,8 +13,14 @@ constexpr long kClockInterval = 256;
 
 // Late quiet moves are searched shallower first.
 int reduction(int depth, int index, bool quiet) {
-    if (!quiet || depth < 3 || index < 3) return 0;
-    return index < 8 ? 1 : 2;
+    if (!quiet || depth < 2 || index < 2) return 0;
+    return 1 + (index >= 6) + (index >= 14 && depth >= 5);
+}
+
+// Near the leaves, quiet moves past this many are not searched at all.
+int quietMovesTried(int depth) {
+    constexpr int kTried[] = {0, 5, 8, 12, 18};
+    return depth < 5 ? kTried[depth] : 1000;
 }
 
 } // namespace
@@ -37,15 +43,38 @@ void Searcher::run(const Board& position, const SearchSettings& settings) {
     for (const ScoredMove& m : moveLists_[0])
         rootMoves_.push_back({m.move, -kInfinity, {m.move}});
     completed_ = rootMoves_;
+    std::vector<Pos> verified;
     for (int depth = 1 + settings.depthOffset; depth <= settings.maxDepth; ++depth) {
         if (depth > 1 && settings.time && settings.time->iterationTooLate()) break;
         Score best = rootSearch(depth);
         if (stopping()) break;
+        // A best move that hands the other side a win by threats goes last, and the
+        // iteration is searched again.
+        Pos move = rootMoves_.front().move;
+        if (!isMateScore(best) &&
+            std::find(verified.begin(), verified.end(), move) == verified.end()) {
+            verified.push_back(move);
+            if (rootMoves_.size() > 1 && refuted(move)) {
+                std::rotate(rootMoves_.begin(), rootMoves_.begin() + 1, rootMoves_.end());
+                rootMoves_.back().score = -kMateBound;
+                --depth;
+                continue;
+            }
+        }
         completed_ = rootMoves_;
         completedDepth_ = depth;
         // A proven result does not change with depth.
         if (isMateScore(best) && !settings.exactRoot) break;
     }
+}
+
+bool Searcher::refuted(Pos move) {
+    if (settings_.verifyNodes <= 0) return false;
+    ThreatSolver::Limits limits;
+    limits.nodes = settings_.verifyNodes;
+    if (settings_.time) limits.time = settings_.time, limits.untilMs = settings_.time->hardMs();
+    TrialStone stone(board_, move);
+    return threats_.vct(board_, limits) > 0;
 }
 
 bool Searcher::stopping() {
@@ -136,6 +165,8 @@ Score Searcher::search(int ply, int depth, Score alpha, Score beta, bool pvNode)
         Pos move = moves[i].move;
         bool quiet = kind == NodeKind::Free && board_.pattern4(move, me) == kNone4 &&
                      board_.pattern4(move, them) == kNone4;
+        if (quiet && !pvNode && static_cast<int>(i) >= quietMovesTried(depth) && best > -kMateBound)
+            continue;
         int next = kind == NodeKind::Forced ? depth : depth - 1;
         Score value;
         {

@@ -19,6 +19,7 @@ struct SearchSettings {
     long leafVcfNodes = 60;      // the continuous-fours check at every leaf
     bool exactRoot = false;      // every root move gets an exact score, not just the best
     int depthOffset = 0;         // a helper thread starts its iterations deeper
+    long verifyNodes = 0;        // the check of each new best move for a win of the other side
     TimeManager* time = nullptr; // the thread that watches the clock
 };
 
@@ -42,6 +43,7 @@ class Searcher {
 
   private:
     Score rootSearch(int depth);
+    bool refuted(Pos move);
     Score search(int ply, int depth, Score alpha, Score beta, bool pvNode);
     Score leaf(int ply);
     bool stopping();

@@ -11,6 +11,12 @@ namespace {
 constexpr std::uint64_t kVcfSalt = 0x5A17C0FFEE000001ULL;
 constexpr std::uint64_t kVctSalt = 0x7E57AB1E00000002ULL;
 
+bool hasFour(const Board& b, Color c) {
+    return b.pattern4Count(c, kBlock4One) + b.pattern4Count(c, kBlock4Plus) +
+               b.pattern4Count(c, kBlock4Flex3) >
+           0;
+}
+
 int distance(Pos a, Pos b) {
     return std::max(std::abs(posX(a) - posX(b)), std::abs(posY(a) - posY(b)));
 }
@@ -86,7 +92,7 @@ int ThreatSolver::vcfAttack(Board& b, int fours, std::vector<Pos>* line) {
         if (line) line->push_back(findPoint(b, me, kFlex4Any));
         return 3;
     }
-    if (fours <= 0) return 0;
+    if (fours <= 0 || (forced == kNoPos && !hasFour(b, me))) return 0;
     std::uint64_t key = b.hash() ^ kVcfSalt;
     if (Slot* s = probe(key)) {
         if (s->plies > 0 && !line) return s->plies;
