@@ -1,5 +1,5 @@
-// Vesk's speed: nodes per second and time to depth on drawn positions (one thread and
-// two), and the time the threat searches take to solve the threat suite.
+// Vesk's speed: nodes per second and time to depth on drawn positions of its games (one
+// thread and two), and the time the threat searches take to solve the threat suite.
 #include "vesk/ThreatSuite.h"
 
 #include "engines/vesk/Engine.h"
@@ -42,12 +42,12 @@ const std::vector<BenchPosition> kPositions = {
         "...............",
         "...............",
         "...............",
-        "........O......",
-        "......XOX......",
-        ".....OXXXO.....",
-        "......OXO......",
-        ".......OX......",
-        "......X........",
+        ".......O.......",
+        "....X.O........",
+        ".....O.........",
+        "...XO..........",
+        "..OXXXXO.......",
+        "...............",
         "...............",
         "...............",
         "...............",
@@ -58,13 +58,13 @@ const std::vector<BenchPosition> kPositions = {
         "...............",
         "...............",
         "...............",
-        ".....O.........",
-        "....OXXXO......",
-        "....XOOXO......",
-        "...OXXOXX......",
-        "....OXOOX......",
-        ".....XOX.O.....",
-        "......X.O......",
+        "......X.O...X..",
+        ".....OXO.OOO...",
+        "...XOOO.X.O....",
+        "...O.X.X.O.X...",
+        "..XOXXXXO......",
+        ".....X.X.......",
+        "....O..........",
         "...............",
         "...............",
         "...............",

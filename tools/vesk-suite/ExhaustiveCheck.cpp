@@ -111,20 +111,26 @@ bool ExhaustiveCheck::isThreat(int cell, int side) {
     return threat;
 }
 
-int ExhaustiveCheck::shortestByFours(int moves) {
-    for (int n = 1; n <= moves; ++n) {
-        failed_.clear();
-        if (attack(n, false)) return 2 * n - 1;
-    }
+// Deepening one stone at a time finds the shortest win; what failed with fewer stones
+// left stays known to fail.
+int ExhaustiveCheck::shortest(int moves, bool threes) {
+    failed_.clear();
+    for (int n = 1; n <= moves; ++n)
+        if (attack(n, threes)) return 2 * n - 1;
     return 0;
 }
 
+int ExhaustiveCheck::shortestByFours(int moves) {
+    return shortest(moves, false);
+}
+
 int ExhaustiveCheck::shortestByThreats(int moves) {
-    for (int n = 1; n <= moves; ++n) {
-        failed_.clear();
-        if (attack(n, true)) return 2 * n - 1;
-    }
-    return 0;
+    return shortest(moves, true);
+}
+
+bool ExhaustiveCheck::winsByFours(int moves) {
+    failed_.clear();
+    return attack(moves, false);
 }
 
 // The attacker to move, with `moves` stones left to reach five.

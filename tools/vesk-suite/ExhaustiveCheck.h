@@ -22,6 +22,8 @@ class ExhaustiveCheck {
     // or 0 when there is none.
     int shortestByFours(int moves);
     int shortestByThreats(int moves);
+    // Whether any win by fours within `moves` attacker stones exists.
+    bool winsByFours(int moves);
 
   private:
     static constexpr int kSize = 15;
@@ -36,6 +38,7 @@ class ExhaustiveCheck {
     void place(int cell, int side);
     void lift(int cell, int side);
 
+    int shortest(int moves, bool threes);
     bool attack(int moves, bool threes);
     bool defend(int moves, bool threes);
 

@@ -59,9 +59,11 @@ int checkedWin(vesk::Engine& engine, const std::vector<wuzi::Cell>& stones, bool
     byFours = solver.vcf(b, limits) > 0;
     if (!byFours && !solver.vct(b, limits)) return 0;
     ExhaustiveCheck check(zeroBased(stones));
-    int fours = check.shortestByFours(kMostFours);
-    if (byFours) return fours >= 5 ? fours : 0;
-    if (fours > 0) return 0;
+    if (byFours) {
+        int fours = check.shortestByFours(kMostFours);
+        return fours >= 5 ? fours : 0;
+    }
+    if (check.winsByFours(kMostFours)) return 0;
     return check.shortestByThreats(kMostThreats);
 }
 
