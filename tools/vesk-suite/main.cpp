@@ -4,12 +4,12 @@
 //
 // Vesk plays itself from random two-stone openings, its first moves chosen at random
 // among near-equal ones. The positions looked at are those of the games and those one
-// stone away from them: the eight likeliest other moves of the side to move. In each
+// stone away from them: the twelve likeliest other moves of the side to move. In each
 // where the side to move has no five, no open four and no four to block, the engine's
 // threat search looks for a win by continuous fours, and failing that by fours and
 // threes. Each win it finds is checked by the exhaustive search of ExhaustiveCheck
 // (code of its own); a win by fours and threes is kept only if the exhaustive search
-// finds none by fours alone. Up to four wins of each kind a game are written to FILE,
+// finds none by fours alone. Up to six wins of each kind a game are written to FILE,
 // until there are enough of both.
 #include "ExhaustiveCheck.h"
 
@@ -31,8 +31,8 @@ namespace {
 
 constexpr int kMostFours = 8;   // attacker stones the exhaustive check of fours may use
 constexpr int kMostThreats = 4; // ... and of threats
-constexpr int kPerGame = 4;     // wins of each kind kept from one game
-constexpr int kOtherMoves = 8;  // positions one stone away from each of a game
+constexpr int kPerGame = 6;     // wins of each kind kept from one game
+constexpr int kOtherMoves = 12; // positions one stone away from each of a game
 
 std::string stoneText(wuzi::Cell c) {
     return std::string(1, static_cast<char>('A' + c.x - 1)) +
@@ -46,8 +46,10 @@ std::vector<std::pair<int, int>> zeroBased(const std::vector<wuzi::Cell>& stones
     return cells;
 }
 
-// The kind and length of a checked win in the position, or 0.
-int checkedWin(vesk::Engine& engine, const std::vector<wuzi::Cell>& stones, bool& byFours) {
+// The kind and length of a checked win in the position, or 0. Wins by threats are
+// looked for only while `askThreats`.
+int checkedWin(vesk::Engine& engine, const std::vector<wuzi::Cell>& stones, bool askThreats,
+               bool& byFours) {
     using namespace vesk;
     engine.setPosition(stones);
     Board b = engine.board();
@@ -57,7 +59,7 @@ int checkedWin(vesk::Engine& engine, const std::vector<wuzi::Cell>& stones, bool
     ThreatSolver::Limits limits;
     limits.nodes = 5000;
     byFours = solver.vcf(b, limits) > 0;
-    if (!byFours && !solver.vct(b, limits)) return 0;
+    if (!byFours && (!askThreats || !solver.vct(b, limits))) return 0;
     ExhaustiveCheck check(zeroBased(stones));
     if (byFours) {
         int fours = check.shortestByFours(kMostFours);
@@ -115,7 +117,7 @@ int main(int argc, char** argv) {
         while (stones.size() < 200) {
             for (const auto& position : nearby(solver, stones)) {
                 bool byFours = false;
-                int plies = checkedWin(solver, position, byFours);
+                int plies = checkedWin(solver, position, threats < wantThreats, byFours);
                 long& total = byFours ? fours : threats;
                 bool wanted =
                     found[byFours] < kPerGame && total < (byFours ? wantFours : wantThreats);

@@ -101,14 +101,16 @@ void Board::touchNeighbours(Pos p, Stone s, bool placing) {
 }
 
 void Board::updateLine(Pos q, int d) {
+    std::uint8_t both = lineTable_[keys_[q][d]];
     for (int c = 0; c < 2; ++c) {
-        Pattern before = cellPatterns_[q][c][d];
-        Pattern now = linePattern(keys_[q][d], static_cast<Color>(c));
+        PatternKey& key = patternKeys_[q][c];
+        Pattern before = patternOf(key, d);
+        Pattern now = static_cast<Pattern>((both >> (4 * c)) & 0xF);
         if (before == now) continue;
         --patternCounts_[c][before];
         ++patternCounts_[c][now];
-        cellPatterns_[q][c][d] = now;
-        Pattern4 p4 = combine(cellPatterns_[q][c]);
+        key = static_cast<PatternKey>((key & ~(0xF << (4 * d))) | now << (4 * d));
+        Pattern4 p4 = comboTable_[key];
         --pattern4Counts_[c][pattern4_[q][c]];
         ++pattern4Counts_[c][p4];
         pattern4_[q][c] = p4;
@@ -117,18 +119,19 @@ void Board::updateLine(Pos q, int d) {
 
 void Board::refresh(Pos p) {
     for (int c = 0; c < 2; ++c) {
-        std::array<Pattern, kDirections> patterns{};
+        PatternKey key = 0;
         for (int d = 0; d < kDirections; ++d)
-            patterns[d] = linePattern(keys_[p][d], static_cast<Color>(c));
-        cellPatterns_[p][c] = patterns;
-        pattern4_[p][c] = combine(patterns);
+            key |=
+                static_cast<PatternKey>(linePattern(keys_[p][d], static_cast<Color>(c)) << (4 * d));
+        patternKeys_[p][c] = key;
+        pattern4_[p][c] = combine(key);
     }
 }
 
 void Board::account(Pos p, int sign) {
     for (int c = 0; c < 2; ++c) {
         for (int d = 0; d < kDirections; ++d)
-            patternCounts_[c][cellPatterns_[p][c][d]] += sign;
+            patternCounts_[c][pattern(p, static_cast<Color>(c), d)] += sign;
         pattern4Counts_[c][pattern4_[p][c]] += sign;
     }
 }

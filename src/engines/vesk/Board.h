@@ -30,7 +30,7 @@ class Board {
     std::uint64_t hash() const { return hash_; }
 
     // Patterns of an empty cell for a stone of colour c.
-    Pattern pattern(Pos p, Color c, int dir) const { return cellPatterns_[p][c][dir]; }
+    Pattern pattern(Pos p, Color c, int dir) const { return patternOf(patternKeys_[p][c], dir); }
     Pattern4 pattern4(Pos p, Color c) const { return pattern4_[p][c]; }
     // Over all empty cells: line patterns counted once per direction, combinations once.
     int patternCount(Color c, Pattern pattern) const { return patternCounts_[c][pattern]; }
@@ -51,9 +51,11 @@ class Board {
     void touchNeighbours(Pos p, Stone s, bool placing);
     void updateLine(Pos q, int d);
 
+    const std::uint8_t* lineTable_ = linePatternTable();
+    const Pattern4* comboTable_ = combineTable();
     std::array<Stone, kArea> cells_{};
     std::array<std::array<LineKey, kDirections>, kArea> keys_{};
-    std::array<std::array<std::array<Pattern, kDirections>, 2>, kArea> cellPatterns_{};
+    std::array<std::array<PatternKey, 2>, kArea> patternKeys_{};
     std::array<std::array<Pattern4, 2>, kArea> pattern4_{};
     std::array<std::uint8_t, kArea> near_{};
     std::array<std::array<int, kPatternCount>, 2> patternCounts_{};

@@ -12,10 +12,7 @@ Pos findPoint(const Board& b, Color c, Pattern4 least) {
 }
 
 int countFivePoints(const Board& b, Color c) {
-    int n = 0;
-    for (Pos p : Board::cells())
-        n += b.isEmpty(p) && b.pattern4(p, c) == kFiveAny;
-    return n;
+    return b.pattern4Count(c, kFiveAny);
 }
 
 Pos fivePointAround(const Board& b, Pos p, Color c) {

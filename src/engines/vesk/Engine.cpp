@@ -137,6 +137,7 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time) {
     for (int i = 1; i <= helpers; ++i) {
         SearchSettings helper = settings;
         helper.time = nullptr;
+        helper.verifyNodes = 0;
         helper.depthOffset = i % 2;
         threads.emplace_back([&, i, helper] { searchers[i]->run(board_, helper); });
     }

@@ -85,7 +85,7 @@ class Classifier {
 };
 
 struct Tables {
-    std::array<std::array<Pattern, 2>, 1 << 16> byKey{};
+    std::array<std::uint8_t, 1 << 16> byKey{};
     Tables() {
         Classifier classifiers[2];
         for (int key = 0; key < (1 << 16); ++key) {
@@ -98,7 +98,7 @@ struct Tables {
                                        : stone == stoneOf(Color(c)) ? kOwn
                                                                     : kBlocked;
                 }
-                byKey[key][c] = classifiers[c].classify(line);
+                byKey[key] |= static_cast<std::uint8_t>(classifiers[c].classify(line) << (4 * c));
             }
         }
     }
@@ -111,8 +111,12 @@ const Tables& tables() {
 
 } // namespace
 
+std::uint8_t linePatterns(LineKey key) {
+    return tables().byKey[key];
+}
+
 Pattern linePattern(LineKey key, Color c) {
-    return tables().byKey[key][c];
+    return static_cast<Pattern>((linePatterns(key) >> (4 * c)) & 0xF);
 }
 
 namespace {
@@ -130,30 +134,34 @@ Pattern4 combineByCount(const std::array<Pattern, kDirections>& patterns) {
     return kNone4;
 }
 
-int comboIndex(const std::array<Pattern, kDirections>& patterns) {
-    return ((patterns[0] * kPatternCount + patterns[1]) * kPatternCount + patterns[2]) *
-               kPatternCount +
-           patterns[3];
-}
-
 struct ComboTable {
-    std::vector<Pattern4> byIndex;
-    ComboTable() : byIndex(kPatternCount * kPatternCount * kPatternCount * kPatternCount) {
-        std::array<Pattern, kDirections> patterns{};
-        for (std::size_t i = 0; i < byIndex.size(); ++i) {
-            std::size_t rest = i;
-            for (int d = kDirections - 1; d >= 0; --d, rest /= kPatternCount)
-                patterns[d] = static_cast<Pattern>(rest % kPatternCount);
-            byIndex[i] = combineByCount(patterns);
+    std::array<Pattern4, 1 << 16> byKey{};
+    ComboTable() {
+        for (int key = 0; key < (1 << 16); ++key) {
+            std::array<Pattern, kDirections> patterns{};
+            bool valid = true;
+            for (int d = 0; d < kDirections; ++d) {
+                patterns[d] = patternOf(static_cast<PatternKey>(key), d);
+                valid = valid && patterns[d] < kPatternCount;
+            }
+            byKey[key] = valid ? combineByCount(patterns) : kNone4;
         }
     }
 };
 
 } // namespace
 
-Pattern4 combine(const std::array<Pattern, kDirections>& patterns) {
+const Pattern4* combineTable() {
     static const ComboTable table;
-    return table.byIndex[comboIndex(patterns)];
+    return table.byKey.data();
+}
+
+Pattern4 combine(PatternKey key) {
+    return combineTable()[key];
+}
+
+const std::uint8_t* linePatternTable() {
+    return tables().byKey.data();
 }
 
 } // namespace vesk

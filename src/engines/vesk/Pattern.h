@@ -49,8 +49,22 @@ constexpr int keySlot(int offset) {
 
 // The pattern a stone of colour c on the cell would make, for every key.
 Pattern linePattern(LineKey key, Color c);
+// Both at once: black's in the low four bits, white's in the high four.
+std::uint8_t linePatterns(LineKey key);
+
+// A cell's four line patterns of one colour, four bits each, direction 0 lowest.
+using PatternKey = std::uint16_t;
+
+constexpr Pattern patternOf(PatternKey key, int dir) {
+    return static_cast<Pattern>((key >> (4 * dir)) & 0xF);
+}
 
 // The combination of four line patterns.
-Pattern4 combine(const std::array<Pattern, kDirections>& patterns);
+Pattern4 combine(PatternKey key);
+
+// The tables behind linePatterns() and combine(), indexed by the key, for callers that
+// read them in their innermost loops.
+const std::uint8_t* linePatternTable();
+const Pattern4* combineTable();
 
 } // namespace vesk

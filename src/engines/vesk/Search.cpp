@@ -43,20 +43,20 @@ void Searcher::run(const Board& position, const SearchSettings& settings) {
     for (const ScoredMove& m : moveLists_[0])
         rootMoves_.push_back({m.move, -kInfinity, {m.move}});
     completed_ = rootMoves_;
+    refuted_.clear();
     std::vector<Pos> verified;
     for (int depth = 1 + settings.depthOffset; depth <= settings.maxDepth; ++depth) {
         if (depth > 1 && settings.time && settings.time->iterationTooLate()) break;
         Score best = rootSearch(depth);
         if (stopping()) break;
-        // A best move that hands the other side a win by threats goes last, and the
-        // iteration is searched again.
+        // A best move that hands the other side a win by threats is searched no more,
+        // and the iteration is searched again without it.
         Pos move = rootMoves_.front().move;
         if (!isMateScore(best) &&
             std::find(verified.begin(), verified.end(), move) == verified.end()) {
             verified.push_back(move);
-            if (rootMoves_.size() > 1 && refuted(move)) {
-                std::rotate(rootMoves_.begin(), rootMoves_.begin() + 1, rootMoves_.end());
-                rootMoves_.back().score = -kMateBound;
+            if (rootMoves_.size() > refuted_.size() + 1 && refuted(move)) {
+                refuted_.push_back(move);
                 --depth;
                 continue;
             }
@@ -92,12 +92,16 @@ bool Searcher::stopping() {
 
 Score Searcher::rootSearch(int depth) {
     Score alpha = -kInfinity;
-    for (std::size_t i = 0; i < rootMoves_.size(); ++i) {
-        RootMove& rm = rootMoves_[i];
+    bool first = true;
+    for (RootMove& rm : rootMoves_) {
+        if (std::find(refuted_.begin(), refuted_.end(), rm.move) != refuted_.end()) {
+            rm.score = -kInfinity;
+            continue;
+        }
         Score value;
         {
             TrialStone stone(board_, rm.move);
-            if (i == 0 || settings_.exactRoot) {
+            if (first || settings_.exactRoot) {
                 value = -search(1, depth - 1, -kInfinity, settings_.exactRoot ? kInfinity : -alpha,
                                 true);
             } else {
@@ -107,7 +111,7 @@ Score Searcher::rootSearch(int depth) {
             }
         }
         if (stopping()) return alpha;
-        if (i == 0 || value > alpha || settings_.exactRoot) {
+        if (first || value > alpha || settings_.exactRoot) {
             rm.score = value;
             rm.pv.assign(1, rm.move);
             rm.pv.insert(rm.pv.end(), pv_[1].begin(), pv_[1].end());
@@ -115,6 +119,7 @@ Score Searcher::rootSearch(int depth) {
             rm.score = -kInfinity;
         }
         alpha = std::max(alpha, value);
+        first = false;
     }
     std::stable_sort(rootMoves_.begin(), rootMoves_.end(),
                      [](const RootMove& x, const RootMove& y) { return x.score > y.score; });

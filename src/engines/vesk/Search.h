@@ -57,6 +57,7 @@ class Searcher {
     OrderingMemory memory_;
     std::vector<RootMove> rootMoves_;
     std::vector<RootMove> completed_;
+    std::vector<Pos> refuted_; // root moves that let the other side win by threats
     int completedDepth_ = 0;
     long nodes_ = 0;
     std::vector<std::vector<ScoredMove>> moveLists_;
