@@ -3,7 +3,7 @@
 // find every one, within small budgets, and never a win shorter than the shortest.
 #include "ThreatSuite.h"
 
-#include "engines/vesk/Engine.h"
+#include "engines/vesk/Board.h"
 #include "engines/vesk/ThreatSolver.h"
 
 #include <gtest/gtest.h>
@@ -31,11 +31,14 @@ TEST(ThreatSuite, HoldsEnoughWinsOfBothKinds) {
     EXPECT_GE(count(false), 100);
 }
 
-// The engine's board of an entry, checked to be a position of a game.
+// The board of an entry, checked to be a position of a game.
 Board boardOf(const SuiteEntry& e) {
-    Engine engine;
-    EXPECT_TRUE(engine.setPosition(e.stones)) << e.text;
-    return engine.board();
+    Board b;
+    for (wuzi::Cell c : e.stones) {
+        EXPECT_TRUE(wuzi::onBoard(c) && b.isEmpty(fromCell(c))) << e.text;
+        b.play(fromCell(c));
+    }
+    return b;
 }
 
 TEST(ThreatSuite, EveryWinByFoursIsFound) {
