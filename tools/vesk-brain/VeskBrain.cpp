@@ -26,7 +26,8 @@ bool parseStone(const std::string& text, wuzi::Cell& cell, int& field) {
 
 } // namespace
 
-VeskBrain::VeskBrain(vesk::ThinkLimits limits, std::ostream& out) : limits_(limits), out_(out) {}
+VeskBrain::VeskBrain(vesk::ThinkLimits limits, std::ostream& out)
+    : limits_(limits), ownTurnMs_(limits.turnMs), out_(out) {}
 
 bool VeskBrain::handle(const std::string& raw) {
     std::string line = raw;
@@ -96,7 +97,9 @@ bool VeskBrain::handle(const std::string& raw) {
 void VeskBrain::info(const std::string& key, const std::string& value) {
     long long number = 0;
     if (std::sscanf(value.c_str(), "%lld", &number) != 1) return;
-    if (key == "timeout_turn") limits_.turnMs = number;
+    // The manager's limit caps the brain's own pace; it never slows it down.
+    if (key == "timeout_turn" && number > 0)
+        limits_.turnMs = ownTurnMs_ > 0 ? std::min<std::int64_t>(ownTurnMs_, number) : number;
     if (key == "time_left") limits_.matchLeftMs = number;
 }
 

@@ -24,6 +24,7 @@ class VeskBrain {
 
     vesk::Engine engine_;
     vesk::ThinkLimits limits_;
+    std::int64_t ownTurnMs_; // the pace asked for on the command line
     std::ostream& out_;
     std::vector<wuzi::Cell> stones_;
     bool readingBoard_ = false;

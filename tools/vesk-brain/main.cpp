@@ -1,6 +1,7 @@
 // vesk-brain: Vesk over the Gomocup brain protocol on stdin and stdout.
 //   vesk-brain [--difficulty 0..2] [--turn-ms N]
-// --turn-ms, and INFO timeout_turn from the manager, set the time for a move.
+// --turn-ms sets the time for a move (2 s at 高级, the default); INFO timeout_turn from the
+// manager lowers it, never raises it.
 #include "VeskBrain.h"
 
 #include "engines/vesk/Levels.h"
