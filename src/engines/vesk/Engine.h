@@ -28,8 +28,10 @@ struct ThinkLimits {
     long nodes = 0;          // trial stones of the search, per thread
     std::int64_t turnMs = 0; // the time for this move
     std::int64_t matchLeftMs = 0;
-    long vcfNodes = 20000;  // the root's search for a win by continuous fours
-    long vctNodes = 20000;  // the root's search for a win by fours and threes; 0: none
+    long vcfNodes = 20000; // the root's search for a win by continuous fours
+    // The root's search for a win by fours and threes (0: none); a fifth of it goes to
+    // checking each new best move for such a win of the other side.
+    long vctNodes = 20000;
     long leafVcfNodes = 60; // the search for continuous fours at every leaf
     // 0 plays the best move. Higher values choose at random among the moves scored
     // within `randomness` points of the best (every root move is then scored exactly,

@@ -3,6 +3,7 @@
 #include "engines/vesk/Defence.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vesk {
 
@@ -21,7 +22,8 @@ int distance(Pos a, Pos b) {
     return std::max(std::abs(posX(a) - posX(b)), std::abs(posY(a) - posY(b)));
 }
 
-// The attacker's moves of at least `least`, strongest first, then nearest its last stone.
+// The attacker's moves from `least` to `most`, strongest first, then nearest its last
+// stone.
 std::vector<Pos> attacks(const Board& b, Color c, Pattern4 least, Pattern4 most) {
     std::vector<Pos> moves;
     for (Pos p : Board::cells()) {
