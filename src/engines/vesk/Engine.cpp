@@ -139,6 +139,8 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time) {
         helper.time = nullptr;
         helper.verifyNodes = 0;
         helper.depthOffset = i % 2;
+        // Helpers search on, deeper than asked, until the main thread is done.
+        helper.maxDepth = kMaxPly / 2;
         threads.emplace_back([&, i, helper] { searchers[i]->run(board_, helper); });
     }
     Searcher& main = *searchers.front();
