@@ -10,6 +10,7 @@ namespace vesk {
 namespace {
 
 constexpr long kClockInterval = 256;
+constexpr std::size_t kNarrowDefence = 3;
 
 // Late quiet moves are searched shallower first.
 int reduction(int depth, int index, bool quiet) {
@@ -47,6 +48,7 @@ void Searcher::run(const Board& position, const SearchSettings& settings) {
     std::vector<Pos> verified;
     for (int depth = 1 + settings.depthOffset; depth <= settings.maxDepth; ++depth) {
         if (depth > 1 && settings.time && settings.time->iterationTooLate()) break;
+        rootDepth_ = depth;
         Score best = rootSearch(depth);
         if (stopping()) break;
         // A best move that hands the other side a win by threats is searched no more,
@@ -172,7 +174,12 @@ Score Searcher::search(int ply, int depth, Score alpha, Score beta, bool pvNode)
                      board_.pattern4(move, them) == kNone4;
         if (quiet && !pvNode && static_cast<int>(i) >= quietMovesTried(depth) && best > -kMateBound)
             continue;
-        int next = kind == NodeKind::Forced ? depth : depth - 1;
+        // Answers to a four, and the few answers to a three, cost no depth: threat
+        // sequences are then seen to their end.
+        bool narrow =
+            kind == NodeKind::Forced ||
+            (kind == NodeKind::Defence && moves.size() <= kNarrowDefence && ply < 2 * rootDepth_);
+        int next = narrow ? depth : depth - 1;
         Score value;
         {
             TrialStone stone(board_, move);

@@ -59,6 +59,7 @@ class Searcher {
     std::vector<RootMove> completed_;
     std::vector<Pos> refuted_; // root moves that let the other side win by threats
     int completedDepth_ = 0;
+    int rootDepth_ = 0;
     long nodes_ = 0;
     std::vector<std::vector<ScoredMove>> moveLists_;
     std::vector<std::vector<Pos>> pv_;
