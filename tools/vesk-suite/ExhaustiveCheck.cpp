@@ -1,0 +1,185 @@
+#include "ExhaustiveCheck.h"
+
+#include <random>
+
+namespace {
+
+constexpr int kDx[4] = {1, 0, 1, 1};
+constexpr int kDy[4] = {0, 1, 1, -1};
+
+} // namespace
+
+ExhaustiveCheck::ExhaustiveCheck(const std::vector<std::pair<int, int>>& stones) {
+    std::mt19937_64 random(20261208);
+    for (auto& cell : keys_)
+        for (auto& key : cell)
+            key = random();
+    for (std::size_t i = 0; i < stones.size(); ++i)
+        place(stones[i].second * kSize + stones[i].first, 1 + static_cast<int>(i % 2));
+    attacker_ = 1 + static_cast<int>(stones.size() % 2);
+}
+
+void ExhaustiveCheck::place(int cell, int side) {
+    grid_[cell] = static_cast<std::int8_t>(side);
+    hash_ ^= keys_[cell][side - 1];
+}
+
+void ExhaustiveCheck::lift(int cell, int side) {
+    grid_[cell] = 0;
+    hash_ ^= keys_[cell][side - 1];
+}
+
+// Whether a stone of `side` on the empty `cell` would stand in five or more in a row.
+bool ExhaustiveCheck::makesFive(int cell, int side) const {
+    int x0 = cell % kSize, y0 = cell / kSize;
+    for (int d = 0; d < 4; ++d) {
+        int run = 1;
+        for (int sign = -1; sign <= 1; sign += 2) {
+            int x = x0 + sign * kDx[d], y = y0 + sign * kDy[d];
+            while (x >= 0 && y >= 0 && x < kSize && y < kSize && grid_[y * kSize + x] == side)
+                ++run, x += sign * kDx[d], y += sign * kDy[d];
+        }
+        if (run >= 5) return true;
+    }
+    return false;
+}
+
+std::vector<int> ExhaustiveCheck::fiveCells(int side) const {
+    std::vector<int> cells;
+    for (int c = 0; c < kSize * kSize; ++c)
+        if (grid_[c] == 0 && makesFive(c, side)) cells.push_back(c);
+    return cells;
+}
+
+// Cells of five for `side` on the four lines through `cell`, within four steps.
+int ExhaustiveCheck::fiveCellsThrough(int cell, int side) const {
+    int x0 = cell % kSize, y0 = cell / kSize, count = 0;
+    for (int d = 0; d < 4; ++d)
+        for (int i = -4; i <= 4; ++i) {
+            int x = x0 + i * kDx[d], y = y0 + i * kDy[d];
+            if (i == 0 || x < 0 || y < 0 || x >= kSize || y >= kSize) continue;
+            if (grid_[y * kSize + x] == 0 && makesFive(y * kSize + x, side)) ++count;
+        }
+    return count;
+}
+
+// Some empty cell would give `side` two cells of five at once.
+bool ExhaustiveCheck::threatensTwoFives(int side) const {
+    ExhaustiveCheck& self = const_cast<ExhaustiveCheck&>(*this);
+    for (int c = 0; c < kSize * kSize; ++c) {
+        if (grid_[c] != 0) continue;
+        self.place(c, side);
+        bool two = fiveCellsThrough(c, side) >= 2;
+        self.lift(c, side);
+        if (two) return true;
+    }
+    return false;
+}
+
+// Two stones of `side` lie on one line through `cell` within four steps: no stone with
+// fewer can threaten anything.
+bool ExhaustiveCheck::hasTwoOnALine(int cell, int side) const {
+    int x0 = cell % kSize, y0 = cell / kSize;
+    for (int d = 0; d < 4; ++d) {
+        int own = 0;
+        for (int i = -4; i <= 4; ++i) {
+            int x = x0 + i * kDx[d], y = y0 + i * kDy[d];
+            if (i != 0 && x >= 0 && y >= 0 && x < kSize && y < kSize)
+                own += grid_[y * kSize + x] == side;
+        }
+        if (own >= 2) return true;
+    }
+    return false;
+}
+
+// A stone of `side` on `cell` threatens five next move, or two cells of five.
+bool ExhaustiveCheck::isThreat(int cell, int side) {
+    place(cell, side);
+    bool threat = fiveCellsThrough(cell, side) > 0;
+    int x0 = cell % kSize, y0 = cell / kSize;
+    for (int d = 0; d < 4 && !threat; ++d)
+        for (int i = -4; i <= 4 && !threat; ++i) {
+            int x = x0 + i * kDx[d], y = y0 + i * kDy[d];
+            if (i == 0 || x < 0 || y < 0 || x >= kSize || y >= kSize) continue;
+            int e = y * kSize + x;
+            if (grid_[e] != 0) continue;
+            place(e, side);
+            threat = fiveCellsThrough(e, side) >= 2;
+            lift(e, side);
+        }
+    lift(cell, side);
+    return threat;
+}
+
+// Deepening one stone at a time finds the shortest win; what failed with fewer stones
+// left stays known to fail.
+int ExhaustiveCheck::shortest(int moves, bool threes) {
+    failed_.clear();
+    for (int n = 1; n <= moves; ++n)
+        if (attack(n, threes)) return 2 * n - 1;
+    return 0;
+}
+
+int ExhaustiveCheck::shortestByFours(int moves) {
+    return shortest(moves, false);
+}
+
+int ExhaustiveCheck::shortestByThreats(int moves) {
+    return shortest(moves, true);
+}
+
+bool ExhaustiveCheck::winsByFours(int moves) {
+    failed_.clear();
+    return attack(moves, false);
+}
+
+// The attacker to move, with `moves` stones left to reach five.
+bool ExhaustiveCheck::attack(int moves, bool threes) {
+    int me = attacker_, them = 3 - attacker_;
+    if (moves <= 0) return false;
+    if (!fiveCells(me).empty()) return true;
+    if (moves == 1) return false;
+    auto known = failed_.find(hash_);
+    if (known != failed_.end() && known->second >= moves) return false;
+    std::vector<int> theirs = fiveCells(them);
+    std::vector<int> tries;
+    if (theirs.size() > 1) return false;
+    if (theirs.size() == 1) {
+        tries = theirs; // forced; it must threaten in turn, or the defender is free
+    } else {
+        // Two cells of five next move cannot both be taken.
+        if (threatensTwoFives(me)) return true;
+        for (int c = 0; c < kSize * kSize; ++c)
+            if (grid_[c] == 0 && hasTwoOnALine(c, me) && isThreat(c, me)) tries.push_back(c);
+    }
+    for (int c : tries) {
+        place(c, me);
+        bool fourMade = fiveCellsThrough(c, me) > 0 || !fiveCells(me).empty();
+        bool win = (threes || fourMade) && defend(moves - 1, threes);
+        lift(c, me);
+        if (win) return true;
+    }
+    failed_[hash_] = moves;
+    return false;
+}
+
+// The defender to move after an attacker stone; every answer must lose.
+bool ExhaustiveCheck::defend(int moves, bool threes) {
+    int me = 3 - attacker_, them = attacker_;
+    if (!fiveCells(me).empty()) return false;
+    std::vector<int> fives = fiveCells(them);
+    if (fives.size() > 1) return moves >= 1;
+    std::vector<int> answers = fives;
+    if (fives.empty()) {
+        if (!threes || !threatensTwoFives(them)) return false;
+        for (int c = 0; c < kSize * kSize; ++c)
+            if (grid_[c] == 0) answers.push_back(c);
+    }
+    for (int c : answers) {
+        place(c, me);
+        bool lost = attack(moves, threes);
+        lift(c, me);
+        if (!lost) return false;
+    }
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+// An exhaustive check of forced wins, written apart from the engine and sharing none of
+// its code: a plain grid, stones counted along lines, and every answer of the defender
+// tried. It is slow and only meant for short wins.
+//
+// Fours: the attacker may play any stone that threatens five; the defender must take the
+// one cell of five (or make five itself). Threats: the attacker may also play any stone
+// after which some cell would give it two cells of five; after such a stone the defender
+// may play on every empty cell of the board.
+class ExhaustiveCheck {
+  public:
+    // 0-based cells, black first; the side to move attacks.
+    explicit ExhaustiveCheck(const std::vector<std::pair<int, int>>& stones);
+
+    // The shortest forced five within `moves` attacker stones, in plies (1, 3, 5, ...),
+    // or 0 when there is none.
+    int shortestByFours(int moves);
+    int shortestByThreats(int moves);
+    // Whether any win by fours within `moves` attacker stones exists.
+    bool winsByFours(int moves);
+
+  private:
+    static constexpr int kSize = 15;
+    using Grid = std::array<std::int8_t, kSize * kSize>;
+
+    bool makesFive(int cell, int side) const;
+    std::vector<int> fiveCells(int side) const;
+    int fiveCellsThrough(int cell, int side) const;
+    bool threatensTwoFives(int side) const;
+    bool hasTwoOnALine(int cell, int side) const;
+    bool isThreat(int cell, int side);
+    void place(int cell, int side);
+    void lift(int cell, int side);
+
+    int shortest(int moves, bool threes);
+    bool attack(int moves, bool threes);
+    bool defend(int moves, bool threes);
+
+    Grid grid_{};
+    int attacker_;
+    std::uint64_t hash_ = 0;
+    std::array<std::array<std::uint64_t, 2>, kSize * kSize> keys_{};
+    // Positions already known to be lost for the attacker with so many moves left.
+    std::unordered_map<std::uint64_t, int> failed_;
+};
