@@ -1,5 +1,7 @@
 #include "brain/BrainProtocol.h"
 
+#include "opponents/Opponent.h"
+
 #include <algorithm>
 #include <cctype>
 #include <iostream>
@@ -63,7 +65,7 @@ bool ParseBrainOptions(int argc, const char* const argv[], BrainOptions& options
         int* target = nullptr;
         int high = 0;
         if (flag == "--opponent")
-            target = &options.opponent, high = 4;
+            target = &options.opponent, high = kOpponentCount - 1;
         else if (flag == "--difficulty")
             target = &options.difficulty, high = 2;
         else if (flag == "--seconds-digit")
@@ -191,7 +193,7 @@ void BrainProtocol::turn(const std::string& args) {
     if (!g.isEmpty(c)) return error("the cell is taken");
     events_.takeComputerStone();
     PlayResult played = session_.play(c);
-    session_.waitForReply(); // opponent 3 answers here, synchronously
+    session_.waitForReply(); // a thinking opponent answers here, synchronously
     if (played == PlayResult::CentreFirst)
         return error("the first stone must be on the centre 7,7");
     answerComputerMove();

@@ -7,7 +7,7 @@ int main(int argc, char* argv[]) {
     std::string error;
     if (!wuzi::ParseBrainOptions(argc, argv, options, error)) {
         std::cerr << "pbrain-wuzi: " << error << '\n'
-                  << "usage: pbrain-wuzi [--opponent 0..4] [--difficulty 0..2] "
+                  << "usage: pbrain-wuzi [--opponent 0..5] [--difficulty 0..2] "
                      "[--seconds-digit 0..9]\n";
         return 2;
     }

@@ -69,6 +69,11 @@ struct GameState {
     // The search engine of opponent 3 keeps a board of its own; it lives with the game so
     // that a snapshot (take-back, hint) holds it too.
     SearchState engine;
+    // Vesk has the player's stone and owes its reply, which it searches apart from the game.
+    bool VeskReplyOwed = false;
+
+    // A thinking opponent (opponent 3's search or Vesk) owes its reply to the player's stone.
+    bool replyOwed() const { return engine.MoveSignal || VeskReplyOwed; }
 
     // Checked board access: a read off the board is a fault.
     int cell(int x, int y) const;

@@ -17,7 +17,7 @@ bool endedOnFive(const GameState& g) {
 
 bool TakeBack::CanUndo(const GameState& g) const {
     if (positions_.empty() || positions_.back().PlayerMoveNo >= g.PlayerMoveNo) return false;
-    if (g.GameActive == kTrue) return g.PlayerTurn == kTrue && !g.engine.MoveSignal;
+    if (g.GameActive == kTrue) return g.PlayerTurn == kTrue && !g.replyOwed();
     return endedOnFive(g);
 }
 

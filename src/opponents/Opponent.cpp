@@ -34,17 +34,18 @@ bool whileBookActive(Game& g, int x, int y) {
 
 const std::array<Opponent, kOpponentCount>& opponents() {
     static const std::array<Opponent, kOpponentCount> table{{
-        {"Corbie", false, {&CorbiePlayerFirst()}, {&CorbieComputerFirst()}},
+        {"Corbie", Chooser::Routines, {&CorbiePlayerFirst()}, {&CorbieComputerFirst()}},
         {"Quillon",
-         false,
+         Chooser::Routines,
          {&QuillonPlayerFirst(), quillonWhiteBooks},
          {&QuillonComputerFirst(), whileBookActive<QuillonBlackPlaybook>}},
         {"Marrowick",
-         false,
+         Chooser::Routines,
          {&MarrowickPlayerFirst(), whileBookActive<MarrowickWhitePlaybook>},
          {&MarrowickComputerFirst(), whileBookActive<MarrowickBlackPlaybook>}},
-        {"Peddrin", true, {nullptr, whileBookActive<PeddrinFixedReply>}, {}},
-        {"Corvane", false, {&CorvaneEitherSide()}, {&CorvaneEitherSide()}},
+        {"Peddrin", Chooser::LookAhead, {nullptr, whileBookActive<PeddrinFixedReply>}, {}},
+        {"Corvane", Chooser::Routines, {&CorvaneEitherSide()}, {&CorvaneEitherSide()}},
+        {"Vesk", Chooser::Vesk, {}, {}},
     }};
     return table;
 }
@@ -65,9 +66,25 @@ const OpponentSide* SideOf(int gameMode) {
     return o ? &o->side(gameMode % 2 == 0) : nullptr;
 }
 
-bool SearchPlays(const GameState& g) {
+namespace {
+
+bool chosenBy(const GameState& g, Chooser chooser) {
     const Opponent* o = OpponentOf(g.GameMode);
-    return o && o->searches;
+    return o && o->chooser == chooser;
+}
+
+} // namespace
+
+bool SearchPlays(const GameState& g) {
+    return chosenBy(g, Chooser::LookAhead);
+}
+
+bool VeskPlays(const GameState& g) {
+    return chosenBy(g, Chooser::Vesk);
+}
+
+bool ThinksApart(const GameState& g) {
+    return SearchPlays(g) || VeskPlays(g);
 }
 
 } // namespace wuzi

@@ -16,10 +16,15 @@ struct OpponentSide {
     BookEntry book = nullptr;
 };
 
+// Who chooses an opponent's moves: its chains of routines (and books), opponent 3's
+// look-ahead search, or Vesk's engine. The last two think apart from the game, on the
+// session's worker, and place their reply when it is found.
+enum class Chooser { Routines, LookAhead, Vesk };
+
 // One of the 棋手 menu's computer opponents.
 struct Opponent {
     const char* name;
-    bool searches; // the look-ahead search answers instead of a chain
+    Chooser chooser;
     OpponentSide playerFirst;
     OpponentSide computerFirst;
 
@@ -28,17 +33,20 @@ struct Opponent {
     }
 };
 
-inline constexpr int kOpponentCount = 5;
+inline constexpr int kOpponentCount = 6;
 
-// Corbie, Quillon, Marrowick, Peddrin, Corvane, by their menu index.
+// Corbie, Quillon, Marrowick, Peddrin, Corvane and Vesk, by their menu index.
 const Opponent& OpponentAt(int index);
 
 // The opponent of a GameMode (2 x index, + 1 when the computer moves first); null for a
-// mode outside 0..9.
+// mode outside 0 .. 2 x kOpponentCount - 1.
 const Opponent* OpponentOf(int gameMode);
 const OpponentSide* SideOf(int gameMode);
 
-// Whether the look-ahead search plays the current game's opponent.
+// Whether the look-ahead search, or Vesk, plays the current game's opponent.
 bool SearchPlays(const GameState& g);
+bool VeskPlays(const GameState& g);
+// Either: the opponent thinks apart from the game.
+bool ThinksApart(const GameState& g);
 
 } // namespace wuzi

@@ -18,6 +18,12 @@ void runSearchChain(Game& g, int x, int y) {
     g.CompMoved = kTrue;
 }
 
+// Vesk takes the player's stone and answers later, from the session's worker.
+void runVeskChain(Game& g) {
+    g.VeskReplyOwed = true;
+    g.CompMoved = kTrue;
+}
+
 } // namespace
 
 void PlayerPlace(Game& g, Cell c) {
@@ -27,7 +33,8 @@ void PlayerPlace(Game& g, Cell c) {
 }
 
 void AfterPlayerStone(Game& g, Cell c) {
-    if (SearchPlays(g) && g.GameActive == kTrue) CheckDraw(g);
+    // An opponent that thinks apart answers later: a full board must end the game now.
+    if (ThinksApart(g) && g.GameActive == kTrue) CheckDraw(g);
     if (g.GameActive == kTrue) HandTurnOn(g, c.x, c.y);
 }
 
@@ -55,6 +62,7 @@ void CompChoose(Game& g, int x, int y) {
 
 void RunChain(Game& g, int x, int y) {
     if (SearchPlays(g)) return runSearchChain(g, x, y);
+    if (VeskPlays(g)) return runVeskChain(g);
     const OpponentSide* side = SideOf(g.GameMode);
     if (side && side->chain) RunSteps(g, *side->chain, x, y);
 }

@@ -51,6 +51,7 @@ void NewGame(Game& g) {
         g.LatticeFlip = kTrue;
         g.BookCoin = toFlag(SecondsDigit(g) % 5 == 0);
         EngineInit(g.engine);
+        g.VeskReplyOwed = false;
         g.GameActive = kTrue;
         bool searchOpponent = SearchPlays(g);
         if (g.PlayerTurn == kTrue) {
@@ -124,6 +125,7 @@ bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
     g.imgW.visible = g.imgB.visible = false;
     g.PlayerMoveNo = g.CompMoveNo = 1;
     EngineInit(g.engine);
+    g.VeskReplyOwed = false;
     g.BookActive = g.DiagonalBookActive = kFalse;
     g.CentreRule = kFalse;
     for (const auto& s : stones)

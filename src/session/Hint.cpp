@@ -3,6 +3,7 @@
 #include "engines/SearchEngine.h"
 #include "opponents/Opponent.h"
 #include "opponents/Turns.h"
+#include "opponents/VeskPlay.h"
 
 #include <utility>
 
@@ -36,12 +37,23 @@ void layEngineBoard(GameState& s, Cell handedOver) {
         }
 }
 
+// Vesk thinks for whichever side is to move: the player's, here.
+std::optional<Cell> veskMove(const GameState& g, const vesk::ThinkLimits& limits) {
+    vesk::EngineOptions options;
+    options.hashMegabytes = 8;
+    vesk::Engine engine(options);
+    if (!engine.setPosition(VeskPosition(g))) return {};
+    Cell move = engine.think(limits).move;
+    return isNoCell(move) ? std::nullopt : std::optional<Cell>(move);
+}
+
 } // namespace
 
-std::optional<Cell> Hint(const GameState& g) {
-    if (g.GameActive != kTrue || g.PlayerTurn != kTrue || g.engine.MoveSignal) return {};
+std::optional<Cell> Hint(const GameState& g, const std::optional<vesk::ThinkLimits>& veskLimits) {
+    if (g.GameActive != kTrue || g.PlayerTurn != kTrue || g.replyOwed()) return {};
     if (g.CentreRule == kTrue) return Cell{8, 8};
     if (g.compStones.empty()) return {};
+    if (VeskPlays(g)) return veskMove(g, veskLimits.value_or(VeskLimits(g.Difficulty)));
     SilentMessages silent;
     FixedDigitClock clock(0);
     SeededRandom random;

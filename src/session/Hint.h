@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Game.h"
+#include "engines/vesk/Engine.h"
 
 #include <optional>
 
@@ -11,7 +12,9 @@ namespace wuzi {
 // its messages silenced, so the game (its random numbers too) stays as it was; it reads
 // the position only, so it may run on a copy away from the window's thread. Nothing
 // outside a running game on the player's turn; the centre while the first stone must
-// go there.
-std::optional<Cell> Hint(const GameState& g);
+// go there. Against Vesk, Vesk's own move for the player's side within `veskLimits`
+// (by default those of the game's difficulty).
+std::optional<Cell> Hint(const GameState& g,
+                         const std::optional<vesk::ThinkLimits>& veskLimits = std::nullopt);
 
 } // namespace wuzi

@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "engines/SearchEngine.h"
+#include "opponents/VeskPlay.h"
 #include "session/Hint.h"
 
 #include <algorithm>
@@ -8,13 +9,27 @@
 
 namespace wuzi {
 
+VeskSettings DefaultVeskSettings() {
+    return {VeskLimits, VeskLimits(1), 32};
+}
+
 Session::Session(SessionEvents& events, Clock& clock, RandomSource& random,
                  std::function<void()> wake)
-    : events_(events), game_(events, clock, random), search_(random, wake), hint_(wake) {}
+    : events_(events), game_(events, clock, random), search_(random, wake),
+      vesk_(veskSettings_.hashMegabytes, wake), hint_(wake),
+      analysis_(veskSettings_.hashMegabytes, wake) {}
 
 Session::~Session() {
     search_.stop();
+    vesk_.stop();
+    analysis_.stop();
     hint_.drop();
+}
+
+void Session::setVeskSettings(VeskSettings settings) {
+    veskSettings_ = std::move(settings);
+    vesk_.resize(veskSettings_.hashMegabytes);
+    analysis_.resize(veskSettings_.hashMegabytes);
 }
 
 template <class Step> void Session::announce(Step&& step) {
@@ -43,8 +58,10 @@ void Session::chooseOpponent(int index) {
 
 void Session::newGame() {
     stopThinking();
+    analysis_.stop();
     leaveReview();
     takeBack_.clear();
+    vesk_.newGame();
     NewGame(game_);
     // The computer's opening stone, when it moves first.
     for (Cell c : game_.compStones)
@@ -87,14 +104,29 @@ bool Session::undo() {
 }
 
 void Session::startThinkingIfOwed() {
+    startVeskIfOwed();
     if (search_.running() || !EngineReplyOwed(game_)) return;
     search_.start(game_.engine, game_.SearchLevel, replyDeadline_);
     events_.thinkingStarted();
 }
 
+// Vesk thinks for its difficulty's time, or until the reply's deadline if that comes first.
+void Session::startVeskIfOwed() {
+    if (vesk_.running() || !VeskReplyDue(game_)) return;
+    vesk::ThinkLimits limits = veskSettings_.play(game_.Difficulty);
+    if (replyDeadline_) {
+        std::int64_t left = replyDeadline_->at - replyDeadline_->clock->milliseconds();
+        std::int64_t allowed = std::max<std::int64_t>(1, left);
+        limits.turnMs = limits.turnMs > 0 ? std::min(limits.turnMs, allowed) : allowed;
+    }
+    vesk_.start(VeskPosition(game_), limits);
+    events_.thinkingStarted();
+}
+
 void Session::stopThinking() {
-    if (!search_.running()) return;
+    if (!thinking()) return;
     search_.stop();
+    vesk_.stop();
     events_.thinkingFinished();
 }
 
@@ -108,19 +140,29 @@ void Session::finishThinking() {
     announce([&] { PlaceEngineReply(game_, best); });
 }
 
+void Session::finishVesk() {
+    Cell reply = vesk_.collect().move;
+    events_.thinkingFinished();
+    announce([&] { PlaceVeskReply(game_, reply); });
+}
+
 void Session::deliver() {
     if (search_.finished()) finishThinking();
+    if (vesk_.finished()) finishVesk();
     if (hint_.done()) finishHint();
+    if (analysis_.finished()) finishAnalysis();
 }
 
 void Session::waitForReply() {
     if (search_.running()) finishThinking();
+    if (vesk_.running()) finishVesk();
 }
 
 void Session::hint() {
     if (hint_.busy() || game_.GameActive != kTrue || game_.PlayerTurn != kTrue) return;
     hintAskedAt_ = game_;
-    hint_.start([position = hintAskedAt_] { return Hint(position); });
+    vesk::ThinkLimits limits = veskSettings_.play(game_.Difficulty);
+    hint_.start([position = hintAskedAt_, limits] { return Hint(position, limits); });
 }
 
 void Session::finishHint() {
@@ -133,6 +175,36 @@ void Session::finishHint() {
 
 void Session::waitForHint() {
     if (hint_.busy()) finishHint();
+    if (analysis_.running() && masterHint_) finishAnalysis();
+}
+
+void Session::masterHint() {
+    if (analysis_.running() || game_.GameActive != kTrue || game_.PlayerTurn != kTrue ||
+        game_.replyOwed())
+        return;
+    masterHint_ = true;
+    analysed_ = VeskPosition(game_);
+    analysis_.start(analysed_, veskSettings_.analysis);
+}
+
+void Session::analyse(std::vector<Cell> position) {
+    analysis_.stop();
+    masterHint_ = false;
+    analysed_ = std::move(position);
+    analysis_.start(analysed_, veskSettings_.analysis);
+}
+
+void Session::finishAnalysis() {
+    Analysis found{std::move(analysed_), analysis_.collect()};
+    if (!masterHint_) return events_.analysisFound(found);
+    // The master's hint is for the game as it was asked: not after a stone or a take-back.
+    bool samePosition = game_.GameActive == kTrue && game_.PlayerTurn == kTrue &&
+                        VeskPosition(game_) == found.position && !isNoCell(found.result.move);
+    events_.hintFound(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt);
+}
+
+void Session::waitForAnalysis() {
+    if (analysing()) finishAnalysis();
 }
 
 bool Session::canReview() const {

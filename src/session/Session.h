@@ -8,12 +8,24 @@
 #include "session/GameFlow.h"
 #include "session/SearchWorker.h"
 #include "session/SessionEvents.h"
+#include "session/VeskWorker.h"
 
 #include <functional>
 #include <optional>
 #include <vector>
 
 namespace wuzi {
+
+// How Vesk thinks: when it plays, at each difficulty; when it analyses a position or
+// gives the master's hint; and the size of its table.
+struct VeskSettings {
+    std::function<vesk::ThinkLimits(int difficulty)> play;
+    vesk::ThinkLimits analysis;
+    int hashMegabytes = 32;
+};
+// What the game gives Vesk: 初级 shallow with some randomness, 中级 half a second, 高级
+// two seconds; a second to analyse.
+VeskSettings DefaultVeskSettings();
 
 // What became of a stone the player asked for.
 enum class PlayResult {
@@ -25,14 +37,14 @@ enum class PlayResult {
 };
 
 // One game session: the game, its take-back, the review of a finished game or a
-// record, the hint, and opponent 3's search on a thread of its own. The window, the
-// headless brain and the fuzzing harness all play through it, cell by cell, and learn
-// what happened from its events.
+// record, the hints, Vesk's analysis, and the thinking opponents (opponent 3's search,
+// Vesk) on threads of their own. The window, the headless brain and the fuzzing harness
+// all play through it, cell by cell, and learn what happened from its events.
 //
-// A session is driven from one thread. Its search and its hint run on threads of their
-// own; when one finishes, `wake` is called on that thread, and the driver then calls
-// deliver() on its own thread. A driver without an event loop waits instead
-// (waitForReply, waitForHint).
+// A session is driven from one thread. Its searches, hints and analyses run on threads of
+// their own; when one finishes, `wake` is called on that thread, and the driver then
+// calls deliver() on its own thread. A driver without an event loop waits instead
+// (waitForReply, waitForHint, waitForAnalysis).
 class Session {
   public:
     Session(SessionEvents& events, Clock& clock, RandomSource& random,
@@ -55,7 +67,7 @@ class Session {
     // 结束游戏: the game ends where it stands.
     void endGame();
     // The player's stone on cell c, and the computer's answer: at once from a chain or a
-    // book, or later from opponent 3's search.
+    // book, or later from a thinking opponent.
     PlayResult play(Cell c);
     // A game on a given position whose last player stone the computer answers now; false
     // (nothing changes) for a position no game can reach.
@@ -66,10 +78,12 @@ class Session {
     bool canUndo() const { return takeBack_.CanUndo(game_); }
     bool undo();
 
-    // Opponent 3's search.
-    bool thinking() const { return search_.running(); }
-    // The deadline of the searches started from now on (none: they run to their end).
+    // The thinking opponents: opponent 3's search and Vesk.
+    bool thinking() const { return search_.running() || vesk_.running(); }
+    // The deadline of the searches started from now on (none: they run to their end, or
+    // to Vesk's time at the difficulty).
     void setReplyDeadline(std::optional<Deadline> deadline) { replyDeadline_ = deadline; }
+    void setVeskSettings(VeskSettings settings);
     // Stops the search; a reply still owed is searched again by resumeThinking().
     void stopThinking();
     void resumeThinking();
@@ -81,8 +95,16 @@ class Session {
 
     // 提示: looked for away from the driver's thread; hintFound tells the result.
     void hint();
-    bool hintPending() const { return hint_.busy(); }
+    bool hintPending() const { return hint_.busy() || (analysis_.running() && masterHint_); }
     void waitForHint();
+    // 大师提示: Vesk's move for the player's side, told by hintFound like the hint.
+    void masterHint();
+
+    // 大师分析: Vesk's view of a position (the stones in the order played), told by
+    // analysisFound; a new request replaces one under way.
+    void analyse(std::vector<Cell> position);
+    bool analysing() const { return analysis_.running() && !masterHint_; }
+    void waitForAnalysis();
 
     // 复盘: a finished game or an opened record, stepped through without touching the game.
     bool canReview() const;
@@ -98,8 +120,11 @@ class Session {
     // Runs one step of the game and tells the events what it did to the board.
     template <class Step> void announce(Step&& step);
     void startThinkingIfOwed();
+    void startVeskIfOwed();
     void finishThinking();
+    void finishVesk();
     void finishHint();
+    void finishAnalysis();
 
     SessionEvents& events_;
     Game game_;
@@ -107,8 +132,13 @@ class Session {
     std::optional<ReviewCursor> review_;
     SearchWorker search_;
     std::optional<Deadline> replyDeadline_;
+    VeskSettings veskSettings_ = DefaultVeskSettings();
+    VeskWorker vesk_;
     BackgroundTask<std::optional<Cell>> hint_;
     GameState hintAskedAt_;
+    VeskWorker analysis_; // 大师分析 and 大师提示
+    std::vector<Cell> analysed_;
+    bool masterHint_ = false;
 };
 
 // No search runs while it lives (a modal lesson window, say); the reply still owed is

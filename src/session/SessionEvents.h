@@ -2,11 +2,20 @@
 
 #include "core/Platform.h"
 #include "core/Types.h"
+#include "engines/vesk/Engine.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace wuzi {
+
+// Vesk's view of a position given as the stones in the order played: its best move for
+// the side to move, the score and, where one side can force five, how soon.
+struct Analysis {
+    std::vector<Cell> position;
+    vesk::ThinkResult result;
+};
 
 // What a game session tells its front end (the window, the brain, the fuzzing harness).
 // Every call comes on the thread that drives the session, while one of its calls runs.
@@ -18,12 +27,15 @@ class SessionEvents : public MessageSink {
     virtual void stonePlaced(Cell, int /*side*/) {}
     // The game ended: five, a full board, no move left, or the player ended it.
     virtual void gameOver() {}
-    // The look-ahead search started on its reply, and stopped (replied or was stopped).
+    // A thinking opponent (opponent 3's search, Vesk) started on its reply, and stopped
+    // (replied or was stopped).
     virtual void thinkingStarted() {}
     virtual void thinkingFinished() {}
     // The hint asked for, when the game is still where it was asked; nothing when the
     // opponent's selection found no cell or the game has moved on.
     virtual void hintFound(std::optional<Cell>) {}
+    // The analysis asked for last.
+    virtual void analysisFound(const Analysis&) {}
 
     // The game asks no questions.
     bool question(const std::string&, const std::string&) override { return false; }

@@ -2,6 +2,7 @@
 #include "core/Placement.h"
 #include "engines/LastResort.h"
 #include "opponents/ChainSteps.h"
+#include "opponents/Opponent.h"
 #include "opponents/Turns.h"
 
 #include <gtest/gtest.h>
@@ -135,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(LastStep, ChainTurn, ::testing::Values(
 TEST(Chains, NoChainForOtherModesDeclaresTheDraw) {
     TestGame t;
     Draw(t.g, kSecondStone);
-    t.g.GameMode = 10;
+    t.g.GameMode = 2 * kOpponentCount; // beyond the last opponent
     t.g.GameActive = kTrue;
     CompChoose(t.g, 9, 9);
     EXPECT_EQ(t.g.CompMoveNo, 2);

@@ -2,6 +2,7 @@
 #include "core/TestSupport.h"
 #include "engines/LastResort.h"
 #include "opponents/ChainSteps.h"
+#include "opponents/Opponent.h"
 #include "opponents/Turns.h"
 #include "session/GameFlow.h"
 
@@ -151,7 +152,7 @@ TEST(PlayMove, TakenCellIsNotPlayedAndNothingIsReported) {
 TEST(CompChoose, NoChainForTheModeIsADraw) {
     TestGame t;
     NewGame(t.g);
-    t.g.GameMode = 10;
+    t.g.GameMode = 2 * kOpponentCount; // beyond the last opponent
     CompChoose(t.g, 8, 8);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));
     EXPECT_EQ(t.g.GameActive, kFalse);

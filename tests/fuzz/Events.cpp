@@ -104,9 +104,9 @@ void aimAnywhere(Event& e, ByteStream& in) {
 Event EventSource::click(const Game& g) {
     Event e{EventKind::Click};
     Aim aim = aimOf(style_);
-    // Against opponent 3 a hint costs a search as long as the reply's: the defending
+    // Against a thinking opponent a hint costs a search as long as the reply's: the defending
     // player stands in for it, to keep the run within its time.
-    if (SearchPlays(g)) {
+    if (ThinksApart(g)) {
         aim.defend += aim.hint;
         aim.hint = 0;
     }
@@ -131,7 +131,7 @@ Event EventSource::click(const Game& g) {
     } else {
         aimAt(e, target, in_);
     }
-    e.replyLater = SearchPlays(g) && in_.chance(20);
+    e.replyLater = ThinksApart(g) && in_.chance(20);
     return e;
 }
 
@@ -139,9 +139,9 @@ Event EventSource::Next(const Game& g) {
     const Weights& weights = g.GameActive != kTrue      ? kBetweenGames
                              : style_ == Style::Careful ? kCarefulGame
                                                         : kLivelyGame;
-    // The window stays responsive while opponent 3 thinks: its reply comes in among the
+    // The window stays responsive while an opponent thinks: its reply comes in among the
     // other events.
-    if (EngineReplyOwed(g) && in_.chance(50)) return {EventKind::EngineReply};
+    if (g.GameActive == kTrue && g.replyOwed() && in_.chance(50)) return {EventKind::EngineReply};
     EventKind kind = pickKind(in_, weights);
     switch (kind) {
     case EventKind::Click:
@@ -154,7 +154,7 @@ Event EventSource::Next(const Game& g) {
     case EventKind::Difficulty:
         return {kind, in_.pick(5) - 1}; // one value on each side of the menu's range
     case EventKind::Opponent:
-        return {kind, in_.pick(7) - 1};
+        return {kind, in_.pick(kOpponentCount + 2) - 1};
     case EventKind::SecondsDigit:
         return {kind, in_.pick(10)};
     default:
@@ -163,10 +163,17 @@ Event EventSource::Next(const Game& g) {
 }
 
 std::string Describe(const Event& e) {
-    static constexpr const char* kNames[] = {
-        "new game",   "end game", "player first",      "computer first",
-        "difficulty", "opponent", "seconds digit",     "click",
-        "take back",  "hint",     "opponent 3 replies"};
+    static constexpr const char* kNames[] = {"new game",
+                                             "end game",
+                                             "player first",
+                                             "computer first",
+                                             "difficulty",
+                                             "opponent",
+                                             "seconds digit",
+                                             "click",
+                                             "take back",
+                                             "hint",
+                                             "the thinking opponent replies"};
     static_assert(std::size(kNames) == static_cast<std::size_t>(EventKind::EngineReply) + 1);
     std::string text = kNames[static_cast<int>(e.kind)];
     char detail[96] = "";

@@ -4,6 +4,7 @@
 #include "Events.h"
 #include "Invariants.h"
 #include "core/Placement.h"
+#include "core/ReplayableVesk.h"
 #include "session/Session.h"
 #include "ui/BoardGeometry.h"
 
@@ -107,6 +108,8 @@ struct HarnessEvents : MessageLog {
 // positions a take-back must return to.
 class Driver {
   public:
+    Driver() { session.setVeskSettings(test::ReplayableVesk()); }
+
     // Plays one event and checks it. Returns what broke, or an empty string.
     std::string play(const Event& e, const Snapshot& before);
 
@@ -124,7 +127,7 @@ class Driver {
     std::vector<Snapshot> positions_; // before each of the player's stones of this game
 };
 
-// A click as the window takes it: snapped to its cell and played; opponent 3 answers at
+// A click as the window takes it: snapped to its cell and played; a thinking opponent answers at
 // once unless the event asks it to think on while other events arrive.
 void Driver::click(const Event& e, const Snapshot& before) {
     PlayResult played = session.play(BoardGeometry::cellAt(e.x, e.y));
@@ -214,7 +217,7 @@ Stats& Stats::operator+=(const Stats& o) {
     clicks += o.clicks;
     playerMoves += o.playerMoves;
     computerMoves += o.computerMoves;
-    for (int m = 0; m < 10; ++m)
+    for (int m = 0; m < kModes; ++m)
         for (int d = 0; d < 3; ++d)
             gamesByModeAndLevel[m][d] += o.gamesByModeAndLevel[m][d];
     for (int d = 0; d < 10; ++d)
@@ -237,7 +240,7 @@ std::string Stats::Summary() const {
                   "%ld events, %ld clicks, %ld player moves, %ld computer moves, %ld games\n"
                   "endings: %ld player fives, %ld computer fives, %ld draws, %ld from the menu, "
                   "%ld replaced by a new game\n%ld moves taken back, %ld hints during a game, "
-                  "%ld replies of opponent 3 among other events\n",
+                  "%ld replies of thinking opponents among other events\n",
                   events, clicks, playerMoves, computerMoves, games(), playerFives, computerFives,
                   draws, endedFromMenu, replacedByNewGame, takeBacks, hints, lateReplies);
     std::string out = line;
@@ -245,7 +248,7 @@ std::string Stats::Summary() const {
                   static_cast<unsigned long long>(fingerprint));
     out += line;
     out += "games by mode (difficulty 0/1/2):";
-    for (int m = 0; m < 10; ++m) {
+    for (int m = 0; m < kModes; ++m) {
         std::snprintf(line, sizeof line, " %d:%ld/%ld/%ld", m, gamesByModeAndLevel[m][0],
                       gamesByModeAndLevel[m][1], gamesByModeAndLevel[m][2]);
         out += line;

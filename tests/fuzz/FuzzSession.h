@@ -1,5 +1,7 @@
 #pragma once
 
+#include "opponents/Opponent.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -14,7 +16,8 @@ struct Stats {
     long clicks = 0;
     long playerMoves = 0;
     long computerMoves = 0;
-    std::array<std::array<long, 3>, 10> gamesByModeAndLevel{}; // new games
+    static constexpr int kModes = 2 * kOpponentCount;
+    std::array<std::array<long, 3>, kModes> gamesByModeAndLevel{}; // new games
     std::array<long, 10> gamesByDigit{};
     long playerFives = 0;
     long computerFives = 0;

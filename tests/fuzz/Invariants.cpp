@@ -35,7 +35,7 @@ std::string firstDifference(const Snapshot& x, const Snapshot& y) {
     if (!sameMarker(x.imgW, y.imgW) || !sameMarker(x.imgB, y.imgB)) return "the markers";
     if (x.menu.playerFirst != y.menu.playerFirst || x.menu.opponent != y.menu.opponent)
         return "the menu checks";
-    if (x.replyOwed != y.replyOwed) return "MoveSignal";
+    if (x.replyOwed != y.replyOwed) return "the reply owed";
     for (auto [name, u, v] : {std::tuple{"PlayerMoveNo", x.PlayerMoveNo, y.PlayerMoveNo},
                               {"CompMoveNo", x.CompMoveNo, y.CompMoveNo},
                               {"GameMode", x.GameMode, y.GameMode},
@@ -98,7 +98,7 @@ std::string settingsHold(const Game& g) {
     if (g.Difficulty < 0 || g.Difficulty > 2 || g.SearchLevel != g.Difficulty + 2)
         return "Difficulty " + std::to_string(g.Difficulty) + " with SearchLevel " +
                std::to_string(g.SearchLevel);
-    if (g.GameMode < 0 || g.GameMode > 9 || g.menu.opponent < 0 ||
+    if (g.GameMode < 0 || g.GameMode >= 2 * kOpponentCount || g.menu.opponent < 0 ||
         g.menu.opponent >= kOpponentCount)
         return "GameMode or the checked opponent out of range";
     if (g.OptionsEnabled == g.GameActive)
@@ -119,10 +119,11 @@ std::string playHolds(const Game& g) {
         return "the first stone is not on the centre";
     if (g.GameActive != kTrue) return "";
     if (g.PlayerTurn != kTrue) return "the turn did not come back to the player";
-    // While opponent 3 thinks, the player's stone is one ahead.
-    int owed = g.engine.MoveSignal ? 1 : 0;
+    // While an opponent thinks, the player's stone is one ahead.
+    int owed = g.replyOwed() ? 1 : 0;
     if (lead != (playerFirst ? owed : 1 - owed))
-        return owed ? "opponent 3 owes a reply it cannot give" : "the computer owes a move";
+        return owed ? "a thinking opponent owes a reply it cannot give"
+                    : "the computer owes a move";
     if (HasFive(g.BoardCells, kPlayer) || HasFive(g.BoardCells, kComputer))
         return "the game goes on after a five";
     if (Full(g.BoardCells)) return "the game goes on with the board full";
@@ -307,7 +308,7 @@ std::string engineReply(const Snapshot& b, const Snapshot& a, std::span<const Bo
     if (a.player.size() != b.player.size()) return "opponent 3's reply placed a player stone";
     if (std::string problem = computerAnswer(b.board, b, a, boxes); !problem.empty())
         return problem;
-    if (a.replyOwed) return "opponent 3 still owes the reply it placed";
+    if (a.replyOwed) return "the thinking opponent still owes the reply it placed";
     return settingsKept(b, a);
 }
 
@@ -401,7 +402,7 @@ Snapshot Snapshot::Take(const Game& g) {
     s.CentreRule = g.CentreRule;
     s.OptionsEnabled = g.OptionsEnabled;
     s.menu = g.menu;
-    s.replyOwed = g.engine.MoveSignal;
+    s.replyOwed = g.replyOwed();
     return s;
 }
 

@@ -290,7 +290,7 @@ TEST(CheckEvent, OpponentThreeRepliesWhileTheWindowGoesOn) {
     EXPECT_EQ(h.check(reply), "");
     Snapshot stillOwed = Snapshot::Take(h.g);
     stillOwed.replyOwed = true;
-    EXPECT_EQ(h.check(reply, stillOwed), "opponent 3 still owes the reply it placed");
+    EXPECT_EQ(h.check(reply, stillOwed), "the thinking opponent still owes the reply it placed");
     Snapshot twice = Snapshot::Take(h.g);
     twice.computer.push_back(twice.computer.back());
     EXPECT_EQ(h.check(reply, twice), "the computer placed 2 stones in one turn");

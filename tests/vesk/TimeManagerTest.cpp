@@ -17,7 +17,7 @@ namespace {
 class FakeClock : public TimeSource {
   public:
     explicit FakeClock(std::int64_t step = 0) : step_(step) {}
-    std::int64_t nowMs() override { return now_ += step_, now_ - step_; }
+    std::int64_t milliseconds() override { return now_ += step_, now_ - step_; }
     void advance(std::int64_t ms) { now_ += ms; }
 
   private:

@@ -74,7 +74,7 @@ class Engine {
     Pos chooseAtRandom(const std::vector<RootMove>& moves, int randomness) const;
 
     EngineOptions options_;
-    SteadyTimeSource steady_;
+    wuzi::SteadyClock steady_;
     TimeSource& clock_;
     TranspositionTable tt_;
     Board board_;

@@ -1,7 +1,6 @@
 #include "engines/vesk/TimeManager.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace vesk {
 
@@ -12,13 +11,8 @@ constexpr std::int64_t kMovesToGo = 20;
 
 } // namespace
 
-std::int64_t SteadyTimeSource::nowMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 void TimeManager::start(const TimeBudget& budget) {
-    startMs_ = clock_.nowMs();
+    startMs_ = clock_.milliseconds();
     std::int64_t allowed = budget.turnMs;
     if (budget.matchLeftMs > 0) {
         std::int64_t share = budget.matchLeftMs / kMovesToGo;

@@ -1,21 +1,14 @@
 #pragma once
 
+#include "core/Platform.h"
+
 #include <cstdint>
 
-// How long one move may think. Time comes through TimeSource so that tests can fake it.
+// How long one move may think. Time comes through the game's monotonic clock, so that
+// tests can fake it.
 namespace vesk {
 
-class TimeSource {
-  public:
-    virtual ~TimeSource() = default;
-    virtual std::int64_t nowMs() = 0;
-};
-
-// The steady clock of the machine.
-class SteadyTimeSource : public TimeSource {
-  public:
-    std::int64_t nowMs() override;
-};
+using TimeSource = wuzi::MonotonicClock;
 
 struct TimeBudget {
     std::int64_t turnMs = 0;      // the most one move may take; 0: no limit
@@ -27,7 +20,7 @@ class TimeManager {
     explicit TimeManager(TimeSource& clock) : clock_(clock) {}
 
     void start(const TimeBudget& budget);
-    std::int64_t elapsedMs() const { return clock_.nowMs() - startMs_; }
+    std::int64_t elapsedMs() const { return clock_.milliseconds() - startMs_; }
     bool limited() const { return hardMs_ > 0; }
     // Past the hard limit: the search must stop now.
     bool outOfTime() const { return limited() && elapsedMs() >= hardMs_; }
