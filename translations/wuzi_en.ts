@@ -39,6 +39,14 @@
         <translation>H&amp;int</translation>
     </message>
     <message>
+        <source>大师提示(&amp;M)</source>
+        <translation>&amp;Master's hint</translation>
+    </message>
+    <message>
+        <source>大师分析(&amp;A)</source>
+        <translation>Master's &amp;analysis</translation>
+    </message>
+    <message>
         <source>打开棋谱(&amp;O)...</source>
         <translation>&amp;Open record...</translation>
     </message>
@@ -299,6 +307,33 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
 · the last few things you did before the problem;
 · the game, saved with File → Save record;
 · what wuzi prints when started from a terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::MasterAnalysis</name>
+    <message>
+        <source>大师分析：思考中…</source>
+        <translation>Master: thinking…</translation>
+    </message>
+    <message>
+        <source>大师分析：此局已终</source>
+        <translation>Master: the game is over</translation>
+    </message>
+    <message>
+        <source>黑</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>大师分析：%1 %2 手胜，最佳 %3</source>
+        <translation>Master: %1 wins in %2, best %3</translation>
+    </message>
+    <message>
+        <source>大师分析：%1 +%2，最佳 %3</source>
+        <translation>Master: %1 +%2, best %3</translation>
     </message>
 </context>
 <context>

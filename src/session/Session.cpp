@@ -175,28 +175,37 @@ void Session::finishHint() {
 
 void Session::waitForHint() {
     if (hint_.busy()) finishHint();
-    if (analysis_.running() && masterHint_) finishAnalysis();
+    if (analysis_.running() && masterHintWanted_) finishAnalysis();
 }
 
 void Session::masterHint() {
-    if (analysis_.running() || game_.GameActive != kTrue || game_.PlayerTurn != kTrue ||
-        game_.replyOwed())
-        return;
-    masterHint_ = true;
-    analysed_ = VeskPosition(game_);
-    analysis_.start(analysed_, veskSettings_.analysis);
+    if (game_.GameActive != kTrue || game_.PlayerTurn != kTrue || game_.replyOwed()) return;
+    lookAt(VeskPosition(game_));
+    masterHintWanted_ = true;
 }
 
 void Session::analyse(std::vector<Cell> position) {
+    lookAt(std::move(position));
+    analysisWanted_ = true;
+}
+
+// 大师分析 and 大师提示 share one search: a request for the position already under study
+// joins it, any other replaces it.
+void Session::lookAt(std::vector<Cell> position) {
+    if (analysis_.running() && analysed_ == position) return;
+    bool hintDropped = analysis_.running() && masterHintWanted_;
     analysis_.stop();
-    masterHint_ = false;
+    masterHintWanted_ = analysisWanted_ = false;
+    if (hintDropped) events_.hintFound(std::nullopt);
     analysed_ = std::move(position);
     analysis_.start(analysed_, veskSettings_.analysis);
 }
 
 void Session::finishAnalysis() {
     Analysis found{std::move(analysed_), analysis_.collect()};
-    if (!masterHint_) return events_.analysisFound(found);
+    bool hintWanted = std::exchange(masterHintWanted_, false);
+    if (std::exchange(analysisWanted_, false)) events_.analysisFound(found);
+    if (!hintWanted) return;
     // The master's hint is for the game as it was asked: not after a stone or a take-back.
     bool samePosition = game_.GameActive == kTrue && game_.PlayerTurn == kTrue &&
                         VeskPosition(game_) == found.position && !isNoCell(found.result.move);

@@ -95,7 +95,7 @@ class Session {
 
     // 提示: looked for away from the driver's thread; hintFound tells the result.
     void hint();
-    bool hintPending() const { return hint_.busy() || (analysis_.running() && masterHint_); }
+    bool hintPending() const { return hint_.busy() || (analysis_.running() && masterHintWanted_); }
     void waitForHint();
     // 大师提示: Vesk's move for the player's side, told by hintFound like the hint.
     void masterHint();
@@ -103,7 +103,7 @@ class Session {
     // 大师分析: Vesk's view of a position (the stones in the order played), told by
     // analysisFound; a new request replaces one under way.
     void analyse(std::vector<Cell> position);
-    bool analysing() const { return analysis_.running() && !masterHint_; }
+    bool analysing() const { return analysis_.running() && analysisWanted_; }
     void waitForAnalysis();
 
     // 复盘: a finished game or an opened record, stepped through without touching the game.
@@ -124,6 +124,7 @@ class Session {
     void finishThinking();
     void finishVesk();
     void finishHint();
+    void lookAt(std::vector<Cell> position);
     void finishAnalysis();
 
     SessionEvents& events_;
@@ -138,7 +139,8 @@ class Session {
     GameState hintAskedAt_;
     VeskWorker analysis_; // 大师分析 and 大师提示
     std::vector<Cell> analysed_;
-    bool masterHint_ = false;
+    bool masterHintWanted_ = false;
+    bool analysisWanted_ = false;
 };
 
 // No search runs while it lives (a modal lesson window, say); the reply still owed is

@@ -85,6 +85,14 @@ void drawHint(QPainter& p, Cell c) {
     p.restore();
 }
 
+void drawMasterMove(QPainter& p, Cell c) {
+    p.save();
+    p.setPen(QPen(QColor(0x70, 0x30, 0xC0), 1.8, Qt::DashLine));
+    p.setBrush(QColor(0x90, 0x60, 0xE0, 60));
+    BoardPainter::drawRound(p, G::intersectionPoint(c), G::kStoneRadius);
+    p.restore();
+}
+
 void drawPreviewStone(QPainter& p, Cell c, bool black) {
     p.save();
     p.setOpacity(0.45);

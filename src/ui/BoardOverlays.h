@@ -26,6 +26,8 @@ void drawMoveNumber(QPainter& p, Cell c, int number, bool onBlackStone, bool las
 void drawCornerMarker(QPainter& p, Cell c, bool onBlackStone);
 void drawWinningLine(QPainter& p, const std::vector<Cell>& line);
 void drawHint(QPainter& p, Cell c);
+// Vesk's best move in the position shown: a dashed violet ring.
+void drawMasterMove(QPainter& p, Cell c);
 // The player's stone, translucent, where the mouse would place it.
 void drawPreviewStone(QPainter& p, Cell c, bool black);
 void drawKeyboardCursor(QPainter& p, Cell c);

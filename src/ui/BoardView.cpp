@@ -82,6 +82,12 @@ void BoardView::showHint(Cell c) {
     update();
 }
 
+void BoardView::setMasterMove(std::optional<Cell> c) {
+    if (masterMove_ == c) return;
+    masterMove_ = c;
+    update();
+}
+
 void BoardView::hideHint() {
     hintTimer_.stop();
     hint_.reset();
@@ -116,6 +122,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     BoardOverlays::drawWinningLine(p, s.winningLine);
     if (std::optional<Cell> preview = previewCell())
         BoardOverlays::drawPreviewStone(p, *preview, session_.game().PlayerFirst == kTrue);
+    if (masterMove_) BoardOverlays::drawMasterMove(p, *masterMove_);
     if (hint_) BoardOverlays::drawHint(p, *hint_);
     if (cursor_ && !session_.reviewCursor()) BoardOverlays::drawKeyboardCursor(p, *cursor_);
 }

@@ -33,6 +33,10 @@ class BoardView : public QWidget {
     static constexpr int kHintMs = 5000;
     int hintMsLeft() const { return hintTimer_.remainingTime(); }
 
+    // Rings Vesk's best move in the position shown (大师分析); none clears it.
+    void setMasterMove(std::optional<Cell> c);
+    std::optional<Cell> masterMove() const { return masterMove_; }
+
     BoardScene scene() const;
     std::optional<Cell> hintCell() const { return hint_; }
     std::optional<Cell> keyboardCursor() const { return cursor_; }
@@ -67,6 +71,7 @@ class BoardView : public QWidget {
     std::optional<Cell> cursor_;
     std::optional<Cell> hover_; // the cell under the mouse
     std::optional<Cell> hint_;
+    std::optional<Cell> masterMove_;
     std::size_t hintStones_ = 0; // the stones on the board when the hint was shown
     QTimer hintTimer_;
 };

@@ -36,17 +36,21 @@ GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& even
                              QKeySequence("Ctrl+Z"));
     hint_ = MakeWindowAction(window, "numHint", QT_TRANSLATE_NOOP("Menu", "提示(&I)"),
                              QKeySequence("F2"));
+    masterHint_ =
+        MakeWindowAction(window, "numMasterHint", QT_TRANSLATE_NOOP("Menu", "大师提示(&M)"),
+                         QKeySequence("Shift+F2"));
     open_ = MakeWindowAction(window, "numOpenRecord", QT_TRANSLATE_NOOP("Menu", "打开棋谱(&O)..."),
                              QKeySequence("Ctrl+O"));
     save_ = MakeWindowAction(window, "numSaveRecord", QT_TRANSLATE_NOOP("Menu", "保存棋谱(&S)..."),
                              QKeySequence("Ctrl+S"));
     connect(undo_, &QAction::triggered, this, &GameCommands::undo);
     connect(hint_, &QAction::triggered, this, &GameCommands::hint);
+    connect(masterHint_, &QAction::triggered, this, [this] { session_.masterHint(); });
     connect(open_, &QAction::triggered, this, &GameCommands::askAndOpen);
     connect(save_, &QAction::triggered, this, &GameCommands::askAndSave);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    actions_ = {undo_, hint_, separator, open_, save_};
+    actions_ = {undo_, hint_, masterHint_, separator, open_, save_};
     refresh();
 }
 
@@ -113,6 +117,7 @@ void GameCommands::refresh() {
     const Game& game = session_.game();
     undo_->setEnabled(session_.canUndo());
     hint_->setEnabled(game.GameActive == kTrue && game.PlayerTurn == kTrue);
+    masterHint_->setEnabled(hint_->isEnabled() && !session_.thinking());
     // A record opens between games; the one shown is saved, or the game's own moves.
     open_->setEnabled(game.GameActive != kTrue);
     save_->setEnabled(view_->reviewing() || game.PlayerMoveNo + game.CompMoveNo > 2);

@@ -14,8 +14,8 @@ namespace wuzi {
 class SessionBridge;
 class ViewMenu;
 
-// The file menu's commands beside a game: 悔棋 (Ctrl+Z), 提示 (F2), 打开棋谱 and
-// 保存棋谱 (PSQ records).
+// The file menu's commands beside a game: 悔棋 (Ctrl+Z), 提示 (F2), 大师提示 (Shift+F2), 打开棋谱
+// and 保存棋谱 (PSQ records).
 class GameCommands : public QObject {
     Q_OBJECT
   public:
@@ -52,6 +52,7 @@ class GameCommands : public QObject {
     QWidget* window_;
     QAction* undo_;
     QAction* hint_;
+    QAction* masterHint_; // 大师提示: Vesk's move for the player's side
     QAction* open_;
     QAction* save_;
     QList<QAction*> actions_;

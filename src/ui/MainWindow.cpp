@@ -4,6 +4,7 @@
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
 #include "ui/GameStatus.h"
+#include "ui/MasterAnalysis.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ScreenFit.h"
 #include "ui/SessionBridge.h"
@@ -46,6 +47,9 @@ MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
     commands_ = new GameCommands(session_, view_, events_, this);
     connect(commands_, &GameCommands::gameChanged, this, &MainWindow::refresh);
     status_ = new GameStatus(session_, events_, this);
+    analysis_ = new MasterAnalysis(session_, events_, board_, this);
+    view_->addBeforeLanguages(analysis_->action());
+    connect(view_, &ViewMenu::shownPositionChanged, analysis_, &MasterAnalysis::refresh);
     listen(events);
     createActions();
     createMenus();
@@ -200,6 +204,7 @@ void MainWindow::refresh() {
     view_->refresh();
     commands_->refresh();
     status_->refresh();
+    analysis_->refresh();
     board_->positionChanged();
     board_->update();
 }

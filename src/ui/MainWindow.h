@@ -16,6 +16,7 @@ namespace wuzi {
 class BoardView;
 class GameCommands;
 class GameStatus;
+class MasterAnalysis;
 class SessionBridge;
 class ViewMenu;
 
@@ -33,6 +34,7 @@ class MainWindow : public QMainWindow {
     ViewMenu* viewMenu() const { return view_; }
     GameCommands* commands() const { return commands_; }
     GameStatus* status() const { return status_; }
+    MasterAnalysis* analysis() const { return analysis_; }
     QMenu* optionsMenu() const { return nuOpt_; }
 
     void NewGame();
@@ -69,9 +71,10 @@ class MainWindow : public QMainWindow {
     SessionBridge& events_;
     Translations translations_;
     BoardView* board_;
-    ViewMenu* view_ = nullptr;         // 查看: numbers, coordinates, review
-    GameCommands* commands_ = nullptr; // 悔棋, 提示, records
-    GameStatus* status_ = nullptr;     // the status bar and the title
+    ViewMenu* view_ = nullptr;           // 查看: numbers, coordinates, review
+    GameCommands* commands_ = nullptr;   // 悔棋, 提示, records
+    GameStatus* status_ = nullptr;       // the status bar and the title
+    MasterAnalysis* analysis_ = nullptr; // 大师分析
     QMenu* nuOpt_ = nullptr;
     QAction* numNew_ = nullptr;
     QAction* numEnd_ = nullptr;

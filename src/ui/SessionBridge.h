@@ -28,6 +28,7 @@ class SessionBridge : public QObject, public SessionEvents {
     void thinkingStarted() override { emit thinking(true); }
     void thinkingFinished() override { emit thinking(false); }
     void hintFound(std::optional<Cell> cell) override { emit hintReady(cell); }
+    void analysisFound(const Analysis& analysis) override { emit analysisReady(analysis); }
 
   signals:
     // The session's search or hint has finished: deliver it.
@@ -36,6 +37,7 @@ class SessionBridge : public QObject, public SessionEvents {
     void gameEnded();
     void thinking(bool on);
     void hintReady(std::optional<Cell> cell);
+    void analysisReady(const Analysis& analysis);
 
   private:
     MessageSink& boxes_;

@@ -50,7 +50,7 @@ ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
 }
 
 void ViewMenu::createLanguageMenu() {
-    menu_->addSeparator();
+    languagesSeparator_ = menu_->addSeparator();
     QMenu* languages = MakeMenu(menu_, "numLanguage", QT_TRANSLATE_NOOP("Menu", "语言(&G)"));
     menu_->addMenu(languages);
     // Each language is named in itself, whichever is shown.
@@ -91,11 +91,13 @@ void ViewMenu::checkLanguage(Language language) {
 void ViewMenu::review(GameRecord record) {
     session_.review(std::move(record));
     refresh();
+    emit shownPositionChanged();
 }
 
 void ViewMenu::leaveReview() {
     session_.leaveReview();
     refresh();
+    emit shownPositionChanged();
 }
 
 void ViewMenu::toggleReview(bool on) {
@@ -104,6 +106,7 @@ void ViewMenu::toggleReview(bool on) {
     else
         session_.leaveReview();
     refresh();
+    emit shownPositionChanged();
 }
 
 void ViewMenu::step(void (ReviewCursor::*move)()) {
@@ -111,6 +114,7 @@ void ViewMenu::step(void (ReviewCursor::*move)()) {
     if (!cursor) return;
     (cursor->*move)();
     refresh();
+    emit shownPositionChanged();
 }
 
 // The review's position over the status bar, cleared again when the review ends.

@@ -4,11 +4,11 @@
 #include "ui/Language.h"
 
 #include <QKeySequence>
+#include <QMenu>
 #include <QObject>
 
 class QAction;
 class QMainWindow;
-class QMenu;
 
 namespace wuzi {
 
@@ -37,9 +37,13 @@ class ViewMenu : public QObject {
     void setShowNumbers(bool on);
     void setShowCoordinates(bool on);
     void checkLanguage(Language language);
+    // An item of the view's own kind (大师分析), after the review's.
+    void addBeforeLanguages(QAction* action) { menu_->insertAction(languagesSeparator_, action); }
 
   signals:
     void languageChosen(Language language);
+    // A review began, moved or ended: the board shows another position.
+    void shownPositionChanged();
 
   private:
     void createLanguageMenu();
@@ -59,6 +63,7 @@ class ViewMenu : public QObject {
     QAction* previous_;
     QAction* next_;
     QAction* last_;
+    QAction* languagesSeparator_ = nullptr;
     QAction* chinese_;
     QAction* english_;
 };

@@ -1,4 +1,5 @@
 #include "session/Session.h"
+#include "core/ReplayableVesk.h"
 #include "core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -30,6 +32,10 @@ class EventLog : public RecordingMessages {
     void thinkingFinished() override { lines.push_back("done thinking"); }
     void hintFound(std::optional<Cell> c) override {
         lines.push_back("hint " + (c ? cellText(*c) : std::string("none")));
+    }
+    void analysisFound(const Analysis& a) override {
+        lines.push_back("analysis of " + std::to_string(a.position.size()) +
+                        " stones: " + cellText(a.result.move));
     }
     std::vector<std::string> take() { return std::exchange(lines, {}); }
     std::vector<std::string> lines;
@@ -193,6 +199,46 @@ TEST(Session, TheHintComesForThePositionItWasAskedFor) {
     t.events.take();
     t.session.waitForHint();
     EXPECT_EQ(t.events.take(), Lines{"hint none"});
+}
+
+TEST(Session, VeskThinksOnItsOwnThreadAndRefusesStonesMeanwhile) {
+    TestSession t(5);
+    t.session.setVeskSettings(ReplayableVesk());
+    t.session.newGame();
+    ASSERT_EQ(t.session.play({8, 8}), PlayResult::Placed);
+    EXPECT_EQ(t.events.take(), (Lines{"player (8, 8)", "thinking"}));
+    EXPECT_EQ(t.session.play({3, 3}), PlayResult::Thinking);
+    t.session.waitForReply();
+    Cell reply = t.g.compStone(1);
+    EXPECT_EQ(t.events.take(), (Lines{"done thinking", "computer " + cellText(reply)}));
+    EXPECT_LE(std::max(std::abs(reply.x - 8), std::abs(reply.y - 8)), 2);
+}
+
+// 大师分析 and 大师提示 of the same position are one search; each gets its answer.
+TEST(Session, TheMastersHintJoinsTheAnalysisOfTheSamePosition) {
+    TestSession t(0);
+    t.session.setVeskSettings(ReplayableVesk());
+    t.session.newGame();
+    ASSERT_EQ(t.session.play({8, 8}), PlayResult::Placed);
+    t.events.take();
+    std::vector<Cell> position{{8, 8}, t.g.compStone(1)};
+    t.session.analyse(position);
+    t.session.masterHint();
+    EXPECT_TRUE(t.session.hintPending());
+    t.session.waitForHint();
+    Lines told = t.events.take();
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0].rfind("analysis of 2 stones: ", 0), 0u);
+    EXPECT_EQ(told[1], "hint " + told[0].substr(told[0].find(": ") + 2));
+    EXPECT_FALSE(t.session.analysing());
+
+    t.session.masterHint(); // then the analysis of another position replaces it
+    t.session.analyse({{8, 8}});
+    t.session.waitForAnalysis();
+    told = t.events.take();
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0], "hint none");
+    EXPECT_EQ(told[1].rfind("analysis of 1 stones: ", 0), 0u);
 }
 
 } // namespace

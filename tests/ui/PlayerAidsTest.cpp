@@ -1,5 +1,6 @@
 #include "core/Game.h"
 #include "core/Psq.h"
+#include "core/ReplayableVesk.h"
 #include "session/GameFlow.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -71,13 +73,15 @@ class PlayerAidsTest : public QObject {
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
         auto* file = w.findChild<QMenu*>("numFile");
         QCOMPARE(captions(file->actions()),
-                 QStringList({"新游戏(&N)", "结束游戏(&E)", "悔棋(&U)", "提示(&I)", "-",
-                              "打开棋谱(&O)...", "保存棋谱(&S)...", "-", "退出(&X)"}));
+                 QStringList({"新游戏(&N)", "结束游戏(&E)", "悔棋(&U)", "提示(&I)", "大师提示(&M)",
+                              "-", "打开棋谱(&O)...", "保存棋谱(&S)...", "-", "退出(&X)"}));
         QCOMPARE(action(w, "numUndo")->shortcut(), QKeySequence("Ctrl+Z"));
         QCOMPARE(action(w, "numHint")->shortcut(), QKeySequence("F2"));
+        QCOMPARE(action(w, "numMasterHint")->shortcut(), QKeySequence("Shift+F2"));
         QCOMPARE(captions(w.viewMenu()->menu()->actions()),
                  QStringList({"显示手数(&N)", "显示坐标(&C)", "-", "复盘(&R)", "第一手(&F)",
-                              "上一手(&P)", "下一手(&X)", "最后一手(&L)", "-", "语言(&G)"}));
+                              "上一手(&P)", "下一手(&X)", "最后一手(&L)", "大师分析(&A)", "-",
+                              "语言(&G)"}));
         // The design's own shortcuts are untouched.
         QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(action(w, "numEasy2")->shortcut(), QKeySequence("Ctrl+H"));
@@ -300,6 +304,31 @@ class PlayerAidsTest : public QObject {
         QVERIFY(lit.pixelColor(ring) != plain.pixelColor(ring));
         QTest::keyClick(&w, Qt::Key_Right);
         QCOMPARE(w.board()->grab().toImage(), lit);
+    }
+
+    void theMastersAnalysisFollowsTheReviewAndTheGame() {
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        w.session().setVeskSettings(test::ReplayableVesk());
+        startGame(w);
+        w.viewMenu()->review(kFiveRecord);
+        QTest::keyClick(&w, Qt::Key_Left); // black to play, with four in a row
+        action(w, "numMasterAnalysis")->trigger();
+        auto* verdict = w.findChild<QLabel*>("masterVerdict");
+        QTRY_VERIFY(verdict->text().startsWith("大师分析：黑 1 手胜，最佳 "));
+        std::optional<Cell> best = w.board()->masterMove();
+        QVERIFY(best == Cell(3, 8) || best == Cell(8, 8));
+
+        action(w, "numReview")->trigger(); // back to the game, the player to move
+        QTRY_VERIFY2(verdict->text().startsWith("大师分析：黑 +"), qPrintable(verdict->text()));
+        QVERIFY(w.board()->masterMove().has_value());
+        action(w, "numMasterAnalysis")->trigger();
+        QVERIFY(!verdict->isVisible());
+        QVERIFY(!w.board()->masterMove().has_value());
+
+        QTest::keyClick(&w, Qt::Key_F2, Qt::ShiftModifier); // 大师提示
+        QTRY_VERIFY(w.board()->hintCell().has_value());
+        QCOMPARE(t.g.PlayerMoveNo, 1);
     }
 
     void recordsSaveAndOpenForReview() {
