@@ -57,6 +57,10 @@ class GameStatusTest : public QObject {
                                                  << "numEasy2" << true << "第 2 手"
                                                  << "对手：Corvane · 高级 · 计算机先手"
                                                  << "五子棋 — Corvane · 高级";
+        QTest::newRow("Vesk, player first") << "numQser5"
+                                            << "numEasy0" << false << "第 1 手"
+                                            << "对手：Vesk · 初级 · 你先手（黑）"
+                                            << "五子棋 — Vesk · 初级";
     }
     void duringAGameItShowsTurnMoveAndMatch() {
         QFETCH(QString, opponent);
