@@ -35,13 +35,13 @@ struct Seat {
     bool started = false;
 };
 
-bool startSeat(Seat& seat, const GameSettings& settings) {
+bool startSeat(Seat& seat, long turnMs) {
     std::string answer;
     seat.brain->send("START 15");
     if (!readAnswer(*seat.brain, answer, 10000) || answer != "OK") return false;
     seat.brain->send("INFO rule 0");
     seat.brain->send("INFO timeout_match 0");
-    seat.brain->send("INFO timeout_turn " + std::to_string(settings.turnMs));
+    seat.brain->send("INFO timeout_turn " + std::to_string(turnMs));
     return seat.started = true;
 }
 
@@ -83,7 +83,8 @@ GameRecord playGame(const std::string& blackCommand, const std::string& whiteCom
     while (game.moves.size() < static_cast<std::size_t>(wuzi::kCellCount)) {
         int side = static_cast<int>(game.moves.size() % 2);
         Seat& seat = seats[side];
-        if (!seat.started && !startSeat(seat, settings)) return lose(side, "did not start");
+        if (!seat.started && !startSeat(seat, settings.turnMs[side]))
+            return lose(side, "did not start");
         if (!seat.knowsBoard) {
             seat.brain->send("BOARD");
             for (std::size_t i = 0; i < game.moves.size(); ++i)
@@ -96,7 +97,7 @@ GameRecord playGame(const std::string& blackCommand, const std::string& whiteCom
         }
         auto start = std::chrono::steady_clock::now();
         std::string answer;
-        if (!readAnswer(*seat.brain, answer, settings.turnMs + settings.toleranceMs))
+        if (!readAnswer(*seat.brain, answer, settings.turnMs[side] + settings.toleranceMs))
             return lose(side, seat.brain->gone() ? "quit" : "ran out of time");
         long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                       std::chrono::steady_clock::now() - start)

@@ -10,8 +10,8 @@
 // row wins, a full board is a draw, and a brain that answers late, wrongly or not at all
 // loses.
 struct GameSettings {
-    long turnMs = 1000;      // sent as INFO timeout_turn
-    long toleranceMs = 2000; // beyond the turn time before a move counts as lost on time
+    long turnMs[2] = {1000, 1000}; // black's and white's, sent as INFO timeout_turn
+    long toleranceMs = 2000;       // beyond the turn time before a move counts as lost on time
 };
 
 enum class Outcome { BlackWins, WhiteWins, Draw };

@@ -53,14 +53,17 @@ int main(int argc, char** argv) {
     }
     if (!args.count("--first") || !args.count("--second") || !args.count("--openings")) {
         std::cerr << "usage: match --first CMD --second CMD --openings FILE [--turn-ms MS]"
-                     " [--tolerance-ms MS] [--from N] [--count N] [--games FILE]\n"
+                     " [--first-turn-ms MS] [--second-turn-ms MS] [--tolerance-ms MS] [--from N] "
+                     "[--count N] [--games FILE]\n"
                      "       match --make-openings N [--seed S]\n";
         return 2;
     }
     std::ifstream file(args["--openings"]);
     std::vector<Opening> openings = readOpenings(file);
     GameSettings settings;
-    settings.turnMs = number(args, "--turn-ms", settings.turnMs);
+    long turnMs = number(args, "--turn-ms", 1000);
+    long firstTurnMs = number(args, "--first-turn-ms", turnMs);
+    long secondTurnMs = number(args, "--second-turn-ms", turnMs);
     settings.toleranceMs = number(args, "--tolerance-ms", settings.toleranceMs);
     long from = number(args, "--from", 0);
     long count = number(args, "--count", static_cast<long>(openings.size()) - from);
@@ -72,6 +75,8 @@ int main(int argc, char** argv) {
         for (int firstIsBlack = 1; firstIsBlack >= 0; --firstIsBlack) {
             const std::string& black = firstIsBlack ? args["--first"] : args["--second"];
             const std::string& white = firstIsBlack ? args["--second"] : args["--first"];
+            settings.turnMs[0] = firstIsBlack ? firstTurnMs : secondTurnMs;
+            settings.turnMs[1] = firstIsBlack ? secondTurnMs : firstTurnMs;
             GameRecord game = playGame(black, white, openings[i], settings);
             bool firstWon =
                 game.outcome == (firstIsBlack ? Outcome::BlackWins : Outcome::WhiteWins);
