@@ -138,18 +138,6 @@ const Picture kOpenThreeAgainst = {{
     "...............",
     "X.X..........O.",
 }};
-const Picture kMiddleGame = {{
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "......O.X......",
-    "......XOO......",
-    ".......XX......",
-    "........O......",
-    "...............",
-}};
 // clang-format on
 
 TEST(Engine, StopsAnOpenThreeWhenItHasNoFour) {

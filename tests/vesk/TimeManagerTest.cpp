@@ -79,20 +79,6 @@ TEST(TimeManager, UnlimitedNeverRunsOut) {
     EXPECT_FALSE(time.iterationTooLate());
 }
 
-// clang-format off
-const Picture kMiddleGame = {{
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "......O.X......",
-    "......XOO......",
-    ".......XX......",
-    "........O......",
-}};
-// clang-format on
-
 TEST(EngineClock, ThinksWithinTheLimitsAndAnswers) {
     // Every reading of the clock takes a millisecond, so the search runs out of time
     // after a known number of readings, the same on every machine.

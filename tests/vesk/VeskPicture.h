@@ -31,4 +31,19 @@ Pos markedCell(const Picture& picture);
 // The board drawn back, for failure messages.
 std::string draw(const Board& b);
 
+// A quiet middle game, black to move, for the tests that only need a search to run.
+// clang-format off
+inline const Picture kMiddleGame = {{
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    "......O.X......",
+    "......XOO......",
+    ".......XX......",
+    "........O......",
+}};
+// clang-format on
+
 } // namespace vesk::test
