@@ -189,6 +189,11 @@ void Session::analyse(std::vector<Cell> position) {
     analysisWanted_ = true;
 }
 
+void Session::dropAnalysis() {
+    analysisWanted_ = false;
+    if (!masterHintWanted_) analysis_.stop();
+}
+
 // 大师分析 and 大师提示 share one search: a request for the position already under study
 // joins it, any other replaces it.
 void Session::lookAt(std::vector<Cell> position) {

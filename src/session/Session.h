@@ -103,6 +103,8 @@ class Session {
     // 大师分析: Vesk's view of a position (the stones in the order played), told by
     // analysisFound; a new request replaces one under way.
     void analyse(std::vector<Cell> position);
+    // The analysis asked for is no longer wanted (a master's hint it serves goes on).
+    void dropAnalysis();
     bool analysing() const { return analysis_.running() && analysisWanted_; }
     void waitForAnalysis();
 

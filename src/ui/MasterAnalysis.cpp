@@ -54,6 +54,7 @@ void MasterAnalysis::refresh() {
 }
 
 void MasterAnalysis::clear() {
+    if (asked_) session_.dropAnalysis(); // it would only slow the computer's own search
     asked_.reset();
     board_->setMasterMove(std::nullopt);
     label_->clear();

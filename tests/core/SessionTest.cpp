@@ -239,6 +239,12 @@ TEST(Session, TheMastersHintJoinsTheAnalysisOfTheSamePosition) {
     ASSERT_EQ(told.size(), 2u);
     EXPECT_EQ(told[0], "hint none");
     EXPECT_EQ(told[1].rfind("analysis of 1 stones: ", 0), 0u);
+
+    t.session.analyse({{8, 8}, {9, 9}}); // dropped before it is told
+    t.session.dropAnalysis();
+    EXPECT_FALSE(t.session.analysing());
+    t.session.waitForAnalysis();
+    EXPECT_TRUE(t.events.take().empty());
 }
 
 } // namespace
