@@ -328,7 +328,7 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>White</translation>
     </message>
     <message>
-        <source>大师分析：%1 %2 手胜，最佳 %3</source>
+        <source>大师分析：%1胜 in %2，最佳 %3</source>
         <translation>Master: %1 wins in %2, best %3</translation>
     </message>
     <message>

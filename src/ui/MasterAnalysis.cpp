@@ -80,7 +80,7 @@ QString MasterAnalysis::Verdict(const Analysis& analysis) {
     auto colour = [](bool black) { return black ? tr("黑") : tr("白"); };
     if (int plies = r.winningPlies()) {
         bool blackWins = (plies > 0) == blackToMove;
-        return tr("大师分析：%1 %2 手胜，最佳 %3")
+        return tr("大师分析：%1胜 in %2，最佳 %3")
             .arg(colour(blackWins))
             .arg((std::abs(plies) + 1) / 2)
             .arg(best);

@@ -30,8 +30,8 @@ class MasterAnalysis : public QObject {
     void refresh();
     QString verdict() const;
 
-    // How Vesk's view reads: "黑 3 手胜" for a forced win, else the score for black, and
-    // the best move's coordinates.
+    // How Vesk's view reads: "黑胜 in 3" for a forced win in three moves, else the score for black,
+    // and the best move's coordinates.
     static QString Verdict(const Analysis& analysis);
 
   private:

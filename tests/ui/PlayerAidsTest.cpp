@@ -315,7 +315,7 @@ class PlayerAidsTest : public QObject {
         QTest::keyClick(&w, Qt::Key_Left); // black to play, with four in a row
         action(w, "numMasterAnalysis")->trigger();
         auto* verdict = w.findChild<QLabel*>("masterVerdict");
-        QTRY_VERIFY(verdict->text().startsWith("大师分析：黑 1 手胜，最佳 "));
+        QTRY_VERIFY(verdict->text().startsWith("大师分析：黑胜 in 1，最佳 "));
         std::optional<Cell> best = w.board()->masterMove();
         QVERIFY(best == Cell(3, 8) || best == Cell(8, 8));
 
