@@ -24,13 +24,13 @@ struct VeskSettings {
     int hashMegabytes = 32;
 };
 // What the game gives Vesk: 初级 shallow with some randomness, 中级 half a second, 高级
-// two seconds; a second to analyse.
+// two seconds; half a second to analyse.
 VeskSettings DefaultVeskSettings();
 
 // What became of a stone the player asked for.
 enum class PlayResult {
     Placed,         // on the board; the computer has answered or is thinking
-    Thinking,       // refused: opponent 3 is still thinking about its reply
+    Thinking,       // refused: the computer (opponent 3, Vesk) is still thinking
     NotPlayersTurn, // refused: no game is running, or it is not the player's turn
     CentreFirst,    // refused: the first stone must go on the centre
     Refused,        // refused: the cell is taken or off the board
