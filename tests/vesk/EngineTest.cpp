@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <set>
 
 namespace vesk::test {
@@ -32,6 +34,11 @@ struct MarkedCase {
     const char* what;
     Picture picture; // '*' marks the one right move
 };
+
+// gtest names the case in its reports by this, not by the struct's bytes.
+void PrintTo(const MarkedCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 // clang-format off
 const MarkedCase kFives[] = {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <random>
 
@@ -17,6 +19,11 @@ struct LineCase {
     const char* row;
     Pattern expected;
 };
+
+// gtest names the case in its reports by this, not by the struct's bytes.
+void PrintTo(const LineCase& c, std::ostream* out) {
+    *out << c.row;
+}
 
 // clang-format off
 const LineCase kLineCases[] = {
@@ -85,6 +92,11 @@ struct ComboCase {
     Picture picture;
     Pattern4 black;
 };
+
+// gtest names the case in its reports by this, not by the struct's bytes.
+void PrintTo(const ComboCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 // clang-format off
 const ComboCase kComboCases[] = {

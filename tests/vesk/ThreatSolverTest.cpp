@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace vesk::test {
 namespace {
 
@@ -15,6 +17,11 @@ struct ThreatCase {
     int vcfPlies;    // 0: no win by fours
     int vctPlies;    // 0: no win by fours and threes; kUnchecked: not asked
 };
+
+// gtest names the case in its reports by this, not by the struct's bytes.
+void PrintTo(const ThreatCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 constexpr int kUnchecked = -1;
 

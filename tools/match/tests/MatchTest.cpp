@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -34,6 +36,11 @@ struct FiveCase {
     std::vector<std::string> rows; // black plays '*' next
     bool five;
 };
+
+// gtest names the case in its reports by this, not by the struct's bytes.
+void PrintTo(const FiveCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 // clang-format off
 const FiveCase kFives[] = {

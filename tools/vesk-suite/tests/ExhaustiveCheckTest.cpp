@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -30,6 +32,11 @@ struct CheckCase {
     int byFours;   // the shortest win by fours, in plies; 0: none within 6 stones
     int byThreats; // the shortest win by threats; 0: none within 3 stones
 };
+
+// gtest names the case in its reports by this, not by the struct's bytes.
+void PrintTo(const CheckCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 // clang-format off
 const CheckCase kCases[] = {
