@@ -34,6 +34,10 @@ GameStatus::GameStatus(const Session& session, SessionBridge& events, QMainWindo
     bar->addWidget(turn_, 1);
     bar->addPermanentWidget(move_);
     bar->addPermanentWidget(match_);
+    // A message (a review's position) stands where the turn is told. The status bar hides
+    // the turn under it only until its layout is next redone, so the turn hides itself.
+    connect(bar, &QStatusBar::messageChanged, turn_,
+            [this](const QString& message) { turn_->setVisible(message.isEmpty()); });
     secondTicks_.setInterval(1000);
     connect(&secondTicks_, &QTimer::timeout, this, &GameStatus::refresh);
     connect(&events, &SessionBridge::thinking, this, &GameStatus::thinkingChanged);

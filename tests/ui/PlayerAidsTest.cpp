@@ -274,6 +274,9 @@ class PlayerAidsTest : public QObject {
         QTest::keyClick(&w, Qt::Key_Left);
         QCOMPARE(w.board()->scene().marker, std::optional<Cell>(Cell{8, 8}));
         QVERIFY(w.statusBar()->currentMessage().contains("第 1 手"));
+        auto* turn = w.findChild<QLabel*>("statusTurn");
+        QTest::qWait(50);            // the status bar's layout is redone meanwhile
+        QVERIFY(!turn->isVisible()); // not drawn under the review's message
         action(w, "numReviewLast")->trigger();
         QCOMPARE(w.viewMenu()->cursor()->position(), std::size_t(6));
         QVERIFY(g.BoardCells == finished.BoardCells);
@@ -283,6 +286,7 @@ class PlayerAidsTest : public QObject {
         QCOMPARE(g.cell(1, 1), kEmpty);
         action(w, "numReview")->trigger();
         QVERIFY(!w.viewMenu()->reviewing());
+        QVERIFY(turn->isVisible());
         w.NewGame();
         QVERIFY(!action(w, "numReview")->isEnabled());
     }
