@@ -8,7 +8,7 @@ class QMenu;
 
 namespace wuzi {
 
-// A menu command found by its object name (as the tests and the design name it). Its
+// A menu command found by its object name (the name the tests look it up by). Its
 // caption is a QT_TRANSLATE_NOOP("Menu", ...) text and follows the language.
 QAction* MakeAction(QObject* parent, const char* name, const char* caption,
                     const QKeySequence& key = {});

@@ -25,7 +25,7 @@ TEST(ProgramStart, DefaultsBeforeTheFirstGame) {
     EXPECT_EQ(g.cell(8, 8), kEmpty);
 }
 
-TEST(NewGame, DesignTimeChecksGiveModeFour) {
+TEST(NewGame, TheMenusFirstChecksGiveModeFour) {
     TestGame t;
     NewGame(t.g);
     EXPECT_EQ(t.g.GameMode, 4);

@@ -40,7 +40,7 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
-    void menuBarHasTheDesignedCaptionsAndShortcuts() {
+    void menuBarHasItsCaptionsAndShortcuts() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
         QCOMPARE(w.windowTitle(), QString("五子棋"));

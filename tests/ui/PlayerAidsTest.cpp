@@ -82,7 +82,7 @@ class PlayerAidsTest : public QObject {
                  QStringList({"显示手数(&N)", "显示坐标(&C)", "-", "复盘(&R)", "第一手(&F)",
                               "上一手(&P)", "下一手(&X)", "最后一手(&L)", "大师分析(&A)", "-",
                               "语言(&G)"}));
-        // The design's own shortcuts are untouched.
+        // The original menus keep their shortcuts beside the new items.
         QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(action(w, "numEasy2")->shortcut(), QKeySequence("Ctrl+H"));
         QCOMPARE(action(w, "numHelp1")->shortcut(), QKeySequence("F1"));

@@ -27,7 +27,7 @@ for job in "$@"; do
         # Vesk keeps to its difficulty's own time; the turn time only bounds it.
         turns="--turn-ms 5000" ;;
     esac
-    # The design opponents do not keep to the turn time: every move is given two minutes.
+    # Two minutes beyond the turn time a move: only a fault, never a slow reply, loses.
     # shellcheck disable=SC2086
     nice "$BUILD/tools/match/match" --first "$first" --second "$second" \
         --openings "$OPENINGS" $turns --tolerance-ms 120000 --count "$COUNT" \
