@@ -15,6 +15,7 @@
 #include <QTest>
 
 using namespace wuzi;
+using wuzi::test::action;
 
 class GameStatusTest : public QObject {
     Q_OBJECT
@@ -23,11 +24,6 @@ class GameStatusTest : public QObject {
     FixedDigitClock clock{1};
     SeededRandom random;
 
-    static QAction* action(MainWindow& w, const char* name) {
-        auto* a = w.findChild<QAction*>(name);
-        if (!a) qFatal("no action %s", name);
-        return a;
-    }
     static QString label(MainWindow& w, const char* name) {
         return w.statusBar()->findChild<QLabel*>(name)->text();
     }

@@ -19,6 +19,7 @@
 #include <QTest>
 
 using namespace wuzi;
+using wuzi::test::action;
 
 namespace {
 
@@ -41,12 +42,6 @@ class PlayerAidsTest : public QObject {
     test::RecordedMessages messages;
     FixedDigitClock clock{1};
     SeededRandom random;
-
-    static QAction* action(MainWindow& w, const char* name) {
-        auto* a = w.findChild<QAction*>(name);
-        if (!a) qFatal("no action %s", name);
-        return a;
-    }
 
     // A shown, active window playing Corbie, the player to move first.
     static void startGame(MainWindow& w) {

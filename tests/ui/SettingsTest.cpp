@@ -13,6 +13,7 @@
 #include <QTest>
 
 using namespace wuzi;
+using wuzi::test::action;
 
 class SettingsTest : public QObject {
     Q_OBJECT
@@ -34,12 +35,6 @@ class SettingsTest : public QObject {
         out.close();
         QSettings settings(path, QSettings::IniFormat);
         return ReadSettings(settings);
-    }
-
-    static QAction* action(MainWindow& w, const char* name) {
-        auto* a = w.findChild<QAction*>(name);
-        if (!a) qFatal("no action %s", name);
-        return a;
     }
 
   private slots:

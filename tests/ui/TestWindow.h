@@ -4,6 +4,9 @@
 #include "ui/MainWindow.h"
 #include "ui/SessionBridge.h"
 
+#include <QAction>
+#include <QtGlobal>
+
 namespace wuzi::test {
 
 // The main window over a game session of its own, as the program builds it, with the
@@ -17,5 +20,12 @@ struct TestWindow {
     MainWindow w;
     const Game& g = session.game();
 };
+
+// A menu command of the window by its object name; a missing one ends the test run.
+inline QAction* action(MainWindow& w, const char* name) {
+    auto* a = w.findChild<QAction*>(name);
+    if (!a) qFatal("no action %s", name);
+    return a;
+}
 
 } // namespace wuzi::test
