@@ -11,10 +11,10 @@
 //
 // Times are wall-clock (the fast engine searches on two threads). The plain search needs
 // minutes on some positions; --benchmark_filter='fast|summary|selfplay' skips it.
-#include "core/SearchPositions.h"
-#include "core/SearchReference.h"
 #include "engines/SearchEngine.h"
 #include "engines/SearchEngineFast.h"
+#include "support/SearchPositions.h"
+#include "support/SearchReference.h"
 
 #include <benchmark/benchmark.h>
 

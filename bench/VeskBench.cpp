@@ -2,8 +2,8 @@
 // thread and two), and the time the threat searches take to solve the threat suite.
 #include "vesk/ThreatSuite.h"
 
-#include "engines/vesk/Engine.h"
-#include "engines/vesk/ThreatSolver.h"
+#include "vesk/Engine.h"
+#include "vesk/ThreatSolver.h"
 
 #include <benchmark/benchmark.h>
 

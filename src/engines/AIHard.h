@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Game.h"
+#include "rules/Game.h"
 
 namespace wuzi {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/Placement.h"
 #include "engines/AIEasy2.h"
 #include "engines/AIHard.h"
 #include "engines/PatternMove.h"
 #include "engines/PlayerLineScan.h"
 #include "engines/PointQuestions.h"
+#include "rules/Placement.h"
 
 namespace wuzi {
 

@@ -1,10 +1,10 @@
-#include "core/Fault.h"
-#include "core/Placement.h"
-#include "core/StoneWalk.h"
 #include "engines/AIEasy.h"
 #include "engines/LineScan.h"
 #include "engines/PatternMove.h"
 #include "engines/PointQuestions.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
+#include "rules/StoneWalk.h"
 
 namespace wuzi {
 

@@ -1,8 +1,8 @@
-#include "core/Fault.h"
-#include "core/StoneWalk.h"
 #include "engines/AIEasy2.h"
 #include "engines/CellQuestions.h"
 #include "engines/PatternMove.h"
+#include "rules/Fault.h"
+#include "rules/StoneWalk.h"
 
 namespace wuzi {
 

@@ -1,9 +1,9 @@
 #include "engines/ForcedMoves.h"
 
-#include "core/Fault.h"
-#include "core/Placement.h"
-#include "core/StoneWalk.h"
 #include "engines/PointQuestions.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
+#include "rules/StoneWalk.h"
 
 #include <array>
 

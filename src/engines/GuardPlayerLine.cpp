@@ -1,7 +1,7 @@
-#include "core/Fault.h"
 #include "engines/AIEasy2.h"
 #include "engines/CellQuestions.h"
 #include "engines/PlayerLineGuard.h"
+#include "rules/Fault.h"
 
 namespace wuzi {
 

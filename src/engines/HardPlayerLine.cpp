@@ -1,7 +1,7 @@
-#include "core/Fault.h"
 #include "engines/AIHard.h"
 #include "engines/CellQuestions.h"
 #include "engines/PlayerLineGuard.h"
+#include "rules/Fault.h"
 
 namespace wuzi {
 

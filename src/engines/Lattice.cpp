@@ -1,7 +1,7 @@
 #include "engines/Lattice.h"
 
-#include "core/Fault.h"
-#include "core/Placement.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "engines/LineScan.h"
 
-#include "core/Placement.h"
 #include "engines/PointQuestions.h"
+#include "rules/Placement.h"
 
 namespace wuzi::lines {
 

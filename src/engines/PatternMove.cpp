@@ -1,8 +1,8 @@
 #include "engines/PatternMove.h"
 
-#include "core/Placement.h"
 #include "engines/LineScan.h"
 #include "engines/PointQuestions.h"
+#include "rules/Placement.h"
 
 #include <exception>
 

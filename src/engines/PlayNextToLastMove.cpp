@@ -1,6 +1,6 @@
-#include "core/Fault.h"
-#include "core/Placement.h"
 #include "engines/AIHard.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
 
 #include <vector>
 

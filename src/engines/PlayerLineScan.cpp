@@ -1,6 +1,6 @@
 #include "engines/PlayerLineScan.h"
 
-#include "core/StoneWalk.h"
+#include "rules/StoneWalk.h"
 
 #include <array>
 

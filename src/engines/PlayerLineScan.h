@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Game.h"
 #include "engines/LineScan.h"
+#include "rules/Game.h"
 
 #include <functional>
 

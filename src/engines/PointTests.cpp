@@ -1,9 +1,9 @@
 #include "engines/PointTests.h"
 
-#include "core/Fault.h"
-#include "core/Placement.h"
 #include "engines/LineScan.h"
 #include "engines/PointQuestions.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "engines/SearchEngine.h"
 
-#include "core/Fault.h"
-#include "core/Placement.h"
 #include "engines/SearchEngineFast.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
 
 #include <algorithm>
 #include <cstdlib>

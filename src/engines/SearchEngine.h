@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Game.h"
 #include "engines/SearchEngineFast.h"
+#include "rules/Game.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "core/Fault.h"
-#include "core/Placement.h"
-#include "core/StoneWalk.h"
 #include "engines/AIHard.h"
 #include "engines/CellQuestions.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
+#include "rules/StoneWalk.h"
 
 #include <array>
 

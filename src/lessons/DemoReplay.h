@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Platform.h"
-#include "core/Types.h"
 #include "lessons/DemoGames.h"
+#include "rules/Platform.h"
+#include "rules/Types.h"
 
 #include <functional>
 #include <utility>

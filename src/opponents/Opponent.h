@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Game.h"
 #include "opponents/ChainSteps.h"
+#include "rules/Game.h"
 
 namespace wuzi {
 

@@ -1,10 +1,10 @@
 #include "opponents/Turns.h"
 
-#include "core/Fault.h"
-#include "core/Placement.h"
 #include "engines/ForcedMoves.h"
 #include "engines/SearchEngine.h"
 #include "opponents/Opponent.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
 
 namespace wuzi {
 

@@ -1,9 +1,9 @@
 #include "opponents/VeskPlay.h"
 
-#include "core/Fault.h"
-#include "core/GameRecord.h"
-#include "core/Placement.h"
-#include "engines/vesk/Levels.h"
+#include "rules/Fault.h"
+#include "rules/GameRecord.h"
+#include "rules/Placement.h"
+#include "vesk/Levels.h"
 
 namespace wuzi {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Game.h"
-#include "engines/vesk/Engine.h"
+#include "rules/Game.h"
+#include "vesk/Engine.h"
 
 #include <vector>
 

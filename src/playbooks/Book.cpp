@@ -1,8 +1,8 @@
 #include "playbooks/Book.h"
 
-#include "core/Placement.h"
 #include "engines/AIEasy.h"
 #include "engines/ForcedMoves.h"
+#include "rules/Placement.h"
 
 namespace wuzi::book {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/Game.h"
 #include "playbooks/BookRows.h"
 #include "playbooks/GrownTrees.h"
 #include "playbooks/Playbooks.h"
+#include "rules/Game.h"
 
 #include <span>
 

@@ -1,8 +1,8 @@
 #include "playbooks/Playbooks.h"
 
-#include "core/Fault.h"
-#include "core/Placement.h"
 #include "playbooks/Book.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
 
 namespace wuzi {
 

@@ -1,10 +1,10 @@
 #include "session/GameFlow.h"
 
-#include "core/Fault.h"
-#include "core/Placement.h"
 #include "engines/SearchEngine.h"
 #include "opponents/Opponent.h"
 #include "opponents/Turns.h"
+#include "rules/Fault.h"
+#include "rules/Placement.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/Game.h"
-#include "core/GameRecord.h"
-#include "core/ReviewCursor.h"
-#include "core/TakeBack.h"
+#include "rules/Game.h"
+#include "rules/GameRecord.h"
+#include "rules/ReviewCursor.h"
+#include "rules/TakeBack.h"
 #include "session/BackgroundTask.h"
 #include "session/GameFlow.h"
 #include "session/SearchWorker.h"

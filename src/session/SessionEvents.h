@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Platform.h"
-#include "core/Types.h"
-#include "engines/vesk/Engine.h"
+#include "rules/Platform.h"
+#include "rules/Types.h"
+#include "vesk/Engine.h"
 
 #include <optional>
 #include <string>

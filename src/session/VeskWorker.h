@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Types.h"
-#include "engines/vesk/Engine.h"
+#include "rules/Types.h"
 #include "session/BackgroundTask.h"
+#include "vesk/Engine.h"
 
 #include <functional>
 #include <memory>

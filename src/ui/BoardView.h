@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/BoardScene.h"
+#include "rules/BoardScene.h"
 #include "session/Session.h"
 
 #include <QTimer>

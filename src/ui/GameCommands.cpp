@@ -1,6 +1,6 @@
 #include "ui/GameCommands.h"
 
-#include "core/Psq.h"
+#include "rules/Psq.h"
 #include "ui/Actions.h"
 #include "ui/SessionBridge.h"
 #include "ui/ViewMenu.h"

@@ -1,6 +1,6 @@
 #include "ui/MasterAnalysis.h"
 
-#include "core/GameRecord.h"
+#include "rules/GameRecord.h"
 #include "ui/Actions.h"
 #include "ui/BoardOverlays.h"
 #include "ui/BoardView.h"

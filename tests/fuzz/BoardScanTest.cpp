@@ -1,5 +1,5 @@
 #include "BoardScan.h"
-#include "core/TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

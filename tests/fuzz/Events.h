@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ByteStream.h"
-#include "core/Game.h"
+#include "rules/Game.h"
 
 #include <string>
 

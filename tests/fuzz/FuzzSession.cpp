@@ -3,9 +3,9 @@
 #include "BoardScan.h"
 #include "Events.h"
 #include "Invariants.h"
-#include "core/Placement.h"
-#include "core/ReplayableVesk.h"
+#include "rules/Placement.h"
 #include "session/Session.h"
+#include "support/ReplayableVesk.h"
 #include "ui/BoardGeometry.h"
 
 #include <cstdio>

@@ -1,10 +1,10 @@
 #include "Invariants.h"
 
-#include "core/BoardScene.h"
-#include "core/GameRecord.h"
-#include "core/Placement.h"
-#include "core/Psq.h"
 #include "opponents/Opponent.h"
+#include "rules/BoardScene.h"
+#include "rules/GameRecord.h"
+#include "rules/Placement.h"
+#include "rules/Psq.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "BoardScan.h"
 #include "Events.h"
-#include "core/Game.h"
-#include "core/RecordingMessages.h"
+#include "rules/Game.h"
+#include "support/RecordingMessages.h"
 
 #include <optional>
 #include <span>

@@ -1,11 +1,11 @@
 #include "Invariants.h"
-#include "core/BoardScene.h"
-#include "core/Placement.h"
-#include "core/TakeBack.h"
-#include "core/TestSupport.h"
 #include "engines/SearchEngine.h"
+#include "rules/BoardScene.h"
+#include "rules/Placement.h"
+#include "rules/TakeBack.h"
 #include "session/GameFlow.h"
 #include "session/Hint.h"
+#include "support/TestSupport.h"
 #include "ui/BoardGeometry.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "BoardScan.h"
 #include "ByteStream.h"
-#include "core/Game.h"
+#include "rules/Game.h"
 
 namespace wuzi::fuzz {
 

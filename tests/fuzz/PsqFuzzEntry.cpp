@@ -1,8 +1,8 @@
 // The libFuzzer target of the PSQ record reader (打开棋谱): any bytes are either refused
 // with a reason, or read as a record that lies on the board and writes back as itself.
 // Built with clang only (-DWUZI_LIBFUZZER=ON); `./wuzi fuzz` builds and runs it.
-#include "core/GameRecord.h"
-#include "core/Psq.h"
+#include "rules/GameRecord.h"
+#include "rules/Psq.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // 查看 → 语言: the window in English and back in Chinese, Qt's own buttons with it, and
 // the core's messages translated at the window's edge.
 #include "ui/Language.h"
-#include "core/Placement.h"
+#include "rules/Placement.h"
 #include "ui/GameStatus.h"
 #include "ui/MainWindow.h"
 #include "ui/RecordedMessages.h"

@@ -1,5 +1,5 @@
 #include "ui/MainWindow.h"
-#include "core/Game.h"
+#include "rules/Game.h"
 #include "ui/BoardView.h"
 #include "ui/RecordedMessages.h"
 #include "ui/SplashWindow.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Platform.h"
+#include "rules/Platform.h"
 
 #include <string>
 #include <vector>

@@ -2,8 +2,8 @@
 // interface: determinism, the empty board, finished games and refused positions.
 #include "VeskPicture.h"
 
-#include "engines/vesk/Defence.h"
-#include "engines/vesk/Engine.h"
+#include "vesk/Defence.h"
+#include "vesk/Engine.h"
 
 #include <gtest/gtest.h>
 

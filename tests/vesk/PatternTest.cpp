@@ -3,7 +3,7 @@
 // give white the same pattern.
 #include "VeskPicture.h"
 
-#include "engines/vesk/Board.h"
+#include "vesk/Board.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // counter-threat of the defender refutes.
 #include "VeskPicture.h"
 
-#include "engines/vesk/ThreatSolver.h"
+#include "vesk/ThreatSolver.h"
 
 #include <gtest/gtest.h>
 

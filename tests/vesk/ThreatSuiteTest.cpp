@@ -3,8 +3,8 @@
 // find every one, within small budgets, and never a win shorter than the shortest.
 #include "ThreatSuite.h"
 
-#include "engines/vesk/Board.h"
-#include "engines/vesk/ThreatSolver.h"
+#include "vesk/Board.h"
+#include "vesk/ThreatSolver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The time manager against a fake clock, and the engine stopping on it.
 #include "VeskPicture.h"
 
-#include "engines/vesk/Engine.h"
-#include "engines/vesk/TimeManager.h"
+#include "vesk/Engine.h"
+#include "vesk/TimeManager.h"
 
 #include <gtest/gtest.h>
 

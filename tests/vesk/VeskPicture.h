@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engines/vesk/Board.h"
+#include "vesk/Board.h"
 
 #include <gtest/gtest.h>
 

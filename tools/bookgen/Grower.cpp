@@ -2,9 +2,9 @@
 
 #include "Budgets.h"
 
-#include "core/Placement.h"
 #include "opponents/Turns.h"
 #include "playbooks/BookRows.h"
+#include "rules/Placement.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 #include "Advisor.h"
 #include "Board.h"
 
-#include "core/Game.h"
 #include "playbooks/Book.h"
+#include "rules/Game.h"
 
 #include <map>
 #include <ostream>

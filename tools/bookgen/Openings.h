@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Game.h"
-#include "core/Platform.h"
 #include "playbooks/Book.h"
+#include "rules/Game.h"
+#include "rules/Platform.h"
 
 #include <string>
 #include <vector>

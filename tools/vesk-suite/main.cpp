@@ -13,10 +13,10 @@
 // until there are enough of both.
 #include "ExhaustiveCheck.h"
 
-#include "engines/vesk/Defence.h"
-#include "engines/vesk/Engine.h"
-#include "engines/vesk/MovePicker.h"
-#include "engines/vesk/ThreatSolver.h"
+#include "vesk/Defence.h"
+#include "vesk/Engine.h"
+#include "vesk/MovePicker.h"
+#include "vesk/ThreatSolver.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -7,8 +7,8 @@
 // features and the game's result for the side to move. The weights are then fitted by
 // logistic regression (the score, scaled, read as the chance to win), starting from the
 // weights in use, and printed as the table of Evaluation.cpp.
-#include "engines/vesk/Engine.h"
-#include "engines/vesk/Evaluation.h"
+#include "vesk/Engine.h"
+#include "vesk/Evaluation.h"
 
 #include <algorithm>
 #include <array>

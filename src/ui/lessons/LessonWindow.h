@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Platform.h"
 #include "lessons/DemoReplay.h"
 #include "lessons/LessonButtons.h"
+#include "rules/Platform.h"
 
 #include <QDialog>
 #include <QTimer>

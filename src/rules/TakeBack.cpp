@@ -1,0 +1,45 @@
+#include "rules/TakeBack.h"
+
+#include "rules/WinningLine.h"
+
+namespace wuzi {
+
+namespace {
+
+bool endedOnFive(const GameState& g) {
+    auto fiveThrough = [&g](const std::vector<Cell>& stones) {
+        return !stones.empty() && !WinningLine(g.BoardCells, stones.back()).empty();
+    };
+    return g.GameActive != kTrue && (fiveThrough(g.playerStones) || fiveThrough(g.compStones));
+}
+
+} // namespace
+
+bool TakeBack::CanUndo(const GameState& g) const {
+    if (positions_.empty() || positions_.back().PlayerMoveNo >= g.PlayerMoveNo) return false;
+    if (g.GameActive == kTrue) return g.PlayerTurn == kTrue && !g.replyOwed();
+    return endedOnFive(g);
+}
+
+bool TakeBack::Undo(Game& g) {
+    if (!CanUndo(g)) return false;
+    GameState earlier = std::move(positions_.back());
+    positions_.pop_back();
+    earlier.LessonNo = g.LessonNo;
+    // The book's answer was taken back with the player's stone: its line is gone.
+    earlier.BookActive = kFalse;
+    earlier.DiagonalBookActive = kFalse;
+    if (g.GameActive == kTrue) {
+        // The settings of the run are not part of the position.
+        earlier.Difficulty = g.Difficulty;
+        earlier.SearchLevel = g.SearchLevel;
+        earlier.menu = g.menu;
+        earlier.OptionsEnabled = g.OptionsEnabled;
+    }
+    // Taken back past a five, the game goes on as it was played: the options chosen
+    // since it ended give way to its own, and the options menu closes again.
+    static_cast<GameState&>(g) = std::move(earlier);
+    return true;
+}
+
+} // namespace wuzi

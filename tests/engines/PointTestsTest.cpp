@@ -1,0 +1,372 @@
+#include "engines/PointTests.h"
+#include "support/RoutineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace wuzi::test {
+namespace {
+
+// The tests in their flag-only modes: does a stone on the cell make the shape?
+enum class Shape { ComputerFour, PlayerOpenFour, PlayerFour, ComputerThree, PlayerThree };
+
+bool shapeFound(Game& g, Shape shape, Cell c, int skip = 0) {
+    g.ResultFlags = {kFalse, kFalse};
+    switch (shape) {
+    case Shape::ComputerFour:
+        ComputerFourAt(g, c.x, c.y, skip, 0, FourMode::Flag);
+        return g.ResultFlags[0] == kTrue;
+    case Shape::PlayerOpenFour:
+        PlayerOpenFourAt(g, c.x, c.y, skip);
+        return g.ResultFlags[1] == kTrue;
+    case Shape::PlayerFour:
+        PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Flag);
+        return g.ResultFlags[1] == kTrue;
+    case Shape::ComputerThree:
+        ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Flag);
+        return g.ResultFlags[0] == kTrue;
+    case Shape::PlayerThree:
+        PlayerThreeAt(g, c.x, c.y, skip, PlayerThreeMode::Flag);
+        return g.ResultFlags[0] == kTrue;
+    }
+    return false;
+}
+
+struct ShapeCase {
+    const char* name;
+    Shape shape;
+    std::vector<std::string> picture; // '*' marks the cell under test
+    Cell topLeft;
+    bool found;
+};
+
+// X computer, O player; cells beyond a picture are empty.
+const ShapeCase kShapeCases[] = {
+    {"four closed at the back", Shape::ComputerFour, {"O X X X * ."}, {4, 8}, true},
+    {"four closed at both ends", Shape::ComputerFour, {"O X X X * O"}, {4, 8}, false},
+    {"broken four", Shape::ComputerFour, {"X X . X *"}, {4, 8}, true},
+    {"five has no empty cell", Shape::ComputerFour, {"O X X X X * O"}, {3, 8}, false},
+    {"two gaps make no four", Shape::ComputerFour, {"X . X . X * ."}, {2, 8}, false},
+    {"one gap shared by both halves", Shape::ComputerFour, {"X X . * X ."}, {4, 8}, true},
+    {"four from the first column", Shape::ComputerFour, {"* X X X ."}, {1, 8}, true},
+    {"vertical four", Shape::ComputerFour, {"*", "X", "X", "X", "O"}, {8, 4}, true},
+    {"open four", Shape::PlayerOpenFour, {". O O O * ."}, {4, 8}, true},
+    {"open four with the cell inside", Shape::PlayerOpenFour, {". O O * O ."}, {4, 8}, true},
+    {"four closed by a computer stone", Shape::PlayerOpenFour, {"X O O O * ."}, {4, 8}, false},
+    {"four closed by the edge", Shape::PlayerOpenFour, {"O O O * ."}, {1, 8}, false},
+    {"broken run is no open four", Shape::PlayerOpenFour, {". O O . O * ."}, {3, 8}, false},
+    {"four with one open end", Shape::PlayerFour, {"X O O O * ."}, {4, 8}, true},
+    {"four with no open end", Shape::PlayerFour, {"X O O O * X"}, {4, 8}, false},
+    {"solid three with room", Shape::ComputerThree, {". . X X * . ."}, {3, 8}, true},
+    {"split three, room beyond the split side",
+     Shape::ComputerThree,
+     {"O . X . * X . O"},
+     {2, 8},
+     true},
+    {"split three, no room beyond", Shape::ComputerThree, {"O X . X * . ."}, {2, 8}, false},
+    {"stone beyond two empty cells", Shape::ComputerThree, {". X . . * X . ."}, {2, 8}, false},
+    {"three closed on one side", Shape::ComputerThree, {"O X X * . . ."}, {3, 8}, false},
+    {"three with too little room", Shape::ComputerThree, {"O . X X * . O"}, {2, 8}, false},
+    {"anti-diagonal three",
+     Shape::ComputerThree,
+     {". . . . .", ". . . X .", ". . * . .", ". X . . .", ". . . . ."},
+     {6, 6},
+     true},
+    {"the player's three", Shape::PlayerThree, {". . O O * . ."}, {3, 8}, true},
+    {"the player's three closed", Shape::PlayerThree, {"X O O * . . ."}, {3, 8}, false},
+};
+
+TEST(PointTests, RecogniseTheirShapes) {
+    for (const auto& c : kShapeCases) {
+        TestGame t;
+        Cell cell = SetMarkedPosition(t.g, c.picture, c.topLeft);
+        EXPECT_EQ(shapeFound(t.g, c.shape, cell), c.found) << c.name << "\n" << Picture(t.g);
+        EXPECT_EQ(t.g.CompMoved, kFalse) << c.name;
+        EXPECT_EQ(t.messages.count("critical"), 0) << c.name;
+    }
+}
+
+TEST(PointTests, SkipLeavesOneDirectionOut) {
+    // The same four drawn in each direction d: found with skip 0 and 5, not with skip d.
+    const std::vector<std::string> fours[] = {
+        {". X X X * ."},
+        {".", "X", "X", "X", "*", "."},
+        {"X . . .", ". X . .", ". . X .", ". . . *"},
+        {". . . X", ". . X .", ". X . .", "* . . ."},
+    };
+    for (int d = 1; d <= 4; ++d) {
+        TestGame t;
+        Cell cell = SetMarkedPosition(t.g, fours[d - 1], {5, 5});
+        EXPECT_TRUE(shapeFound(t.g, Shape::ComputerFour, cell, 0)) << "direction " << d;
+        EXPECT_TRUE(shapeFound(t.g, Shape::ComputerFour, cell, 5)) << "direction " << d;
+        EXPECT_FALSE(shapeFound(t.g, Shape::ComputerFour, cell, d)) << "direction " << d;
+    }
+}
+
+TEST(PointTests, NoTestReadsOffTheBoard) {
+    // Every test in every mode on every empty cell of a crowded board: none may fault,
+    // and a computer stone only ever lands on an empty cell.
+    TestGame t;
+    SetPosition(t.g, {"X X O . X X X . O O O . X . X", ". O . X . . O X . . . O . X .",
+                      "O . X X . X . . O O . X . . O", "X X . O O . X X . . O . X X .",
+                      ". . X . . O . . X X . O . . X", "O X . X . . O . . X X . O . .",
+                      ". . O . X X . O . . . X . O O", "X . . O . . X X . O . . X . .",
+                      ". O X . . O . . X . O X . . X", "O . . X X . O . . X . . O X .",
+                      ". X . . O . . X O . . X . . O", "X . O X . X . . . O X . . X .",
+                      ". . X . . O X . X . . O X . .", "O X . . X . . O . X . . O . X",
+                      "X . O O . X X . O . X X . O ."});
+    using Call = std::function<void(Game&, int, int)>;
+    const std::vector<Call> calls = {
+        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::FlagUnlessKept); },
+        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::Flag); },
+        [](Game& g, int x, int y) { PlayerOpenFourAt(g, x, y, 0); },
+        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, PlayerFourMode::Flag); },
+        [](Game& g, int x, int y) { ComputerThreeAt(g, x, y, 0, ComputerThreeMode::Flag); },
+        [](Game& g, int x, int y) { PlayerThreeAt(g, x, y, 0, PlayerThreeMode::Flag); },
+        [](Game& g, int x, int y) { ThreatReplyAt(g, x, y, 0); },
+        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, PlayerFourMode::Block); },
+    };
+    for (int difficulty = 0; difficulty <= 2; ++difficulty) {
+        t.g.Difficulty = difficulty;
+        for (int y = 1; y <= 15; ++y)
+            for (int x = 1; x <= 15; ++x)
+                for (const auto& call : calls)
+                    if (t.g.cell(x, y) == kEmpty) call(t.g, x, y);
+    }
+    EXPECT_EQ(t.messages.count("critical"), 0);
+    EXPECT_TRUE(BoardMatchesHistories(t.g));
+}
+
+// What each mode does with a shape found: a stone on the cell, flags, CompMoved.
+struct ModeCase {
+    const char* name;
+    std::function<void(Game&, Cell)> run;
+    std::vector<std::string> picture;
+    bool placed;
+    Flag flag0;
+    Flag flag1;
+    Flag moved;
+};
+
+const std::vector<std::string> kFourAcross = {". X X X * ."};
+const std::vector<std::string> kComputerThree = {". . X X * . ."};
+const std::vector<std::string> kPlayerThree = {". . O O * . ."};
+const std::vector<std::string> kPlayerOpenFour = {". O O O * ."};
+
+const ModeCase kModeCases[] = {
+    {"four, play mode plays",
+     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::Play); }, kFourAcross, true,
+     kFalse, kFalse, kTrue},
+    {"four, flag-unless-kept mode keeps its own direction",
+     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::FlagUnlessKept); },
+     kFourAcross, false, kFalse, kFalse, kFalse},
+    {"four, flag-unless-kept mode flags another direction",
+     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 2, FourMode::FlagUnlessKept); },
+     kFourAcross, false, kTrue, kFalse, kFalse},
+    {"computer three, play mode plays",
+     [](Game& g, Cell c) { ComputerThreeAt(g, c.x, c.y, 0, ComputerThreeMode::Play); },
+     kComputerThree, true, kFalse, kFalse, kTrue},
+    {"player three, play mode takes the cell",
+     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Play); }, kPlayerThree,
+     true, kFalse, kFalse, kTrue},
+    {"player three, announce mode announces without a stone",
+     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Announce); },
+     kPlayerThree, false, kTrue, kFalse, kTrue},
+};
+
+TEST(PointTests, ModesPlayFlagOrPass) {
+    for (const auto& c : kModeCases) {
+        TestGame t;
+        Cell cell = SetMarkedPosition(t.g, c.picture, {4, 8});
+        c.run(t.g, cell);
+        EXPECT_EQ(t.g.cell(cell.x, cell.y) == kComputer, c.placed) << c.name;
+        EXPECT_EQ(t.g.ResultFlags[0], c.flag0) << c.name;
+        EXPECT_EQ(t.g.ResultFlags[1], c.flag1) << c.name;
+        EXPECT_EQ(t.g.CompMoved, c.moved) << c.name;
+    }
+}
+
+TEST(PointTests, EmptyBoardChangesNothingButTheRegionCount) {
+    TestGame t;
+    t.g.Difficulty = 2;
+    for (FourMode mode : {FourMode::Play, FourMode::FlagUnlessKept, FourMode::Flag})
+        ComputerFourAt(t.g, 8, 8, 0, 1, mode);
+    PlayerOpenFourAt(t.g, 8, 8, 0);
+    for (PlayerFourMode mode : {PlayerFourMode::Flag, PlayerFourMode::Block})
+        PlayerFourAt(t.g, 8, 8, 0, mode);
+    for (ComputerThreeMode mode : {ComputerThreeMode::Flag, ComputerThreeMode::Play})
+        ComputerThreeAt(t.g, 8, 8, 0, mode);
+    for (PlayerThreeMode mode :
+         {PlayerThreeMode::Play, PlayerThreeMode::Announce, PlayerThreeMode::Flag})
+        PlayerThreeAt(t.g, 8, 8, 0, mode);
+    ThreatReplyAt(t.g, 8, 8, 0);
+    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
+    EXPECT_EQ(t.g.ResultFlags[1], kFalse);
+    EXPECT_EQ(t.g.CompMoveNo, 1);
+    t.g.ResultFlags[0] = kTrue;
+    ComparePlayerRegions(t.g, 7, 7, 9, 9, 1); // a tie is not more
+    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
+}
+
+TEST(PointTests, NoCellMeansNoTest) {
+    // Scanned from (0, 1) across or from (1, 0) down, the stones would make a four.
+    TestGame t;
+    SetPosition(t.g, {"X X X . .", "X . . . .", "X . . . ."});
+    ComputerFourAt(t.g, 0, 1, 0, 1, FourMode::Flag);
+    ComputerFourAt(t.g, 1, 0, 0, 1, FourMode::Flag);
+    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
+}
+
+TEST(PointTests, TakenCellIsNeverPlayed) {
+    // The shapes are read through the cell, but the cell itself is already taken.
+    TestGame t;
+    SetPosition(t.g, {". X X X O .", ". . O O X . ."}, {4, 8});
+    ComputerFourAt(t.g, 8, 8, 0, 1, FourMode::Play);
+    ComputerThreeAt(t.g, 8, 8, 0, ComputerThreeMode::Play);
+    PlayerThreeAt(t.g, 8, 9, 0, PlayerThreeMode::Play);
+    EXPECT_EQ(t.g.CompMoveNo, 5);
+    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_EQ(t.messages.count("critical"), 0);
+}
+
+// The player's vertical four through (8, 8), open at (8, 7) only; a player stone on
+// (8, 7) would also make a live three across.
+const std::vector<std::string> kFourWithThreeOnItsEnd = {
+    ". . . . . . . . .", ". . O O . . . . .", ". . . . * . . . .", ". . . . O . . . .",
+    ". . . . O . . . .", ". . . . O . . . .", ". . . . X . . . .",
+};
+
+TEST(PlayerFourAt, BlockGoesOnTheEndAtDifficultyZeroElseOnTheCell) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> picture;
+        Cell topLeft;
+        Cell threeEnd;
+    };
+    const Case cases[] = {
+        {"the back end answers", kFourWithThreeOnItsEnd, {4, 6}, {8, 7}},
+        // The four down to (8, 7) is closed above and open at (8, 8) only.
+        {"the forward end answers",
+         {". . . . X . . . .", ". . . . O . . . .", ". . . . O . . . .", ". . . . O . . . .",
+          ". . . . * . . . .", ". . O O . . . . .", ". . . . . . . . ."},
+         {4, 3},
+         {8, 8}},
+    };
+    for (const auto& c : cases) {
+        for (int difficulty = 0; difficulty <= 2; ++difficulty) {
+            TestGame t;
+            Cell cell = SetMarkedPosition(t.g, c.picture, c.topLeft);
+            t.g.Difficulty = difficulty;
+            PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
+            Cell expected = difficulty == 0 ? c.threeEnd : cell;
+            EXPECT_EQ(NewestComputerStone(t.g), expected)
+                << c.name << ", difficulty " << difficulty;
+            EXPECT_EQ(t.g.CompMoved, kTrue);
+        }
+    }
+}
+
+TEST(PlayerFourAt, NoBlockWithoutAThreeOnAnEnd) {
+    TestGame t;
+    Cell cell = SetMarkedPosition(t.g,
+                                  {". . . . . . . . .", ". . O . . . O . .", ". . . . * . . . .",
+                                   ". . . . O . . . .", ". . . . O . . . .", ". . . . O . . . .",
+                                   ". . . . X . . . ."},
+                                  {4, 6});
+    PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
+    EXPECT_EQ(t.g.CompMoveNo, 2);
+    EXPECT_EQ(t.g.CompMoved, kFalse);
+}
+
+TEST(PlayerFourAt, EndCellsAreNotCarriedIntoTheNextDirection) {
+    // Across, (9, 8) is an open end but no four; down, the four through (8, 8) is open
+    // only at (8, 4), which makes no three. A player stone on (9, 8) would make a three
+    // across, but that end belongs to another direction: nothing is played.
+    TestGame t;
+    Cell cell = SetMarkedPosition(t.g,
+                                  {". . . . . . . .", ". . O . . . . .", ". . O . . . . .",
+                                   ". . O . . . . .", ". X * . O O . .", ". . X . . . . ."},
+                                  {6, 4});
+    t.g.Difficulty = 0;
+    PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
+    EXPECT_EQ(t.g.CompMoveNo, 3);
+    EXPECT_EQ(t.g.CompMoved, kFalse);
+}
+
+TEST(PlayerFourAt, TakenCellIsNotPlayedAndNoMoveIsAnnounced) {
+    TestGame t;
+    SetMarkedPosition(t.g, kFourWithThreeOnItsEnd, {4, 6});
+    t.g.setCell(8, 8, kComputer); // the cell itself is taken; the four is read through it
+    t.g.Difficulty = 1;
+    PlayerFourAt(t.g, 8, 8, 0, PlayerFourMode::Block);
+    EXPECT_EQ(t.g.CompMoveNo, 2);
+    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_EQ(t.messages.count("critical"), 0);
+}
+
+// A computer line through the cell with two empty cells, the first of which, (9, 8),
+// would also make a live three down the board.
+const std::vector<std::string> kThreatLine = {
+    ". . . . . . . .", ". . . . X . . .", ". . . . X . . .",
+    "O X X * . . O .", ". . . . . . . .", ". . . . . . . .",
+};
+
+TEST(ThreatReplyAt, PlaysTheCellWhenTheFirstEmptyCellMakesACrossThree) {
+    for (int difficulty = 0; difficulty <= 2; ++difficulty) {
+        TestGame t;
+        Cell cell = SetMarkedPosition(t.g, kThreatLine, {5, 5});
+        t.g.Difficulty = difficulty;
+        ThreatReplyAt(t.g, cell.x, cell.y, 0);
+        EXPECT_EQ(NewestComputerStone(t.g), cell) << "difficulty " << difficulty;
+        EXPECT_EQ(t.g.CompMoved, kTrue);
+    }
+}
+
+TEST(ThreatReplyAt, ActsOnlyOnALineWithTwoEmptyCells) {
+    TestGame t;
+    Cell cell = SetMarkedPosition(t.g, kThreatLine, {5, 5});
+    ThreatReplyAt(t.g, cell.x, cell.y, 1); // the line itself left out
+    EXPECT_EQ(t.g.CompMoved, kFalse);
+    TestGame one;
+    cell = SetMarkedPosition(
+        one.g, {". . . . . . . .", ". . . . X . . .", ". . . . X . . .", "O X X * . O . ."},
+        {5, 5});
+    ThreatReplyAt(one.g, cell.x, cell.y, 0);
+    EXPECT_EQ(one.g.CompMoved, kFalse);
+}
+
+struct RegionCase {
+    const char* name;
+    std::vector<std::string> picture;
+    int a, b, c, d, dir;
+    Flag flag;
+};
+
+const RegionCase kRegionCases[] = {
+    {"dir 1: more in the left columns",
+     {"O . . . . O", ". . . . . .", "O . . . . ."},
+     2,
+     1,
+     5,
+     1,
+     1,
+     kTrue},
+    {"dir 1: a tie is not more", {"O . . . . O"}, 2, 1, 5, 1, 1, kFalse},
+    {"dir 1: the whole board against nothing", {". . . O"}, 15, 1, 16, 1, 1, kTrue},
+    {"dir 2: rows above against rows below", {"O . .", ". . .", ". O O"}, 1, 1, 1, 3, 2, kFalse},
+    {"dir 3: lower right against upper left", {"O . .", ". . .", ". O O"}, 1, 1, 2, 3, 3, kTrue},
+    {"dir 4: lower left against upper right", {". . O", ". . .", "O O ."}, 2, 3, 3, 1, 4, kTrue},
+};
+
+TEST(ComparePlayerRegions, CountsTheRegionsOfItsDirection) {
+    for (const auto& c : kRegionCases) {
+        TestGame t;
+        SetPosition(t.g, c.picture);
+        ComparePlayerRegions(t.g, c.a, c.b, c.c, c.d, c.dir);
+        EXPECT_EQ(t.g.ResultFlags[0], c.flag) << c.name;
+    }
+}
+
+} // namespace
+} // namespace wuzi::test
