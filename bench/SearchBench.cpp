@@ -473,7 +473,7 @@ void referenceReply(benchmark::State& state, const BenchPosition* p) {
     for (auto _ : state) {
         SearchState s = EngineStateOf(p->rows);
         SeededRandom random;
-        Flag active = kTrue;
+        bool active = true;
         ReferenceSearch search(s, random, active);
         auto start = std::chrono::steady_clock::now();
         o.value = search.EngineSearch(4, -kFiveScore, kEngineComputer, o.best);

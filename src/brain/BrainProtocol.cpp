@@ -188,7 +188,7 @@ void BrainProtocol::turn(const std::string& args) {
     if (!onZeroBasedBoard(f[0], f[1])) return error("coordinates off the board");
     if (!gameBegun_) startGame(true);
     const Game& g = session_.game();
-    if (g.GameActive != kTrue) return error("the game is over");
+    if (!g.GameActive) return error("the game is over");
     Cell c{f[0] + 1, f[1] + 1};
     if (!g.isEmpty(c)) return error("the cell is taken");
     events_.takeComputerStone();

@@ -8,7 +8,7 @@ namespace wuzi {
 namespace {
 
 bool onLattice(const Game& g, Cell c) {
-    return !isNoCell(c) && OnLattice(g, c.x, c.y) == kTrue;
+    return !isNoCell(c) && OnLattice(g, c.x, c.y);
 }
 
 // Stage 1 on one side of the line: the near free cell, unless at higher difficulty a cell

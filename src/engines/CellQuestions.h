@@ -29,7 +29,7 @@ inline bool LiesOnGroupWithRoom(Game& g, Cell c, int skip) {
 }
 
 inline bool Moved(const Game& g) {
-    return g.CompMoved == kTrue;
+    return g.CompMoved;
 }
 
 // Plays the first cell of `cells` that `answers`; false when none is played.

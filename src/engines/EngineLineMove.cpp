@@ -13,7 +13,7 @@ namespace {
 // Offers A to `tryCell`, then B when A brought no move.
 template <class TryCell> void tryBoth(Game& g, Cell a, Cell b, TryCell&& tryCell) {
     tryCell(a);
-    if (g.CompMoved != kTrue) tryCell(b);
+    if (!g.CompMoved) tryCell(b);
 }
 
 // The stage's action on the line's two empty cells A and B; d is the line's direction,
@@ -58,7 +58,7 @@ void EngineLineMove(Game& g, int stage) {
             lines::EmptiesLine line = lines::ScanEmptiesLine(g, s.x, s.y, d);
             if (line.stones < 3 || line.empties != 2) return false;
             runStage(g, stage, d.number, line.cells[0], line.cells[1]);
-            return g.CompMoved == kTrue;
+            return g.CompMoved;
         });
     });
 }

@@ -12,7 +12,7 @@ namespace {
 // Plays c when a computer stone there makes a live three in a line other than d.
 bool tryCrossThree(Game& g, Cell c, int d) {
     ComputerThreeAt(g, c.x, c.y, d, ComputerThreeMode::Play);
-    return g.CompMoved == kTrue;
+    return g.CompMoved;
 }
 
 // A player stone on c would make no four in a line other than d.
@@ -57,7 +57,7 @@ bool extendIntoCrossThree(Game& g, const lines::GroupLine& line, int d) {
 bool developAcross(Game& g, const lines::GroupLine& line, int d, DevelopMode mode) {
     for (Cell c : line.backFirstOrder()) {
         PatternMoveAt(g, c.x, c.y, d, mode);
-        if (g.CompMoved == kTrue) return true;
+        if (g.CompMoved) return true;
     }
     return false;
 }

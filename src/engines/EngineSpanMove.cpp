@@ -23,12 +23,12 @@ lines::CellOrder preferredEnds(const lines::ThreeLine& three) {
 
 bool fourAt(Game& g, Cell c, int d) {
     ComputerFourAt(g, c.x, c.y, d, 1, FourMode::Play);
-    return g.CompMoved == kTrue;
+    return g.CompMoved;
 }
 
 bool playerThreeAt(Game& g, Cell c, int d) {
     PlayerThreeAt(g, c.x, c.y, d, PlayerThreeMode::Play);
-    return g.CompMoved == kTrue;
+    return g.CompMoved;
 }
 
 // Difficulty 1: an end that gives the computer a four, or the player a second three,
@@ -53,7 +53,7 @@ bool blockTowardTheCrowd(Game& g, const lines::ThreeLine& three, int d) {
 // Stage 2: the first preferred end on the lattice, else the first preferred end.
 bool blockOnTheLattice(Game& g, const lines::CellOrder& ends) {
     for (Cell c : ends)
-        if (OnLattice(g, c.x, c.y) == kTrue && PlayMove(g, c)) return true;
+        if (OnLattice(g, c.x, c.y) && PlayMove(g, c)) return true;
     return PlayMove(g, ends.front());
 }
 

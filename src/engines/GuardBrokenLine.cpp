@@ -37,7 +37,7 @@ void blockCrossedLine(Game& g, Cell stone, const LineScan& s) {
 void blockOnLattice(Game& g, const LineScan& s) {
     bool unbroken = s.gaps() == 0;
     for (const HalfLine* side : {&s.a, &s.b})
-        if ((unbroken || side->gap >= 1) && OnLattice(g, side->near.x, side->near.y) == kTrue &&
+        if ((unbroken || side->gap >= 1) && OnLattice(g, side->near.x, side->near.y) &&
             PlayMove(g, side->near))
             return;
 }

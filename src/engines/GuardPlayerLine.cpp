@@ -21,7 +21,7 @@ void TestPlayerCell(Game& g, int x, int y, int skip, PlayerCellMode mode) {
             LineScan s = ScanLine(g, {x, y}, d, kPlayer, kRoomFrameFree);
             if (!HasRoom(s)) return false;
             if (mode == PlayerCellMode::Flag) {
-                g.ResultFlags[0] = kTrue;
+                g.ResultFlags[0] = true;
                 return true;
             }
             for (Cell c : RoomCandidates(s))

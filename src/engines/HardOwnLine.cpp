@@ -78,7 +78,7 @@ void testFourCell(Game& g, int x, int y, int skip, int side) {
             bool fourAcross =
                 s.a.run + s.b.run - 1 >= 4 && s.a.free + s.b.free >= 1 && s.gaps() <= 1;
             if (!fourOnA && !fourOnB && !fourAcross) return false;
-            g.ResultFlags[0] = kTrue;
+            g.ResultFlags[0] = true;
             return true;
         });
     });

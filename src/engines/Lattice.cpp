@@ -15,12 +15,12 @@ bool latticeMode(int mode) {
 
 // The two lattices of each of modes 8 and 9. Every run of five cells on a line holds
 // exactly one cell of each, since each formula steps by a unit mod 5 along every line.
-bool onLatticeOf(int mode, Flag flip, int x, int y) {
+bool onLatticeOf(int mode, bool flip, int x, int y) {
     int value = 0;
     if (mode == 8)
-        value = flip == kTrue ? 2 * y - x : 2 * x - y - 2;
+        value = flip ? 2 * y - x : 2 * x - y - 2;
     else
-        value = flip == kTrue ? 2 * y - x - 3 : 2 * x - y - 3;
+        value = flip ? 2 * y - x - 3 : 2 * x - y - 3;
     return value % 5 == 0;
 }
 
@@ -32,7 +32,7 @@ constexpr std::array<Cell, 8> kNeighbourSteps{
 // fixes the game's lattice; later, only the current lattice counts.
 bool replyOn(Game& g, int x, int y) {
     if (g.CompMoveNo != 2) return onLatticeOf(g.GameMode, g.LatticeFlip, x, y) && PlayMove(g, x, y);
-    for (Flag flip : {kTrue, kFalse}) {
+    for (bool flip : {true, false}) {
         if (!onLatticeOf(g.GameMode, flip, x, y)) continue;
         if (!PlayMove(g, x, y)) return false;
         g.LatticeFlip = flip;
@@ -43,9 +43,9 @@ bool replyOn(Game& g, int x, int y) {
 
 } // namespace
 
-Flag OnLattice(const Game& g, int x, int y) {
-    if (g.CompMoveNo <= 2 || !latticeMode(g.GameMode)) return kFalse;
-    return toFlag(onLatticeOf(g.GameMode, g.LatticeFlip, x, y));
+bool OnLattice(const Game& g, int x, int y) {
+    if (g.CompMoveNo <= 2 || !latticeMode(g.GameMode)) return false;
+    return (onLatticeOf(g.GameMode, g.LatticeFlip, x, y));
 }
 
 void LatticeReply(Game& g, int x, int y) {

@@ -24,7 +24,7 @@ template <class Step> bool skippingFaults(Step&& step) {
 bool offerToSecondGroup(Game& g, const lines::GroupLine& line, int d, int skip) {
     for (Cell c : line.crossOrder()) {
         PatternMoveAtB(g, c.x, c.y, d, skip);
-        if (g.CompMoved == kTrue) return true;
+        if (g.CompMoved) return true;
     }
     return false;
 }
@@ -47,12 +47,12 @@ bool developAt(Game& g, int x, int y, int skip, DevelopMode mode, const Directio
         return PlayMove(g, x, y);
     case DevelopMode::PlayGroupCell:
         if (!PlayMove(g, line.developCell())) return false;
-        g.ResultFlags[0] = kTrue;
+        g.ResultFlags[0] = true;
         return true;
     case DevelopMode::PlayIfCrossThree:
         return playIfCrossThree(g, x, y, line, d.number);
     case DevelopMode::Flag:
-        g.ResultFlags[0] = kTrue;
+        g.ResultFlags[0] = true;
         return true;
     }
     return false;

@@ -111,7 +111,7 @@ void ForEachLineScan(Game& g, int side, int maxFree,
                      const std::function<void(Cell stone, const LineScan&)>& visit) {
     forEachStoneLine(g, side, [&](Cell stone, const Direction& d) {
         visit(stone, ScanLine(g, stone, d, side, maxFree));
-        return g.CompMoved == kTrue;
+        return g.CompMoved;
     });
 }
 
@@ -120,7 +120,7 @@ void ForEachPassedTest(Game& g, int side,
     ForEachLineScan(g, side, kRunFrameFree, [&](Cell, const LineScan& s) {
         for (LineTest t : {LineTest::A, LineTest::B, LineTest::C}) {
             if (Passes(s, t)) act(s, t);
-            if (g.CompMoved == kTrue) return;
+            if (g.CompMoved) return;
         }
     });
 }

@@ -8,9 +8,9 @@ namespace wuzi {
 // the line under examination (`skip`): clear the flag read, run the point test in a
 // flag mode, read the answer. The flag keeps the answer.
 template <class Test> bool Answers(Game& g, int flag, Test test) {
-    g.ResultFlags[flag] = kFalse;
+    g.ResultFlags[flag] = false;
     test();
-    return g.ResultFlags[flag] == kTrue;
+    return g.ResultFlags[flag];
 }
 
 // Would a computer stone on c make a four in another line?
@@ -46,13 +46,13 @@ inline bool MakesFearedPlayerFour(Game& g, Cell c, int skip) {
 // more player stones than the second (see ComparePlayerRegions)?
 inline bool FirstRegionHoldsMorePlayerStones(Game& g, Cell a, Cell b, int dir) {
     ComparePlayerRegions(g, a.x, a.y, b.x, b.y, dir);
-    return g.ResultFlags[0] == kTrue;
+    return g.ResultFlags[0];
 }
 
 // A three-then-four question starts from two clear flags, even when the player's four is
 // never asked.
 inline void ClearFlags(Game& g) {
-    g.ResultFlags = {kFalse, kFalse};
+    g.ResultFlags = {false, false};
 }
 
 } // namespace wuzi

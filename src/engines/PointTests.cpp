@@ -88,7 +88,7 @@ bool announcesPlayerThree(Game& g, Cell end, int skip) {
 // (x, y) itself. An end not open in this direction is (0, 0) and tests nothing.
 bool blockPlayerFour(Game& g, int x, int y, const Direction& d, const PlayerFour& four) {
     for (Cell end : {four.end0, four.end1}) {
-        Flag movedBefore = g.CompMoved;
+        bool movedBefore = g.CompMoved;
         if (!announcesPlayerThree(g, end, d.number)) continue;
         if (PlayMove(g, g.Difficulty == 0 ? end : Cell{x, y})) return true;
         // A taken cell is not played: the move the three test announced did not happen.
@@ -115,7 +115,7 @@ void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, FourMode mode)
             if (!makesComputerFour(g, x, y, d)) return false;
             if (mode == FourMode::Play) return PlayMove(g, x, y);
             if (mode == FourMode::FlagUnlessKept && d.number == keepDir) return false;
-            g.ResultFlags[0] = kTrue;
+            g.ResultFlags[0] = true;
             return true;
         });
     });
@@ -127,7 +127,7 @@ void PlayerOpenFourAt(Game& g, int x, int y, int skip) {
         forEachDirection(skip, [&](const Direction& d) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
             if (four.stones < 4 || four.ends != 2) return false;
-            g.ResultFlags[1] = kTrue;
+            g.ResultFlags[1] = true;
             return true;
         });
     });
@@ -140,7 +140,7 @@ void PlayerFourAt(Game& g, int x, int y, int skip, PlayerFourMode mode) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
             if (four.stones < 4 || four.ends < 1) return false;
             if (mode == PlayerFourMode::Block) return blockPlayerFour(g, x, y, d, four);
-            g.ResultFlags[1] = kTrue;
+            g.ResultFlags[1] = true;
             return true;
         });
     });
@@ -152,7 +152,7 @@ void ComputerThreeAt(Game& g, int x, int y, int skip, ComputerThreeMode mode) {
         forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kComputer).live()) return false;
             if (mode == ComputerThreeMode::Play) return PlayMove(g, x, y);
-            g.ResultFlags[0] = kTrue;
+            g.ResultFlags[0] = true;
             return true;
         });
     });
@@ -164,9 +164,9 @@ void PlayerThreeAt(Game& g, int x, int y, int skip, PlayerThreeMode mode) {
         forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kPlayer).live()) return false;
             if (mode == PlayerThreeMode::Play) return PlayMove(g, x, y);
-            g.ResultFlags[0] = kTrue;
+            g.ResultFlags[0] = true;
             // Announces the block; the caller places the stone itself.
-            if (mode == PlayerThreeMode::Announce) g.CompMoved = kTrue;
+            if (mode == PlayerThreeMode::Announce) g.CompMoved = true;
             return true;
         });
     });
@@ -193,7 +193,7 @@ void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int dir) {
         second = countPlayerStones(g, c, kBoardSize, 1, d);
         break;
     }
-    g.ResultFlags[0] = toFlag(first > second);
+    g.ResultFlags[0] = (first > second);
 }
 
 // No handler of its own: a fault ends it and is reported by the calling routine.

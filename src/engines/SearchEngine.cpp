@@ -122,7 +122,7 @@ void SyncEngineStones(Game& g) {
 }
 
 bool EngineReplyOwed(const Game& g) {
-    return g.GameActive == kTrue && g.engine.MoveSignal;
+    return g.GameActive && g.engine.MoveSignal;
 }
 
 int FindEngineReply(const SearchState& s, int depth, SearchContext& context) {
@@ -162,7 +162,7 @@ int PlayersFiveCell(const SearchState& s) {
 void PlaceEngineReply(Game& g, int bestIndex) {
     guarded(g, [&] {
         g.engine.MoveSignal = false;
-        if (g.GameActive != kTrue || bestIndex < 0 || bestIndex >= kSize * kSize) return;
+        if (!g.GameActive || bestIndex < 0 || bestIndex >= kSize * kSize) return;
         EngineCell& chosen = g.engine.EngineCells[bestIndex];
         int row = chosen.cell / kSize, column = chosen.cell % kSize;
         chosen.state = kEngineComputer;

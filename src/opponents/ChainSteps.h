@@ -100,7 +100,7 @@ using Chain = std::vector<Step>;
 // Runs the steps in order while no stone has been placed this turn.
 inline void RunSteps(Game& g, const Chain& chain, int x, int y) {
     for (const Step& step : chain) {
-        if (g.CompMoved != kFalse) return;
+        if (g.CompMoved) return;
         if (step.when.holds(g)) step.run(g, x, y);
     }
 }

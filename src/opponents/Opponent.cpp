@@ -13,11 +13,11 @@ namespace {
 // Quillon with the player first: the main book, unless the coin chose the diagonal book,
 // which also answers once the main book has been left at its second move.
 bool quillonWhiteBooks(Game& g, int x, int y) {
-    if (g.BookCoin == kFalse && g.BookActive == kTrue) {
+    if (!g.BookCoin && g.BookActive) {
         QuillonWhitePlaybook(g, x, y, CompMove);
         return true;
     }
-    if (g.DiagonalBookActive == kTrue) {
+    if (g.DiagonalBookActive) {
         QuillonWhiteDiagonalPlaybook(g, x, y, CompMove);
         return true;
     }
@@ -27,7 +27,7 @@ bool quillonWhiteBooks(Game& g, int x, int y) {
 // A book followed while BookActive holds.
 template <void (*Playbook)(Game&, int, int, MoveSelection)>
 bool whileBookActive(Game& g, int x, int y) {
-    if (g.BookActive != kTrue) return false;
+    if (!g.BookActive) return false;
     Playbook(g, x, y, CompMove);
     return true;
 }

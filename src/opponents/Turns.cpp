@@ -14,14 +14,14 @@ namespace {
 // search engine, which answers later from its own turn. The chain never declares a draw.
 void runSearchChain(Game& g, int x, int y) {
     CompFive(g);
-    if (g.CompMoved == kFalse) CompBoardClick(g, x - 1, y - 1);
-    g.CompMoved = kTrue;
+    if (!g.CompMoved) CompBoardClick(g, x - 1, y - 1);
+    g.CompMoved = true;
 }
 
 // Vesk takes the player's stone and answers later, from the session's worker.
 void runVeskChain(Game& g) {
     g.VeskReplyOwed = true;
-    g.CompMoved = kTrue;
+    g.CompMoved = true;
 }
 
 } // namespace
@@ -34,8 +34,8 @@ void PlayerPlace(Game& g, Cell c) {
 
 void AfterPlayerStone(Game& g, Cell c) {
     // An opponent that thinks apart answers later: a full board must end the game now.
-    if (ThinksApart(g) && g.GameActive == kTrue) CheckDraw(g);
-    if (g.GameActive == kTrue) HandTurnOn(g, c.x, c.y);
+    if (ThinksApart(g) && g.GameActive) CheckDraw(g);
+    if (g.GameActive) HandTurnOn(g, c.x, c.y);
 }
 
 void HandTurnOn(Game& g, int x, int y) {
@@ -50,10 +50,10 @@ void CompMove(Game& g, int x, int y) {
 
 void CompChoose(Game& g, int x, int y) {
     guarded(g, [&] {
-        g.CompMoved = kFalse;
+        g.CompMoved = false;
         RunChain(g, x, y);
-        g.PlayerTurn = kTrue;
-        if (g.CompMoved == kFalse) {
+        g.PlayerTurn = true;
+        if (!g.CompMoved) {
             g.messages.information(kHintTitle, kDrawText);
             EndGame(g);
         }

@@ -16,7 +16,7 @@ std::vector<Cell> VeskPosition(const GameState& g) {
 }
 
 bool VeskReplyDue(const GameState& g) {
-    return g.GameActive == kTrue && g.VeskReplyOwed;
+    return g.GameActive && g.VeskReplyOwed;
 }
 
 void PlaceVeskReply(Game& g, Cell reply) {

@@ -8,17 +8,17 @@ namespace wuzi::book {
 
 namespace {
 
-bool coinMatches(std::int8_t coin, Flag bookCoin) {
-    return coin == 0 || (coin == kCoinSet) == (bookCoin == kTrue);
+bool coinMatches(std::int8_t coin, bool bookCoin) {
+    return coin == 0 || (coin == kCoinSet) == bookCoin;
 }
 
-const Row* listing(std::span<const Row> rows, int move, int line, Flag coin, Point stone) {
+const Row* listing(std::span<const Row> rows, int move, int line, bool coin, Point stone) {
     for (const Row& r : rows)
         if (AtNode(r, move, line, coin) && r.stones.contains(stone)) return &r;
     return nullptr;
 }
 
-const Row* defaultOf(std::span<const Row> rows, int move, int line, Flag coin) {
+const Row* defaultOf(std::span<const Row> rows, int move, int line, bool coin) {
     for (const Row& r : rows)
         if (AtNode(r, move, line, coin) && r.stones.isDefault()) return &r;
     return nullptr;
@@ -26,7 +26,7 @@ const Row* defaultOf(std::span<const Row> rows, int move, int line, Flag coin) {
 
 void switchMode(Game& g, const Then& then) {
     if (then.mode != 0) g.GameMode = then.mode;
-    if (then.flip != kKeepFlip) g.LatticeFlip = then.flip;
+    if (then.flip != kKeepFlip) g.LatticeFlip = then.flip != 0;
 }
 
 void applyThen(Game& g, const Book& book, const Then& then) {
@@ -34,7 +34,7 @@ void applyThen(Game& g, const Book& book, const Then& then) {
     if (then.subLine != kKeep) g.BookSubLine = then.subLine;
     if (then.orientation != kKeep) g.BookOrientation = then.orientation;
     if (then.ends) {
-        g.*book.flag = kFalse;
+        g.*book.flag = false;
         switchMode(g, then);
     }
 }
@@ -44,19 +44,19 @@ void reply(Game& g, const Book& book, Cell at, const Then& then, Cell stone,
            MoveSelection general) {
     if (!g.isEmpty(at)) return HandOver(g, book, stone, general);
     CompPlace(g, at.x, at.y);
-    g.PlayerTurn = kTrue;
+    g.PlayerTurn = true;
     if (!then.keepMoveNo) ++g.BookMoveNo;
     applyThen(g, book, then);
 }
 
 // The routines of an AskRoutines row, in their fixed order; true when one placed.
 bool askRoutines(Game& g, std::uint8_t routines) {
-    g.CompMoved = kFalse;
+    g.CompMoved = false;
     if (routines & kCompFive) CompFive(g);
-    if (g.CompMoved == kFalse && (routines & kCompFour)) CompFour(g);
-    if (g.CompMoved == kFalse && (routines & kPatternMove1)) EnginePatternMove(g, 1);
-    if (g.CompMoved == kFalse && (routines & kLineMove2)) EngineLineMove(g, 2);
-    return g.CompMoved == kTrue;
+    if (!g.CompMoved && (routines & kCompFour)) CompFour(g);
+    if (!g.CompMoved && (routines & kPatternMove1)) EnginePatternMove(g, 1);
+    if (!g.CompMoved && (routines & kLineMove2)) EngineLineMove(g, 2);
+    return g.CompMoved;
 }
 
 } // namespace
@@ -71,7 +71,7 @@ Cell ToReal(std::span<const Transform> table, int o, Cell canonical) {
     return table[static_cast<std::size_t>(o - 1)].toReal(canonical);
 }
 
-bool AtNode(const Row& r, int move, int line, Flag coin) {
+bool AtNode(const Row& r, int move, int line, bool coin) {
     return r.move == move && (r.line == kAnyLine || r.line == line) && coinMatches(r.coin, coin);
 }
 
@@ -92,9 +92,9 @@ void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool cano
     }
     case Reply::AskRoutines:
         if (askRoutines(g, a.routines)) {
-            g.PlayerTurn = kTrue;
+            g.PlayerTurn = true;
             ++g.BookMoveNo;
-            g.*book.flag = kFalse;
+            g.*book.flag = false;
             return;
         }
         if (a.fallbackHandsOver) return HandOver(g, book, stone, general);
@@ -109,18 +109,18 @@ void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool cano
 }
 
 bool ForcedMovePlayed(Game& g, const Book& book) {
-    g.CompMoved = kFalse;
+    g.CompMoved = false;
     if (book.compFiveFirst) CompFive(g);
-    if (g.CompMoved == kFalse) BlockFive(g);
-    return g.CompMoved == kTrue;
+    if (!g.CompMoved) BlockFive(g);
+    return g.CompMoved;
 }
 
-const Row* FindRow(std::span<const Row> rows, int move, int line, Flag coin, Point stone) {
+const Row* FindRow(std::span<const Row> rows, int move, int line, bool coin, Point stone) {
     if (const Row* r = listing(rows, move, line, coin, stone)) return r;
     return defaultOf(rows, move, line, coin);
 }
 
-const Row* FindRow(const Tree& tree, int move, int line, Flag coin, Point stone) {
+const Row* FindRow(const Tree& tree, int move, int line, bool coin, Point stone) {
     std::span<const Row> grown = GrownRows(tree.grown);
     for (auto rows : {tree.listed, grown})
         if (const Row* r = listing(rows, move, line, coin, stone)) return r;
@@ -135,7 +135,7 @@ const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone) {
 }
 
 void HandOver(Game& g, const Book& book, Cell stone, MoveSelection general) {
-    g.*book.flag = kFalse;
+    g.*book.flag = false;
     general(g, stone.x, stone.y);
 }
 
@@ -147,7 +147,7 @@ void PlayBook(Game& g, const Book& book, Cell stone, MoveSelection general) {
     if (!onBoard(c)) return HandOver(g, book, stone, general);
     if (book.keepsLastMove) g.BookLastMove = c;
     if (ForcedMovePlayed(g, book)) {
-        g.PlayerTurn = kTrue;
+        g.PlayerTurn = true;
         return;
     }
     const Row* row = FindRow(*tree, g.BookMoveNo, g.BookLine, g.BookCoin, toPoint(c));

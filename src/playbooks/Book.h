@@ -58,7 +58,7 @@ Cell ToReal(std::span<const Transform> table, int o, Cell canonical);
 // Book.cpp walks every book through this description.
 struct Book {
     const char* name;
-    Flag Game::*flag;
+    bool Game::*flag;
     bool compFiveFirst; // the forced-move step runs CompFive before BlockFive
     bool keepsLastMove; // BookLastMove holds the player's canonical stone
     // Opening rows, real coordinates, matched by move and by openingKey.
@@ -82,12 +82,12 @@ extern const Book kMarrowickBlackBook;
 extern const Book kMarrowickWhiteBook;
 
 // Whether row `r` belongs to node (move, line) in a game with this BookCoin.
-bool AtNode(const Row& r, int move, int line, Flag coin);
+bool AtNode(const Row& r, int move, int line, bool coin);
 
 // The row of `rows` that answers `stone` at node (move, line): a row listing the stone,
 // else the node's default row, else none.
-const Row* FindRow(std::span<const Row> rows, int move, int line, Flag coin, Point stone);
-const Row* FindRow(const Tree& tree, int move, int line, Flag coin, Point stone);
+const Row* FindRow(std::span<const Row> rows, int move, int line, bool coin, Point stone);
+const Row* FindRow(const Tree& tree, int move, int line, bool coin, Point stone);
 
 // The opening row that answers the player's real stone now, if any.
 const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone);

@@ -51,9 +51,9 @@ struct StoneList {
     std::uint8_t count = 0;
 };
 
-inline constexpr std::int8_t kAnyLine = 0;  // the node does not test the line
-inline constexpr std::int8_t kKeep = 0;     // line, sub-line or orientation unchanged
-inline constexpr std::int8_t kKeepFlip = 1; // LatticeFlip unchanged (flags are 0 or -1)
+inline constexpr std::int8_t kAnyLine = 0;   // the node does not test the line
+inline constexpr std::int8_t kKeep = 0;      // line, sub-line or orientation unchanged
+inline constexpr std::int8_t kKeepFlip = -1; // LatticeFlip unchanged (else 0 or 1)
 
 // The book's state after a reply.
 struct Then {
@@ -121,7 +121,7 @@ struct Action {
         return edit([](Then& t) { t.ends = t.keepMoveNo = true; });
     }
     // Ends the book and hands the game to another opponent's chain.
-    constexpr Action endsIn(int mode, Flag flip) const {
+    constexpr Action endsIn(int mode, bool flip) const {
         return edit([&](Then& t) {
             t.ends = true;
             t.mode = i8(mode);
@@ -172,7 +172,7 @@ constexpr Action handOver() {
     return a;
 }
 
-constexpr Action switchMode(int mode, Flag flip) {
+constexpr Action switchMode(int mode, bool flip) {
     Action a = handOver().endsIn(mode, flip);
     a.kind = Reply::SwitchMode;
     return a;

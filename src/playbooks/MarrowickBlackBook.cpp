@@ -30,7 +30,7 @@ constexpr Row kSubLine1[] = {
     {2, kAnyLine, {{10, 6}}, play(6, 8).subLine(5)},
     {2, kAnyLine, {{8, 6}}, play(10, 6).subLine(6)},
     {2, kAnyLine, {{10, 8}}, play(10, 9).subLine(7)},
-    {2, kAnyLine, {{8, 7}}, play(7, 6).endsIn(9, kTrue)},
+    {2, kAnyLine, {{8, 7}}, play(7, 6).endsIn(9, true)},
     {4, 1, {{10, 9}}, play(11, 9).toLine(1)},
     {4, 1, {{8, 9}}, play(10, 9).toLine(2)},
     {4, 1, {{11, 9}}, play(10, 9).toLine(3)},
@@ -38,7 +38,7 @@ constexpr Row kSubLine1[] = {
     {4, 1, {{9, 8}}, play(10, 9).toLine(5)},
     {4, 1, {{10, 6}}, play(11, 8).toLine(6)},
     {4, 1, {{11, 8}}, play(10, 9).toLine(7)},
-    {7, 19, {}, switchMode(8, kTrue)},
+    {7, 19, {}, switchMode(8, true)},
 };
 
 constexpr Row kGroup2[] = {
@@ -46,8 +46,8 @@ constexpr Row kGroup2[] = {
     {2, kAnyLine, {{9, 7}}, play(7, 7).toLine(2)},
     {2, kAnyLine, {{7, 9}}, play(9, 9).toLine(3)},
     {2, kAnyLine, {{7, 6}}, play(7, 8).toLine(4)},
-    {7, 11, {{7, 10}}, play(6, 4).endsIn(9, kFalse)},
-    {9, 1, {{9, 10}}, play(9, 9).endsIn(9, kTrue)},
+    {7, 11, {{7, 10}}, play(6, 4).endsIn(9, false)},
+    {9, 1, {{9, 10}}, play(9, 9).endsIn(9, true)},
     {11, 3, {{6, 5}, {8, 7}, {11, 10}}, ifPlayer({11, 8}, play(9, 9).ends(), play(9, 10).ends())},
 };
 
@@ -60,12 +60,12 @@ constexpr Row kSubLine5[] = {
 };
 
 constexpr Row kSubLine6[] = {
-    {5, 1, {{10, 7}}, play(10, 5).endsIn(9, kTrue)},
+    {5, 1, {{10, 7}}, play(10, 5).endsIn(9, true)},
 };
 
 constexpr Row kSubLine7[] = {
-    {3, kAnyLine, {{11, 7}}, play(12, 6).endsIn(9, kFalse)},
-    {3, kAnyLine, {{8, 10}}, play(7, 11).endsIn(9, kTrue)},
+    {3, kAnyLine, {{11, 7}}, play(12, 6).endsIn(9, false)},
+    {3, kAnyLine, {{8, 10}}, play(7, 11).endsIn(9, true)},
     {3, kAnyLine, {}, handOver().thenMode(9)},
 };
 

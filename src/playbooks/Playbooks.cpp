@@ -21,12 +21,11 @@ void QuillonWhitePlaybook(Game& g, int x, int y, MoveSelection general) {
         const book::Book& quillon = book::kQuillonWhiteBook;
         if (g.BookMoveNo == 2) {
             if (!book::OpeningRowFor(g, quillon, {x, y})) {
-                g.BookActive = kFalse;
-                if (g.DiagonalBookActive == kTrue)
-                    return QuillonWhiteDiagonalPlaybook(g, x, y, general);
+                g.BookActive = false;
+                if (g.DiagonalBookActive) return QuillonWhiteDiagonalPlaybook(g, x, y, general);
                 return general(g, x, y);
             }
-            g.DiagonalBookActive = kFalse;
+            g.DiagonalBookActive = false;
         }
         book::PlayBook(g, quillon, {x, y}, general);
     });
@@ -48,12 +47,12 @@ void MarrowickBlackPlaybook(Game& g, int x, int y, MoveSelection general) {
 void PeddrinFixedReply(Game& g, int x, int y, MoveSelection general) {
     guarded(g, [&] {
         if (!g.isEmpty(8, 9)) {
-            g.BookActive = kFalse;
+            g.BookActive = false;
             return general(g, x, y);
         }
         CompPlace(g, 8, 9);
-        g.BookActive = kFalse;
-        g.PlayerTurn = kTrue;
+        g.BookActive = false;
+        g.PlayerTurn = true;
     });
 }
 

@@ -34,27 +34,27 @@ struct GameState {
     int GameMode = 2;
     int Difficulty = 0;
     int SearchLevel = 2;
-    Flag PlayerFirst = kTrue;
-    Flag PlayerTurn = kTrue;
-    Flag CompMoved = kFalse;
-    Flag GameActive = kFalse;
-    Flag CentreRule = kFalse;
+    bool PlayerFirst = true;
+    bool PlayerTurn = true;
+    bool CompMoved = false;
+    bool GameActive = false;
+    bool CentreRule = false;
 
     // Opening-book state.
-    Flag BookActive = kFalse;
-    Flag DiagonalBookActive = kFalse;
-    Flag BookCoin = kFalse;
+    bool BookActive = false;
+    bool DiagonalBookActive = false;
+    bool BookCoin = false;
     int BookMoveNo = 0;
     int BookOrientation = 0;
     int BookLine = 0;    // not reset by a new game
     int BookSubLine = 0; // not reset by a new game
     Cell BookLastMove;   // not reset by a new game
-    Flag LatticeFlip = kFalse;
+    bool LatticeFlip = false;
 
     int LessonNo = 0;
 
     // Shared answers of the point tests: 0 computer-side, 1 player threats.
-    std::array<Flag, 2> ResultFlags{};
+    std::array<bool, 2> ResultFlags{};
 
     // Move histories: each side's stones in the order played, oldest first.
     std::vector<Cell> playerStones;
@@ -63,7 +63,7 @@ struct GameState {
     Marker imgB; // marker on a white stone
 
     // The options menu (选项) is enabled only between games.
-    Flag OptionsEnabled = kTrue;
+    bool OptionsEnabled = true;
     MenuChecks menu;
 
     // The search engine of opponent 3 keeps a board of its own; it lives with the game so

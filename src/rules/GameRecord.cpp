@@ -5,8 +5,8 @@
 namespace wuzi {
 
 GameRecord RecordOf(const GameState& g) {
-    const auto& first = g.PlayerFirst == kTrue ? g.playerStones : g.compStones;
-    const auto& second = g.PlayerFirst == kTrue ? g.compStones : g.playerStones;
+    const auto& first = g.PlayerFirst ? g.playerStones : g.compStones;
+    const auto& second = g.PlayerFirst ? g.compStones : g.playerStones;
     GameRecord record;
     for (std::size_t k = 0; k < std::max(first.size(), second.size()); ++k) {
         if (k < first.size()) record.moves.push_back(first[k]);

@@ -21,19 +21,19 @@ void moveMarker(Game& g, bool stoneIsBlack, Cell stone) {
 bool PlacePlayerStone(Game& g, Cell c) {
     bool placed = false;
     guarded(g, [&] {
-        if (g.CentreRule == kTrue) {
+        if (g.CentreRule) {
             if (c != Cell{8, 8}) {
                 g.messages.information(kHintTitle, kCentreFirst);
                 return;
             }
-            g.CentreRule = kFalse;
+            g.CentreRule = false;
         }
         if (g.cell(c.x, c.y) != kEmpty) return;
         g.playerStones.push_back(c);
         g.setCell(c.x, c.y, kPlayer);
         ++g.PlayerMoveNo;
-        moveMarker(g, g.PlayerFirst == kTrue, c);
-        g.PlayerTurn = kFalse;
+        moveMarker(g, g.PlayerFirst, c);
+        g.PlayerTurn = false;
         placed = true;
         CheckWin(g, kPlayer, c.x, c.y);
     });
@@ -43,7 +43,7 @@ bool PlacePlayerStone(Game& g, Cell c) {
 bool PlayMove(Game& g, int x, int y) {
     if (!g.isEmpty(x, y)) return false;
     if (!CompPlace(g, x, y)) return false;
-    g.CompMoved = kTrue;
+    g.CompMoved = true;
     return true;
 }
 
@@ -54,12 +54,12 @@ bool CompPlace(Game& g, int x, int y) {
         if (g.cell(x, y) != kEmpty) throw Fault("该位置已有棋子 " + cellText(x, y));
         g.compStones.push_back({x, y});
         g.setCell(x, y, kComputer);
-        moveMarker(g, g.PlayerFirst != kTrue, {x, y});
+        moveMarker(g, !g.PlayerFirst, {x, y});
         ++g.CompMoveNo;
         placed = true;
         CheckWin(g, kComputer, x, y);
         // A computer stone that fills the last cell ends the game as a draw.
-        if (g.GameActive == kTrue) CheckDraw(g);
+        if (g.GameActive) CheckDraw(g);
     });
     return placed;
 }
@@ -81,8 +81,8 @@ void CheckDraw(Game& g) {
 }
 
 void EndGame(Game& g) {
-    g.GameActive = kFalse;
-    g.OptionsEnabled = kTrue;
+    g.GameActive = false;
+    g.OptionsEnabled = true;
 }
 
 } // namespace wuzi

@@ -10,14 +10,14 @@ bool endedOnFive(const GameState& g) {
     auto fiveThrough = [&g](const std::vector<Cell>& stones) {
         return !stones.empty() && !WinningLine(g.BoardCells, stones.back()).empty();
     };
-    return g.GameActive != kTrue && (fiveThrough(g.playerStones) || fiveThrough(g.compStones));
+    return !g.GameActive && (fiveThrough(g.playerStones) || fiveThrough(g.compStones));
 }
 
 } // namespace
 
 bool TakeBack::CanUndo(const GameState& g) const {
     if (positions_.empty() || positions_.back().PlayerMoveNo >= g.PlayerMoveNo) return false;
-    if (g.GameActive == kTrue) return g.PlayerTurn == kTrue && !g.replyOwed();
+    if (g.GameActive) return g.PlayerTurn && !g.replyOwed();
     return endedOnFive(g);
 }
 
@@ -27,9 +27,9 @@ bool TakeBack::Undo(Game& g) {
     positions_.pop_back();
     earlier.LessonNo = g.LessonNo;
     // The book's answer was taken back with the player's stone: its line is gone.
-    earlier.BookActive = kFalse;
-    earlier.DiagonalBookActive = kFalse;
-    if (g.GameActive == kTrue) {
+    earlier.BookActive = false;
+    earlier.DiagonalBookActive = false;
+    if (g.GameActive) {
         // The settings of the run are not part of the position.
         earlier.Difficulty = g.Difficulty;
         earlier.SearchLevel = g.SearchLevel;

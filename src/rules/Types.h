@@ -6,15 +6,6 @@
 
 namespace wuzi {
 
-// Flags are 16-bit values compared against exactly these two.
-using Flag = std::int16_t;
-inline constexpr Flag kTrue = -1;
-inline constexpr Flag kFalse = 0;
-
-inline constexpr Flag toFlag(bool b) {
-    return b ? kTrue : kFalse;
-}
-
 inline constexpr int kBoardSize = 15;
 inline constexpr int kCellCount = kBoardSize * kBoardSize;
 

@@ -32,41 +32,41 @@ void recordEngineOpening(Game& g) {
 
 void NewGame(Game& g) {
     guarded(g, [&] {
-        g.OptionsEnabled = kFalse;
+        g.OptionsEnabled = false;
         g.playerStones.clear();
         g.compStones.clear();
         g.BoardCells.fill(kEmpty);
         g.imgW.visible = false;
         g.imgB.visible = false;
         g.BookMoveNo = 1;
-        g.CentreRule = kTrue;
-        g.BookActive = kTrue;
-        g.DiagonalBookActive = kTrue;
+        g.CentreRule = true;
+        g.BookActive = true;
+        g.DiagonalBookActive = true;
         g.GameMode = ModeFromChecks(g.menu);
-        g.PlayerFirst = toFlag(g.GameMode % 2 == 0);
+        g.PlayerFirst = (g.GameMode % 2 == 0);
         g.PlayerTurn = g.PlayerFirst;
         g.PlayerMoveNo = 1;
         g.CompMoveNo = 1;
         g.BookOrientation = 1;
-        g.LatticeFlip = kTrue;
-        g.BookCoin = toFlag(SecondsDigit(g) % 5 == 0);
+        g.LatticeFlip = true;
+        g.BookCoin = (SecondsDigit(g) % 5 == 0);
         EngineInit(g.engine);
         g.VeskReplyOwed = false;
-        g.GameActive = kTrue;
+        g.GameActive = true;
         bool searchOpponent = SearchPlays(g);
-        if (g.PlayerTurn == kTrue) {
+        if (g.PlayerTurn) {
             // Opponent 3 answers the centre from its book in about one game in three.
             if (SecondsDigit(g) % 3 != 0) {
-                if (searchOpponent) g.BookActive = kFalse;
+                if (searchOpponent) g.BookActive = false;
             } else {
                 recordEngineOpening(g);
-                if (searchOpponent) g.BookActive = kTrue;
+                if (searchOpponent) g.BookActive = true;
             }
         } else {
             CompPlace(g, 8, 8);
             g.engine.record(7, 7, kEngineComputer);
-            g.PlayerTurn = kTrue;
-            g.CentreRule = kFalse;
+            g.PlayerTurn = true;
+            g.CentreRule = false;
         }
         g.engine.EngineEval = 0;
     });
@@ -126,54 +126,54 @@ bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
     g.PlayerMoveNo = g.CompMoveNo = 1;
     EngineInit(g.engine);
     g.VeskReplyOwed = false;
-    g.BookActive = g.DiagonalBookActive = kFalse;
-    g.CentreRule = kFalse;
+    g.BookActive = g.DiagonalBookActive = false;
+    g.CentreRule = false;
     for (const auto& s : stones)
         placeSetUpStone(g, s);
     recordSetUpOnEngine(g, stones);
-    g.PlayerTurn = kFalse;
+    g.PlayerTurn = false;
     return true;
 }
 
 void AnswerSetUpPosition(Game& g, Cell last) {
     CheckWin(g, kPlayer, last.x, last.y);
-    if (g.GameActive == kTrue) AfterPlayerStone(g, last);
+    if (g.GameActive) AfterPlayerStone(g, last);
 }
 
 void OnEndGame(Game& g) {
-    g.OptionsEnabled = kTrue;
-    g.GameActive = kFalse;
+    g.OptionsEnabled = true;
+    g.GameActive = false;
 }
 
 void OnPlayerFirst(Game& g) {
-    if (g.OptionsEnabled != kTrue) return;
+    if (!g.OptionsEnabled) return;
     g.menu.playerFirst = true;
     g.GameMode = ModeFromChecks(g.menu);
-    g.PlayerTurn = kTrue;
+    g.PlayerTurn = true;
 }
 
 void OnComputerFirst(Game& g) {
-    if (g.OptionsEnabled != kTrue) return;
+    if (!g.OptionsEnabled) return;
     g.menu.playerFirst = false;
     g.GameMode = ModeFromChecks(g.menu);
-    g.PlayerTurn = kFalse;
+    g.PlayerTurn = false;
 }
 
 void OnDifficulty(Game& g, int level) {
-    if (g.OptionsEnabled != kTrue || level < 0 || level > 2) return;
+    if (!g.OptionsEnabled || level < 0 || level > 2) return;
     g.Difficulty = level;
     g.SearchLevel = level + 2;
 }
 
 void OnOpponent(Game& g, int index) {
-    if (g.OptionsEnabled != kTrue || index < 0 || index >= kOpponentCount) return;
+    if (!g.OptionsEnabled || index < 0 || index >= kOpponentCount) return;
     g.menu.opponent = index;
     g.GameMode = ModeFromChecks(g.menu);
-    g.PlayerTurn = toFlag(g.menu.playerFirst);
+    g.PlayerTurn = g.menu.playerFirst;
 }
 
 void OnBoardClick(Game& g, Cell c) {
-    if (g.GameActive == kTrue && g.PlayerTurn == kTrue) PlayerPlace(g, c);
+    if (g.GameActive && g.PlayerTurn) PlayerPlace(g, c);
 }
 
 } // namespace wuzi

@@ -18,10 +18,10 @@ void exchangeSides(GameState& s) {
         if (c != kEmpty) c = static_cast<std::int16_t>(otherSide(c));
     std::swap(s.playerStones, s.compStones);
     std::swap(s.PlayerMoveNo, s.CompMoveNo);
-    s.PlayerFirst = toFlag(s.PlayerFirst != kTrue);
+    s.PlayerFirst = (!s.PlayerFirst);
     s.GameMode ^= 1;
-    s.BookActive = s.DiagonalBookActive = kFalse;
-    s.CentreRule = kFalse;
+    s.BookActive = s.DiagonalBookActive = false;
+    s.CentreRule = false;
 }
 
 // Opponent 3 searches on a board of its own: the exchanged position, scored, without the
@@ -50,8 +50,8 @@ std::optional<Cell> veskMove(const GameState& g, const vesk::ThinkLimits& limits
 } // namespace
 
 std::optional<Cell> Hint(const GameState& g, const std::optional<vesk::ThinkLimits>& veskLimits) {
-    if (g.GameActive != kTrue || g.PlayerTurn != kTrue || g.replyOwed()) return {};
-    if (g.CentreRule == kTrue) return Cell{8, 8};
+    if (!g.GameActive || !g.PlayerTurn || g.replyOwed()) return {};
+    if (g.CentreRule) return Cell{8, 8};
     if (g.compStones.empty()) return {};
     if (VeskPlays(g)) return veskMove(g, veskLimits.value_or(VeskLimits(g.Difficulty)));
     SilentMessages silent;

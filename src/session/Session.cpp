@@ -34,13 +34,13 @@ void Session::setVeskSettings(VeskSettings settings) {
 
 template <class Step> void Session::announce(Step&& step) {
     std::size_t players = game_.playerStones.size(), computers = game_.compStones.size();
-    bool wasActive = game_.GameActive == kTrue;
+    bool wasActive = game_.GameActive;
     step();
     for (std::size_t k = players; k < game_.playerStones.size(); ++k)
         events_.stonePlaced(game_.playerStones[k], kPlayer);
     for (std::size_t k = computers; k < game_.compStones.size(); ++k)
         events_.stonePlaced(game_.compStones[k], kComputer);
-    if (wasActive && game_.GameActive != kTrue) events_.gameOver();
+    if (wasActive && !game_.GameActive) events_.gameOver();
 }
 
 void Session::choosePlayerFirst() {
@@ -75,8 +75,8 @@ void Session::endGame() {
 
 PlayResult Session::play(Cell c) {
     if (thinking()) return PlayResult::Thinking;
-    if (game_.GameActive != kTrue || game_.PlayerTurn != kTrue) return PlayResult::NotPlayersTurn;
-    bool offCentre = game_.CentreRule == kTrue && c != Cell{8, 8};
+    if (!game_.GameActive || !game_.PlayerTurn) return PlayResult::NotPlayersTurn;
+    bool offCentre = game_.CentreRule && c != Cell{8, 8};
     int before = game_.PlayerMoveNo;
     announce([&] { takeBack_.playerClick(game_, [&] { OnBoardClick(game_, c); }); });
     startThinkingIfOwed();
@@ -159,7 +159,7 @@ void Session::waitForReply() {
 }
 
 void Session::hint() {
-    if (hint_.busy() || game_.GameActive != kTrue || game_.PlayerTurn != kTrue) return;
+    if (hint_.busy() || !game_.GameActive || !game_.PlayerTurn) return;
     hintAskedAt_ = game_;
     vesk::ThinkLimits limits = veskSettings_.play(game_.Difficulty);
     hint_.start([position = hintAskedAt_, limits] { return Hint(position, limits); });
@@ -168,8 +168,8 @@ void Session::hint() {
 void Session::finishHint() {
     std::optional<Cell> cell = hint_.collect();
     // A stone played, taken back or a new game meanwhile makes the hint stale.
-    bool samePosition = game_.GameActive == kTrue && game_.PlayerTurn == kTrue &&
-                        game_.BoardCells == hintAskedAt_.BoardCells;
+    bool samePosition =
+        game_.GameActive && game_.PlayerTurn && game_.BoardCells == hintAskedAt_.BoardCells;
     events_.hintFound(samePosition ? cell : std::nullopt);
 }
 
@@ -179,7 +179,7 @@ void Session::waitForHint() {
 }
 
 void Session::masterHint() {
-    if (game_.GameActive != kTrue || game_.PlayerTurn != kTrue || game_.replyOwed()) return;
+    if (!game_.GameActive || !game_.PlayerTurn || game_.replyOwed()) return;
     lookAt(VeskPosition(game_));
     masterHintWanted_ = true;
 }
@@ -212,7 +212,7 @@ void Session::finishAnalysis() {
     if (std::exchange(analysisWanted_, false)) events_.analysisFound(found);
     if (!hintWanted) return;
     // The master's hint is for the game as it was asked: not after a stone or a take-back.
-    bool samePosition = game_.GameActive == kTrue && game_.PlayerTurn == kTrue &&
+    bool samePosition = game_.GameActive && game_.PlayerTurn &&
                         VeskPosition(game_) == found.position && !isNoCell(found.result.move);
     events_.hintFound(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt);
 }
@@ -223,7 +223,7 @@ void Session::waitForAnalysis() {
 
 bool Session::canReview() const {
     // A game in progress is played, not reviewed.
-    return review_ || (game_.GameActive != kTrue && !RecordOf(game_).moves.empty());
+    return review_ || (!game_.GameActive && !RecordOf(game_).moves.empty());
 }
 
 void Session::reviewGame() {

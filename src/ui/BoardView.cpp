@@ -100,11 +100,11 @@ void BoardView::positionChanged() {
 
 std::optional<Cell> BoardView::previewCell() const {
     const Game& g = session_.game();
-    bool playersTurn = g.GameActive == kTrue && g.PlayerTurn == kTrue && !session_.thinking() &&
-                       !session_.reviewCursor();
+    bool playersTurn =
+        g.GameActive && g.PlayerTurn && !session_.thinking() && !session_.reviewCursor();
     if (!hover_ || !playersTurn || !g.isEmpty(*hover_)) return std::nullopt;
     // The first stone may go on the centre alone.
-    if (g.CentreRule == kTrue && *hover_ != Cell{8, 8}) return std::nullopt;
+    if (g.CentreRule && *hover_ != Cell{8, 8}) return std::nullopt;
     return hover_;
 }
 
@@ -121,7 +121,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     paintStones(p, s);
     BoardOverlays::drawWinningLine(p, s.winningLine);
     if (std::optional<Cell> preview = previewCell())
-        BoardOverlays::drawPreviewStone(p, *preview, session_.game().PlayerFirst == kTrue);
+        BoardOverlays::drawPreviewStone(p, *preview, session_.game().PlayerFirst);
     if (masterMove_) BoardOverlays::drawMasterMove(p, *masterMove_);
     if (hint_) BoardOverlays::drawHint(p, *hint_);
     if (cursor_ && !session_.reviewCursor()) BoardOverlays::drawKeyboardCursor(p, *cursor_);

@@ -116,10 +116,10 @@ void GameCommands::askAndSave() {
 void GameCommands::refresh() {
     const Game& game = session_.game();
     undo_->setEnabled(session_.canUndo());
-    hint_->setEnabled(game.GameActive == kTrue && game.PlayerTurn == kTrue);
+    hint_->setEnabled(game.GameActive && game.PlayerTurn);
     masterHint_->setEnabled(hint_->isEnabled() && !session_.thinking());
     // A record opens between games; the one shown is saved, or the game's own moves.
-    open_->setEnabled(game.GameActive != kTrue);
+    open_->setEnabled(!game.GameActive);
     save_->setEnabled(view_->reviewing() || game.PlayerMoveNo + game.CompMoveNo > 2);
 }
 

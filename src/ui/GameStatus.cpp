@@ -55,7 +55,7 @@ void GameStatus::thinkingChanged(bool on) {
 
 QString GameStatus::turnText() const {
     const Game& g = session_.game();
-    if (g.GameActive != kTrue) {
+    if (!g.GameActive) {
         if (!started(g)) return tr("单击 文件 → 新游戏 (Ctrl+N) 开始下棋");
         return session_.canUndo() ? tr("本局结束：新游戏 (Ctrl+N) 再来一局，或悔棋 (Ctrl+Z) 接着下")
                                   : tr("本局结束：新游戏 (Ctrl+N) 再来一局");
@@ -64,20 +64,20 @@ QString GameStatus::turnText() const {
         qint64 seconds = searchClock_.isValid() ? searchClock_.elapsed() / 1000 : 0;
         return tr("计算机思考中… %1 秒").arg(seconds);
     }
-    return g.PlayerTurn == kTrue ? tr("轮到你走") : tr("计算机思考中…");
+    return g.PlayerTurn ? tr("轮到你走") : tr("计算机思考中…");
 }
 
 QString GameStatus::moveText() const {
     const Game& g = session_.game();
-    if (!started(g) && g.GameActive != kTrue) return {};
+    if (!started(g) && !g.GameActive) return {};
     int played = static_cast<int>(g.playerStones.size() + g.compStones.size());
-    return g.GameActive == kTrue ? tr("第 %1 手").arg(played + 1) : tr("共 %1 手").arg(played);
+    return g.GameActive ? tr("第 %1 手").arg(played + 1) : tr("共 %1 手").arg(played);
 }
 
 QString GameStatus::matchText() const {
     const Game& g = session_.game();
-    bool running = g.GameActive == kTrue;
-    bool playerFirst = running ? g.PlayerFirst == kTrue : g.menu.playerFirst;
+    bool running = g.GameActive;
+    bool playerFirst = running ? g.PlayerFirst : g.menu.playerFirst;
     QString match =
         tr("%1 · %2 · %3")
             .arg(QString::fromUtf8(OpponentAt(g.menu.opponent).name), difficultyName(g.Difficulty),
@@ -87,7 +87,7 @@ QString GameStatus::matchText() const {
 
 QString GameStatus::titleText() const {
     const Game& g = session_.game();
-    if (g.GameActive != kTrue) return tr("五子棋");
+    if (!g.GameActive) return tr("五子棋");
     return tr("五子棋 — %1 · %2")
         .arg(QString::fromUtf8(OpponentAt(g.menu.opponent).name), difficultyName(g.Difficulty));
 }

@@ -184,7 +184,7 @@ void MainWindow::createMenus() {
 
 void MainWindow::refresh() {
     const Game& game = session_.game();
-    bool optionsEnabled = game.OptionsEnabled == kTrue;
+    bool optionsEnabled = game.OptionsEnabled;
     nuOpt_->setEnabled(optionsEnabled);
     // A disabled menu disables its items and their shortcuts too.
     for (QAction* a : nuOpt_->actions())

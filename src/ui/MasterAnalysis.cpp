@@ -36,7 +36,7 @@ std::optional<std::vector<Cell>> MasterAnalysis::positionShown() const {
                                  moves.begin() + static_cast<long>(review->position()));
     }
     const Game& g = session_.game();
-    bool playersTurn = g.GameActive == kTrue && g.PlayerTurn == kTrue && !session_.thinking();
+    bool playersTurn = g.GameActive && g.PlayerTurn && !session_.thinking();
     if (!playersTurn) return std::nullopt;
     return RecordOf(g).moves;
 }

@@ -45,7 +45,7 @@ TEST(EngineLineMove, NeedsThreeComputerStones) {
     SetPosition(t.g, {". X X X . ."}, {3, 8});
     t.g.CompMoveNo = 3; // as if the third stone were not counted yet
     EngineLineMove(t.g, 2);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
 }
 
 // Across, the computer's line offers A = (7, 8) and B = (8, 8).
@@ -206,18 +206,18 @@ TEST(EngineProbePatterns, DevelopsTheNewestStoneThatHasAGroup) {
     for (const auto& c : cases) {
         TestGame t;
         SetPosition(t.g, picture, {1, 4}, c.newestLast);
-        t.g.ResultFlags[0] = kTrue;
+        t.g.ResultFlags[0] = true;
         EngineProbePatterns(t.g);
         EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name;
-        EXPECT_EQ(t.g.ResultFlags[0], kTrue) << c.name;
+        EXPECT_TRUE(t.g.ResultFlags[0]) << c.name;
     }
 
     TestGame lone;
     SetPosition(lone.g, {"X . . . X", ". . . . .", ". . . . .", ". . . . .", "X . . . ."}, {5, 5});
-    lone.g.ResultFlags[0] = kTrue;
+    lone.g.ResultFlags[0] = true;
     EngineProbePatterns(lone.g);
-    EXPECT_EQ(lone.g.CompMoved, kFalse);
-    EXPECT_EQ(lone.g.ResultFlags[0], kFalse);
+    EXPECT_FALSE(lone.g.CompMoved);
+    EXPECT_FALSE(lone.g.ResultFlags[0]);
 }
 
 } // namespace

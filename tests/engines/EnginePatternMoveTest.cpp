@@ -65,7 +65,7 @@ TEST(EnginePatternMove, NeedsThreeComputerStones) {
     SetPosition(t.g, kSplitGroup, {3, 5}, {{8, 8}});
     t.g.CompMoveNo = 3; // only the two newest stones counted
     EnginePatternMove(t.g, 2);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
 }
 
 } // namespace

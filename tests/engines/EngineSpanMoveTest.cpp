@@ -103,7 +103,7 @@ TEST(EngineSpanMove, NeedsThreePlayerStones) {
     SetPosition(t.g, {". . O O O . ."}, {2, 8});
     t.g.PlayerMoveNo = 3; // as if the third stone were not counted yet
     EngineSpanMove(t.g, 1);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
 }
 
 TEST(EngineSpanMove, StageTwoPrefersALatticeEnd) {

@@ -157,7 +157,7 @@ TEST(BlockDoubleFour, BlocksAGapWhereTheComputerGetsAFour) {
         SetPosition(t.g, c.picture, {4, 5}, {{10, 8}});
         BlockDoubleFour(t.g, 10, 8);
         EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name;
-        EXPECT_EQ(t.g.CompMoved, kTrue) << c.name;
+        EXPECT_TRUE(t.g.CompMoved) << c.name;
     }
 }
 
@@ -168,7 +168,7 @@ TEST(BlockDoubleFour, NoCellMeansNoBlock) {
     BlockDoubleFour(t.g, 0, 8);
     BlockDoubleFour(t.g, 2, 0);
     EXPECT_EQ(t.g.CompMoveNo, 1);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
 }
 
 TEST(ForcedMoves, NeedEnoughStonesCounted) {
@@ -190,7 +190,7 @@ TEST(ForcedMoves, NeedEnoughStonesCounted) {
         SetPosition(t.g, c.picture, {4, 8});
         --(c.player ? t.g.PlayerMoveNo : t.g.CompMoveNo);
         c.routine(t.g);
-        EXPECT_EQ(t.g.CompMoved, kFalse) << c.name;
+        EXPECT_FALSE(t.g.CompMoved) << c.name;
         EXPECT_EQ(t.messages.count("critical"), 0) << c.name;
     }
 }
@@ -203,7 +203,7 @@ TEST(ForcedMoves, AStoneHistoryShorterThanTheCounterIsAFault) {
     EXPECT_EQ(t.messages.count("critical"), 1);
     EXPECT_EQ(t.messages.boxes.back().title, "错误");
     EXPECT_EQ(t.g.cell(8, 8), kEmpty);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
 }
 
 } // namespace

@@ -101,7 +101,7 @@ TEST_P(FourCellTest, AnswersFourStonesWithOneFreeCell) {
         TestOwnCell(t.g, x, 8, 0);
     else
         TestPlayerCellHard(t.g, x, 8, 0);
-    EXPECT_EQ(t.g.ResultFlags[0], toFlag(c.answers));
+    EXPECT_EQ(t.g.ResultFlags[0], c.answers);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,7 +119,7 @@ TEST(FourCellTest, NoCellDoesNothing) {
     SetPosition(t.g, {"XXX."}, {1, 1});
     TestOwnCell(t.g, 0, 1, 0);
     TestPlayerCellHard(t.g, 4, 0, 0);
-    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
+    EXPECT_FALSE(t.g.ResultFlags[0]);
 }
 
 } // namespace

@@ -9,22 +9,21 @@ namespace {
 TEST(OnLattice, FollowsTheModeAndTheFlip) {
     struct Case {
         int mode;
-        Flag flip;
+        bool flip;
         int compMoveNo;
         Cell cell;
-        Flag expected;
+        bool expected;
     };
     const Case cases[] = {
-        {8, kTrue, 5, {3, 4}, kTrue},   // 2*4 - 3 = 5
-        {8, kFalse, 5, {3, 4}, kTrue},  // 2*3 - 4 - 2 = 0
-        {8, kTrue, 5, {5, 4}, kFalse},  // 8 - 5 = 3
-        {8, kFalse, 5, {5, 4}, kFalse}, // 10 - 4 - 2 = 4
-        {9, kTrue, 5, {1, 2}, kTrue},   // 4 - 1 - 3 = 0
-        {9, kTrue, 5, {3, 4}, kFalse},  // 8 - 3 - 3 = 2
-        {9, kFalse, 5, {4, 5}, kTrue},  // 8 - 5 - 3 = 0
-        {9, 1, 5, {4, 5}, kTrue},       // a flip other than True counts as False
-        {8, kTrue, 2, {3, 4}, kFalse},  // the computer has at most one stone
-        {8, kTrue, 3, {3, 4}, kTrue},
+        {8, true, 5, {3, 4}, true},   // 2*4 - 3 = 5
+        {8, false, 5, {3, 4}, true},  // 2*3 - 4 - 2 = 0
+        {8, true, 5, {5, 4}, false},  // 8 - 5 = 3
+        {8, false, 5, {5, 4}, false}, // 10 - 4 - 2 = 4
+        {9, true, 5, {1, 2}, true},   // 4 - 1 - 3 = 0
+        {9, true, 5, {3, 4}, false},  // 8 - 3 - 3 = 2
+        {9, false, 5, {4, 5}, true},  // 8 - 5 - 3 = 0
+        {8, true, 2, {3, 4}, false},  // the computer has at most one stone
+        {8, true, 3, {3, 4}, true},
     };
     for (const auto& c : cases) {
         TestGame t;
@@ -40,13 +39,13 @@ TEST(OnLattice, FollowsTheModeAndTheFlip) {
         t.g.CompMoveNo = 9;
         for (int y = 1; y <= 15; ++y)
             for (int x = 1; x <= 15; ++x)
-                EXPECT_EQ(OnLattice(t.g, x, y), kFalse);
+                EXPECT_FALSE(OnLattice(t.g, x, y));
     }
 }
 
 TEST(OnLattice, EveryRunOfFiveHoldsExactlyOneLatticeCell) {
     for (int mode : {8, 9}) {
-        for (Flag flip : {kTrue, kFalse}) {
+        for (bool flip : {true, false}) {
             TestGame t;
             t.g.GameMode = mode;
             t.g.LatticeFlip = flip;
@@ -57,7 +56,7 @@ TEST(OnLattice, EveryRunOfFiveHoldsExactlyOneLatticeCell) {
                         if (!onBoard(x + 4 * d.dx, y + 4 * d.dy)) continue;
                         int count = 0;
                         for (int i = 0; i < 5; ++i)
-                            if (OnLattice(t.g, x + i * d.dx, y + i * d.dy) == kTrue) ++count;
+                            if (OnLattice(t.g, x + i * d.dx, y + i * d.dy)) ++count;
                         EXPECT_EQ(count, 1) << "mode " << mode << " flip " << flip << " direction "
                                             << d.number << " from " << Cell{x, y};
                     }
@@ -71,32 +70,26 @@ struct ReplyCase {
     const char* name;
     int mode;
     int compMoveNo; // as the game stands before the reply
-    Flag flipBefore;
+    bool flipBefore;
     std::vector<std::string> picture; // the player's stone is '*', drawn at (7, 6)
     Cell expected;                    // (0, 0): no stone
-    Flag flipAfter;
+    bool flipAfter;
 };
 
 const ReplyCase kReplyCases[] = {
-    {"second stone, the True lattice", 8, 2, kFalse, {". . .", ". * .", ". . ."}, {8, 9}, kTrue},
+    {"second stone, the True lattice", 8, 2, false, {". . .", ". * .", ". . ."}, {8, 9}, true},
     {"second stone, the False lattice",
      8,
      2,
-     kTrue,
+     true,
      {". . . .", ". . * .", ". . . ."},
      {10, 8},
-     kFalse},
-    {"later stones keep the lattice",
-     8,
-     5,
-     kTrue,
-     {". . . .", ". . * .", ". . . ."},
-     {9, 7},
-     kTrue},
-    {"before the computer's second stone", 8, 1, kTrue, {". . .", ". * .", ". . ."}, {8, 9}, kTrue},
-    {"taken neighbours are passed", 8, 5, kTrue, {". . .", ". * .", ". X ."}, {9, 7}, kTrue},
-    {"no free lattice neighbour", 8, 5, kTrue, {". . X", "X * .", ". X ."}, {}, kTrue},
-    {"another mode", 0, 5, kTrue, {". . .", ". * .", ". . ."}, {}, kTrue},
+     false},
+    {"later stones keep the lattice", 8, 5, true, {". . . .", ". . * .", ". . . ."}, {9, 7}, true},
+    {"before the computer's second stone", 8, 1, true, {". . .", ". * .", ". . ."}, {8, 9}, true},
+    {"taken neighbours are passed", 8, 5, true, {". . .", ". * .", ". X ."}, {9, 7}, true},
+    {"no free lattice neighbour", 8, 5, true, {". . X", "X * .", ". X ."}, {}, true},
+    {"another mode", 0, 5, true, {". . .", ". * .", ". . ."}, {}, true},
 };
 
 TEST(LatticeReply, PlaysTheFirstFreeLatticeNeighbour) {
@@ -119,7 +112,7 @@ TEST(LatticeReply, NeighboursOffTheBoardAreSkipped) {
     TestGame t;
     SetPosition(t.g, {"O"}, {15, 7});
     t.g.GameMode = 8;
-    t.g.LatticeFlip = kTrue;
+    t.g.LatticeFlip = true;
     t.g.CompMoveNo = 5;
     LatticeReply(t.g, 15, 7);
     EXPECT_EQ(NewestComputerStone(t.g), (Cell{14, 7}));

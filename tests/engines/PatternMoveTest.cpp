@@ -11,7 +11,7 @@ struct DevelopCase {
     std::vector<std::string> picture; // '*' marks the cell handed to the test
     DevelopMode mode;
     Cell expected; // (0, 0): no stone
-    Flag flag0;
+    bool flag0;
 };
 
 const DevelopCase kDevelopCases[] = {
@@ -19,16 +19,16 @@ const DevelopCase kDevelopCases[] = {
      {". . X * . . ."},
      DevelopMode::PlayGroupCell,
      {4, 8},
-     kTrue},
+     true},
     {"X . X . from its left stone: the gap",
      {". . * . X . ."},
      DevelopMode::PlayGroupCell,
      {6, 8},
-     kTrue},
-    {"a lone stone is no group", {". . . * . . ."}, DevelopMode::PlayGroupCell, {}, kFalse},
-    {"closed right next to the stone", {"O * X . . . ."}, DevelopMode::PlayGroupCell, {}, kFalse},
-    {"flag mode only reports", {". . X * . . ."}, DevelopMode::Flag, {}, kTrue},
-    {"play mode plays the cell itself", {". . X * . . ."}, DevelopMode::Play, {6, 8}, kFalse},
+     true},
+    {"a lone stone is no group", {". . . * . . ."}, DevelopMode::PlayGroupCell, {}, false},
+    {"closed right next to the stone", {"O * X . . . ."}, DevelopMode::PlayGroupCell, {}, false},
+    {"flag mode only reports", {". . X * . . ."}, DevelopMode::Flag, {}, true},
+    {"play mode plays the cell itself", {". . X * . . ."}, DevelopMode::Play, {6, 8}, false},
 };
 
 TEST(PatternMoveAt, DevelopsAGroupWithRoom) {
@@ -36,7 +36,7 @@ TEST(PatternMoveAt, DevelopsAGroupWithRoom) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, c.picture, {3, 8});
         if (c.mode != DevelopMode::Play) t.g.setCell(cell.x, cell.y, kComputer); // from a stone
-        t.g.ResultFlags[0] = kFalse;
+        t.g.ResultFlags[0] = false;
         std::size_t before = t.g.compStones.size();
         PatternMoveAt(t.g, cell.x, cell.y, 0, c.mode);
         EXPECT_TRUE(PlayedOnly(t, before, c.expected)) << c.name;
@@ -53,12 +53,12 @@ TEST(PatternMoveAt, PlayIfCrossThreePlaysTheCellOnceAGroupCellMakesACrossThree) 
     Cell cell = SetMarkedPosition(t.g, picture, {7, 7});
     PatternMoveAt(t.g, cell.x, cell.y, 0, DevelopMode::PlayIfCrossThree);
     EXPECT_EQ(NewestComputerStone(t.g), cell);
-    EXPECT_EQ(t.g.CompMoved, kTrue);
+    EXPECT_TRUE(t.g.CompMoved);
 
     TestGame lone;
     cell = SetMarkedPosition(lone.g, {". * X . ."}, {7, 8});
     PatternMoveAt(lone.g, cell.x, cell.y, 0, DevelopMode::PlayIfCrossThree);
-    EXPECT_EQ(lone.g.CompMoved, kFalse);
+    EXPECT_FALSE(lone.g.CompMoved);
 }
 
 // A pair down the board through the offered cell (8, 8); its cell (8, 7) would make a
@@ -76,7 +76,7 @@ TEST(PatternMoveAtB, PlaysTheOfferedCellNeverTheGroupCell) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, kSecondGroup, {5, 6});
         PatternMoveAtB(t.g, cell.x, cell.y, 1, c.keep);
-        EXPECT_EQ(t.g.CompMoved, toFlag(c.plays)) << "keep " << c.keep;
+        EXPECT_EQ(t.g.CompMoved, c.plays) << "keep " << c.keep;
         if (c.plays) {
             EXPECT_EQ(NewestComputerStone(t.g), cell);
         }
@@ -94,7 +94,7 @@ TEST(PatternMoveAt, OfferGroupCellsPlaysAGroupCellThatLiesOnASecondGroup) {
                                   {4, 6});
     PatternMoveAt(t.g, cell.x, cell.y, 0, DevelopMode::OfferGroupCells);
     EXPECT_EQ(NewestComputerStone(t.g), (Cell{7, 8}));
-    EXPECT_EQ(t.g.CompMoved, kTrue);
+    EXPECT_TRUE(t.g.CompMoved);
 }
 
 } // namespace

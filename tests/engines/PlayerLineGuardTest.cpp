@@ -163,14 +163,14 @@ TEST(HardPlayerLine, ScansFromThePlayersThirdStone) {
     for (bool hard : {true, false}) {
         TestGame t;
         Draw(t.g, {{5, 8}, {".OOo.."}});
-        t.g.ResultFlags[0] = kTrue;
-        t.g.ResultFlags[1] = kTrue;
+        t.g.ResultFlags[0] = true;
+        t.g.ResultFlags[1] = true;
         if (hard)
             HardPlayerLine(t.g, 1);
         else
             GuardPlayerLine(t.g, 1);
-        EXPECT_EQ(t.g.ResultFlags[0], hard ? kFalse : kTrue) << (hard ? "hard" : "guard");
-        EXPECT_EQ(t.g.ResultFlags[1], kTrue) << (hard ? "hard" : "guard");
+        EXPECT_EQ(t.g.ResultFlags[0], !hard) << (hard ? "hard" : "guard");
+        EXPECT_TRUE(t.g.ResultFlags[1]) << (hard ? "hard" : "guard");
     }
 }
 
@@ -179,7 +179,7 @@ struct CellTestCase {
     int skip;
     PlayerCellMode mode;
     Cell expected; // the stone placed
-    Flag flag;     // ResultFlags[0] afterwards
+    bool flag;     // ResultFlags[0] afterwards
 };
 std::ostream& operator<<(std::ostream& out, const CellTestCase& c) {
     return out << c.what;
@@ -189,7 +189,7 @@ class TestPlayerCellTest : public ::testing::TestWithParam<CellTestCase> {};
 
 // (8,8) is the cell tested. With (9,8) the row is a young player line; a player stone on
 // its free cell (11,8) would make the open four (11,7)..(11,10).
-TEST_P(TestPlayerCellTest, FlagsOrTakesTheCell) {
+TEST_P(TestPlayerCellTest, boolsOrTakesTheCell) {
     const CellTestCase& c = GetParam();
     TestGame t;
     // clang-format off
@@ -207,17 +207,17 @@ TEST_P(TestPlayerCellTest, FlagsOrTakesTheCell) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, TestPlayerCellTest,
     ::testing::Values(
-        CellTestCase{"flag mode flags the young row", 0, PlayerCellMode::Flag, kNoMove, kTrue},
-        CellTestCase{"flag mode leaving out the row", 1, PlayerCellMode::Flag, kNoMove, kFalse},
-        CellTestCase{"play mode takes the cell", 0, PlayerCellMode::Play, {8, 8}, kFalse},
-        CellTestCase{"play mode leaving out the row", 1, PlayerCellMode::Play, kNoMove, kFalse}));
+        CellTestCase{"flag mode flags the young row", 0, PlayerCellMode::Flag, kNoMove, true},
+        CellTestCase{"flag mode leaving out the row", 1, PlayerCellMode::Flag, kNoMove, false},
+        CellTestCase{"play mode takes the cell", 0, PlayerCellMode::Play, {8, 8}, false},
+        CellTestCase{"play mode leaving out the row", 1, PlayerCellMode::Play, kNoMove, false}));
 
 TEST(TestPlayerCell, NoCellDoesNothing) {
     TestGame t;
     SetPosition(t.g, {".O"}, {1, 1});
     TestPlayerCell(t.g, 0, 1, 0, PlayerCellMode::Flag);
     TestPlayerCell(t.g, 1, 0, 0, PlayerCellMode::Flag);
-    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
+    EXPECT_FALSE(t.g.ResultFlags[0]);
     EXPECT_TRUE(t.messages.boxes.empty());
 }
 

@@ -12,23 +12,23 @@ namespace {
 enum class Shape { ComputerFour, PlayerOpenFour, PlayerFour, ComputerThree, PlayerThree };
 
 bool shapeFound(Game& g, Shape shape, Cell c, int skip = 0) {
-    g.ResultFlags = {kFalse, kFalse};
+    g.ResultFlags = {false, false};
     switch (shape) {
     case Shape::ComputerFour:
         ComputerFourAt(g, c.x, c.y, skip, 0, FourMode::Flag);
-        return g.ResultFlags[0] == kTrue;
+        return g.ResultFlags[0];
     case Shape::PlayerOpenFour:
         PlayerOpenFourAt(g, c.x, c.y, skip);
-        return g.ResultFlags[1] == kTrue;
+        return g.ResultFlags[1];
     case Shape::PlayerFour:
         PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Flag);
-        return g.ResultFlags[1] == kTrue;
+        return g.ResultFlags[1];
     case Shape::ComputerThree:
         ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Flag);
-        return g.ResultFlags[0] == kTrue;
+        return g.ResultFlags[0];
     case Shape::PlayerThree:
         PlayerThreeAt(g, c.x, c.y, skip, PlayerThreeMode::Flag);
-        return g.ResultFlags[0] == kTrue;
+        return g.ResultFlags[0];
     }
     return false;
 }
@@ -82,7 +82,7 @@ TEST(PointTests, RecogniseTheirShapes) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, c.picture, c.topLeft);
         EXPECT_EQ(shapeFound(t.g, c.shape, cell), c.found) << c.name << "\n" << Picture(t.g);
-        EXPECT_EQ(t.g.CompMoved, kFalse) << c.name;
+        EXPECT_FALSE(t.g.CompMoved) << c.name;
         EXPECT_EQ(t.messages.count("critical"), 0) << c.name;
     }
 }
@@ -144,9 +144,9 @@ struct ModeCase {
     std::function<void(Game&, Cell)> run;
     std::vector<std::string> picture;
     bool placed;
-    Flag flag0;
-    Flag flag1;
-    Flag moved;
+    bool flag0;
+    bool flag1;
+    bool moved;
 };
 
 const std::vector<std::string> kFourAcross = {". X X X * ."};
@@ -157,22 +157,22 @@ const std::vector<std::string> kPlayerOpenFour = {". O O O * ."};
 const ModeCase kModeCases[] = {
     {"four, play mode plays",
      [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::Play); }, kFourAcross, true,
-     kFalse, kFalse, kTrue},
+     false, false, true},
     {"four, flag-unless-kept mode keeps its own direction",
      [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::FlagUnlessKept); },
-     kFourAcross, false, kFalse, kFalse, kFalse},
+     kFourAcross, false, false, false, false},
     {"four, flag-unless-kept mode flags another direction",
      [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 2, FourMode::FlagUnlessKept); },
-     kFourAcross, false, kTrue, kFalse, kFalse},
+     kFourAcross, false, true, false, false},
     {"computer three, play mode plays",
      [](Game& g, Cell c) { ComputerThreeAt(g, c.x, c.y, 0, ComputerThreeMode::Play); },
-     kComputerThree, true, kFalse, kFalse, kTrue},
+     kComputerThree, true, false, false, true},
     {"player three, play mode takes the cell",
      [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Play); }, kPlayerThree,
-     true, kFalse, kFalse, kTrue},
+     true, false, false, true},
     {"player three, announce mode announces without a stone",
      [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Announce); },
-     kPlayerThree, false, kTrue, kFalse, kTrue},
+     kPlayerThree, false, true, false, true},
 };
 
 TEST(PointTests, ModesPlayFlagOrPass) {
@@ -201,12 +201,12 @@ TEST(PointTests, EmptyBoardChangesNothingButTheRegionCount) {
          {PlayerThreeMode::Play, PlayerThreeMode::Announce, PlayerThreeMode::Flag})
         PlayerThreeAt(t.g, 8, 8, 0, mode);
     ThreatReplyAt(t.g, 8, 8, 0);
-    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
-    EXPECT_EQ(t.g.ResultFlags[1], kFalse);
+    EXPECT_FALSE(t.g.ResultFlags[0]);
+    EXPECT_FALSE(t.g.ResultFlags[1]);
     EXPECT_EQ(t.g.CompMoveNo, 1);
-    t.g.ResultFlags[0] = kTrue;
+    t.g.ResultFlags[0] = true;
     ComparePlayerRegions(t.g, 7, 7, 9, 9, 1); // a tie is not more
-    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
+    EXPECT_FALSE(t.g.ResultFlags[0]);
 }
 
 TEST(PointTests, NoCellMeansNoTest) {
@@ -215,7 +215,7 @@ TEST(PointTests, NoCellMeansNoTest) {
     SetPosition(t.g, {"X X X . .", "X . . . .", "X . . . ."});
     ComputerFourAt(t.g, 0, 1, 0, 1, FourMode::Flag);
     ComputerFourAt(t.g, 1, 0, 0, 1, FourMode::Flag);
-    EXPECT_EQ(t.g.ResultFlags[0], kFalse);
+    EXPECT_FALSE(t.g.ResultFlags[0]);
 }
 
 TEST(PointTests, TakenCellIsNeverPlayed) {
@@ -226,7 +226,7 @@ TEST(PointTests, TakenCellIsNeverPlayed) {
     ComputerThreeAt(t.g, 8, 8, 0, ComputerThreeMode::Play);
     PlayerThreeAt(t.g, 8, 9, 0, PlayerThreeMode::Play);
     EXPECT_EQ(t.g.CompMoveNo, 5);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
     EXPECT_EQ(t.messages.count("critical"), 0);
 }
 
@@ -262,7 +262,7 @@ TEST(PlayerFourAt, BlockGoesOnTheEndAtDifficultyZeroElseOnTheCell) {
             Cell expected = difficulty == 0 ? c.threeEnd : cell;
             EXPECT_EQ(NewestComputerStone(t.g), expected)
                 << c.name << ", difficulty " << difficulty;
-            EXPECT_EQ(t.g.CompMoved, kTrue);
+            EXPECT_TRUE(t.g.CompMoved);
         }
     }
 }
@@ -276,7 +276,7 @@ TEST(PlayerFourAt, NoBlockWithoutAThreeOnAnEnd) {
                                   {4, 6});
     PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
     EXPECT_EQ(t.g.CompMoveNo, 2);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
 }
 
 TEST(PlayerFourAt, EndCellsAreNotCarriedIntoTheNextDirection) {
@@ -291,7 +291,7 @@ TEST(PlayerFourAt, EndCellsAreNotCarriedIntoTheNextDirection) {
     t.g.Difficulty = 0;
     PlayerFourAt(t.g, cell.x, cell.y, 0, PlayerFourMode::Block);
     EXPECT_EQ(t.g.CompMoveNo, 3);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
 }
 
 TEST(PlayerFourAt, TakenCellIsNotPlayedAndNoMoveIsAnnounced) {
@@ -301,7 +301,7 @@ TEST(PlayerFourAt, TakenCellIsNotPlayedAndNoMoveIsAnnounced) {
     t.g.Difficulty = 1;
     PlayerFourAt(t.g, 8, 8, 0, PlayerFourMode::Block);
     EXPECT_EQ(t.g.CompMoveNo, 2);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
     EXPECT_EQ(t.messages.count("critical"), 0);
 }
 
@@ -319,7 +319,7 @@ TEST(ThreatReplyAt, PlaysTheCellWhenTheFirstEmptyCellMakesACrossThree) {
         t.g.Difficulty = difficulty;
         ThreatReplyAt(t.g, cell.x, cell.y, 0);
         EXPECT_EQ(NewestComputerStone(t.g), cell) << "difficulty " << difficulty;
-        EXPECT_EQ(t.g.CompMoved, kTrue);
+        EXPECT_TRUE(t.g.CompMoved);
     }
 }
 
@@ -327,20 +327,20 @@ TEST(ThreatReplyAt, ActsOnlyOnALineWithTwoEmptyCells) {
     TestGame t;
     Cell cell = SetMarkedPosition(t.g, kThreatLine, {5, 5});
     ThreatReplyAt(t.g, cell.x, cell.y, 1); // the line itself left out
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
     TestGame one;
     cell = SetMarkedPosition(
         one.g, {". . . . . . . .", ". . . . X . . .", ". . . . X . . .", "O X X * . O . ."},
         {5, 5});
     ThreatReplyAt(one.g, cell.x, cell.y, 0);
-    EXPECT_EQ(one.g.CompMoved, kFalse);
+    EXPECT_FALSE(one.g.CompMoved);
 }
 
 struct RegionCase {
     const char* name;
     std::vector<std::string> picture;
     int a, b, c, d, dir;
-    Flag flag;
+    bool flag;
 };
 
 const RegionCase kRegionCases[] = {
@@ -351,12 +351,12 @@ const RegionCase kRegionCases[] = {
      5,
      1,
      1,
-     kTrue},
-    {"dir 1: a tie is not more", {"O . . . . O"}, 2, 1, 5, 1, 1, kFalse},
-    {"dir 1: the whole board against nothing", {". . . O"}, 15, 1, 16, 1, 1, kTrue},
-    {"dir 2: rows above against rows below", {"O . .", ". . .", ". O O"}, 1, 1, 1, 3, 2, kFalse},
-    {"dir 3: lower right against upper left", {"O . .", ". . .", ". O O"}, 1, 1, 2, 3, 3, kTrue},
-    {"dir 4: lower left against upper right", {". . O", ". . .", "O O ."}, 2, 3, 3, 1, 4, kTrue},
+     true},
+    {"dir 1: a tie is not more", {"O . . . . O"}, 2, 1, 5, 1, 1, false},
+    {"dir 1: the whole board against nothing", {". . . O"}, 15, 1, 16, 1, 1, true},
+    {"dir 2: rows above against rows below", {"O . .", ". . .", ". O O"}, 1, 1, 1, 3, 2, false},
+    {"dir 3: lower right against upper left", {"O . .", ". . .", ". O O"}, 1, 1, 2, 3, 3, true},
+    {"dir 4: lower left against upper right", {". . O", ". . .", "O O ."}, 2, 3, 3, 1, 4, true},
 };
 
 TEST(ComparePlayerRegions, CountsTheRegionsOfItsDirection) {

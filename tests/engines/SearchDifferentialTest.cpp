@@ -53,7 +53,7 @@ Outcome fastOutcome(const SearchState& s, int depth, std::int32_t bound, int sid
 std::optional<Outcome> referenceOutcome(SearchState s, int depth, std::int32_t bound, int side,
                                         long long budget) {
     Outcome out;
-    Flag active = kTrue;
+    bool active = true;
     TracedRandom random;
     ReferenceSearch search(s, random, active);
     search.nodeLimit = budget;
@@ -199,7 +199,7 @@ TEST(SearchDifferential, RecordsUnderTheLoosestBoundGiveTheValueUnderAnyBound) {
                 RecordEngineStone(after, cell / 15, cell % 15, kEngineComputer);
                 if (after.EngineEval == -kFiveScore) continue; // nothing lies below a five
                 for (std::int32_t bound : {-kFiveScore, -200, 0, 35, 300, kFiveScore}) {
-                    Flag active = kTrue;
+                    bool active = true;
                     ReferenceSearch plain(after, unused, active);
                     int best = -1;
                     EXPECT_EQ(search::ValueUnder<search::PlayerSide>(records, bound),

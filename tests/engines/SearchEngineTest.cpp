@@ -322,13 +322,13 @@ TEST(PeddrinTurn, ReplyComesFromTheEngineAfterTheHandOver) {
     EXPECT_EQ(t.computerStones(), 0);
     EXPECT_TRUE(EngineReplyOwed(t.g));
     EXPECT_EQ(t.g.engine.EngineEval, 20);
-    EXPECT_EQ(t.g.PlayerTurn, kTrue);
+    EXPECT_TRUE(t.g.PlayerTurn);
     EngineTurn(t.g);
     EXPECT_EQ(t.computerStones(), 1);
     EXPECT_FALSE(EngineReplyOwed(t.g));
     EXPECT_TRUE(EngineBoardMatches(t.g));
     EXPECT_TRUE(BoardMatchesHistories(t.g));
-    EXPECT_EQ(t.g.GameActive, kTrue);
+    EXPECT_TRUE(t.g.GameActive);
     EXPECT_EQ(t.messages.count("critical"), 0);
 }
 
@@ -340,7 +340,7 @@ TEST(PeddrinTurn, BookReplyBelowTheCentreOnlyOnSecondsDigitsDivisibleByThree) {
         EXPECT_EQ(t.computerStones(), book ? 1 : 0) << "digit " << digit;
         EXPECT_EQ(t.g.cell(8, 9), book ? kComputer : kEmpty) << "digit " << digit;
         EXPECT_EQ(EngineReplyOwed(t.g), !book) << "digit " << digit;
-        EXPECT_EQ(t.g.BookActive, kFalse) << "digit " << digit;
+        EXPECT_FALSE(t.g.BookActive) << "digit " << digit;
         EXPECT_TRUE(EngineBoardMatches(t.g)) << "digit " << digit;
     }
 }
@@ -370,8 +370,8 @@ TEST(PeddrinTurn, TheDifficultySetsHowFarTheEngineLooksAhead) {
         PeddrinGame t(1, true, difficulty);
         SetPosition(t.g, picture);
         t.g.engine = EngineStateOf(picture);
-        t.g.CentreRule = kFalse;
-        t.g.PlayerTurn = kTrue;
+        t.g.CentreRule = false;
+        t.g.PlayerTurn = true;
         t.click(8, 10);
         ASSERT_TRUE(EngineReplyOwed(t.g));
         EngineTurn(t.g);
@@ -400,14 +400,14 @@ TEST(PeddrinTurn, AWholeGameKeepsBothBoardsInStep) {
     t.click(8, 8);
     EngineTurn(t.g);
     // The player walks down the board; every reply lands on an empty cell.
-    for (int y = 1; y <= 15 && t.g.GameActive == kTrue; ++y)
-        for (int x = 1; x <= 15 && t.g.GameActive == kTrue; x += 4) {
+    for (int y = 1; y <= 15 && t.g.GameActive; ++y)
+        for (int x = 1; x <= 15 && t.g.GameActive; x += 4) {
             if (t.g.cell(x, y) != kEmpty) continue;
             int before = t.computerStones();
             t.click(x, y);
             EngineTurn(t.g);
             // A five made by the chain's own-five step ends the game off the engine's board.
-            if (t.g.GameActive == kTrue) {
+            if (t.g.GameActive) {
                 ASSERT_EQ(t.computerStones(), before + 1);
                 ASSERT_TRUE(EngineBoardMatches(t.g));
             }
@@ -444,7 +444,7 @@ TEST(PeddrinTurn, EngineStonesMissingOnTheGameBoardAreDrawn) {
     t.g.engine.record(2, 4, kEngineComputer);
     SyncEngineStones(t.g);
     EXPECT_EQ(t.g.cell(5, 3), kComputer);
-    EXPECT_EQ(t.g.CompMoved, kTrue);
+    EXPECT_TRUE(t.g.CompMoved);
     EXPECT_TRUE(BoardMatchesHistories(t.g));
 }
 
@@ -483,7 +483,7 @@ TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndTheEngineAnswersItsLastStone)
     EngineTurn(t.g);
     EXPECT_EQ(t.g.cell(8, 2), kComputer); // the player's four is closed
     EXPECT_TRUE(EngineBoardMatches(t.g));
-    EXPECT_EQ(t.g.GameActive, kTrue);
+    EXPECT_TRUE(t.g.GameActive);
 }
 
 TEST(PeddrinTurn, ComputersOwnFiveComesBeforeTheEngine) {
@@ -503,7 +503,7 @@ TEST(PeddrinTurn, ComputersOwnFiveComesBeforeTheEngine) {
     EXPECT_FALSE(EngineReplyOwed(t.g));
     EXPECT_EQ(t.computerStones(), 5);
     EXPECT_TRUE(t.messages.shown("计算机胜!"));
-    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_FALSE(t.g.GameActive);
 }
 
 // A board without five in any line, runs of two at most; (15, 15) is still empty.
@@ -535,12 +535,12 @@ TEST(PeddrinTurn, PlayersFiveOnTheLastCellIsAWinNotAlsoADraw) {
     picture[14] = "XOOXXOOXXXOOOO.";
     PeddrinGame t(1);
     SetPosition(t.g, picture);
-    t.g.CentreRule = kFalse;
-    t.g.PlayerTurn = kTrue;
+    t.g.CentreRule = false;
+    t.g.PlayerTurn = true;
     t.click(15, 15); // the last empty cell
     EXPECT_TRUE(t.messages.shown("玩家胜!"));
     EXPECT_FALSE(t.messages.shown("此局为和局!"));
-    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_FALSE(t.g.GameActive);
     EXPECT_FALSE(t.g.engine.MoveSignal);
 }
 
@@ -554,7 +554,7 @@ TEST(PeddrinTurn, EnginesStoneFillingTheBoardIsADraw) {
     EngineTurn(t.g);
     EXPECT_EQ(t.g.cell(15, 15), kComputer);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));
-    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_FALSE(t.g.GameActive);
     EXPECT_TRUE(EngineBoardMatches(t.g));
 }
 

@@ -136,12 +136,12 @@ Event EventSource::click(const Game& g) {
 }
 
 Event EventSource::Next(const Game& g) {
-    const Weights& weights = g.GameActive != kTrue      ? kBetweenGames
+    const Weights& weights = !g.GameActive              ? kBetweenGames
                              : style_ == Style::Careful ? kCarefulGame
                                                         : kLivelyGame;
     // The window stays responsive while an opponent thinks: its reply comes in among the
     // other events.
-    if (g.GameActive == kTrue && g.replyOwed() && in_.chance(50)) return {EventKind::EngineReply};
+    if (g.GameActive && g.replyOwed() && in_.chance(50)) return {EventKind::EngineReply};
     EventKind kind = pickKind(in_, weights);
     switch (kind) {
     case EventKind::Click:

@@ -61,13 +61,13 @@ void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
     ++s.events;
     s.fingerprint = mixed(s.fingerprint, line);
     if (e.kind == EventKind::NewGame) {
-        if (b.GameActive == kTrue) ++s.replacedByNewGame;
+        if (b.GameActive) ++s.replacedByNewGame;
         ++s.gamesByModeAndLevel[a.GameMode][a.Difficulty];
         ++s.gamesByDigit[digit];
         return;
     }
     if (e.kind == EventKind::Click) ++s.clicks;
-    if (e.kind == EventKind::Hint) s.hints += b.GameActive == kTrue;
+    if (e.kind == EventKind::Hint) s.hints += b.GameActive;
     if (e.kind == EventKind::EngineReply) ++s.lateReplies;
     if (e.kind == EventKind::TakeBack) {
         s.takeBacks += a.player.size() < b.player.size();
@@ -75,7 +75,7 @@ void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
     }
     s.playerMoves += static_cast<long>(a.player.size() - b.player.size());
     s.computerMoves += static_cast<long>(a.computer.size() - b.computer.size());
-    if (b.GameActive != kTrue || a.GameActive != kFalse) return;
+    if (!b.GameActive || a.GameActive) return;
     if (e.kind == EventKind::EndGame) ++s.endedFromMenu;
     for (const Box& box : boxes) {
         s.playerFives += box.text == kPlayerWins;
@@ -167,9 +167,8 @@ std::string Driver::apply(const Event& e, const Snapshot& before) {
         session.waitForReply();
         break;
     case EventKind::TakeBack: {
-        bool playersTurn =
-            before.GameActive == kTrue && before.PlayerTurn == kTrue && !before.replyOwed;
-        bool afterFive = before.GameActive != kTrue &&
+        bool playersTurn = before.GameActive && before.PlayerTurn && !before.replyOwed;
+        bool afterFive = !before.GameActive &&
                          (HasFive(before.board, kPlayer) || HasFive(before.board, kComputer));
         bool possible = (playersTurn || afterFive) && !positions_.empty();
         session.undo();
@@ -198,7 +197,7 @@ std::string Driver::play(const Event& e, const Snapshot& before) {
     }
     if (problem.empty()) problem = CheckState(g);
     if (problem.empty()) problem = CheckScene(g);
-    bool ended = before.GameActive == kTrue && g.GameActive != kTrue;
+    bool ended = before.GameActive && !g.GameActive;
     if (problem.empty() && (ended || e.kind == EventKind::TakeBack)) problem = CheckRecord(g);
     return problem;
 }

@@ -18,10 +18,6 @@ namespace {
 
 constexpr Cell kCentre{8, 8};
 
-bool isFlag(Flag f) {
-    return f == kTrue || f == kFalse;
-}
-
 // A hidden marker's cell is not shown, so it does not count.
 bool sameMarker(const Marker& m, const Marker& n) {
     return m.visible == n.visible && (!m.visible || m.cell == n.cell);
@@ -84,17 +80,6 @@ std::string historiesAgreeWithBoard(const Game& g) {
 }
 
 std::string settingsHold(const Game& g) {
-    for (auto [name, f] : {std::pair{"GameActive", g.GameActive},
-                           {"PlayerTurn", g.PlayerTurn},
-                           {"PlayerFirst", g.PlayerFirst},
-                           {"CentreRule", g.CentreRule},
-                           {"CompMoved", g.CompMoved},
-                           {"OptionsEnabled", g.OptionsEnabled},
-                           {"BookActive", g.BookActive},
-                           {"DiagonalBookActive", g.DiagonalBookActive},
-                           {"BookCoin", g.BookCoin},
-                           {"LatticeFlip", g.LatticeFlip}})
-        if (!isFlag(f)) return std::string(name) + " holds " + std::to_string(f) + ", no flag";
     if (g.Difficulty < 0 || g.Difficulty > 2 || g.SearchLevel != g.Difficulty + 2)
         return "Difficulty " + std::to_string(g.Difficulty) + " with SearchLevel " +
                std::to_string(g.SearchLevel);
@@ -102,8 +87,8 @@ std::string settingsHold(const Game& g) {
         g.menu.opponent >= kOpponentCount)
         return "GameMode or the checked opponent out of range";
     if (g.OptionsEnabled == g.GameActive)
-        return g.GameActive == kTrue ? "the options menu is enabled during a game"
-                                     : "the options menu stays disabled between games";
+        return g.GameActive ? "the options menu is enabled during a game"
+                            : "the options menu stays disabled between games";
     return "";
 }
 
@@ -111,14 +96,14 @@ std::string settingsHold(const Game& g) {
 // the player is to move, the computer owes nothing, and nobody has five on a board with
 // a free cell left.
 std::string playHolds(const Game& g) {
-    bool playerFirst = g.PlayerFirst == kTrue;
+    bool playerFirst = g.PlayerFirst;
     int np = static_cast<int>(g.playerStones.size()), nc = static_cast<int>(g.compStones.size());
     int lead = playerFirst ? np - nc : nc - np;
     if (lead != 0 && lead != 1) return "the stones do not alternate";
     if (np + nc > 0 && (playerFirst ? g.playerStone(1) : g.compStone(1)) != kCentre)
         return "the first stone is not on the centre";
-    if (g.GameActive != kTrue) return "";
-    if (g.PlayerTurn != kTrue) return "the turn did not come back to the player";
+    if (!g.GameActive) return "";
+    if (!g.PlayerTurn) return "the turn did not come back to the player";
     // While an opponent thinks, the player's stone is one ahead.
     int owed = g.replyOwed() ? 1 : 0;
     if (lead != (playerFirst ? owed : 1 - owed))
@@ -133,7 +118,7 @@ std::string playHolds(const Game& g) {
 // Opponent 3's own board holds the game's stones, in its cell list too, once the player
 // has moved (before that it may hold the book opening it is about to play).
 std::string engineHolds(const Game& g) {
-    if (!SearchPlays(g) || g.GameActive != kTrue || g.playerStones.empty()) return "";
+    if (!SearchPlays(g) || !g.GameActive || g.playerStones.empty()) return "";
     const SearchState& s = g.engine;
     for (int i = 0; i < kCellCount; ++i) {
         int code = g.BoardCells[i];
@@ -152,7 +137,7 @@ std::string engineHolds(const Game& g) {
 
 // Exactly one marker, on the newest stone, of that stone's colour.
 std::string markersHold(const Game& g) {
-    bool playerFirst = g.PlayerFirst == kTrue;
+    bool playerFirst = g.PlayerFirst;
     std::size_t np = g.playerStones.size(), nc = g.compStones.size();
     if (np + nc == 0)
         return g.imgW.visible || g.imgB.visible ? "a last-move marker on an empty board" : "";
@@ -209,7 +194,7 @@ std::string stonesKept(const Snapshot& b, const Snapshot& a) {
 std::string refusedClick(const Snapshot& b, const Snapshot& a, std::span<const Box> boxes,
                          const std::vector<Cell>& cells) {
     if (std::string d = firstDifference(b, a); !d.empty()) return "a refused click changed " + d;
-    bool offCentre = b.CentreRule == kTrue &&
+    bool offCentre = b.CentreRule &&
                      std::any_of(cells.begin(), cells.end(), [](Cell c) { return c != kCentre; });
     bool taken = std::any_of(cells.begin(), cells.end(),
                              [&](Cell c) { return At(b.board, c.x, c.y) != kEmpty; });
@@ -227,7 +212,7 @@ std::string outcome(const Board& expected, const char* result, const Snapshot& a
     if (!showsOnly(boxes, result))
         return std::string("expected ") + (result ? result : "no message") + ", shown " +
                boxesText(boxes);
-    if (a.GameActive != toFlag(!result))
+    if (a.GameActive != (!result))
         return result ? std::string("the game goes on after ") + result
                       : "the game ended without a five or a full board";
     return "";
@@ -286,8 +271,8 @@ std::string playedClick(const Snapshot& b, const Snapshot& a, std::span<const Bo
     Cell c = a.player.back();
     if (!contains(cells, c)) return "the click placed its stone on " + cellText(c);
     if (At(b.board, c.x, c.y) != kEmpty) return "the player's stone went onto a taken cell";
-    if (b.CentreRule == kTrue && c != kCentre) return "the first stone is not on the centre";
-    if (a.CentreRule != kFalse) return "the centre rule holds after the first stone";
+    if (b.CentreRule && c != kCentre) return "the first stone is not on the centre";
+    if (a.CentreRule) return "the centre rule holds after the first stone";
     Board expected = b.board;
     Put(expected, c, kPlayer);
     bool answered = a.computer.size() > b.computer.size();
@@ -314,7 +299,7 @@ std::string engineReply(const Snapshot& b, const Snapshot& a, std::span<const Bo
 
 std::string checkClick(const Event& e, const Snapshot& b, const Snapshot& a,
                        std::span<const Box> boxes) {
-    if (b.GameActive != kTrue || b.PlayerTurn != kTrue || b.replyOwed) {
+    if (!b.GameActive || !b.PlayerTurn || b.replyOwed) {
         if (std::string d = firstDifference(b, a); !d.empty())
             return "a click outside the player's turn changed " + d;
         return boxes.empty() ? "" : "a click outside the player's turn showed " + boxesText(boxes);
@@ -339,11 +324,11 @@ Snapshot afterNewGame(const Snapshot& b) {
     s.PlayerMoveNo = 1;
     s.CompMoveNo = static_cast<int>(s.computer.size()) + 1;
     s.GameMode = 2 * b.menu.opponent + (playerFirst ? 0 : 1);
-    s.PlayerFirst = toFlag(playerFirst);
-    s.PlayerTurn = kTrue;
-    s.GameActive = kTrue;
-    s.CentreRule = toFlag(playerFirst);
-    s.OptionsEnabled = kFalse;
+    s.PlayerFirst = playerFirst;
+    s.PlayerTurn = true;
+    s.GameActive = true;
+    s.CentreRule = playerFirst;
+    s.OptionsEnabled = false;
     s.replyOwed = false;
     return s;
 }
@@ -352,18 +337,18 @@ Snapshot afterNewGame(const Snapshot& b) {
 Snapshot afterMenuCommand(const Event& e, const Snapshot& b) {
     Snapshot s = b;
     int side = b.menu.playerFirst ? 0 : 1;
-    bool options = b.OptionsEnabled == kTrue;
+    bool options = b.OptionsEnabled;
     switch (e.kind) {
     case EventKind::EndGame:
-        s.GameActive = kFalse;
-        s.OptionsEnabled = kTrue;
+        s.GameActive = false;
+        s.OptionsEnabled = true;
         break;
     case EventKind::PlayerFirst:
     case EventKind::ComputerFirst:
         if (!options) break;
         s.menu.playerFirst = e.kind == EventKind::PlayerFirst;
         s.GameMode = 2 * b.menu.opponent + (s.menu.playerFirst ? 0 : 1);
-        s.PlayerTurn = toFlag(s.menu.playerFirst);
+        s.PlayerTurn = s.menu.playerFirst;
         break;
     case EventKind::Difficulty:
         if (!options || e.arg < 0 || e.arg > 2) break;
@@ -374,7 +359,7 @@ Snapshot afterMenuCommand(const Event& e, const Snapshot& b) {
         if (!options || e.arg < 0 || e.arg >= kOpponentCount) break;
         s.menu.opponent = e.arg;
         s.GameMode = 2 * e.arg + side;
-        s.PlayerTurn = toFlag(side == 0);
+        s.PlayerTurn = (side == 0);
         break;
     default:
         break;
@@ -422,7 +407,7 @@ std::string CheckTakeBack(const Snapshot& before, const Snapshot& after, std::sp
     Snapshot expected = *earlier;
     // A running game keeps the run's settings; a game taken back past its five is played
     // on with its own, and its options menu closes again.
-    if (before.GameActive == kTrue) {
+    if (before.GameActive) {
         expected.Difficulty = before.Difficulty;
         expected.SearchLevel = before.SearchLevel;
         expected.menu = before.menu;
@@ -436,11 +421,9 @@ std::string CheckHint(const Snapshot& before, const Snapshot& after, std::span<c
                       std::optional<Cell> hint) {
     if (std::string d = firstDifference(before, after); !d.empty()) return "a hint changed " + d;
     if (!boxes.empty()) return "a hint showed " + boxesText(boxes);
-    bool playersTurn =
-        before.GameActive == kTrue && before.PlayerTurn == kTrue && !before.replyOwed;
+    bool playersTurn = before.GameActive && before.PlayerTurn && !before.replyOwed;
     if (!playersTurn) return hint ? "a hint outside the player's turn" : "";
-    if (before.CentreRule == kTrue)
-        return hint == kCentre ? "" : "the first hint is not the centre";
+    if (before.CentreRule) return hint == kCentre ? "" : "the first hint is not the centre";
     if (!hint) return before.computer.empty() ? "" : "no hint on the player's turn";
     if (At(before.board, hint->x, hint->y) != kEmpty)
         return "the hint names taken " + cellText(*hint);
@@ -456,9 +439,9 @@ std::string CheckRecord(const Game& g) {
     ColourBoard laidOut = BoardAfter(record, record.moves.size());
     for (int i = 0; i < kCellCount; ++i) {
         int side = g.BoardCells[i];
-        int colour = side == kEmpty                                  ? 0
-                     : (side == kPlayer) == (g.PlayerFirst == kTrue) ? kBlackStone
-                                                                     : kWhiteStone;
+        int colour = side == kEmpty                         ? 0
+                     : (side == kPlayer) == (g.PlayerFirst) ? kBlackStone
+                                                            : kWhiteStone;
         if (laidOut[i] != colour) return "the game's record lays out another board";
     }
     return "";

@@ -22,7 +22,8 @@ struct Snapshot {
     std::vector<Cell> player, computer;
     Marker imgW, imgB;
     int PlayerMoveNo = 0, CompMoveNo = 0, GameMode = 0, Difficulty = 0, SearchLevel = 0;
-    Flag PlayerFirst = 0, PlayerTurn = 0, GameActive = 0, CentreRule = 0, OptionsEnabled = 0;
+    bool PlayerFirst = false, PlayerTurn = false, GameActive = false, CentreRule = false,
+         OptionsEnabled = false;
     MenuChecks menu;
     bool replyOwed = false; // opponent 3 has the player's stone and thinks (MoveSignal)
 

@@ -122,13 +122,11 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"MarkerOffTheNewestStone", [](Harness& h, Snapshot&) { h.g.imgB.cell.x += 1; },
                      "the marker is not on the newest stone"},
         PlantedFault{"TurnKeptByTheComputer",
-                     [](Harness& h, Snapshot& a) { a.PlayerTurn = h.g.PlayerTurn = kFalse; },
+                     [](Harness& h, Snapshot& a) { a.PlayerTurn = h.g.PlayerTurn = false; },
                      "the turn did not come back to the player"},
         PlantedFault{"OptionsOpenDuringTheGame",
-                     [](Harness& h, Snapshot& a) { a.OptionsEnabled = h.g.OptionsEnabled = kTrue; },
+                     [](Harness& h, Snapshot& a) { a.OptionsEnabled = h.g.OptionsEnabled = true; },
                      "the options menu is enabled during a game"},
-        PlantedFault{"FlagOfOne", [](Harness& h, Snapshot&) { h.g.BookCoin = 1; },
-                     "BookCoin holds 1, no flag"},
         PlantedFault{"HistoryLosesAStone",
                      [](Harness& h, Snapshot&) { h.g.compStones.erase(h.g.compStones.begin()); },
                      "BoardCells differs from the move histories"},
@@ -268,7 +266,7 @@ TEST(CheckRecord, TheRecordLaysOutTheBoard) {
     h.click({3, 3});
     h.click({12, 4});
     EXPECT_EQ(CheckRecord(h.g), "");
-    h.g.PlayerFirst = kTrue; // the colours of the record no longer match the board
+    h.g.PlayerFirst = true; // the colours of the record no longer match the board
     EXPECT_EQ(CheckRecord(h.g), "the game's record lays out another board");
 }
 
@@ -317,7 +315,7 @@ TEST(CheckScene, TheWinningFiveIsRingedThroughTheMarkedStone) {
     //   row 8:  O O O O . . .   the player closes the five at (8, 8)
     test::SetPosition(h.g, {".XX.XX.", "OOOO...", "X......"}, {4, 7}, {{4, 8}, {5, 8}, {6, 8}});
     h.click({8, 8});
-    ASSERT_NE(h.g.GameActive, kTrue) << test::Picture(h.g);
+    ASSERT_FALSE(h.g.GameActive) << test::Picture(h.g);
     EXPECT_EQ(SceneOf(h.g).winningLine.size(), 5u);
     EXPECT_EQ(CheckScene(h.g), "");
     Marker& marker = h.g.imgW.visible ? h.g.imgW : h.g.imgB;

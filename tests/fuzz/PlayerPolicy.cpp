@@ -72,7 +72,7 @@ Cell threatCell(const Board& b, int side, const std::vector<Cell>& stones, bool 
 
 Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin, bool followsHint) {
     const Board& b = g.BoardCells;
-    if (g.CentreRule == kTrue && !in.chance(10)) return {8, 8};
+    if (g.CentreRule && !in.chance(10)) return {8, 8};
     bool greedy = in.chance(takesItsWin);
     // Its own five, the computer's five, its own open four, the computer's open four.
     for (bool fives : {true, false}) {

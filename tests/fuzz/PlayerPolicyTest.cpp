@@ -68,7 +68,7 @@ TEST(DefendingCell, TakesItsOwnFiveOnlyWhenGreedy) {
 
 TEST(DefendingCell, OpensOnTheCentreUnderTheCentreRule) {
     test::TestGame t;
-    t.g.CentreRule = kTrue;
+    t.g.CentreRule = true;
     auto cells = answers(t.g, 0);
     EXPECT_GT(std::count(cells.begin(), cells.end(), Cell{8, 8}), 48);
 }

@@ -27,7 +27,7 @@ Cell Answer(TestGame& t, const TurnCase& c) {
     Draw(t.g, *c.board);
     t.g.GameMode = c.mode;
     t.g.Difficulty = c.difficulty;
-    t.g.LatticeFlip = kTrue;
+    t.g.LatticeFlip = true;
     Cell last = t.g.playerStones.back();
     Cell played = PlayedBy(t.g, [&] { CompChoose(t.g, last.x, last.y); });
     EXPECT_EQ(t.messages.count("critical"), 0);
@@ -137,7 +137,7 @@ TEST(Chains, NoChainForOtherModesDeclaresTheDraw) {
     TestGame t;
     Draw(t.g, kSecondStone);
     t.g.GameMode = 2 * kOpponentCount; // beyond the last opponent
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     CompChoose(t.g, 9, 9);
     EXPECT_EQ(t.g.CompMoveNo, 2);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));
@@ -187,12 +187,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Chains, StepsRunOnlyUntilAStoneIsPlaced) {
     TestGame t;
     Draw(t.g, kSecondStone);
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     int runs = 0;
     auto count = [&](Game&, int, int) { ++runs; };
     Chain chain = {Step{count}, wuzi::Run(PlaceNear, kAtLastStone), Step{count},
                    wuzi::Run(PlaceNearAlt, kAtLastStone)};
-    t.g.CompMoved = kFalse;
+    t.g.CompMoved = false;
     RunSteps(t.g, chain, 9, 9);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(t.g.CompMoveNo, 3);

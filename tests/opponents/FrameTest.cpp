@@ -18,10 +18,10 @@ Cell newestComputerStone(const Game& g) {
 TEST(PlaceNear, EightNeighboursTakenGoesTwoBelow) {
     TestGame t;
     SetPosition(t.g, {"X X X", "X O X", "X X X"}, {7, 7});
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     PlaceNear(t.g, 8, 8);
     EXPECT_EQ(newestComputerStone(t.g), (Cell{8, 10}));
-    EXPECT_EQ(t.g.CompMoved, kTrue);
+    EXPECT_TRUE(t.g.CompMoved);
 }
 
 // Every cell within distance 3 of (8, 8) along the eight directions is taken.
@@ -51,7 +51,7 @@ TEST(PlaceNear, RingRangeStopsAtTheEdge) {
         take(9, y);
     rows[2][12] = 'O';
     SetPosition(t.g, rows);
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     PlaceNear(t.g, 13, 3);
     // (9, 1) and (9, 2) are free but lie in the skipped range; distance 4 offers nothing
     // else, so the ring of distance 5 answers with its first cell.
@@ -62,7 +62,7 @@ TEST(PlaceNear, RingRangeStopsAtTheEdge) {
 TEST(PlaceNearAlt, TriesLeftBeforeTheRingAndRightAfterIt) {
     TestGame t;
     SetPosition(t.g, {"X X X", "X O X", "X X X"}, {7, 7});
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     PlaceNearAlt(t.g, 8, 8);
     EXPECT_EQ(newestComputerStone(t.g), (Cell{8, 10}));
     t.g.setCell(8, 10, kPlayer);
@@ -93,7 +93,7 @@ TEST_P(RingOrderTest, DistanceFourCandidatesInOrder) {
         SetPosition(t.g, kInnerStarTaken, {5, 5});
         for (Cell c : GetParam().alsoTaken)
             t.g.setCell(c.x, c.y, kPlayer);
-        t.g.GameActive = kTrue;
+        t.g.GameActive = true;
         (alt ? PlaceNearAlt : PlaceNear)(t.g, 8, 8);
         EXPECT_EQ(newestComputerStone(t.g), alt ? GetParam().nearAlt : GetParam().near)
             << (alt ? "PlaceNearAlt" : "PlaceNear");
@@ -133,10 +133,10 @@ TEST(PlaceNear, FullBoardPlacesNothing) {
     for (int y = 1; y <= 15; ++y)
         for (int x = 1; x <= 15; ++x)
             t.g.setCell(x, y, (x + y) % 2 ? kPlayer : kComputer);
-    t.g.CompMoved = kFalse;
+    t.g.CompMoved = false;
     PlaceNear(t.g, 8, 8);
     PlaceNearAlt(t.g, 8, 8);
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
     EXPECT_EQ(t.messages.count("critical"), 0);
 }
 
@@ -145,7 +145,7 @@ TEST(PlayMove, TakenCellIsNotPlayedAndNothingIsReported) {
     SetPosition(t.g, {"O"}, {8, 8});
     EXPECT_FALSE(PlayMove(t.g, 8, 8));
     EXPECT_FALSE(PlayMove(t.g, 0, 8));
-    EXPECT_EQ(t.g.CompMoved, kFalse);
+    EXPECT_FALSE(t.g.CompMoved);
     EXPECT_TRUE(t.messages.boxes.empty());
 }
 
@@ -155,8 +155,8 @@ TEST(CompChoose, NoChainForTheModeIsADraw) {
     t.g.GameMode = 2 * kOpponentCount; // beyond the last opponent
     CompChoose(t.g, 8, 8);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));
-    EXPECT_EQ(t.g.GameActive, kFalse);
-    EXPECT_EQ(t.g.PlayerTurn, kTrue);
+    EXPECT_FALSE(t.g.GameActive);
+    EXPECT_TRUE(t.g.PlayerTurn);
 }
 
 } // namespace

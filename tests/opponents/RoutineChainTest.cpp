@@ -42,12 +42,12 @@ TEST(RoutineChain, ForcedMovesComeFirst) {
         TestGame t;
         SetPosition(t.g, c.picture, {4, 8}, {c.lastPlayer});
         t.g.GameMode = c.mode;
-        t.g.GameActive = kTrue;
+        t.g.GameActive = true;
         std::size_t before = t.g.compStones.size();
         CompChoose(t.g, c.lastPlayer.x, c.lastPlayer.y);
         EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name << "\n" << Picture(t.g);
         EXPECT_EQ(t.g.compStones.size(), before + 1) << c.name;
-        EXPECT_EQ(t.g.PlayerTurn, kTrue) << c.name;
+        EXPECT_TRUE(t.g.PlayerTurn) << c.name;
         EXPECT_TRUE(BoardMatchesHistories(t.g)) << c.name;
     }
 }
@@ -66,7 +66,7 @@ TEST(OpenFourProbe, AnswersForTheLastStoneOnly) {
         TestGame t;
         SetPosition(t.g, c.picture, {4, 8});
         Cell last = t.g.playerStones.back();
-        t.g.ResultFlags[1] = kTrue; // a stale answer is cleared first
+        t.g.ResultFlags[1] = true; // a stale answer is cleared first
         EXPECT_EQ(OpenFourProbe(t.g, last.x, last.y), c.open) << Picture(t.g);
     }
 }

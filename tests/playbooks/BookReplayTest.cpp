@@ -116,7 +116,7 @@ std::vector<Try> Replay::tries(const Game& g) const {
 // `drifted`: a forced move has answered a stone of this line, so the position is no
 // longer the one the line was written for and a reply may find its cell taken.
 void Replay::visit(const Game& g, const std::string& path, bool drifted) {
-    if (g.*book.flag != kTrue || g.GameActive != kTrue) return;
+    if (!(g.*book.flag) || !g.GameActive) return;
     for (const Try& t : tries(g)) {
         if (!g.isEmpty(t.real)) continue; // this orientation already holds the stone
         if (t.canonical) {
@@ -141,8 +141,7 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
     placed.setCell(t.real.x, t.real.y, kPlayer);
     std::vector<Cell> playerFours = fivePoints(placed, kPlayer);
     std::vector<Cell> computerFours = fivePoints(placed, kComputer);
-    bool playerWon =
-        after.GameActive != kTrue && after.compStones.size() == before.compStones.size();
+    bool playerWon = !after.GameActive && after.compStones.size() == before.compStones.size();
     if (playerWon) return false;
     EXPECT_EQ(after.compStones.size(), before.compStones.size() + 1) << path;
     if (after.compStones.size() != before.compStones.size() + 1) return false;
@@ -174,7 +173,7 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
     switch (a.kind) {
     case book::Reply::HandOver:
     case book::Reply::SwitchMode:
-        EXPECT_EQ(after.*book.flag, kFalse) << path;
+        EXPECT_FALSE(after.*book.flag) << path;
         if (then.mode != 0) {
             EXPECT_EQ(after.GameMode, int(then.mode)) << path;
         }
@@ -184,7 +183,7 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
         return false;
     case book::Reply::AskRoutines:
         if (a.fallbackHandsOver || answer != real(at)) {
-            EXPECT_EQ(after.*book.flag, kFalse) << path;
+            EXPECT_FALSE(after.*book.flag) << path;
             return false;
         }
         break;
@@ -198,12 +197,12 @@ bool Replay::check(const Game& before, const Game& after, const Try& t, const st
             << path << ": a grown reply lands on a taken cell\n"
             << Picture(placed);
         ++takenReplies;
-        EXPECT_EQ(after.*book.flag, kFalse) << path << ": a taken reply must hand over";
+        EXPECT_FALSE(after.*book.flag) << path << ": a taken reply must hand over";
         return false;
     }
     EXPECT_EQ(answer, reply) << path;
     EXPECT_EQ(after.BookMoveNo, before.BookMoveNo + (then.keepMoveNo ? 0 : 1)) << path;
-    EXPECT_EQ(after.*book.flag, then.ends ? kFalse : kTrue) << path;
+    EXPECT_EQ(after.*book.flag, !then.ends) << path;
     if (then.line != book::kKeep) {
         EXPECT_EQ(after.BookLine, int(then.line)) << path;
     }

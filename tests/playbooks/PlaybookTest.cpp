@@ -101,62 +101,62 @@ INSTANTIATE_TEST_SUITE_P(
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}},
-                 {{Field::BookActive, kTrue}}},
+                 {{Field::BookActive, true}}},
         BookLine{"QuillonDiagonalBookAnswersTheCentreDiagonally",
                  kQuillon,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {9, 9}}},
-                 {{Field::DiagonalActive, kTrue}}},
+                 {{Field::DiagonalActive, true}}},
         BookLine{"UnlistedSecondStoneFallsToTheDiagonalBook",
                  kQuillon,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}, {{10, 10}, {10, 8}}},
-                 {{Field::BookActive, kFalse}, {Field::DiagonalActive, kTrue}, {Field::MoveNo, 3}}},
+                 {{Field::BookActive, false}, {Field::DiagonalActive, true}, {Field::MoveNo, 3}}},
         BookLine{
             "ListedSecondStoneShutsTheDiagonalBookOut",
             kQuillon,
             true,
             kNoCoinDigit,
             {{{8, 8}, {9, 9}}, {{7, 7}, {7, 9}}, {{6, 6}, {9, 8}}},
-            {{Field::BookActive, kTrue}, {Field::DiagonalActive, kFalse}, {Field::Orientation, 1}}},
+            {{Field::BookActive, true}, {Field::DiagonalActive, false}, {Field::Orientation, 1}}},
         BookLine{"PendingOrientationEndsTheBookAtOnce",
                  kQuillon,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}, {{8, 6}, {9, 7}}, {{7, 7}, {8, 9}}, {{9, 5}, {6, 8}}},
-                 {{Field::BookActive, kFalse}, {Field::MoveNo, 4}}},
+                 {{Field::BookActive, false}, {Field::MoveNo, 4}}},
         BookLine{"PendingOrientationJoinsTreeAOnItsSixthLine",
                  kQuillon,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {9, 9}}, {{8, 6}, {9, 7}}, {{7, 7}, {8, 9}}, {{6, 6}, {10, 9}}},
-                 {{Field::BookActive, kTrue}, {Field::MoveNo, 5}, {Field::Orientation, 11}}},
+                 {{Field::BookActive, true}, {Field::MoveNo, 5}, {Field::Orientation, 11}}},
         BookLine{"DiagonalLinesJoinInOnePosition",
                  kQuillon,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {9, 9}}, {{8, 10}, {10, 8}}, {{10, 10}, {9, 10}}, {{9, 11}, {8, 12}}},
-                 {{Field::DiagonalActive, kTrue}, {Field::MoveNo, 5}}},
+                 {{Field::DiagonalActive, true}, {Field::MoveNo, 5}}},
         BookLine{"DiagonalLineThreeIsReflectedInRowNine",
                  kQuillon,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {9, 9}}, {{10, 8}, {10, 10}}, {{8, 10}, {9, 8}}, {{9, 7}, {8, 6}}},
-                 {{Field::DiagonalActive, kTrue}, {Field::Orientation, 2}}},
+                 {{Field::DiagonalActive, true}, {Field::Orientation, 2}}},
         BookLine{"QuillonBlackTurnsADiagonalFirstStone",
                  kQuillon,
                  false,
                  kNoCoinDigit,
                  {{{9, 9}, {8, 9}}, {{8, 10}, {10, 8}}},
-                 {{Field::BookActive, kTrue}, {Field::MoveNo, 3}, {Field::Orientation, 6}}},
+                 {{Field::BookActive, true}, {Field::MoveNo, 3}, {Field::Orientation, 6}}},
         BookLine{"QuillonBlackEndsOnCanonicalEightFive",
                  kQuillon,
                  false,
                  kNoCoinDigit,
                  {{{7, 8}, {8, 7}}, {{8, 9}, {6, 7}}, {{7, 7}, {7, 6}}, {{8, 5}, {7, 10}}},
-                 {{Field::BookActive, kFalse}}},
+                 {{Field::BookActive, false}}},
         BookLine{"MarrowickBlackOrthogonalFirstStoneWithoutCoin",
                  kMarrowick,
                  false,
@@ -174,25 +174,25 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  kNoCoinDigit,
                  {{{9, 9}, {9, 7}}, {{8, 7}, {7, 6}}},
-                 {{Field::BookActive, kFalse}, {Field::Mode, 9}, {Field::Flip, kTrue}}},
+                 {{Field::BookActive, false}, {Field::Mode, 9}, {Field::Flip, true}}},
         BookLine{"MarrowickWhiteSwitchesWithTheFalseLattice",
                  kMarrowick,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {8, 9}}, {{7, 8}, {7, 7}}},
-                 {{Field::BookActive, kFalse}, {Field::Mode, 8}, {Field::Flip, kFalse}}},
+                 {{Field::BookActive, false}, {Field::Mode, 8}, {Field::Flip, false}}},
         BookLine{"MarrowickWhiteSwitchesWithTheTrueLattice",
                  kMarrowick,
                  true,
                  kCoinDigit,
                  {{{8, 8}, {8, 9}}, {{9, 8}, {9, 7}}},
-                 {{Field::BookActive, kFalse}, {Field::Mode, 8}, {Field::Flip, kTrue}}},
+                 {{Field::BookActive, false}, {Field::Mode, 8}, {Field::Flip, true}}},
         BookLine{"MarrowickWhiteLineElevenMirrored",
                  kMarrowick,
                  true,
                  kNoCoinDigit,
                  {{{8, 8}, {8, 9}}, {{7, 9}, {7, 8}}, {{6, 7}, {7, 7}}},
-                 {{Field::BookActive, kTrue},
+                 {{Field::BookActive, true},
                   {Field::MoveNo, 4},
                   {Field::Orientation, 2},
                   {Field::SubLine, 11}}},
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                  true,
                  3,
                  {{{8, 8}, {8, 9}}},
-                 {{Field::BookActive, kFalse}}}),
+                 {{Field::BookActive, false}}}),
     [](const auto& info) { return info.param.name; });
 
 // A game in the middle of a book: the position drawn, the book's state set by hand.
@@ -210,14 +210,14 @@ struct BookState {
     BookState onLine(int l) const { return with(&BookState::line, l); }
     BookState turned(int o) const { return with(&BookState::orientation, o); }
     BookState inSubLine(int s) const { return with(&BookState::subLine, s); }
-    BookState withCoin() const { return with(&BookState::coin, kTrue); }
+    BookState withCoin() const { return with(&BookState::coin, 1); }
 
     int mode;
     int moveNo;
     int line = 1;
     int orientation = 1;
     int subLine = 1;
-    int coin = kFalse;
+    int coin = 0;
 
   private:
     BookState with(int BookState::*field, int value) const {
@@ -230,10 +230,10 @@ struct BookState {
 void enterBook(Game& g, const std::vector<std::string>& picture, const BookState& s) {
     SetPosition(g, picture);
     g.GameMode = s.mode;
-    g.PlayerFirst = toFlag(s.mode % 2 == 0);
-    g.GameActive = kTrue;
-    g.BookActive = g.DiagonalBookActive = kTrue;
-    g.BookCoin = static_cast<Flag>(s.coin);
+    g.PlayerFirst = (s.mode % 2 == 0);
+    g.GameActive = true;
+    g.BookActive = g.DiagonalBookActive = true;
+    g.BookCoin = s.coin != 0;
     g.BookMoveNo = s.moveNo;
     g.BookLine = s.line;
     g.BookOrientation = s.orientation;
@@ -252,7 +252,7 @@ TEST(Playbook, AfterAHandOverTheBookIsNeverConsultedAgain) {
     BookGame game(kQuillon, false, kNoCoinDigit);
     Cell answer = game.play({6, 8}); // two points from the centre: not in the book
     EXPECT_NE(answer, Cell{});
-    EXPECT_EQ(game.g.BookActive, kFalse);
+    EXPECT_FALSE(game.g.BookActive);
     // A first stone the book lists, each with its own orientation.
     for (Cell listed : {Cell{9, 8}, Cell{8, 9}, Cell{8, 7}, Cell{7, 9}, Cell{9, 9}}) {
         if (!game.g.isEmpty(listed)) continue;
@@ -261,7 +261,7 @@ TEST(Playbook, AfterAHandOverTheBookIsNeverConsultedAgain) {
     }
     EXPECT_EQ(game.g.BookMoveNo, 1);
     EXPECT_EQ(game.g.BookOrientation, 1);
-    EXPECT_EQ(game.g.BookActive, kFalse);
+    EXPECT_FALSE(game.g.BookActive);
 }
 
 TEST(Playbook, BlockingAFourKeepsTheBookOnItsNode) {
@@ -286,7 +286,7 @@ TEST(Playbook, BlockingAFourKeepsTheBookOnItsNode) {
               BookState(2, 5).withCoin());
     EXPECT_EQ(playStone(t.g, {5, 2}), (Cell{6, 2}));
     EXPECT_EQ(t.g.BookMoveNo, 5);
-    EXPECT_EQ(t.g.DiagonalBookActive, kTrue);
+    EXPECT_TRUE(t.g.DiagonalBookActive);
     EXPECT_EQ(playStone(t.g, {7, 9}), (Cell{6, 8})); // the same node answers
     EXPECT_EQ(t.g.BookMoveNo, 6);
 }
@@ -314,8 +314,8 @@ TEST_P(TakenReplies, HandOver) {
     Cell answer = playStone(t.g, c.stone);
     EXPECT_NE(answer, Cell{});
     EXPECT_NE(answer, c.taken);
-    bool diagonal = c.state.mode == 2 && c.state.coin == kTrue;
-    EXPECT_EQ(t.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive), kFalse);
+    bool diagonal = c.state.mode == 2 && c.state.coin;
+    EXPECT_FALSE(t.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive));
     EXPECT_EQ(t.messages.count("critical"), 0);
     EXPECT_TRUE(BoardMatchesHistories(t.g));
 }
@@ -384,39 +384,39 @@ TEST(Playbook, StoneOutsideTheCanonicalFrameHandsOver) {
     // Orientation 6 of the black book shifts rows by one: row 1 has no canonical cell.
     enterBook(t.g, kEmptyBoard, BookState(3, 2).turned(6));
     EXPECT_NE(playStone(t.g, {5, 1}), Cell{});
-    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_FALSE(t.g.BookActive);
     EXPECT_EQ(t.g.BookMoveNo, 2);
 }
 
 TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
-    for (auto [stone, flip] : {std::pair{Cell{11, 7}, kFalse}, {Cell{8, 10}, kTrue}}) {
+    for (auto [stone, flip] : {std::pair{Cell{11, 7}, false}, {Cell{8, 10}, true}}) {
         TestGame t;
         enterBook(t.g, kEmptyBoard, BookState(5, 3).inSubLine(7));
-        t.g.LatticeFlip = static_cast<Flag>(-1 - flip); // the other value
+        t.g.LatticeFlip = !flip;
         playStone(t.g, stone);
         EXPECT_EQ(t.g.GameMode, 9);
         EXPECT_EQ(t.g.LatticeFlip, flip);
-        EXPECT_EQ(t.g.BookActive, kFalse);
+        EXPECT_FALSE(t.g.BookActive);
     }
     // An unlisted stone: the hand-over answers as Marrowick, then the lattice chain takes
     // the game with the lattice unchanged.
     TestGame t;
     enterBook(t.g, kEmptyBoard, BookState(5, 3).inSubLine(7));
-    t.g.LatticeFlip = kFalse;
+    t.g.LatticeFlip = false;
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_EQ(t.g.GameMode, 9);
-    EXPECT_EQ(t.g.LatticeFlip, kFalse);
-    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_FALSE(t.g.LatticeFlip);
+    EXPECT_FALSE(t.g.BookActive);
 }
 
 TEST(Playbook, MarrowickSwitchWithoutReplyLetsTheNewChainAnswer) {
     TestGame t;
     enterBook(t.g, kEmptyBoard, BookState(5, 7).onLine(19));
-    t.g.LatticeFlip = kFalse;
+    t.g.LatticeFlip = false;
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_EQ(t.g.GameMode, 8);
-    EXPECT_EQ(t.g.LatticeFlip, kTrue);
-    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_TRUE(t.g.LatticeFlip);
+    EXPECT_FALSE(t.g.BookActive);
     EXPECT_EQ(t.g.BookMoveNo, 7);
 }
 
@@ -427,9 +427,9 @@ TEST(Playbook, TreesBAndCHaveNoFourthMove) {
         game.play({8, 8});
         game.play(second);
         ASSERT_EQ(game.play({6, 8}), (Cell{9, 8}));
-        ASSERT_EQ(game.g.BookActive, kTrue);
+        ASSERT_TRUE(game.g.BookActive);
         EXPECT_NE(game.play({5, 5}), Cell{});
-        EXPECT_EQ(game.g.BookActive, kFalse);
+        EXPECT_FALSE(game.g.BookActive);
     }
 }
 
@@ -440,7 +440,7 @@ Cell generalAnswer(const Game& g, int mode, Cell stone) {
     copy.playerStones.push_back(stone);
     ++copy.PlayerMoveNo;
     copy.GameMode = mode;
-    copy.BookActive = kFalse;
+    copy.BookActive = false;
     CompMove(copy, stone.x, stone.y);
     return copy.compStones.back();
 }
@@ -474,9 +474,9 @@ TEST_P(UnlistedStones, HandOverToTheGeneralSelection) {
     // Quillon's main book has shut the diagonal book out at its second move.
     bool quillonWhite = c.opponent == kQuillon && c.playerFirst;
     bool diagonal = quillonWhite && c.digit == kCoinDigit;
-    EXPECT_EQ(game.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive), kFalse);
+    EXPECT_FALSE(game.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive));
     if (quillonWhite) {
-        EXPECT_EQ(game.g.DiagonalBookActive, kFalse);
+        EXPECT_FALSE(game.g.DiagonalBookActive);
     }
     EXPECT_EQ(game.g.BookMoveNo, moveNo);
     EXPECT_EQ(game.g.GameMode, c.mode);
@@ -551,8 +551,8 @@ TEST(Playbook, MarrowickWhiteLineTwoSwitchesBeforeTheAnswer) {
     Cell expected = generalAnswer(game.g, 8, third);
     EXPECT_EQ(game.play(third), expected);
     EXPECT_EQ(game.g.GameMode, 8);
-    EXPECT_EQ(game.g.LatticeFlip, kTrue);
-    EXPECT_EQ(game.g.BookActive, kFalse);
+    EXPECT_TRUE(game.g.LatticeFlip);
+    EXPECT_FALSE(game.g.BookActive);
 }
 
 TEST(Playbook, MarrowickSubLineSevenAnswersBeforeItSwitches) {
@@ -563,7 +563,7 @@ TEST(Playbook, MarrowickSubLineSevenAnswersBeforeItSwitches) {
     Cell expected = generalAnswer(game.g, 5, third);
     EXPECT_EQ(game.play(third), expected);
     EXPECT_EQ(game.g.GameMode, 9);
-    EXPECT_EQ(game.g.BookActive, kFalse);
+    EXPECT_FALSE(game.g.BookActive);
 }
 
 // Tree A of Quillon's main book at move 14, line 13: the player's (12, 8) is answered by
@@ -583,10 +583,10 @@ TEST(Playbook, RoutineNodeLetsAFourAnswerFirst) {
         Cell answer = playStone(t.g, {12, 8});
         if (three) {
             EXPECT_TRUE((answer == Cell{2, 3}) || (answer == Cell{6, 3})) << answer;
-            EXPECT_EQ(t.g.BookActive, kFalse);
+            EXPECT_FALSE(t.g.BookActive);
         } else {
             EXPECT_EQ(answer, (Cell{12, 7}));
-            EXPECT_EQ(t.g.BookActive, kTrue);
+            EXPECT_TRUE(t.g.BookActive);
             EXPECT_EQ(t.g.BookLine, 10);
         }
         EXPECT_EQ(t.g.BookMoveNo, 15);
@@ -597,7 +597,7 @@ TEST(Playbook, RoutineNodeWithoutFallbackHandsOver) {
     TestGame t;
     enterBook(t.g, kEmptyBoard, BookState(2, 9).onLine(40));
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
-    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_FALSE(t.g.BookActive);
     EXPECT_EQ(t.g.BookMoveNo, 9);
 }
 
@@ -619,7 +619,7 @@ TEST_P(DiagonalLineFour, AtMoveTwelve) {
     TestGame t;
     enterBook(t.g, kEmptyBoard, BookState(2, 12).onLine(4).withCoin());
     Cell answer = playStone(t.g, GetParam().stone);
-    EXPECT_EQ(t.g.DiagonalBookActive, kFalse);
+    EXPECT_FALSE(t.g.DiagonalBookActive);
     if (GetParam().reply) {
         EXPECT_EQ(answer, *GetParam().reply);
         EXPECT_EQ(t.g.BookMoveNo, 13);

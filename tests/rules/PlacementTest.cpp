@@ -16,11 +16,11 @@ TEST(PlayerPlace, CentreRuleRefusesAnyOtherFirstStone) {
     EXPECT_TRUE(t.messages.shown("第一步请走在天元!"));
     EXPECT_EQ(t.messages.boxes.back().title, "提示");
     EXPECT_EQ(t.g.PlayerMoveNo, 1);
-    EXPECT_EQ(t.g.PlayerTurn, kTrue);
-    EXPECT_EQ(t.g.CentreRule, kTrue);
+    EXPECT_TRUE(t.g.PlayerTurn);
+    EXPECT_TRUE(t.g.CentreRule);
     PlayerPlace(t.g, Cell{8, 8});
     EXPECT_EQ(t.g.cell(8, 8), kPlayer);
-    EXPECT_EQ(t.g.CentreRule, kFalse);
+    EXPECT_FALSE(t.g.CentreRule);
 }
 
 TEST(PlayerPlace, ComputerFirstLetsThePlayerPlayAnywhere) {
@@ -38,7 +38,7 @@ TEST(PlayerPlace, OccupiedCellIsIgnoredSilently) {
     NewGame(t.g);
     PlayerPlace(t.g, Cell{8, 8}); // the computer's centre stone
     EXPECT_EQ(t.g.PlayerMoveNo, 1);
-    EXPECT_EQ(t.g.PlayerTurn, kTrue);
+    EXPECT_TRUE(t.g.PlayerTurn);
     EXPECT_TRUE(t.messages.boxes.empty());
 }
 
@@ -78,13 +78,13 @@ class CheckWinTest : public ::testing::TestWithParam<FiveCase> {};
 TEST_P(CheckWinTest, FiveOrMoreThroughTheLastStone) {
     const FiveCase& c = GetParam();
     TestGame t;
-    t.g.GameActive = kTrue;
-    t.g.OptionsEnabled = kFalse;
+    t.g.GameActive = true;
+    t.g.OptionsEnabled = false;
     SetPosition(t.g, c.picture);
     CheckWin(t.g, kPlayer, c.last.x, c.last.y);
-    EXPECT_EQ(t.g.GameActive == kFalse, c.wins) << c.name;
+    EXPECT_EQ(!t.g.GameActive, c.wins) << c.name;
     EXPECT_EQ(t.messages.shown("玩家胜!"), c.wins) << c.name;
-    EXPECT_EQ(t.g.OptionsEnabled == kTrue, c.wins) << c.name;
+    EXPECT_EQ(t.g.OptionsEnabled, c.wins) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -110,11 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CheckWin, ComputerFiveShowsItsMessage) {
     TestGame t;
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     SetPosition(t.g, {"X X X X X"});
     CheckWin(t.g, kComputer, 3, 1);
     EXPECT_TRUE(t.messages.shown("计算机胜!"));
-    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_FALSE(t.g.GameActive);
 }
 
 TEST(CompPlace, TakenCellIsRefusedAsAFault) {
@@ -146,23 +146,23 @@ int drawlessSide(Cell c) {
 
 TEST(CheckDraw, FullBoardWithoutFiveIsADraw) {
     TestGame t;
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     for (Cell c : drawlessOrder())
         t.g.setCell(c.x, c.y, drawlessSide(c));
     CheckDraw(t.g);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));
-    EXPECT_EQ(t.g.GameActive, kFalse);
+    EXPECT_FALSE(t.g.GameActive);
 }
 
 TEST(CheckDraw, OneEmptyCellIsNoDraw) {
     TestGame t;
-    t.g.GameActive = kTrue;
+    t.g.GameActive = true;
     for (Cell c : drawlessOrder())
         t.g.setCell(c.x, c.y, drawlessSide(c));
     t.g.setCell(15, 15, kEmpty);
     CheckDraw(t.g);
     EXPECT_TRUE(t.messages.boxes.empty());
-    EXPECT_EQ(t.g.GameActive, kTrue);
+    EXPECT_TRUE(t.g.GameActive);
 }
 
 } // namespace

@@ -44,7 +44,7 @@ Cell lastComputerStone(const Game& g) {
 // The player opens on the centre (when moving first), then steps far away so that every
 // book hands over, then plays what the opponent's own selection advises.
 Cell NextPlayerStone(const Game& g, int stonesPlayed) {
-    if (g.CentreRule == kTrue) return {8, 8};
+    if (g.CentreRule) return {8, 8};
     if (stonesPlayed < 2) return {2, 2};
     return Hint(g).value();
 }
@@ -56,12 +56,12 @@ constexpr int kTakenBack = 3;
 bool bookInForce(const GameState& s) {
     switch (s.GameMode) {
     case 2:
-        return (s.BookCoin == kFalse && s.BookActive == kTrue) || s.DiagonalBookActive == kTrue;
+        return (!s.BookCoin && s.BookActive) || s.DiagonalBookActive;
     case 3:
     case 4:
     case 5:
     case 6:
-        return s.BookActive == kTrue;
+        return s.BookActive;
     default:
         return false;
     }
@@ -100,7 +100,7 @@ TEST_P(UndoThenReplay, GivesTheSameComputerAnswers) {
         positions.push_back(g);
         stones.push_back(NextPlayerStone(g, i));
         click(takeBack, g, stones.back());
-        ASSERT_EQ(g.GameActive, kTrue) << Picture(g);
+        ASSERT_TRUE(g.GameActive) << Picture(g);
         answers.push_back(lastComputerStone(g));
     }
     GameState end = g;
@@ -142,7 +142,7 @@ TEST(TakeBack, GoesBackToTheStartOfTheGameAndNoFurther) {
             ++undone;
         EXPECT_EQ(undone, static_cast<int>(playerFirst ? 5 : 4));
         EXPECT_TRUE(SamePosition(t.g, start));
-        EXPECT_EQ(t.g.CentreRule, toFlag(playerFirst)); // the centre rule is back
+        EXPECT_EQ(t.g.CentreRule, playerFirst); // the centre rule is back
     }
 }
 
@@ -181,14 +181,14 @@ void StartWithTheCentre(Game& g, TakeBack& takeBack) {
 // A game that ended on five goes on from the position before the player's last stone,
 // with its own opponent and difficulty, whatever the options menu chose since.
 void ExpectTheGameGoesOn(Game& g, TakeBack& takeBack, const GameState& before) {
-    ASSERT_EQ(g.GameActive, kFalse);
+    ASSERT_FALSE(g.GameActive);
     OnOpponent(g, 4);
     OnDifficulty(g, 2);
     ASSERT_TRUE(takeBack.CanUndo(g));
     ASSERT_TRUE(takeBack.Undo(g));
     EXPECT_TRUE(SamePosition(g, before)) << Picture(g);
-    EXPECT_EQ(g.GameActive, kTrue);
-    EXPECT_EQ(g.OptionsEnabled, kFalse);
+    EXPECT_TRUE(g.GameActive);
+    EXPECT_FALSE(g.OptionsEnabled);
     EXPECT_EQ(g.menu.opponent, before.menu.opponent);
     EXPECT_EQ(g.Difficulty, before.Difficulty);
     EXPECT_EQ(g.SearchLevel, before.SearchLevel);
@@ -208,7 +208,7 @@ TEST(TakeBack, APlayersFiveIsTakenBack) {
     click(takeBack, g, {9, 8}); // five: the player wins
     ExpectTheGameGoesOn(g, takeBack, before);
     click(takeBack, g, {3, 3}); // another stone, and Corbie answers it
-    EXPECT_EQ(g.GameActive, kTrue);
+    EXPECT_TRUE(g.GameActive);
     EXPECT_EQ(g.compStones.size(), before.compStones.size() + 1);
 }
 
@@ -227,7 +227,7 @@ TEST(TakeBack, AComputersFiveIsTakenBack) {
     ASSERT_EQ(t.messages.boxes.back().text, kComputerWins);
     ExpectTheGameGoesOn(g, takeBack, before);
     click(takeBack, g, {9, 8});
-    EXPECT_EQ(g.GameActive, kTrue) << Picture(g);
+    EXPECT_TRUE(g.GameActive) << Picture(g);
 }
 
 TEST(TakeBack, LeavesABookItTakesBackPast) {
@@ -236,20 +236,20 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
     Game& g = t.g;
     g.menu.opponent = 3;
     NewGame(g);
-    ASSERT_EQ(g.BookActive, kTrue);
+    ASSERT_TRUE(g.BookActive);
     TakeBack takeBack;
     click(takeBack, g, {8, 8});
     ASSERT_EQ(lastComputerStone(g), (Cell{8, 9}));
     ASSERT_TRUE(takeBack.Undo(g));
-    EXPECT_EQ(g.BookActive, kFalse);
-    EXPECT_EQ(g.DiagonalBookActive, kFalse);
+    EXPECT_FALSE(g.BookActive);
+    EXPECT_FALSE(g.DiagonalBookActive);
     click(takeBack, g, {8, 8});
 
     // The answer is the general selection's, as in a game that opened without the book.
     TestGame ref(1);
     ref.g.menu.opponent = 3;
     NewGame(ref.g);
-    ASSERT_EQ(ref.g.BookActive, kFalse);
+    ASSERT_FALSE(ref.g.BookActive);
     OnBoardClick(ref.g, Cell{8, 8});
     EngineTurn(ref.g);
     EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g));
@@ -265,16 +265,16 @@ TEST(TakeBack, LeavesABookThatWouldHaveGoneOn) {
     TakeBack takeBack;
     click(takeBack, g, {8, 8});
     Cell bookReply = lastComputerStone(g);
-    ASSERT_EQ(g.BookActive, kTrue);
+    ASSERT_TRUE(g.BookActive);
     ASSERT_TRUE(takeBack.Undo(g));
-    EXPECT_EQ(g.BookActive, kFalse);
+    EXPECT_FALSE(g.BookActive);
     click(takeBack, g, {8, 8});
-    EXPECT_EQ(g.BookActive, kFalse);
+    EXPECT_FALSE(g.BookActive);
 
     // The general selection answers, as in a game whose book is shut from the start.
     TestGame ref;
     NewGame(ref.g);
-    ref.g.BookActive = kFalse;
+    ref.g.BookActive = false;
     OnBoardClick(ref.g, Cell{8, 8});
     EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g)) << "the book played " << bookReply;
     EXPECT_TRUE(BoardMatchesHistories(g));
@@ -288,7 +288,7 @@ TEST(TakeBack, KeepsTheSettingsOfTheRun) {
     g.LessonNo = 7; // a lesson opened during the game
     ASSERT_TRUE(takeBack.Undo(g));
     EXPECT_EQ(g.LessonNo, 7);
-    EXPECT_EQ(g.OptionsEnabled, kFalse);
+    EXPECT_FALSE(g.OptionsEnabled);
 }
 
 } // namespace

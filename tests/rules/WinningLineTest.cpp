@@ -155,9 +155,9 @@ TEST(BoardScene, APlayersWinInTheGameIsHighlighted) {
     // clang-format on
     t.g.menu.opponent = 0;
     t.g.GameMode = 0;
-    t.g.CentreRule = kFalse;
+    t.g.CentreRule = false;
     OnBoardClick(t.g, Cell{9, 8});
-    ASSERT_EQ(t.g.GameActive, kFalse);
+    ASSERT_FALSE(t.g.GameActive);
     EXPECT_EQ(sorted(SceneOf(t.g).winningLine),
               (std::vector<Cell>{{5, 8}, {6, 8}, {7, 8}, {8, 8}, {9, 8}}));
 }

@@ -16,9 +16,9 @@ TEST(ProgramStart, DefaultsBeforeTheFirstGame) {
     EXPECT_EQ(g.GameMode, 2);
     EXPECT_EQ(g.SearchLevel, 2);
     EXPECT_EQ(g.Difficulty, 0);
-    EXPECT_EQ(g.GameActive, kFalse);
-    EXPECT_EQ(g.PlayerTurn, kTrue);
-    EXPECT_EQ(g.PlayerFirst, kTrue);
+    EXPECT_FALSE(g.GameActive);
+    EXPECT_TRUE(g.PlayerTurn);
+    EXPECT_TRUE(g.PlayerFirst);
     // Before the first new game a click changes nothing.
     OnBoardClick(g, Cell{8, 8});
     EXPECT_EQ(g.PlayerMoveNo, 1);
@@ -29,14 +29,14 @@ TEST(NewGame, TheMenusFirstChecksGiveModeFour) {
     TestGame t;
     NewGame(t.g);
     EXPECT_EQ(t.g.GameMode, 4);
-    EXPECT_EQ(t.g.GameActive, kTrue);
-    EXPECT_EQ(t.g.OptionsEnabled, kFalse);
-    EXPECT_EQ(t.g.CentreRule, kTrue);
+    EXPECT_TRUE(t.g.GameActive);
+    EXPECT_FALSE(t.g.OptionsEnabled);
+    EXPECT_TRUE(t.g.CentreRule);
     EXPECT_EQ(t.g.BookMoveNo, 1);
     EXPECT_EQ(t.g.BookOrientation, 1);
-    EXPECT_EQ(t.g.LatticeFlip, kTrue);
-    EXPECT_EQ(t.g.BookActive, kTrue);
-    EXPECT_EQ(t.g.DiagonalBookActive, kTrue);
+    EXPECT_TRUE(t.g.LatticeFlip);
+    EXPECT_TRUE(t.g.BookActive);
+    EXPECT_TRUE(t.g.DiagonalBookActive);
 }
 
 TEST(NewGame, ComputerFirstOpensOnTheCentre) {
@@ -47,9 +47,9 @@ TEST(NewGame, ComputerFirstOpensOnTheCentre) {
     EXPECT_EQ(t.g.cell(8, 8), kComputer);
     EXPECT_EQ(t.g.CompMoveNo, 2);
     EXPECT_EQ(t.g.PlayerMoveNo, 1);
-    EXPECT_EQ(t.g.PlayerTurn, kTrue);
-    EXPECT_EQ(t.g.PlayerFirst, kFalse);
-    EXPECT_EQ(t.g.CentreRule, kFalse);
+    EXPECT_TRUE(t.g.PlayerTurn);
+    EXPECT_FALSE(t.g.PlayerFirst);
+    EXPECT_FALSE(t.g.CentreRule);
     EXPECT_TRUE(t.g.imgW.visible); // the computer's stone is black
 }
 
@@ -68,7 +68,7 @@ TEST(NewGame, ClearsTheBoardAndMarkers) {
 
 struct CoinCase {
     int digit;
-    Flag coin;
+    bool coin;
 };
 std::ostream& operator<<(std::ostream& out, const CoinCase& c) {
     return out << "seconds digit " << c.digit;
@@ -82,9 +82,8 @@ TEST_P(BookCoinTest, DrawnFromTheSecondsDigit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Digits, BookCoinTest,
-                         ::testing::Values(CoinCase{0, kTrue}, CoinCase{5, kTrue},
-                                           CoinCase{1, kFalse}, CoinCase{4, kFalse},
-                                           CoinCase{9, kFalse}));
+                         ::testing::Values(CoinCase{0, true}, CoinCase{5, true}, CoinCase{1, false},
+                                           CoinCase{4, false}, CoinCase{9, false}));
 
 TEST(Menus, SideAndOpponentSetTheModeBetweenGames) {
     TestGame t;
@@ -93,12 +92,12 @@ TEST(Menus, SideAndOpponentSetTheModeBetweenGames) {
     EXPECT_EQ(g.GameMode, 6);
     OnComputerFirst(g);
     EXPECT_EQ(g.GameMode, 7);
-    EXPECT_EQ(g.PlayerTurn, kFalse);
+    EXPECT_FALSE(g.PlayerTurn);
     OnOpponent(g, 0);
     EXPECT_EQ(g.GameMode, 1);
     OnPlayerFirst(g);
     EXPECT_EQ(g.GameMode, 0);
-    EXPECT_EQ(g.PlayerTurn, kTrue);
+    EXPECT_TRUE(g.PlayerTurn);
     OnDifficulty(g, 2);
     EXPECT_EQ(g.Difficulty, 2);
     EXPECT_EQ(g.SearchLevel, 4);
@@ -124,7 +123,7 @@ TEST(Menus, EndGameStopsClicksAndKeepsTheStones) {
     OnBoardClick(g, Cell{8, 8});
     int stones = g.PlayerMoveNo + g.CompMoveNo;
     OnEndGame(g);
-    EXPECT_EQ(g.OptionsEnabled, kTrue);
+    EXPECT_TRUE(g.OptionsEnabled);
     OnBoardClick(g, Cell{2, 2});
     EXPECT_EQ(g.PlayerMoveNo + g.CompMoveNo, stones);
     EXPECT_EQ(g.cell(8, 8), kPlayer);
@@ -136,12 +135,12 @@ TEST(Game, PlayersFiveEndsTheGameBeforeTheComputerMoves) {
     Game& g = t.g;
     NewGame(g);
     SetPosition(g, {". O O O O ."}, {4, 8});
-    g.CentreRule = kFalse;
-    g.PlayerTurn = kTrue;
+    g.CentreRule = false;
+    g.PlayerTurn = true;
     int computerStones = g.CompMoveNo;
     OnBoardClick(g, Cell{9, 8});
     EXPECT_TRUE(t.messages.shown("玩家胜!"));
-    EXPECT_EQ(g.GameActive, kFalse);
+    EXPECT_FALSE(g.GameActive);
     EXPECT_EQ(g.CompMoveNo, computerStones);
 }
 
@@ -169,15 +168,15 @@ TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
         SetPosition(g, drawlessBoard({15, 15}, 'O', 'X'));
         ASSERT_EQ(g.PlayerMoveNo, 113); // 112 player stones
         ASSERT_EQ(g.CompMoveNo, 113);
-        g.CentreRule = kFalse;
-        g.BookActive = kFalse;
-        g.PlayerTurn = kTrue;
+        g.CentreRule = false;
+        g.BookActive = false;
+        g.PlayerTurn = true;
         OnBoardClick(g, Cell{15, 15});
         EXPECT_EQ(g.cell(15, 15), kPlayer) << "opponent " << opponent;
         EXPECT_EQ(t.messages.boxes.size(), 1u) << "opponent " << opponent;
         EXPECT_TRUE(t.messages.shown("此局为和局!")) << "opponent " << opponent;
-        EXPECT_EQ(g.GameActive, kFalse);
-        EXPECT_EQ(g.OptionsEnabled, kTrue);
+        EXPECT_FALSE(g.GameActive);
+        EXPECT_TRUE(g.OptionsEnabled);
         EXPECT_FALSE(g.engine.MoveSignal) << "opponent " << opponent;
     }
 }
@@ -193,7 +192,7 @@ TEST(Game, ComputersStoneFillingTheBoardIsADraw) {
     CompChoose(g, 15, 15);
     EXPECT_EQ(g.cell(2, 1), kComputer);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));
-    EXPECT_EQ(g.GameActive, kFalse);
+    EXPECT_FALSE(g.GameActive);
 }
 
 TEST(SetUpPosition, RefusesPositionsNoGameReaches) {
@@ -202,8 +201,8 @@ TEST(SetUpPosition, RefusesPositionsNoGameReaches) {
     EXPECT_FALSE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{8, 8}, kComputer}}));
     EXPECT_FALSE(SetUpPosition(t.g, {{{16, 8}, kPlayer}}));
     ASSERT_TRUE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{9, 9}, kComputer}, {{7, 7}, kPlayer}}));
-    EXPECT_EQ(t.g.PlayerFirst, kTrue);
-    EXPECT_EQ(t.g.BookActive, kFalse);
+    EXPECT_TRUE(t.g.PlayerFirst);
+    EXPECT_FALSE(t.g.BookActive);
     EXPECT_TRUE(BoardMatchesHistories(t.g));
 }
 

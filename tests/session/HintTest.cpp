@@ -13,9 +13,9 @@ void SetUpPlayersTurn(TestGame& t, int opponent, const std::vector<std::string>&
     t.g.menu.opponent = opponent;
     NewGame(t.g);
     SetPosition(t.g, picture, topLeft, newestLast);
-    t.g.CentreRule = kFalse;
-    t.g.BookActive = t.g.DiagonalBookActive = kFalse;
-    t.g.PlayerTurn = kTrue;
+    t.g.CentreRule = false;
+    t.g.BookActive = t.g.DiagonalBookActive = false;
+    t.g.PlayerTurn = true;
 }
 
 struct HintCase {
@@ -109,8 +109,8 @@ TEST(Hint, ChangesNothingInTheGame) {
     EXPECT_EQ(t.g.CompMoveNo, state.CompMoveNo);
     EXPECT_EQ(t.g.playerStones.size(), state.playerStones.size());
     EXPECT_EQ(t.g.GameMode, state.GameMode);
-    EXPECT_EQ(t.g.PlayerTurn, kTrue);
-    EXPECT_EQ(t.g.GameActive, kTrue);
+    EXPECT_TRUE(t.g.PlayerTurn);
+    EXPECT_TRUE(t.g.GameActive);
     EXPECT_TRUE(t.messages.boxes.empty());
     // The game's own random numbers were not drawn from.
     SeededRandom fresh;

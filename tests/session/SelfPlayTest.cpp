@@ -96,7 +96,7 @@ class SelfPlay : public ::testing::TestWithParam<SelfPlayCase> {};
 // One turn: the player's stone on `move`, then the computer's answer.
 void PlayTurn(TestGame& t, RandomPlayer& player) {
     Game& g = t.g;
-    ASSERT_EQ(g.PlayerTurn, kTrue);
+    ASSERT_TRUE(g.PlayerTurn);
     Cell move = player.choose(g);
     auto before = g.BoardCells;
     int compMoveNo = g.CompMoveNo;
@@ -108,14 +108,14 @@ void PlayTurn(TestGame& t, RandomPlayer& player) {
                                                << Picture(g);
     if (playerWon) {
         EXPECT_EQ(g.CompMoveNo, compMoveNo) << "the computer moved after the player's five";
-        EXPECT_EQ(g.GameActive, kFalse);
+        EXPECT_FALSE(g.GameActive);
         return;
     }
     if (g.CompMoveNo == compMoveNo) {
         // Only a full board leaves the computer without a move.
         EXPECT_TRUE(g.boardFull()) << Picture(g);
         EXPECT_TRUE(t.messages.shown("此局为和局!"));
-        EXPECT_EQ(g.GameActive, kFalse);
+        EXPECT_FALSE(g.GameActive);
         return;
     }
     ASSERT_EQ(g.CompMoveNo, compMoveNo + 1) << "more than one computer stone\n" << Picture(g);
@@ -140,7 +140,7 @@ TEST_P(SelfPlay, EveryComputerTurnPlacesOneStone) {
         NewGame(g);
         RandomPlayer player(static_cast<unsigned>(1000 * c.opponent + 100 * c.difficulty +
                                                   10 * c.playerFirst + game));
-        for (int turn = 0; g.GameActive == kTrue; ++turn) {
+        for (int turn = 0; g.GameActive; ++turn) {
             ASSERT_LE(turn, kCellCount / 2 + 1) << "the game does not end";
             PlayTurn(t, player);
             if (HasFatalFailure() || HasNonfatalFailure()) return;

@@ -213,7 +213,7 @@ class GuiSmokeTest : public QObject {
         for (int y = 1; y <= kBoardSize; ++y)
             for (int x = 1; x <= kBoardSize; ++x) {
                 int code = g.cell(x, y);
-                bool black = (code == kPlayer) == (g.PlayerFirst == kTrue);
+                bool black = (code == kPlayer) == (g.PlayerFirst);
                 Look expected = code == kEmpty ? Look::Wood : black ? Look::Black : Look::White;
                 QPointF at = BoardGeometry::intersectionPoint(x, y) + QPointF(offset, offset);
                 Look seen = LookAt(screen, onScreen(at));
@@ -314,7 +314,7 @@ class GuiSmokeTest : public QObject {
         QTRY_COMPARE(g.menu.opponent, 3);
         chooseFromMenu({"numFile", "numNew"});
         QCOMPARE(g.GameMode, 6);
-        QTRY_COMPARE(g.GameActive, kTrue);
+        QTRY_COMPARE(g.GameActive, true);
         QVERIFY(!window().optionsMenu()->isEnabled());
         const Cell tries[] = {{8, 8}, {7, 7}, {9, 9}, {6, 8}, {10, 8}, {8, 6}, {8, 10}, {6, 6}};
         int played = 0;
@@ -327,7 +327,7 @@ class GuiSmokeTest : public QObject {
             QCOMPARE(g.cell(c.x, c.y), kPlayer);
             QTRY_COMPARE(static_cast<int>(g.compStones.size()), played);
         }
-        QCOMPARE(g.GameActive, kTrue);
+        QCOMPARE(g.GameActive, true);
     }
 
     void screenShowsTheStonesAndChineseGlyphs() {
@@ -345,7 +345,7 @@ class GuiSmokeTest : public QObject {
 
     void endGameFromTheMenu() {
         chooseFromMenu({"numFile", "numEnd"});
-        QTRY_COMPARE(program_->session().game().GameActive, kFalse);
+        QTRY_COMPARE(program_->session().game().GameActive, false);
         QVERIFY(window().optionsMenu()->isEnabled());
     }
 

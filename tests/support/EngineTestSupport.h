@@ -39,12 +39,12 @@ inline void Draw(Game& g, const Drawing& d) {
 // with the board, fails the test.
 template <class Routine> Cell PlayedBy(Game& g, Routine routine) {
     int before = g.CompMoveNo;
-    g.CompMoved = kFalse;
-    g.GameActive = kTrue;
+    g.CompMoved = false;
+    g.GameActive = true;
     routine();
     int placed = g.CompMoveNo - before;
     EXPECT_LE(placed, 1) << Picture(g);
-    EXPECT_EQ(g.CompMoved == kTrue, placed == 1) << Picture(g);
+    EXPECT_EQ(g.CompMoved, placed == 1) << Picture(g);
     EXPECT_TRUE(BoardMatchesHistories(g));
     return placed == 1 ? g.compStones.back() : Cell{};
 }
@@ -71,7 +71,7 @@ inline void ExpectStaged(const StagedCase& c) {
     Draw(t.g, c.board);
     t.g.Difficulty = c.difficulty;
     t.g.GameMode = c.mode;
-    t.g.LatticeFlip = kTrue;
+    t.g.LatticeFlip = true;
     EXPECT_EQ(PlayedBy(t.g, [&] { c.entry(t.g, c.stage); }), c.expected);
     EXPECT_EQ(t.messages.count("critical"), 0);
 }

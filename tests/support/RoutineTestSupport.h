@@ -44,7 +44,7 @@ inline ::testing::AssertionResult PlayedOnly(const TestGame& t, std::size_t ston
     std::size_t placed = t.g.compStones.size() - stonesBefore;
     bool none = isNoCell(expected);
     if (placed == (none ? 0u : 1u) && (none || NewestComputerStone(t.g) == expected) &&
-        t.g.CompMoved == toFlag(!none))
+        t.g.CompMoved == (!none))
         return ::testing::AssertionSuccess();
     auto failure = ::testing::AssertionFailure();
     if (none)
@@ -75,7 +75,7 @@ inline void ExpectStageCases(void (*entry)(Game&, int), const std::vector<StageC
         TestGame t;
         SetPosition(t.g, c.picture, c.topLeft, c.newestLast);
         t.g.GameMode = mode;
-        t.g.LatticeFlip = kTrue;
+        t.g.LatticeFlip = true;
         t.g.Difficulty = c.difficulty;
         std::size_t before = t.g.compStones.size();
         entry(t.g, c.stage);

@@ -18,7 +18,7 @@ namespace wuzi::test {
 // random draw.
 class ReferenceSearch {
   public:
-    ReferenceSearch(SearchState& s, RandomSource& random, const Flag& gameActive)
+    ReferenceSearch(SearchState& s, RandomSource& random, const bool& gameActive)
         : s_(s), random_(random), gameActive_(gameActive) {}
 
     std::int32_t EngineSearch(int depth, std::int32_t bound, int side, int& bestIndex);
@@ -32,11 +32,11 @@ class ReferenceSearch {
 
   private:
     std::int32_t level(int depth, std::int32_t bound, int side, int& bestIndex, bool root);
-    bool ended() const { return gameActive_ != kTrue || gaveUp(); }
+    bool ended() const { return !gameActive_ || gaveUp(); }
 
     SearchState& s_;
     RandomSource& random_;
-    const Flag& gameActive_;
+    const bool& gameActive_;
 };
 
 } // namespace wuzi::test

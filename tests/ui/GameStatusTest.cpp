@@ -100,14 +100,14 @@ class GameStatusTest : public QObject {
         t.w.refresh();
         Cell end = t.g.isEmpty(4, 8) ? Cell{4, 8} : Cell{9, 8};
         t.w.boardPressed(end);
-        QCOMPARE(t.g.GameActive, kFalse);
+        QCOMPARE(t.g.GameActive, false);
         QCOMPARE(messages.shown.back(), std::string("提示:玩家胜!"));
         QVERIFY(label(t.w, "statusTurn").contains("悔棋"));
         action(t.w, "numQser4")->trigger(); // chosen after the end...
         action(t.w, "numReview")->trigger();
         QVERIFY(action(t.w, "numUndo")->isEnabled());
         action(t.w, "numUndo")->trigger();
-        QCOMPARE(t.g.GameActive, kTrue);
+        QCOMPARE(t.g.GameActive, true);
         QVERIFY(t.g.isEmpty(end));
         QVERIFY(!t.w.viewMenu()->reviewing());
         QVERIFY(!t.w.optionsMenu()->isEnabled());

@@ -99,7 +99,7 @@ class MainWindowTest : public QObject {
         QVERIFY(action(w, "numF1")->isEnabled());
         action(w, "numEnd")->trigger();
         QVERIFY(w.optionsMenu()->isEnabled());
-        QCOMPARE(g.GameActive, kFalse);
+        QCOMPARE(g.GameActive, false);
     }
 
     void optionShortcutsWorkOnlyBetweenGames() {
@@ -122,14 +122,14 @@ class MainWindowTest : public QObject {
         press("Ctrl+B");
         QCOMPARE(g.GameMode, 0);
         press("Ctrl+N");
-        QCOMPARE(g.GameActive, kTrue);
+        QCOMPARE(g.GameActive, true);
         press("Ctrl+F5");
         press("Ctrl+L");
         press("Ctrl+E");
         QCOMPARE(g.GameMode, 0);
         QCOMPARE(g.Difficulty, 2);
         press("Ctrl+Q");
-        QCOMPARE(g.GameActive, kFalse);
+        QCOMPARE(g.GameActive, false);
         press("Ctrl+M");
         QCOMPARE(g.Difficulty, 1);
         QVERIFY(action(w, "numEasy1")->isChecked());

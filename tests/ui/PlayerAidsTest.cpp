@@ -101,7 +101,7 @@ class PlayerAidsTest : public QObject {
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(g.PlayerMoveNo, 1);
         QVERIFY(!action(w, "numUndo")->isEnabled()); // back at the start
-        QCOMPARE(g.CentreRule, kTrue);
+        QCOMPARE(g.CentreRule, true);
 
         click(w, {8, 8});
         action(w, "numEnd")->trigger();
@@ -184,7 +184,7 @@ class PlayerAidsTest : public QObject {
         w.show();
         w.NewGame();
         click(w, {8, 8});
-        QTRY_VERIFY_WITH_TIMEOUT(g.CompMoveNo == 2 && g.PlayerTurn == kTrue, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(g.CompMoveNo == 2 && g.PlayerTurn, 10000);
         QTest::keyClick(&w, Qt::Key_F2);
         QTRY_VERIFY_WITH_TIMEOUT(w.board()->hintCell().has_value(), 10000);
         QVERIFY(g.isEmpty(*w.board()->hintCell()));

@@ -186,7 +186,7 @@ class SearchWindowTest : public QObject {
         random.slow = false;
         QTest::qWait(300);
         QCOMPARE(computerStones(g), 0); // no stale reply
-        if (how == "numEnd") QCOMPARE(g.GameActive, kFalse);
+        if (how == "numEnd") QCOMPARE(g.GameActive, false);
         if (how != "numNew") return;
         // The new game starts cleanly and is answered as usual.
         QCOMPARE(g.PlayerMoveNo, 1);

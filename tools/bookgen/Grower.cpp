@@ -13,8 +13,6 @@
 namespace bookgen {
 
 using wuzi::Cell;
-using wuzi::kFalse;
-using wuzi::kTrue;
 using namespace wuzi::book;
 
 namespace {
@@ -33,13 +31,13 @@ void placePlayer(Game& g, Cell c) {
     g.setCell(c.x, c.y, wuzi::kPlayer);
     g.playerStones.push_back(c);
     ++g.PlayerMoveNo;
-    g.PlayerTurn = kFalse;
+    g.PlayerTurn = false;
     wuzi::CheckWin(g, wuzi::kPlayer, c.x, c.y);
 }
 
-bool onLattice(int mode, wuzi::Flag flip, Cell c) {
-    int v = mode == 8 ? (flip == kTrue ? 2 * c.y - c.x : 2 * c.x - c.y - 2)
-                      : (flip == kTrue ? 2 * c.y - c.x - 3 : 2 * c.x - c.y - 3);
+bool onLattice(int mode, bool flip, Cell c) {
+    int v = mode == 8 ? (flip ? 2 * c.y - c.x : 2 * c.x - c.y - 2)
+                      : (flip ? 2 * c.y - c.x - 3 : 2 * c.x - c.y - 3);
     return v % 5 == 0;
 }
 
@@ -103,13 +101,13 @@ Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row
         if (!f.isEmpty(real) || OpeningRowFor(f, book_, real)) continue;
         Game g = f;
         placePlayer(g, real);
-        if (g.GameActive != kTrue || ForcedMovePlayed(g, book_)) continue;
+        if (!g.GameActive || ForcedMovePlayed(g, book_)) continue;
         out.reached = true;
         int before = g.BookMoveNo;
         PerformRow(g, book_, row, real, true, wuzi::CompMove);
         if (g.BookMoveNo == before) continue; // handed over
         out.played = true;
-        if (g.*book_.flag == kTrue && g.GameActive == kTrue) out.children.push_back(g);
+        if (g.*book_.flag && g.GameActive) out.children.push_back(g);
     }
     return out;
 }
@@ -361,14 +359,14 @@ Action Grower::ending(const Plan& plan, Cell reply) const {
     const Game& g = plan.node->frames.front();
     int on[2] = {0, 0};
     auto count = [&](Cell real) {
-        on[0] += onLattice(mode, kTrue, real);
-        on[1] += onLattice(mode, kFalse, real);
+        on[0] += onLattice(mode, true, real);
+        on[1] += onLattice(mode, false, real);
     };
     for (Cell stone : g.compStones)
         count(stone);
     count(book_.toReal(g, reply));
     if (std::abs(on[0] - on[1]) < 2) return a;
-    return a.endsIn(mode, on[0] > on[1] ? kTrue : kFalse);
+    return a.endsIn(mode, on[0] > on[1]);
 }
 
 void Grower::addEndings(Plan& plan) {

@@ -11,7 +11,7 @@ using wuzi::Game;
 using wuzi::book::Book;
 
 void explore(const Game& g, const Book& book, std::vector<Game>& out) {
-    if (g.*book.flag != wuzi::kTrue || g.GameActive != wuzi::kTrue) return;
+    if (!(g.*book.flag) || !g.GameActive) return;
     if (book.treeFor(g)) out.push_back(g);
     int key = book.openingKey(g);
     for (const wuzi::book::Row& r : book.opening) {

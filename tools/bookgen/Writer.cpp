@@ -18,8 +18,7 @@ std::string action(const Action& a) {
     if (t.subLine != kKeep) s += ".subLine(" + std::to_string(t.subLine) + ")";
     if (t.line != kKeep) s += ".toLine(" + std::to_string(t.line) + ")";
     if (t.ends && t.mode != 0)
-        s += ".endsIn(" + std::to_string(t.mode) +
-             (t.flip == wuzi::kTrue ? ", kTrue)" : ", kFalse)");
+        s += ".endsIn(" + std::to_string(t.mode) + (t.flip ? ", true)" : ", false)");
     else if (t.ends)
         s += ".ends()";
     return s;
