@@ -1,6 +1,6 @@
 #include "brain/BrainProtocol.h"
 
-#include "opponents/Opponent.h"
+#include "opponents/Roster.h"
 
 #include <algorithm>
 #include <cctype>
@@ -187,16 +187,29 @@ void BrainProtocol::turn(const std::string& args) {
     if (!parseFields(args, f) || f.size() != 2) return error("TURN needs x,y");
     if (!onZeroBasedBoard(f[0], f[1])) return error("coordinates off the board");
     if (!gameBegun_) startGame(true);
-    const Game& g = session_.game();
-    if (!g.GameActive) return error("the game is over");
-    Cell c{f[0] + 1, f[1] + 1};
-    if (!g.isEmpty(c)) return error("the cell is taken");
     events_.takeComputerStone();
-    PlayResult played = session_.play(c);
+    PlayResult played = session_.play({f[0] + 1, f[1] + 1});
     session_.waitForReply(); // a thinking opponent answers here, synchronously
-    if (played == PlayResult::CentreFirst)
-        return error("the first stone must be on the centre 7,7");
+    if (played != PlayResult::Placed) return error(refusal(played));
     answerComputerMove();
+}
+
+const char* BrainProtocol::refusal(PlayResult result) {
+    switch (result) {
+    case PlayResult::NoGame:
+        return "the game is over";
+    case PlayResult::Taken:
+        return "the cell is taken";
+    case PlayResult::CentreFirst:
+        return "the first stone must be on the centre 7,7";
+    case PlayResult::OffBoard:
+        return "coordinates off the board";
+    case PlayResult::Thinking:
+    case PlayResult::NotYourTurn:
+    case PlayResult::Placed:
+        break;
+    }
+    return "it is not the manager's turn";
 }
 
 void BrainProtocol::boardLine(const std::string& line) {

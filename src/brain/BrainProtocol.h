@@ -63,6 +63,8 @@ class BrainProtocol {
     void answerComputerMove();
     void flushMessages();
     void error(const std::string& reason);
+    // What the manager is told when its stone is refused.
+    static const char* refusal(PlayResult result);
 
     BrainOptions options_;
     std::ostream& out_;

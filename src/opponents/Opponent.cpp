@@ -14,11 +14,11 @@ namespace {
 // which also answers once the main book has been left at its second move.
 bool quillonWhiteBooks(Game& g, int x, int y) {
     if (!g.BookCoin && g.BookActive) {
-        QuillonWhitePlaybook(g, x, y, CompMove);
+        QuillonWhitePlaybook(g, x, y, CompChoose);
         return true;
     }
     if (g.DiagonalBookActive) {
-        QuillonWhiteDiagonalPlaybook(g, x, y, CompMove);
+        QuillonWhiteDiagonalPlaybook(g, x, y, CompChoose);
         return true;
     }
     return false;
@@ -28,7 +28,7 @@ bool quillonWhiteBooks(Game& g, int x, int y) {
 template <void (*Playbook)(Game&, int, int, MoveSelection)>
 bool whileBookActive(Game& g, int x, int y) {
     if (!g.BookActive) return false;
-    Playbook(g, x, y, CompMove);
+    Playbook(g, x, y, CompChoose);
     return true;
 }
 
@@ -54,6 +54,10 @@ const std::array<Opponent, kOpponentCount>& opponents() {
 
 const Opponent& OpponentAt(int index) {
     return opponents().at(static_cast<std::size_t>(index));
+}
+
+const char* OpponentName(int index) {
+    return OpponentAt(index).name;
 }
 
 const Opponent* OpponentOf(int gameMode) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "opponents/ChainSteps.h"
+#include "opponents/Roster.h"
 #include "rules/Game.h"
 
 namespace wuzi {
@@ -32,8 +33,6 @@ struct Opponent {
         return playerMovesFirst ? playerFirst : computerFirst;
     }
 };
-
-inline constexpr int kOpponentCount = 6;
 
 // Corbie, Quillon, Marrowick, Peddrin, Corvane and Vesk, by their menu index.
 const Opponent& OpponentAt(int index);

@@ -18,9 +18,9 @@ void runSearchChain(Game& g, int x, int y) {
     g.CompMoved = true;
 }
 
-// Vesk takes the player's stone and answers later, from the session's worker.
+// Vesk takes the player's stone and answers later, from the session's worker: until
+// then the game owes the reply.
 void runVeskChain(Game& g) {
-    g.VeskReplyOwed = true;
     g.CompMoved = true;
 }
 
@@ -41,10 +41,6 @@ void AfterPlayerStone(Game& g, Cell c) {
 void HandTurnOn(Game& g, int x, int y) {
     const OpponentSide* side = SideOf(g.GameMode);
     if (side && side->book && side->book(g, x, y)) return;
-    CompMove(g, x, y);
-}
-
-void CompMove(Game& g, int x, int y) {
     CompChoose(g, x, y);
 }
 

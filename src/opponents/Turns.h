@@ -17,7 +17,6 @@ void AfterPlayerStone(Game& g, Cell c);
 void HandTurnOn(Game& g, int x, int y);
 
 // The computer's turn, answering the player's last stone (x, y).
-void CompMove(Game& g, int x, int y);
 void CompChoose(Game& g, int x, int y);
 
 // Runs the chain of move routines of the current GameMode: the chain of a rule-based

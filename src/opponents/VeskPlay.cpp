@@ -1,5 +1,6 @@
 #include "opponents/VeskPlay.h"
 
+#include "opponents/Opponent.h"
 #include "rules/Fault.h"
 #include "rules/GameRecord.h"
 #include "rules/Placement.h"
@@ -16,14 +17,19 @@ std::vector<Cell> VeskPosition(const GameState& g) {
 }
 
 bool VeskReplyDue(const GameState& g) {
-    return g.GameActive && g.VeskReplyOwed;
+    if (!VeskPlays(g) || !g.GameActive) return false;
+    // Answered, the first mover's stones lead by one or the two sides are even.
+    std::size_t players = g.playerStones.size(), computers = g.compStones.size();
+    return g.PlayerFirst ? players > computers : players > 0 && players >= computers;
+}
+
+bool ReplyOwed(const GameState& g) {
+    return g.GameActive && (g.engine.MoveSignal || VeskReplyDue(g));
 }
 
 void PlaceVeskReply(Game& g, Cell reply) {
     guarded(g, [&] {
-        bool due = VeskReplyDue(g);
-        g.VeskReplyOwed = false;
-        if (!due) return;
+        if (!VeskReplyDue(g)) return;
         if (isNoCell(reply)) {
             g.messages.information(kHintTitle, kDrawText);
             EndGame(g);

@@ -1,5 +1,6 @@
 #include "rules/BoardScene.h"
 
+#include "rules/Game.h"
 #include "rules/WinningLine.h"
 
 #include <algorithm>

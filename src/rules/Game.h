@@ -1,5 +1,11 @@
 #pragma once
 
+// The window and the brain read the game through the session's view (session/GameView.h)
+// and change it through the session's commands, never through the state itself.
+#ifdef WUZI_FRONT_END
+#error "a front end reads the game through the session's view, not its state"
+#endif
+
 #include "rules/Platform.h"
 #include "rules/SearchState.h"
 #include "rules/Types.h"
@@ -15,13 +21,6 @@ struct Marker {
     bool visible = false;
     Cell cell;
     friend bool operator==(const Marker&, const Marker&) = default;
-};
-
-// The side and opponent checks of the options menu that NewGame reads; the checked
-// difficulty is Difficulty itself.
-struct MenuChecks {
-    bool playerFirst = true; // 先手 checked (else 后手)
-    int opponent = 2;        // Corbie, Quillon, Marrowick, Peddrin, Corvane
 };
 
 // The whole program-wide game state. Every procedure reads and writes it directly,
@@ -51,8 +50,6 @@ struct GameState {
     Cell BookLastMove;   // not reset by a new game
     bool LatticeFlip = false;
 
-    int LessonNo = 0;
-
     // Shared answers of the point tests: 0 computer-side, 1 player threats.
     std::array<bool, 2> ResultFlags{};
 
@@ -62,18 +59,9 @@ struct GameState {
     Marker imgW; // marker on a black stone
     Marker imgB; // marker on a white stone
 
-    // The options menu (选项) is enabled only between games.
-    bool OptionsEnabled = true;
-    MenuChecks menu;
-
     // The search engine of opponent 3 keeps a board of its own; it lives with the game so
     // that a snapshot (take-back, hint) holds it too.
     SearchState engine;
-    // Vesk has the player's stone and owes its reply, which it searches apart from the game.
-    bool VeskReplyOwed = false;
-
-    // A thinking opponent (opponent 3's search or Vesk) owes its reply to the player's stone.
-    bool replyOwed() const { return engine.MoveSignal || VeskReplyOwed; }
 
     // Checked board access: a read off the board is a fault.
     int cell(int x, int y) const;

@@ -1,5 +1,6 @@
 #include "rules/GameRecord.h"
 
+#include "rules/Game.h"
 #include <algorithm>
 
 namespace wuzi {

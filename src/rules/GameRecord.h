@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "rules/Types.h"
 
 #include <array>
 #include <cstddef>
@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace wuzi {
+
+struct GameState;
 
 // A game as its moves were played, whoever played them: black has moves 1, 3, 5, ...
 // and white moves 2, 4, 6, ...

@@ -22,7 +22,7 @@ bool PlacePlayerStone(Game& g, Cell c) {
     bool placed = false;
     guarded(g, [&] {
         if (g.CentreRule) {
-            if (c != Cell{8, 8}) {
+            if (c != kCentre) {
                 g.messages.information(kHintTitle, kCentreFirst);
                 return;
             }
@@ -82,7 +82,6 @@ void CheckDraw(Game& g) {
 
 void EndGame(Game& g) {
     g.GameActive = false;
-    g.OptionsEnabled = true;
 }
 
 } // namespace wuzi

@@ -29,7 +29,7 @@ inline bool PlayMove(Game& g, Cell c) {
 void CheckWin(Game& g, int side, int x, int y);
 void CheckDraw(Game& g);
 
-// Ends the game: GameActive False, the options menu enabled again.
+// Ends the game: GameActive False, and with it the options menu is open again.
 void EndGame(Game& g);
 
 } // namespace wuzi

@@ -17,7 +17,7 @@ bool endedOnFive(const GameState& g) {
 
 bool TakeBack::CanUndo(const GameState& g) const {
     if (positions_.empty() || positions_.back().PlayerMoveNo >= g.PlayerMoveNo) return false;
-    if (g.GameActive) return g.PlayerTurn && !g.replyOwed();
+    if (g.GameActive) return g.PlayerTurn && !g.engine.MoveSignal;
     return endedOnFive(g);
 }
 
@@ -25,7 +25,6 @@ bool TakeBack::Undo(Game& g) {
     if (!CanUndo(g)) return false;
     GameState earlier = std::move(positions_.back());
     positions_.pop_back();
-    earlier.LessonNo = g.LessonNo;
     // The book's answer was taken back with the player's stone: its line is gone.
     earlier.BookActive = false;
     earlier.DiagonalBookActive = false;
@@ -33,11 +32,8 @@ bool TakeBack::Undo(Game& g) {
         // The settings of the run are not part of the position.
         earlier.Difficulty = g.Difficulty;
         earlier.SearchLevel = g.SearchLevel;
-        earlier.menu = g.menu;
-        earlier.OptionsEnabled = g.OptionsEnabled;
     }
-    // Taken back past a five, the game goes on as it was played: the options chosen
-    // since it ended give way to its own, and the options menu closes again.
+    // Taken back past a five, the game goes on as it was played, with its own difficulty.
     static_cast<GameState&>(g) = std::move(earlier);
     return true;
 }

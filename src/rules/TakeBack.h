@@ -21,7 +21,8 @@ class TakeBack {
     }
 
     // With a stone of the player's to take back, in a running game on the player's turn
-    // (not while the search engine owes its answer), or in a game that ended on five.
+    // (not while the search engine owes its answer; Vesk's is the session's to say), or in
+    // a game that ended on five.
     bool CanUndo(const GameState& g) const;
 
     // Returns the game to the position before the player's last stone; a finished game

@@ -25,6 +25,15 @@ struct Cell {
     friend constexpr bool operator==(Cell, Cell) = default;
 };
 
+// The centre point, where the first stone of every game goes.
+inline constexpr Cell kCentre{8, 8};
+
+// One stone of a position set up by hand: its cell and its side (kComputer or kPlayer).
+struct SetUpStone {
+    Cell cell;
+    int side = kPlayer;
+};
+
 inline constexpr bool onBoard(int x, int y) {
     return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
 }

@@ -30,9 +30,8 @@ void recordEngineOpening(Game& g) {
 
 } // namespace
 
-void NewGame(Game& g) {
+void NewGame(Game& g, const MenuChecks& checks) {
     guarded(g, [&] {
-        g.OptionsEnabled = false;
         g.playerStones.clear();
         g.compStones.clear();
         g.BoardCells.fill(kEmpty);
@@ -42,7 +41,7 @@ void NewGame(Game& g) {
         g.CentreRule = true;
         g.BookActive = true;
         g.DiagonalBookActive = true;
-        g.GameMode = ModeFromChecks(g.menu);
+        g.GameMode = ModeFromChecks(checks);
         g.PlayerFirst = (g.GameMode % 2 == 0);
         g.PlayerTurn = g.PlayerFirst;
         g.PlayerMoveNo = 1;
@@ -51,7 +50,6 @@ void NewGame(Game& g) {
         g.LatticeFlip = true;
         g.BookCoin = (SecondsDigit(g) % 5 == 0);
         EngineInit(g.engine);
-        g.VeskReplyOwed = false;
         g.GameActive = true;
         bool searchOpponent = SearchPlays(g);
         if (g.PlayerTurn) {
@@ -63,7 +61,7 @@ void NewGame(Game& g) {
                 if (searchOpponent) g.BookActive = true;
             }
         } else {
-            CompPlace(g, 8, 8);
+            CompPlace(g, kCentre.x, kCentre.y);
             g.engine.record(7, 7, kEngineComputer);
             g.PlayerTurn = true;
             g.CentreRule = false;
@@ -113,11 +111,11 @@ void recordSetUpOnEngine(Game& g, const std::vector<SetUpStone>& stones) {
 
 } // namespace
 
-bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
+bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& stones) {
     bool playerFirst = true;
     if (!validSetUp(stones, playerFirst)) return false;
-    g.menu.playerFirst = playerFirst;
-    NewGame(g);
+    checks.playerFirst = playerFirst;
+    NewGame(g, checks);
     // NewGame placed the computer's centre stone when it moves first: start from empty.
     g.BoardCells.fill(kEmpty);
     g.playerStones.clear();
@@ -125,7 +123,6 @@ bool SetUpPosition(Game& g, const std::vector<SetUpStone>& stones) {
     g.imgW.visible = g.imgB.visible = false;
     g.PlayerMoveNo = g.CompMoveNo = 1;
     EngineInit(g.engine);
-    g.VeskReplyOwed = false;
     g.BookActive = g.DiagonalBookActive = false;
     g.CentreRule = false;
     for (const auto& s : stones)
@@ -140,36 +137,31 @@ void AnswerSetUpPosition(Game& g, Cell last) {
     if (g.GameActive) AfterPlayerStone(g, last);
 }
 
-void OnEndGame(Game& g) {
-    g.OptionsEnabled = true;
-    g.GameActive = false;
-}
-
-void OnPlayerFirst(Game& g) {
-    if (!g.OptionsEnabled) return;
-    g.menu.playerFirst = true;
-    g.GameMode = ModeFromChecks(g.menu);
+void OnPlayerFirst(Game& g, MenuChecks& checks) {
+    if (g.GameActive) return;
+    checks.playerFirst = true;
+    g.GameMode = ModeFromChecks(checks);
     g.PlayerTurn = true;
 }
 
-void OnComputerFirst(Game& g) {
-    if (!g.OptionsEnabled) return;
-    g.menu.playerFirst = false;
-    g.GameMode = ModeFromChecks(g.menu);
+void OnComputerFirst(Game& g, MenuChecks& checks) {
+    if (g.GameActive) return;
+    checks.playerFirst = false;
+    g.GameMode = ModeFromChecks(checks);
     g.PlayerTurn = false;
 }
 
 void OnDifficulty(Game& g, int level) {
-    if (!g.OptionsEnabled || level < 0 || level > 2) return;
+    if (g.GameActive || level < 0 || level > 2) return;
     g.Difficulty = level;
     g.SearchLevel = level + 2;
 }
 
-void OnOpponent(Game& g, int index) {
-    if (!g.OptionsEnabled || index < 0 || index >= kOpponentCount) return;
-    g.menu.opponent = index;
-    g.GameMode = ModeFromChecks(g.menu);
-    g.PlayerTurn = g.menu.playerFirst;
+void OnOpponent(Game& g, MenuChecks& checks, int index) {
+    if (g.GameActive || index < 0 || index >= kOpponentCount) return;
+    checks.opponent = index;
+    g.GameMode = ModeFromChecks(checks);
+    g.PlayerTurn = checks.playerFirst;
 }
 
 void OnBoardClick(Game& g, Cell c) {

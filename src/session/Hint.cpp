@@ -50,8 +50,8 @@ std::optional<Cell> veskMove(const GameState& g, const vesk::ThinkLimits& limits
 } // namespace
 
 std::optional<Cell> Hint(const GameState& g, const std::optional<vesk::ThinkLimits>& veskLimits) {
-    if (!g.GameActive || !g.PlayerTurn || g.replyOwed()) return {};
-    if (g.CentreRule) return Cell{8, 8};
+    if (!g.GameActive || !g.PlayerTurn || ReplyOwed(g)) return {};
+    if (g.CentreRule) return kCentre;
     if (g.compStones.empty()) return {};
     if (VeskPlays(g)) return veskMove(g, veskLimits.value_or(VeskLimits(g.Difficulty)));
     SilentMessages silent;
@@ -63,7 +63,7 @@ std::optional<Cell> Hint(const GameState& g, const std::optional<vesk::ThinkLimi
     Cell answered = g.compStones.back();
     if (SearchPlays(copy)) layEngineBoard(copy, answered);
     std::size_t before = copy.compStones.size();
-    CompMove(copy, answered.x, answered.y);
+    CompChoose(copy, answered.x, answered.y);
     EngineTurn(copy);
     if (copy.compStones.size() == before) return {};
     return copy.compStones.back();

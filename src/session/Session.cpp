@@ -2,7 +2,15 @@
 
 #include "engines/SearchEngine.h"
 #include "opponents/VeskPlay.h"
+#include "rules/Game.h"
+#include "rules/Placement.h"
+#include "rules/TakeBack.h"
+#include "rules/WinningLine.h"
+#include "session/BackgroundTask.h"
+#include "session/GameFlow.h"
 #include "session/Hint.h"
+#include "session/SearchWorker.h"
+#include "session/VeskWorker.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,229 +21,347 @@ VeskSettings DefaultVeskSettings() {
     return {VeskLimits, VeskLimits(1), 32};
 }
 
+struct Session::Impl {
+    Impl(SessionEvents& events, Clock& clock, RandomSource& random, std::function<void()> wake)
+        : events(events), game(events, clock, random), search(random, wake),
+          vesk(veskSettings.hashMegabytes, wake), hint(wake),
+          analysis(veskSettings.hashMegabytes, wake) {}
+
+    template <class Step> void announce(Step&& step, Outcome ending);
+    Outcome outcomeOf(Outcome ending) const;
+    bool thinking() const { return search.running() || vesk.running(); }
+    bool playersTurn() const { return game.GameActive && game.PlayerTurn && !ReplyOwed(game); }
+    void startThinkingIfOwed();
+    void startVeskIfOwed();
+    void stopThinking();
+    void finishThinking();
+    void finishVesk();
+    void finishHint();
+    void lookAt(std::vector<Cell> position);
+    void finishAnalysis();
+
+    SessionEvents& events;
+    Game game;
+    MenuChecks checks;     // the options for the next game
+    MenuChecks gameChecks; // the options the game in hand was started with
+    int lessonNo = 0;
+    Outcome outcome = Outcome::None;
+    TakeBack takeBack;
+    std::optional<ReviewCursor> review;
+    GameView view{game, checks, outcome, review};
+    SearchWorker search;
+    std::optional<Deadline> replyDeadline;
+    VeskSettings veskSettings = DefaultVeskSettings();
+    VeskWorker vesk;
+    BackgroundTask<std::optional<Cell>> hint;
+    GameState hintAskedAt;
+    VeskWorker analysis; // 大师分析 and 大师提示
+    std::vector<Cell> analysed;
+    bool masterHintWanted = false;
+    bool analysisWanted = false;
+};
+
 Session::Session(SessionEvents& events, Clock& clock, RandomSource& random,
                  std::function<void()> wake)
-    : events_(events), game_(events, clock, random), search_(random, wake),
-      vesk_(veskSettings_.hashMegabytes, wake), hint_(wake),
-      analysis_(veskSettings_.hashMegabytes, wake) {}
+    : impl_(std::make_unique<Impl>(events, clock, random, std::move(wake))) {}
 
 Session::~Session() {
-    search_.stop();
-    vesk_.stop();
-    analysis_.stop();
-    hint_.drop();
+    impl_->search.stop();
+    impl_->vesk.stop();
+    impl_->analysis.stop();
+    impl_->hint.drop();
+}
+
+const GameView& Session::view() const {
+    return impl_->view;
+}
+
+const Game& Session::state() const {
+    return impl_->game;
 }
 
 void Session::setVeskSettings(VeskSettings settings) {
-    veskSettings_ = std::move(settings);
-    vesk_.resize(veskSettings_.hashMegabytes);
-    analysis_.resize(veskSettings_.hashMegabytes);
+    impl_->veskSettings = std::move(settings);
+    impl_->vesk.resize(impl_->veskSettings.hashMegabytes);
+    impl_->analysis.resize(impl_->veskSettings.hashMegabytes);
 }
 
-template <class Step> void Session::announce(Step&& step) {
-    std::size_t players = game_.playerStones.size(), computers = game_.compStones.size();
-    bool wasActive = game_.GameActive;
+// Runs one step of the game and tells the events what it did to the board; a game that
+// the step ends ends by `ending`, or as its board says.
+template <class Step> void Session::Impl::announce(Step&& step, Outcome ending) {
+    std::size_t players = game.playerStones.size(), computers = game.compStones.size();
+    bool wasActive = game.GameActive;
     step();
-    for (std::size_t k = players; k < game_.playerStones.size(); ++k)
-        events_.stonePlaced(game_.playerStones[k], kPlayer);
-    for (std::size_t k = computers; k < game_.compStones.size(); ++k)
-        events_.stonePlaced(game_.compStones[k], kComputer);
-    if (wasActive && !game_.GameActive) events_.gameOver();
+    for (std::size_t k = players; k < game.playerStones.size(); ++k)
+        events.stonePlaced(game.playerStones[k], kPlayer);
+    for (std::size_t k = computers; k < game.compStones.size(); ++k)
+        events.stonePlaced(game.compStones[k], kComputer);
+    if (wasActive && !game.GameActive) {
+        outcome = outcomeOf(ending);
+        events.gameOver();
+    }
+}
+
+Outcome Session::Impl::outcomeOf(Outcome ending) const {
+    std::optional<Cell> last = view.lastMove();
+    if (last && !WinningLine(game.BoardCells, *last).empty())
+        return game.cell(last->x, last->y) == kPlayer ? Outcome::PlayerWon : Outcome::ComputerWon;
+    return ending;
 }
 
 void Session::choosePlayerFirst() {
-    OnPlayerFirst(game_);
+    OnPlayerFirst(impl_->game, impl_->checks);
 }
 void Session::chooseComputerFirst() {
-    OnComputerFirst(game_);
+    OnComputerFirst(impl_->game, impl_->checks);
 }
 void Session::chooseDifficulty(int level) {
-    OnDifficulty(game_, level);
+    OnDifficulty(impl_->game, level);
 }
 void Session::chooseOpponent(int index) {
-    OnOpponent(game_, index);
+    OnOpponent(impl_->game, impl_->checks, index);
+}
+
+int Session::lessonNo() const {
+    return impl_->lessonNo;
+}
+void Session::setLessonNo(int lessonNo) {
+    impl_->lessonNo = lessonNo;
 }
 
 void Session::newGame() {
-    stopThinking();
-    analysis_.stop();
-    leaveReview();
-    takeBack_.clear();
-    vesk_.newGame();
-    NewGame(game_);
+    Impl& s = *impl_;
+    s.stopThinking();
+    s.analysis.stop();
+    s.review.reset();
+    s.takeBack.clear();
+    s.vesk.newGame();
+    s.outcome = Outcome::None;
+    s.gameChecks = s.checks;
+    NewGame(s.game, s.checks);
     // The computer's opening stone, when it moves first.
-    for (Cell c : game_.compStones)
-        events_.stonePlaced(c, kComputer);
+    for (Cell c : s.game.compStones)
+        s.events.stonePlaced(c, kComputer);
 }
 
 void Session::endGame() {
-    stopThinking();
-    announce([&] { OnEndGame(game_); });
+    impl_->stopThinking();
+    impl_->announce([&] { EndGame(impl_->game); }, Outcome::Ended);
 }
 
 PlayResult Session::play(Cell c) {
-    if (thinking()) return PlayResult::Thinking;
-    if (!game_.GameActive || !game_.PlayerTurn) return PlayResult::NotPlayersTurn;
-    bool offCentre = game_.CentreRule && c != Cell{8, 8};
-    int before = game_.PlayerMoveNo;
-    announce([&] { takeBack_.playerClick(game_, [&] { OnBoardClick(game_, c); }); });
-    startThinkingIfOwed();
-    if (game_.PlayerMoveNo > before) return PlayResult::Placed;
-    return offCentre ? PlayResult::CentreFirst : PlayResult::Refused;
+    Impl& s = *impl_;
+    PlayResult verdict = s.view.canPlay(c);
+    // Refused stones change nothing, but for the first one off the centre, which the
+    // rules answer with their box.
+    if (verdict != PlayResult::Placed && verdict != PlayResult::CentreFirst) return verdict;
+    int before = s.game.PlayerMoveNo;
+    s.announce([&] { s.takeBack.playerClick(s.game, [&] { OnBoardClick(s.game, c); }); },
+               Outcome::Draw);
+    s.startThinkingIfOwed();
+    return s.game.PlayerMoveNo > before ? PlayResult::Placed : verdict;
 }
 
 bool Session::playFromPosition(const std::vector<SetUpStone>& stones) {
+    Impl& s = *impl_;
     auto last = std::find_if(stones.rbegin(), stones.rend(),
-                             [](const SetUpStone& s) { return s.side == kPlayer; });
+                             [](const SetUpStone& stone) { return stone.side == kPlayer; });
     if (last == stones.rend()) return false;
-    stopThinking();
-    leaveReview();
-    takeBack_.clear();
-    if (!SetUpPosition(game_, stones)) return false;
-    announce([&] { AnswerSetUpPosition(game_, last->cell); });
-    startThinkingIfOwed();
+    s.stopThinking();
+    s.review.reset();
+    s.takeBack.clear();
+    if (!SetUpPosition(s.game, s.checks, stones)) return false;
+    s.outcome = Outcome::None;
+    s.gameChecks = s.checks;
+    s.announce([&] { AnswerSetUpPosition(s.game, last->cell); }, Outcome::Draw);
+    s.startThinkingIfOwed();
     return true;
+}
+
+bool Session::canUndo() const {
+    return !VeskReplyDue(impl_->game) && impl_->takeBack.CanUndo(impl_->game);
 }
 
 bool Session::undo() {
-    if (!takeBack_.Undo(game_)) return false;
-    leaveReview();
+    Impl& s = *impl_;
+    if (!canUndo() || !s.takeBack.Undo(s.game)) return false;
+    // Taken back past a five, the game runs again with its own options.
+    s.checks = s.gameChecks;
+    s.outcome = Outcome::None;
+    s.review.reset();
     return true;
 }
 
-void Session::startThinkingIfOwed() {
+bool Session::thinking() const {
+    return impl_->thinking();
+}
+
+void Session::setReplyDeadline(std::optional<Deadline> deadline) {
+    impl_->replyDeadline = deadline;
+}
+
+void Session::Impl::startThinkingIfOwed() {
     startVeskIfOwed();
-    if (search_.running() || !EngineReplyOwed(game_)) return;
-    search_.start(game_.engine, game_.SearchLevel, replyDeadline_);
-    events_.thinkingStarted();
+    if (search.running() || !EngineReplyOwed(game)) return;
+    search.start(game.engine, game.SearchLevel, replyDeadline);
+    events.thinkingStarted();
 }
 
 // Vesk thinks for its difficulty's time, or until the reply's deadline if that comes first.
-void Session::startVeskIfOwed() {
-    if (vesk_.running() || !VeskReplyDue(game_)) return;
-    vesk::ThinkLimits limits = veskSettings_.play(game_.Difficulty);
-    if (replyDeadline_) {
-        std::int64_t left = replyDeadline_->at - replyDeadline_->clock->milliseconds();
+void Session::Impl::startVeskIfOwed() {
+    if (vesk.running() || !VeskReplyDue(game)) return;
+    vesk::ThinkLimits limits = veskSettings.play(game.Difficulty);
+    if (replyDeadline) {
+        std::int64_t left = replyDeadline->at - replyDeadline->clock->milliseconds();
         std::int64_t allowed = std::max<std::int64_t>(1, left);
         limits.turnMs = limits.turnMs > 0 ? std::min(limits.turnMs, allowed) : allowed;
     }
-    vesk_.start(VeskPosition(game_), limits);
-    events_.thinkingStarted();
+    vesk.start(VeskPosition(game), limits);
+    events.thinkingStarted();
+}
+
+void Session::Impl::stopThinking() {
+    if (!thinking()) return;
+    search.stop();
+    vesk.stop();
+    events.thinkingFinished();
 }
 
 void Session::stopThinking() {
-    if (!thinking()) return;
-    search_.stop();
-    vesk_.stop();
-    events_.thinkingFinished();
+    impl_->stopThinking();
 }
 
 void Session::resumeThinking() {
-    startThinkingIfOwed();
+    impl_->startThinkingIfOwed();
 }
 
-void Session::finishThinking() {
-    int best = search_.collect();
-    events_.thinkingFinished();
-    announce([&] { PlaceEngineReply(game_, best); });
+void Session::Impl::finishThinking() {
+    int best = search.collect();
+    events.thinkingFinished();
+    announce([&] { PlaceEngineReply(game, best); }, Outcome::Draw);
 }
 
-void Session::finishVesk() {
-    Cell reply = vesk_.collect().move;
-    events_.thinkingFinished();
-    announce([&] { PlaceVeskReply(game_, reply); });
+void Session::Impl::finishVesk() {
+    Cell reply = vesk.collect().move;
+    events.thinkingFinished();
+    announce([&] { PlaceVeskReply(game, reply); }, Outcome::Draw);
 }
 
 void Session::deliver() {
-    if (search_.finished()) finishThinking();
-    if (vesk_.finished()) finishVesk();
-    if (hint_.done()) finishHint();
-    if (analysis_.finished()) finishAnalysis();
+    Impl& s = *impl_;
+    if (s.search.finished()) s.finishThinking();
+    if (s.vesk.finished()) s.finishVesk();
+    if (s.hint.done()) s.finishHint();
+    if (s.analysis.finished()) s.finishAnalysis();
 }
 
 void Session::waitForReply() {
-    if (search_.running()) finishThinking();
-    if (vesk_.running()) finishVesk();
+    Impl& s = *impl_;
+    if (s.search.running()) s.finishThinking();
+    if (s.vesk.running()) s.finishVesk();
 }
 
 void Session::hint() {
-    if (hint_.busy() || !game_.GameActive || !game_.PlayerTurn) return;
-    hintAskedAt_ = game_;
-    vesk::ThinkLimits limits = veskSettings_.play(game_.Difficulty);
-    hint_.start([position = hintAskedAt_, limits] { return Hint(position, limits); });
+    Impl& s = *impl_;
+    if (s.hint.busy() || !s.game.GameActive || !s.game.PlayerTurn) return;
+    s.hintAskedAt = s.game;
+    vesk::ThinkLimits limits = s.veskSettings.play(s.game.Difficulty);
+    s.hint.start([position = s.hintAskedAt, limits] { return Hint(position, limits); });
 }
 
-void Session::finishHint() {
-    std::optional<Cell> cell = hint_.collect();
+bool Session::hintPending() const {
+    return impl_->hint.busy() || (impl_->analysis.running() && impl_->masterHintWanted);
+}
+
+void Session::Impl::finishHint() {
+    std::optional<Cell> cell = hint.collect();
     // A stone played, taken back or a new game meanwhile makes the hint stale.
     bool samePosition =
-        game_.GameActive && game_.PlayerTurn && game_.BoardCells == hintAskedAt_.BoardCells;
-    events_.hintFound(samePosition ? cell : std::nullopt);
+        game.GameActive && game.PlayerTurn && game.BoardCells == hintAskedAt.BoardCells;
+    events.hintFound(samePosition ? cell : std::nullopt);
 }
 
 void Session::waitForHint() {
-    if (hint_.busy()) finishHint();
-    if (analysis_.running() && masterHintWanted_) finishAnalysis();
+    Impl& s = *impl_;
+    if (s.hint.busy()) s.finishHint();
+    if (s.analysis.running() && s.masterHintWanted) s.finishAnalysis();
 }
 
 void Session::masterHint() {
-    if (!game_.GameActive || !game_.PlayerTurn || game_.replyOwed()) return;
-    lookAt(VeskPosition(game_));
-    masterHintWanted_ = true;
+    Impl& s = *impl_;
+    if (!s.playersTurn()) return;
+    s.lookAt(VeskPosition(s.game));
+    s.masterHintWanted = true;
 }
 
 void Session::analyse(std::vector<Cell> position) {
-    lookAt(std::move(position));
-    analysisWanted_ = true;
+    impl_->lookAt(std::move(position));
+    impl_->analysisWanted = true;
 }
 
 void Session::dropAnalysis() {
-    analysisWanted_ = false;
-    if (!masterHintWanted_) analysis_.stop();
+    impl_->analysisWanted = false;
+    if (!impl_->masterHintWanted) impl_->analysis.stop();
+}
+
+bool Session::analysing() const {
+    return impl_->analysis.running() && impl_->analysisWanted;
 }
 
 // 大师分析 and 大师提示 share one search: a request for the position already under study
 // joins it, any other replaces it.
-void Session::lookAt(std::vector<Cell> position) {
-    if (analysis_.running() && analysed_ == position) return;
-    bool hintDropped = analysis_.running() && masterHintWanted_;
-    analysis_.stop();
-    masterHintWanted_ = analysisWanted_ = false;
-    if (hintDropped) events_.hintFound(std::nullopt);
-    analysed_ = std::move(position);
-    analysis_.start(analysed_, veskSettings_.analysis);
+void Session::Impl::lookAt(std::vector<Cell> position) {
+    if (analysis.running() && analysed == position) return;
+    bool hintDropped = analysis.running() && masterHintWanted;
+    analysis.stop();
+    masterHintWanted = analysisWanted = false;
+    if (hintDropped) events.hintFound(std::nullopt);
+    analysed = std::move(position);
+    analysis.start(analysed, veskSettings.analysis);
 }
 
-void Session::finishAnalysis() {
-    Analysis found{std::move(analysed_), analysis_.collect()};
-    bool hintWanted = std::exchange(masterHintWanted_, false);
-    if (std::exchange(analysisWanted_, false)) events_.analysisFound(found);
+void Session::Impl::finishAnalysis() {
+    Analysis found{std::move(analysed), analysis.collect()};
+    bool hintWanted = std::exchange(masterHintWanted, false);
+    if (std::exchange(analysisWanted, false)) events.analysisFound(found);
     if (!hintWanted) return;
     // The master's hint is for the game as it was asked: not after a stone or a take-back.
-    bool samePosition = game_.GameActive && game_.PlayerTurn &&
-                        VeskPosition(game_) == found.position && !isNoCell(found.result.move);
-    events_.hintFound(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt);
+    bool samePosition =
+        playersTurn() && VeskPosition(game) == found.position && !isNoCell(found.result.move);
+    events.hintFound(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt);
 }
 
 void Session::waitForAnalysis() {
-    if (analysing()) finishAnalysis();
+    if (analysing()) impl_->finishAnalysis();
 }
 
 bool Session::canReview() const {
     // A game in progress is played, not reviewed.
-    return review_ || (!game_.GameActive && !RecordOf(game_).moves.empty());
+    return impl_->review || (!impl_->game.GameActive && impl_->view.moveCount() > 0);
 }
 
 void Session::reviewGame() {
-    review(RecordOf(game_));
+    review(RecordOf(impl_->game));
 }
 
 void Session::review(GameRecord record) {
-    review_.emplace(std::move(record));
+    impl_->review.emplace(std::move(record));
+}
+
+void Session::leaveReview() {
+    impl_->review.reset();
+}
+
+const ReviewCursor* Session::reviewCursor() const {
+    return impl_->review ? &*impl_->review : nullptr;
+}
+
+ReviewCursor* Session::reviewCursor() {
+    return impl_->review ? &*impl_->review : nullptr;
 }
 
 GameRecord Session::recordToSave() const {
-    return review_ ? review_->record() : RecordOf(game_);
+    return impl_->review ? impl_->review->record() : RecordOf(impl_->game);
 }
 
 } // namespace wuzi

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "rules/Game.h"
 #include "rules/GameRecord.h"
+#include "rules/Platform.h"
 #include "rules/ReviewCursor.h"
-#include "rules/TakeBack.h"
-#include "session/BackgroundTask.h"
-#include "session/GameFlow.h"
-#include "session/SearchWorker.h"
+#include "session/GameView.h"
 #include "session/SessionEvents.h"
-#include "session/VeskWorker.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,19 +24,11 @@ struct VeskSettings {
 // two seconds; half a second to analyse.
 VeskSettings DefaultVeskSettings();
 
-// What became of a stone the player asked for.
-enum class PlayResult {
-    Placed,         // on the board; the computer has answered or is thinking
-    Thinking,       // refused: the computer (opponent 3, Vesk) is still thinking
-    NotPlayersTurn, // refused: no game is running, or it is not the player's turn
-    CentreFirst,    // refused: the first stone must go on the centre
-    Refused,        // refused: the cell is taken or off the board
-};
-
 // One game session: the game, its take-back, the review of a finished game or a
 // record, the hints, Vesk's analysis, and the thinking opponents (opponent 3's search,
 // Vesk) on threads of their own. The window, the headless brain and the fuzzing harness
-// all play through it, cell by cell, and learn what happened from its events.
+// all play through it, cell by cell, read the game through its view and learn what
+// happened from its events.
 //
 // A session is driven from one thread. Its searches, hints and analyses run on threads of
 // their own; when one finishes, `wake` is called on that thread, and the driver then
@@ -53,14 +42,20 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    const Game& game() const { return game_; }
+    // The game as a front end reads it.
+    const GameView& view() const;
+    // The whole state of the game, for the checks of its rules in the tests; front ends
+    // read the view.
+    const Game& state() const;
 
     // The options menu: side, difficulty and opponent, between games only.
     void choosePlayerFirst();
     void chooseComputerFirst();
     void chooseDifficulty(int level);
     void chooseOpponent(int index);
-    void setLessonNo(int lessonNo) { game_.LessonNo = lessonNo; }
+    // The lesson last chosen from the lesson menu.
+    int lessonNo() const;
+    void setLessonNo(int lessonNo);
 
     // A new game from the options chosen; any search is stopped, any review left.
     void newGame();
@@ -75,14 +70,14 @@ class Session {
 
     // 悔棋: the player's last stone and the computer's answer; after a five the game
     // runs again from there, and a review of it is left.
-    bool canUndo() const { return takeBack_.CanUndo(game_); }
+    bool canUndo() const;
     bool undo();
 
     // The thinking opponents: opponent 3's search and Vesk.
-    bool thinking() const { return search_.running() || vesk_.running(); }
+    bool thinking() const;
     // The deadline of the searches started from now on (none: they run to their end, or
     // to Vesk's time at the difficulty).
-    void setReplyDeadline(std::optional<Deadline> deadline) { replyDeadline_ = deadline; }
+    void setReplyDeadline(std::optional<Deadline> deadline);
     void setVeskSettings(VeskSettings settings);
     // Stops the search; a reply still owed is searched again by resumeThinking().
     void stopThinking();
@@ -95,7 +90,7 @@ class Session {
 
     // 提示: looked for away from the driver's thread; hintFound tells the result.
     void hint();
-    bool hintPending() const { return hint_.busy() || (analysis_.running() && masterHintWanted_); }
+    bool hintPending() const;
     void waitForHint();
     // 大师提示: Vesk's move for the player's side, told by hintFound like the hint.
     void masterHint();
@@ -105,44 +100,22 @@ class Session {
     void analyse(std::vector<Cell> position);
     // The analysis asked for is no longer wanted (a master's hint it serves goes on).
     void dropAnalysis();
-    bool analysing() const { return analysis_.running() && analysisWanted_; }
+    bool analysing() const;
     void waitForAnalysis();
 
     // 复盘: a finished game or an opened record, stepped through without touching the game.
     bool canReview() const;
     void reviewGame();
     void review(GameRecord record);
-    void leaveReview() { review_.reset(); }
-    const ReviewCursor* reviewCursor() const { return review_ ? &*review_ : nullptr; }
-    ReviewCursor* reviewCursor() { return review_ ? &*review_ : nullptr; }
+    void leaveReview();
+    const ReviewCursor* reviewCursor() const;
+    ReviewCursor* reviewCursor();
     // What 保存棋谱 writes: the record under review, else the game's moves.
     GameRecord recordToSave() const;
 
   private:
-    // Runs one step of the game and tells the events what it did to the board.
-    template <class Step> void announce(Step&& step);
-    void startThinkingIfOwed();
-    void startVeskIfOwed();
-    void finishThinking();
-    void finishVesk();
-    void finishHint();
-    void lookAt(std::vector<Cell> position);
-    void finishAnalysis();
-
-    SessionEvents& events_;
-    Game game_;
-    TakeBack takeBack_;
-    std::optional<ReviewCursor> review_;
-    SearchWorker search_;
-    std::optional<Deadline> replyDeadline_;
-    VeskSettings veskSettings_ = DefaultVeskSettings();
-    VeskWorker vesk_;
-    BackgroundTask<std::optional<Cell>> hint_;
-    GameState hintAskedAt_;
-    VeskWorker analysis_; // 大师分析 and 大师提示
-    std::vector<Cell> analysed_;
-    bool masterHintWanted_ = false;
-    bool analysisWanted_ = false;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
 };
 
 // No search runs while it lives (a modal lesson window, say); the reply still owed is

@@ -43,7 +43,7 @@ void drawBoard(QPainter& p) {
 
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2A, 0x1C, 0x0C));
-    for (Cell star : {Cell{4, 4}, Cell{12, 4}, Cell{8, 8}, Cell{4, 12}, Cell{12, 12}})
+    for (Cell star : {Cell{4, 4}, Cell{12, 4}, kCentre, Cell{4, 12}, Cell{12, 12}})
         drawRound(p, G::intersectionPoint(star), 2.2);
 }
 

@@ -67,12 +67,11 @@ std::vector<QRect> BoardView::winningAreas() const {
 }
 
 BoardScene BoardView::scene() const {
-    const ReviewCursor* review = session_.reviewCursor();
-    return review ? SceneOf(review->record(), review->position()) : SceneOf(session_.game());
+    return session_.view().shownScene();
 }
 
 std::size_t BoardView::stonesPlaced() const {
-    return session_.game().playerStones.size() + session_.game().compStones.size();
+    return session_.view().moveCount();
 }
 
 void BoardView::showHint(Cell c) {
@@ -99,12 +98,9 @@ void BoardView::positionChanged() {
 }
 
 std::optional<Cell> BoardView::previewCell() const {
-    const Game& g = session_.game();
-    bool playersTurn =
-        g.GameActive && g.PlayerTurn && !session_.thinking() && !session_.reviewCursor();
-    if (!hover_ || !playersTurn || !g.isEmpty(*hover_)) return std::nullopt;
-    // The first stone may go on the centre alone.
-    if (g.CentreRule && *hover_ != Cell{8, 8}) return std::nullopt;
+    if (!hover_ || session_.reviewCursor()) return std::nullopt;
+    // The stone shows where a click would place it: the first one on the centre alone.
+    if (session_.view().canPlay(*hover_) != PlayResult::Placed) return std::nullopt;
     return hover_;
 }
 
@@ -121,7 +117,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     paintStones(p, s);
     BoardOverlays::drawWinningLine(p, s.winningLine);
     if (std::optional<Cell> preview = previewCell())
-        BoardOverlays::drawPreviewStone(p, *preview, session_.game().PlayerFirst);
+        BoardOverlays::drawPreviewStone(p, *preview, session_.view().match().playerFirst);
     if (masterMove_) BoardOverlays::drawMasterMove(p, *masterMove_);
     if (hint_) BoardOverlays::drawHint(p, *hint_);
     if (cursor_ && !session_.reviewCursor()) BoardOverlays::drawKeyboardCursor(p, *cursor_);
@@ -168,7 +164,7 @@ void BoardView::leaveEvent(QEvent*) {
 void BoardView::moveCursor(int dx, int dy) {
     if (!cursor_) {
         // The cursor appears on the last stone, or on the centre of an empty board.
-        cursor_ = scene().marker.value_or(Cell{8, 8});
+        cursor_ = scene().marker.value_or(kCentre);
     } else {
         cursor_->x = std::clamp(cursor_->x + dx, 1, kBoardSize);
         cursor_->y = std::clamp(cursor_->y + dy, 1, kBoardSize);

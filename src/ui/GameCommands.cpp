@@ -114,13 +114,13 @@ void GameCommands::askAndSave() {
 }
 
 void GameCommands::refresh() {
-    const Game& game = session_.game();
+    const GameView& game = session_.view();
     undo_->setEnabled(session_.canUndo());
-    hint_->setEnabled(game.GameActive && game.PlayerTurn);
-    masterHint_->setEnabled(hint_->isEnabled() && !session_.thinking());
+    hint_->setEnabled(game.gameRunning());
+    masterHint_->setEnabled(game.phase() == Phase::PlayerToMove);
     // A record opens between games; the one shown is saved, or the game's own moves.
-    open_->setEnabled(!game.GameActive);
-    save_->setEnabled(view_->reviewing() || game.PlayerMoveNo + game.CompMoveNo > 2);
+    open_->setEnabled(!game.gameRunning());
+    save_->setEnabled(view_->reviewing() || game.moveCount() > 0);
 }
 
 } // namespace wuzi

@@ -1,6 +1,6 @@
 #include "ui/GameStatus.h"
 
-#include "opponents/Opponent.h"
+#include "opponents/Roster.h"
 #include "ui/SessionBridge.h"
 
 #include <QLabel>
@@ -16,10 +16,6 @@ QString difficultyName(int level) {
                                   QT_TRANSLATE_NOOP("wuzi::GameStatus", "中级"),
                                   QT_TRANSLATE_NOOP("wuzi::GameStatus", "高级")};
     return GameStatus::tr(names[level]);
-}
-
-bool started(const Game& g) {
-    return !g.playerStones.empty() || !g.compStones.empty();
 }
 
 } // namespace
@@ -54,9 +50,9 @@ void GameStatus::thinkingChanged(bool on) {
 }
 
 QString GameStatus::turnText() const {
-    const Game& g = session_.game();
-    if (!g.GameActive) {
-        if (!started(g)) return tr("单击 文件 → 新游戏 (Ctrl+N) 开始下棋");
+    const GameView& game = session_.view();
+    if (!game.gameRunning()) {
+        if (game.moveCount() == 0) return tr("单击 文件 → 新游戏 (Ctrl+N) 开始下棋");
         return session_.canUndo() ? tr("本局结束：新游戏 (Ctrl+N) 再来一局，或悔棋 (Ctrl+Z) 接着下")
                                   : tr("本局结束：新游戏 (Ctrl+N) 再来一局");
     }
@@ -64,32 +60,30 @@ QString GameStatus::turnText() const {
         qint64 seconds = searchClock_.isValid() ? searchClock_.elapsed() / 1000 : 0;
         return tr("计算机思考中… %1 秒").arg(seconds);
     }
-    return g.PlayerTurn ? tr("轮到你走") : tr("计算机思考中…");
+    return game.phase() == Phase::PlayerToMove ? tr("轮到你走") : tr("计算机思考中…");
 }
 
 QString GameStatus::moveText() const {
-    const Game& g = session_.game();
-    if (!started(g) && !g.GameActive) return {};
-    int played = static_cast<int>(g.playerStones.size() + g.compStones.size());
-    return g.GameActive ? tr("第 %1 手").arg(played + 1) : tr("共 %1 手").arg(played);
+    const GameView& game = session_.view();
+    int played = static_cast<int>(game.moveCount());
+    if (!game.gameRunning()) return played == 0 ? QString() : tr("共 %1 手").arg(played);
+    return tr("第 %1 手").arg(played + 1);
 }
 
 QString GameStatus::matchText() const {
-    const Game& g = session_.game();
-    bool running = g.GameActive;
-    bool playerFirst = running ? g.PlayerFirst : g.menu.playerFirst;
+    Match m = session_.view().match();
     QString match =
         tr("%1 · %2 · %3")
-            .arg(QString::fromUtf8(OpponentAt(g.menu.opponent).name), difficultyName(g.Difficulty),
-                 playerFirst ? tr("你先手（黑）") : tr("计算机先手"));
-    return running ? tr("对手：%1").arg(match) : tr("下一局：%1").arg(match);
+            .arg(QString::fromUtf8(OpponentName(m.opponent)), difficultyName(m.difficulty),
+                 m.playerFirst ? tr("你先手（黑）") : tr("计算机先手"));
+    return session_.view().gameRunning() ? tr("对手：%1").arg(match) : tr("下一局：%1").arg(match);
 }
 
 QString GameStatus::titleText() const {
-    const Game& g = session_.game();
-    if (!g.GameActive) return tr("五子棋");
+    if (!session_.view().gameRunning()) return tr("五子棋");
+    Match m = session_.view().match();
     return tr("五子棋 — %1 · %2")
-        .arg(QString::fromUtf8(OpponentAt(g.menu.opponent).name), difficultyName(g.Difficulty));
+        .arg(QString::fromUtf8(OpponentName(m.opponent)), difficultyName(m.difficulty));
 }
 
 void GameStatus::refresh() {

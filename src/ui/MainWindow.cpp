@@ -118,7 +118,7 @@ void MainWindow::createActions() {
     auto* opponents = new QActionGroup(this);
     for (int i = 0; i < kOpponentCount; ++i) {
         QString name = QString("numQser%1").arg(i);
-        numQser_[i] = MakeAction(this, name.toLatin1().constData(), OpponentAt(i).name,
+        numQser_[i] = MakeAction(this, name.toLatin1().constData(), OpponentName(i),
                                  QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
         numQser_[i]->setCheckable(true);
         opponents->addAction(numQser_[i]);
@@ -183,8 +183,8 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::refresh() {
-    const Game& game = session_.game();
-    bool optionsEnabled = game.OptionsEnabled;
+    const GameView& game = session_.view();
+    bool optionsEnabled = !game.gameRunning();
     nuOpt_->setEnabled(optionsEnabled);
     // A disabled menu disables its items and their shortcuts too.
     for (QAction* a : nuOpt_->actions())
@@ -195,12 +195,13 @@ void MainWindow::refresh() {
         a->setEnabled(optionsEnabled);
     for (QAction* a : numQser_)
         a->setEnabled(optionsEnabled);
-    numBefore_->setChecked(game.menu.playerFirst);
-    numAfter_->setChecked(!game.menu.playerFirst);
+    Match match = game.match();
+    numBefore_->setChecked(match.playerFirst);
+    numAfter_->setChecked(!match.playerFirst);
     for (int i = 0; i < 3; ++i)
-        numEasy_[i]->setChecked(game.Difficulty == i);
+        numEasy_[i]->setChecked(match.difficulty == i);
     for (int i = 0; i < kOpponentCount; ++i)
-        numQser_[i]->setChecked(game.menu.opponent == i);
+        numQser_[i]->setChecked(match.opponent == i);
     view_->refresh();
     commands_->refresh();
     status_->refresh();
@@ -222,7 +223,7 @@ void MainWindow::boardPressed(Cell cell) {
 void MainWindow::openLesson(int lessonNo) {
     ThinkingPause pause(session_);
     session_.setLessonNo(lessonNo);
-    LessonWindow lesson(session_.game().LessonNo, events_, this);
+    LessonWindow lesson(session_.lessonNo(), events_, this);
     lesson.setShowNumbers(view_->showsNumbers());
     lesson.exec();
 }
@@ -267,14 +268,14 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 StoredSettings MainWindow::settings() const {
-    const Game& game = session_.game();
+    Match match = session_.view().match();
     StoredSettings stored;
     stored.geometry = saveGeometry();
     stored.showNumbers = view_->showsNumbers();
     stored.showCoordinates = view_->showsCoordinates();
-    stored.opponent = game.menu.opponent;
-    stored.difficulty = game.Difficulty;
-    stored.playerFirst = game.menu.playerFirst;
+    stored.opponent = match.opponent;
+    stored.difficulty = match.difficulty;
+    stored.playerFirst = match.playerFirst;
     stored.language = LanguageCode(language());
     return stored;
 }

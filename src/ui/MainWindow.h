@@ -1,6 +1,6 @@
 #pragma once
 
-#include "opponents/Opponent.h"
+#include "opponents/Roster.h"
 #include "session/Session.h"
 #include "ui/Language.h"
 #include "ui/StoredSettings.h"
@@ -29,7 +29,6 @@ class MainWindow : public QMainWindow {
     MainWindow(Session& session, SessionBridge& events, QWidget* parent = nullptr);
 
     Session& session() { return session_; }
-    const Game& game() const { return session_.game(); }
     BoardView* board() const { return board_; }
     ViewMenu* viewMenu() const { return view_; }
     GameCommands* commands() const { return commands_; }

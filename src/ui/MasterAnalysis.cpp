@@ -1,6 +1,5 @@
 #include "ui/MasterAnalysis.h"
 
-#include "rules/GameRecord.h"
 #include "ui/Actions.h"
 #include "ui/BoardOverlays.h"
 #include "ui/BoardView.h"
@@ -35,10 +34,8 @@ std::optional<std::vector<Cell>> MasterAnalysis::positionShown() const {
         return std::vector<Cell>(moves.begin(),
                                  moves.begin() + static_cast<long>(review->position()));
     }
-    const Game& g = session_.game();
-    bool playersTurn = g.GameActive && g.PlayerTurn && !session_.thinking();
-    if (!playersTurn) return std::nullopt;
-    return RecordOf(g).moves;
+    if (session_.view().phase() != Phase::PlayerToMove) return std::nullopt;
+    return session_.view().moves();
 }
 
 void MasterAnalysis::refresh() {

@@ -1,6 +1,6 @@
 #include "ui/StoredSettings.h"
 
-#include "opponents/Opponent.h"
+#include "opponents/Roster.h"
 
 #include <QSettings>
 

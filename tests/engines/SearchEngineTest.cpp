@@ -292,10 +292,9 @@ TEST(FindEngineReply, WhereSomeMoveHoldsOutTheRootSearchAloneDecides) {
 // A game against Peddrin with the clock's seconds ending in `digit`.
 struct PeddrinGame : TestGame {
     explicit PeddrinGame(int digit, bool playerFirst = true, int difficulty = 0) : TestGame(digit) {
-        g.menu.opponent = 3;
-        g.menu.playerFirst = playerFirst;
         OnDifficulty(g, difficulty);
-        NewGame(g);
+        menu = {playerFirst, 3};
+        NewGame(g, menu);
     }
     void click(int x, int y) { OnBoardClick(g, Cell{x, y}); }
     int computerStones() const { return static_cast<int>(g.compStones.size()); }
@@ -422,7 +421,7 @@ TEST(PeddrinTurn, AWholeGameKeepsBothBoardsInStep) {
 TEST(PeddrinTurn, NoReplyOnceTheGameHasEnded) {
     PeddrinGame t(1);
     t.click(8, 8);
-    OnEndGame(t.g);
+    EndGame(t.g);
     EngineTurn(t.g);
     EXPECT_EQ(t.computerStones(), 0);
     PlaceEngineReply(t.g, 0);
@@ -473,7 +472,7 @@ TEST(PeddrinTurn, SetUpPositionIsTheEnginesBoardAndTheEngineAnswersItsLastStone)
     };
     // clang-format on
     PeddrinGame t(1);
-    ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {7, 2})));
+    ASSERT_TRUE(SetUpPosition(t.g, t.menu, stonesOf(picture, {7, 2})));
     std::vector<std::string> withoutLast = picture;
     withoutLast[1] = "..XOOO.......";
     EXPECT_EQ(t.g.engine.EngineEval, EngineStateOf(withoutLast).EngineEval);
@@ -498,7 +497,7 @@ TEST(PeddrinTurn, ComputersOwnFiveComesBeforeTheEngine) {
     };
     // clang-format on
     PeddrinGame t(1);
-    ASSERT_TRUE(SetUpPosition(t.g, stonesOf(picture, {11, 6})));
+    ASSERT_TRUE(SetUpPosition(t.g, t.menu, stonesOf(picture, {11, 6})));
     AnswerSetUpPosition(t.g, {11, 6});
     EXPECT_FALSE(EngineReplyOwed(t.g));
     EXPECT_EQ(t.computerStones(), 5);
@@ -547,7 +546,7 @@ TEST(PeddrinTurn, PlayersFiveOnTheLastCellIsAWinNotAlsoADraw) {
 TEST(PeddrinTurn, EnginesStoneFillingTheBoardIsADraw) {
     // The computer moved first: after the player's stone on (2, 1) one cell is left.
     PeddrinGame t(1, false);
-    ASSERT_TRUE(SetUpPosition(t.g, stonesOf(boardButTheLastCell(), {2, 1})));
+    ASSERT_TRUE(SetUpPosition(t.g, t.menu, stonesOf(boardButTheLastCell(), {2, 1})));
     ASSERT_EQ(t.g.GameMode, 7);
     AnswerSetUpPosition(t.g, {2, 1});
     ASSERT_TRUE(EngineReplyOwed(t.g));

@@ -3,6 +3,7 @@
 #include "PlayerPolicy.h"
 #include "engines/SearchEngine.h"
 #include "opponents/Opponent.h"
+#include "opponents/VeskPlay.h"
 
 #include <array>
 #include <cstdio>
@@ -101,12 +102,13 @@ void aimAnywhere(Event& e, ByteStream& in) {
 
 } // namespace
 
-Event EventSource::click(const Game& g) {
+Event EventSource::click(const GameView& view, const Game& g) {
     Event e{EventKind::Click};
     Aim aim = aimOf(style_);
+    bool thinksApart = OpponentAt(view.match().opponent).chooser != Chooser::Routines;
     // Against a thinking opponent a hint costs a search as long as the reply's: the defending
     // player stands in for it, to keep the run within its time.
-    if (ThinksApart(g)) {
+    if (thinksApart) {
         aim.defend += aim.hint;
         aim.hint = 0;
     }
@@ -131,21 +133,22 @@ Event EventSource::click(const Game& g) {
     } else {
         aimAt(e, target, in_);
     }
-    e.replyLater = ThinksApart(g) && in_.chance(20);
+    e.replyLater = thinksApart && in_.chance(20);
     return e;
 }
 
-Event EventSource::Next(const Game& g) {
-    const Weights& weights = !g.GameActive              ? kBetweenGames
+Event EventSource::Next(const Session& session) {
+    const GameView& view = session.view();
+    const Weights& weights = !view.gameRunning()        ? kBetweenGames
                              : style_ == Style::Careful ? kCarefulGame
                                                         : kLivelyGame;
     // The window stays responsive while an opponent thinks: its reply comes in among the
     // other events.
-    if (g.GameActive && g.replyOwed() && in_.chance(50)) return {EventKind::EngineReply};
+    if (view.phase() == Phase::ComputerThinking && in_.chance(50)) return {EventKind::EngineReply};
     EventKind kind = pickKind(in_, weights);
     switch (kind) {
     case EventKind::Click:
-        return click(g);
+        return click(view, session.state());
     case EventKind::NewGame: {
         int roll = in_.pick(10);
         style_ = roll < 4 ? Style::Careful : roll < 8 ? Style::Mixed : Style::Careless;

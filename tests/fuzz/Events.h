@@ -2,6 +2,7 @@
 
 #include "ByteStream.h"
 #include "rules/Game.h"
+#include "session/Session.h"
 
 #include <string>
 
@@ -35,18 +36,19 @@ struct Event {
 // careless ones try the odd clicks more often.
 enum class Style { Careful, Mixed, Careless };
 
-// The events of a session, drawn from the bytes. Clicks are aimed by looking at the
-// game: a defending player, clicks on any empty or taken cell, and clicks at any pixel
-// at all, off the board and between cells, whole or fractional, and clicks where the
-// hint points, mixed by the style of the game, which each new game draws afresh.
+// The events of a session, drawn from the bytes. What to do next follows the session's
+// view of the game; clicks are aimed by a player looking at the board: a defending
+// player, clicks on any empty or taken cell, and clicks at any pixel at all, off the
+// board and between cells, whole or fractional, and clicks where the hint points, mixed
+// by the style of the game, which each new game draws afresh.
 class EventSource {
   public:
     explicit EventSource(ByteStream& in) : in_(in) {}
     bool exhausted() const { return in_.exhausted(); }
-    Event Next(const Game& g);
+    Event Next(const Session& session);
 
   private:
-    Event click(const Game& g);
+    Event click(const GameView& view, const Game& board);
 
     ByteStream& in_;
     Style style_ = Style::Mixed;

@@ -117,8 +117,14 @@ class Driver {
     FixedDigitClock clock{1};
     SeededRandom random;
     Session session{events, clock, random};
-    const Game& g = session.game();
+    const Game& g = session.state();
     int digit = 1;
+
+    // The game and the menus' checks as they stand.
+    Snapshot snapshot() const {
+        Match m = session.view().match();
+        return Snapshot::Take(g, {m.playerFirst, m.opponent});
+    }
 
   private:
     std::string apply(const Event& e, const Snapshot& before);
@@ -172,7 +178,7 @@ std::string Driver::apply(const Event& e, const Snapshot& before) {
                          (HasFive(before.board, kPlayer) || HasFive(before.board, kComputer));
         bool possible = (playersTurn || afterFive) && !positions_.empty();
         session.undo();
-        std::string problem = CheckTakeBack(before, Snapshot::Take(g), events.boxes,
+        std::string problem = CheckTakeBack(before, snapshot(), events.boxes,
                                             possible ? &positions_.back() : nullptr);
         if (possible) positions_.pop_back();
         return problem;
@@ -181,9 +187,9 @@ std::string Driver::apply(const Event& e, const Snapshot& before) {
         events.hint.reset();
         session.hint();
         session.waitForHint();
-        return CheckHint(before, Snapshot::Take(g), events.boxes, events.hint);
+        return CheckHint(before, snapshot(), events.boxes, events.hint);
     }
-    return CheckEvent(e, before, Snapshot::Take(g), events.boxes);
+    return CheckEvent(e, before, snapshot(), events.boxes);
 }
 
 std::string Driver::play(const Event& e, const Snapshot& before) {
@@ -262,10 +268,10 @@ std::optional<Violation> RunSession(std::span<const std::uint8_t> bytes, Stats& 
     const Game& g = driver.g;
     std::deque<std::string> log;
     while (!events.exhausted()) {
-        Event e = events.Next(g);
-        Snapshot before = Snapshot::Take(g);
+        Event e = events.Next(driver.session);
+        Snapshot before = driver.snapshot();
         std::string problem = driver.play(e, before);
-        Snapshot after = Snapshot::Take(g);
+        Snapshot after = driver.snapshot();
         std::span<const Box> boxes(driver.events.boxes);
         log.push_back(logLine(e, before, after, boxes));
         if (log.size() > kLoggedEvents) log.pop_front();

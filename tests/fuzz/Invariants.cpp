@@ -1,6 +1,7 @@
 #include "Invariants.h"
 
 #include "opponents/Opponent.h"
+#include "opponents/VeskPlay.h"
 #include "rules/BoardScene.h"
 #include "rules/GameRecord.h"
 #include "rules/Placement.h"
@@ -16,8 +17,6 @@ namespace wuzi::fuzz {
 
 namespace {
 
-constexpr Cell kCentre{8, 8};
-
 // A hidden marker's cell is not shown, so it does not count.
 bool sameMarker(const Marker& m, const Marker& n) {
     return m.visible == n.visible && (!m.visible || m.cell == n.cell);
@@ -29,8 +28,7 @@ std::string firstDifference(const Snapshot& x, const Snapshot& y) {
     if (x.player != y.player) return "the player's stones";
     if (x.computer != y.computer) return "the computer's stones";
     if (!sameMarker(x.imgW, y.imgW) || !sameMarker(x.imgB, y.imgB)) return "the markers";
-    if (x.menu.playerFirst != y.menu.playerFirst || x.menu.opponent != y.menu.opponent)
-        return "the menu checks";
+    if (!(x.menu == y.menu)) return "the menu checks";
     if (x.replyOwed != y.replyOwed) return "the reply owed";
     for (auto [name, u, v] : {std::tuple{"PlayerMoveNo", x.PlayerMoveNo, y.PlayerMoveNo},
                               {"CompMoveNo", x.CompMoveNo, y.CompMoveNo},
@@ -40,8 +38,7 @@ std::string firstDifference(const Snapshot& x, const Snapshot& y) {
                               {"PlayerFirst", x.PlayerFirst, y.PlayerFirst},
                               {"PlayerTurn", x.PlayerTurn, y.PlayerTurn},
                               {"GameActive", x.GameActive, y.GameActive},
-                              {"CentreRule", x.CentreRule, y.CentreRule},
-                              {"OptionsEnabled", x.OptionsEnabled, y.OptionsEnabled}})
+                              {"CentreRule", x.CentreRule, y.CentreRule}})
         if (u != v) return name;
     return "";
 }
@@ -83,12 +80,7 @@ std::string settingsHold(const Game& g) {
     if (g.Difficulty < 0 || g.Difficulty > 2 || g.SearchLevel != g.Difficulty + 2)
         return "Difficulty " + std::to_string(g.Difficulty) + " with SearchLevel " +
                std::to_string(g.SearchLevel);
-    if (g.GameMode < 0 || g.GameMode >= 2 * kOpponentCount || g.menu.opponent < 0 ||
-        g.menu.opponent >= kOpponentCount)
-        return "GameMode or the checked opponent out of range";
-    if (g.OptionsEnabled == g.GameActive)
-        return g.GameActive ? "the options menu is enabled during a game"
-                            : "the options menu stays disabled between games";
+    if (g.GameMode < 0 || g.GameMode >= 2 * kOpponentCount) return "GameMode out of range";
     return "";
 }
 
@@ -105,7 +97,7 @@ std::string playHolds(const Game& g) {
     if (!g.GameActive) return "";
     if (!g.PlayerTurn) return "the turn did not come back to the player";
     // While an opponent thinks, the player's stone is one ahead.
-    int owed = g.replyOwed() ? 1 : 0;
+    int owed = ReplyOwed(g) ? 1 : 0;
     if (lead != (playerFirst ? owed : 1 - owed))
         return owed ? "a thinking opponent owes a reply it cannot give"
                     : "the computer owes a move";
@@ -256,7 +248,6 @@ std::string settingsKept(const Snapshot& b, const Snapshot& a) {
     kept.CompMoveNo = b.CompMoveNo;
     kept.PlayerTurn = b.PlayerTurn;
     kept.GameActive = b.GameActive;
-    kept.OptionsEnabled = b.OptionsEnabled;
     kept.CentreRule = b.CentreRule;
     kept.replyOwed = b.replyOwed;
     std::string d = firstDifference(b, kept);
@@ -328,7 +319,6 @@ Snapshot afterNewGame(const Snapshot& b) {
     s.PlayerTurn = true;
     s.GameActive = true;
     s.CentreRule = playerFirst;
-    s.OptionsEnabled = false;
     s.replyOwed = false;
     return s;
 }
@@ -337,11 +327,11 @@ Snapshot afterNewGame(const Snapshot& b) {
 Snapshot afterMenuCommand(const Event& e, const Snapshot& b) {
     Snapshot s = b;
     int side = b.menu.playerFirst ? 0 : 1;
-    bool options = b.OptionsEnabled;
+    bool options = !b.GameActive; // the options menu is open between games
     switch (e.kind) {
     case EventKind::EndGame:
         s.GameActive = false;
-        s.OptionsEnabled = true;
+        s.replyOwed = false; // a game that is over owes no reply
         break;
     case EventKind::PlayerFirst:
     case EventKind::ComputerFirst:
@@ -369,7 +359,7 @@ Snapshot afterMenuCommand(const Event& e, const Snapshot& b) {
 
 } // namespace
 
-Snapshot Snapshot::Take(const Game& g) {
+Snapshot Snapshot::Take(const Game& g, const MenuChecks& menu) {
     Snapshot s;
     s.board = g.BoardCells;
     s.player = g.playerStones;
@@ -385,9 +375,8 @@ Snapshot Snapshot::Take(const Game& g) {
     s.PlayerTurn = g.PlayerTurn;
     s.GameActive = g.GameActive;
     s.CentreRule = g.CentreRule;
-    s.OptionsEnabled = g.OptionsEnabled;
-    s.menu = g.menu;
-    s.replyOwed = g.replyOwed();
+    s.menu = menu;
+    s.replyOwed = ReplyOwed(g);
     return s;
 }
 
@@ -406,12 +395,11 @@ std::string CheckTakeBack(const Snapshot& before, const Snapshot& after, std::sp
     }
     Snapshot expected = *earlier;
     // A running game keeps the run's settings; a game taken back past its five is played
-    // on with its own, and its options menu closes again.
+    // on with its own.
     if (before.GameActive) {
         expected.Difficulty = before.Difficulty;
         expected.SearchLevel = before.SearchLevel;
         expected.menu = before.menu;
-        expected.OptionsEnabled = before.OptionsEnabled;
     }
     std::string d = firstDifference(expected, after);
     return d.empty() ? "" : "a take-back did not restore " + d;

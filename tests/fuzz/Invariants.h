@@ -3,6 +3,7 @@
 #include "BoardScan.h"
 #include "Events.h"
 #include "rules/Game.h"
+#include "session/GameFlow.h"
 #include "support/RecordingMessages.h"
 
 #include <optional>
@@ -22,12 +23,11 @@ struct Snapshot {
     std::vector<Cell> player, computer;
     Marker imgW, imgB;
     int PlayerMoveNo = 0, CompMoveNo = 0, GameMode = 0, Difficulty = 0, SearchLevel = 0;
-    bool PlayerFirst = false, PlayerTurn = false, GameActive = false, CentreRule = false,
-         OptionsEnabled = false;
+    bool PlayerFirst = false, PlayerTurn = false, GameActive = false, CentreRule = false;
     MenuChecks menu;
-    bool replyOwed = false; // opponent 3 has the player's stone and thinks (MoveSignal)
+    bool replyOwed = false; // a thinking opponent has the player's stone
 
-    static Snapshot Take(const Game& g);
+    static Snapshot Take(const Game& g, const MenuChecks& menu);
 };
 
 // The rules that hold after every event, whatever happened before. Returns what is

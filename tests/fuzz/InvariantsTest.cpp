@@ -28,14 +28,16 @@ struct Harness {
     FixedDigitClock clock{1};
     SeededRandom random;
     Game g{messages, clock, random};
+    MenuChecks menu;
     Snapshot before;
 
+    Snapshot snapshot() const { return Snapshot::Take(g, menu); }
     void start(bool playerFirst) {
         if (playerFirst)
-            OnPlayerFirst(g);
+            OnPlayerFirst(g, menu);
         else
-            OnComputerFirst(g);
-        NewGame(g);
+            OnComputerFirst(g, menu);
+        NewGame(g, menu);
     }
     Event click(Cell c) { return click(clickX(c.x), clickY(c.y)); }
     Event click(float X, float Y) {
@@ -45,14 +47,14 @@ struct Harness {
     }
     void run(const Event&, const std::function<void()>& apply) {
         messages.boxes.clear();
-        before = Snapshot::Take(g);
+        before = snapshot();
         apply();
     }
     std::string check(const Event& e, const Snapshot& after) {
         std::string problem = CheckEvent(e, before, after, messages.boxes);
         return problem.empty() ? CheckState(g) : problem;
     }
-    std::string check(const Event& e) { return check(e, Snapshot::Take(g)); }
+    std::string check(const Event& e) { return check(e, snapshot()); }
 };
 
 // Faults planted into a sound event: the event itself passes, the planted fault must not.
@@ -73,7 +75,7 @@ TEST_P(PlantedFaultTest, IsReported) {
     ASSERT_EQ(h.check(h.click({8, 8})), "");
     Event e = h.click({4, 12});
     ASSERT_EQ(h.check(e), "") << test::Picture(h.g);
-    Snapshot after = Snapshot::Take(h.g);
+    Snapshot after = h.snapshot();
     GetParam().plant(h, after);
     EXPECT_NE(h.check(e, after).find(GetParam().reported), std::string::npos)
         << "reported: " << h.check(e, after);
@@ -90,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"SecondComputerStone",
                      [](Harness& h, Snapshot& a) {
                          CompPlace(h.g, 14, 2);
-                         a = Snapshot::Take(h.g);
+                         a = h.snapshot();
                      },
                      "the computer placed 2 stones in one turn"},
         PlantedFault{"NoAnswer",
@@ -110,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"GameEndedWithoutFive",
                      [](Harness& h, Snapshot& a) {
                          EndGame(h.g);
-                         a = Snapshot::Take(h.g);
+                         a = h.snapshot();
                      },
                      "the game ended without a five or a full board"},
         PlantedFault{"FaultBox",
@@ -124,9 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFault{"TurnKeptByTheComputer",
                      [](Harness& h, Snapshot& a) { a.PlayerTurn = h.g.PlayerTurn = false; },
                      "the turn did not come back to the player"},
-        PlantedFault{"OptionsOpenDuringTheGame",
-                     [](Harness& h, Snapshot& a) { a.OptionsEnabled = h.g.OptionsEnabled = true; },
-                     "the options menu is enabled during a game"},
         PlantedFault{"HistoryLosesAStone",
                      [](Harness& h, Snapshot&) { h.g.compStones.erase(h.g.compStones.begin()); },
                      "BoardCells differs from the move histories"},
@@ -139,7 +138,7 @@ TEST(CheckEvent, OnlyMarrowicksBooksHandTheGameToCorvane) {
     h.start(true);
     h.click({8, 8});
     Event e = h.click({4, 12});
-    Snapshot after = Snapshot::Take(h.g);
+    Snapshot after = h.snapshot();
     after.GameMode = 8;
     EXPECT_EQ(h.check(e, after), "");
     after.GameMode = 6;
@@ -170,7 +169,7 @@ TEST(CheckEvent, RefusedClicksChangeNothing) {
     h.start(true);
     Event offCentre = h.click({7, 8});
     EXPECT_EQ(h.check(offCentre), ""); // "第一步请走在天元!" and nothing else
-    Snapshot placed = Snapshot::Take(h.g);
+    Snapshot placed = h.snapshot();
     Put(placed.board, {7, 8}, kPlayer);
     EXPECT_EQ(h.check(offCentre, placed), "a refused click changed BoardCells");
 
@@ -192,9 +191,9 @@ TEST(CheckEvent, MenuCommandsSetOnlyTheirOwnValues) {
     h.g.SearchLevel = 4;
     h.start(true);
     Event during{EventKind::Opponent, 0};
-    h.run(during, [&] { OnOpponent(h.g, 0); });
+    h.run(during, [&] { OnOpponent(h.g, h.menu, 0); });
     EXPECT_EQ(h.check(during), ""); // ignored while the options are disabled
-    h.g.menu.opponent = 0;
+    h.menu.opponent = 0;
     EXPECT_EQ(h.check(during), "opponent 0 changed the menu checks wrongly");
 }
 
@@ -204,14 +203,14 @@ TEST(CheckEvent, NewGameStartsFromAFreshBoard) {
     h.click({8, 8});
     Event fresh{EventKind::NewGame};
     h.run(fresh, [&] {
-        OnEndGame(h.g);
-        OnComputerFirst(h.g);
-        NewGame(h.g);
+        EndGame(h.g);
+        OnComputerFirst(h.g, h.menu);
+        NewGame(h.g, h.menu);
     });
     // The snapshot before the new game already had the computer side checked.
     h.before.menu.playerFirst = false;
     EXPECT_EQ(h.check(fresh), "");
-    Snapshot leftover = Snapshot::Take(h.g);
+    Snapshot leftover = h.snapshot();
     Put(leftover.board, {8, 9}, kPlayer);
     EXPECT_EQ(h.check(fresh, leftover), "a new game set up BoardCells wrongly");
 }
@@ -221,12 +220,12 @@ TEST(CheckTakeBack, RestoresThePositionBeforeThePlayersStone) {
     TakeBack takeBack;
     h.start(true);
     takeBack.playerClick(h.g, [&] { h.click({8, 8}); });
-    Snapshot earlier = Snapshot::Take(h.g);
+    Snapshot earlier = h.snapshot();
     takeBack.playerClick(h.g, [&] { h.click({4, 12}); });
-    Snapshot before = Snapshot::Take(h.g);
+    Snapshot before = h.snapshot();
     OnDifficulty(h.g, 1); // ignored during the game: the settings stay as they were
     ASSERT_TRUE(takeBack.Undo(h.g));
-    Snapshot after = Snapshot::Take(h.g);
+    Snapshot after = h.snapshot();
     EXPECT_EQ(CheckTakeBack(before, after, {}, &earlier), "");
 
     Snapshot kept = after;
@@ -242,21 +241,21 @@ TEST(CheckTakeBack, RestoresThePositionBeforeThePlayersStone) {
 TEST(CheckHint, NamesAFreeCellAndChangesNothing) {
     Harness h;
     h.start(true);
-    Snapshot opening = Snapshot::Take(h.g);
+    Snapshot opening = h.snapshot();
     EXPECT_EQ(CheckHint(opening, opening, {}, Hint(h.g)), "");
     EXPECT_EQ(CheckHint(opening, opening, {}, Cell{7, 7}), "the first hint is not the centre");
     h.click({8, 8});
-    Snapshot s = Snapshot::Take(h.g);
+    Snapshot s = h.snapshot();
     std::optional<Cell> hint = Hint(h.g);
     ASSERT_TRUE(hint.has_value());
-    EXPECT_EQ(CheckHint(s, Snapshot::Take(h.g), {}, hint), "");
+    EXPECT_EQ(CheckHint(s, h.snapshot(), {}, hint), "");
     EXPECT_EQ(CheckHint(s, s, {}, Cell{8, 8}), "the hint names taken (8, 8)");
     EXPECT_EQ(CheckHint(s, s, {}, std::nullopt), "no hint on the player's turn");
     Snapshot moved = s;
     moved.imgW.visible = !moved.imgW.visible;
     EXPECT_EQ(CheckHint(s, moved, {}, hint), "a hint changed the markers");
-    OnEndGame(h.g);
-    Snapshot over = Snapshot::Take(h.g);
+    EndGame(h.g);
+    Snapshot over = h.snapshot();
     EXPECT_EQ(CheckHint(over, over, {}, hint), "a hint outside the player's turn");
 }
 
@@ -272,7 +271,7 @@ TEST(CheckRecord, TheRecordLaysOutTheBoard) {
 
 TEST(CheckEvent, OpponentThreeRepliesWhileTheWindowGoesOn) {
     Harness h;
-    OnOpponent(h.g, 3);
+    OnOpponent(h.g, h.menu, 3);
     h.start(false);
     Event asked = h.click({7, 7});
     ASSERT_TRUE(EngineReplyOwed(h.g));
@@ -281,15 +280,15 @@ TEST(CheckEvent, OpponentThreeRepliesWhileTheWindowGoesOn) {
 
     Event hint{EventKind::Hint};
     h.run(hint, [] {});
-    EXPECT_EQ(CheckHint(h.before, Snapshot::Take(h.g), {}, Hint(h.g)), "");
+    EXPECT_EQ(CheckHint(h.before, h.snapshot(), {}, Hint(h.g)), "");
 
     Event reply{EventKind::EngineReply};
     h.run(reply, [&] { EngineTurn(h.g); });
     EXPECT_EQ(h.check(reply), "");
-    Snapshot stillOwed = Snapshot::Take(h.g);
+    Snapshot stillOwed = h.snapshot();
     stillOwed.replyOwed = true;
     EXPECT_EQ(h.check(reply, stillOwed), "the thinking opponent still owes the reply it placed");
-    Snapshot twice = Snapshot::Take(h.g);
+    Snapshot twice = h.snapshot();
     twice.computer.push_back(twice.computer.back());
     EXPECT_EQ(h.check(reply, twice), "the computer placed 2 stones in one turn");
 }

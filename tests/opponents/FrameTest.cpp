@@ -151,7 +151,7 @@ TEST(PlayMove, TakenCellIsNotPlayedAndNothingIsReported) {
 
 TEST(CompChoose, NoChainForTheModeIsADraw) {
     TestGame t;
-    NewGame(t.g);
+    NewGame(t.g, {});
     t.g.GameMode = 2 * kOpponentCount; // beyond the last opponent
     CompChoose(t.g, 8, 8);
     EXPECT_TRUE(t.messages.shown("此局为和局!"));

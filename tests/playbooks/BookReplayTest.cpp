@@ -241,8 +241,7 @@ TEST(EveryBookLine, IsAnsweredAsItsRowsSay) {
     for (const Start& s : kStarts) {
         SCOPED_TRACE(std::string(s.book->name) + " with seconds digit " + std::to_string(s.digit));
         TestGame t(s.digit);
-        t.g.menu = {s.playerFirst, s.opponent};
-        NewGame(t.g);
+        NewGame(t.g, {s.playerFirst, s.opponent});
         Replay replay(*s.book);
         replay.visit(t.g, "", false);
         ASSERT_FALSE(::testing::Test::HasFatalFailure());

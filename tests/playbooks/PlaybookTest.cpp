@@ -23,8 +23,7 @@ constexpr int kNoCoinDigit = 1; // one that clears it
 // A game against one opponent, played click by click.
 struct BookGame {
     BookGame(int opponent, bool playerFirst, int digit) : t(digit) {
-        t.g.menu = {playerFirst, opponent};
-        NewGame(t.g);
+        NewGame(t.g, {playerFirst, opponent});
     }
     // The player's stone; returns the computer's answer, or (0, 0) when it placed none.
     Cell play(Cell stone) {
@@ -441,7 +440,7 @@ Cell generalAnswer(const Game& g, int mode, Cell stone) {
     ++copy.PlayerMoveNo;
     copy.GameMode = mode;
     copy.BookActive = false;
-    CompMove(copy, stone.x, stone.y);
+    CompChoose(copy, stone.x, stone.y);
     return copy.compStones.back();
 }
 

@@ -10,8 +10,7 @@ namespace {
 
 TEST(PlayerPlace, CentreRuleRefusesAnyOtherFirstStone) {
     TestGame t;
-    t.g.menu = {true, 0};
-    NewGame(t.g);
+    NewGame(t.g, {true, 0});
     PlayerPlace(t.g, Cell{8, 9});
     EXPECT_TRUE(t.messages.shown("第一步请走在天元!"));
     EXPECT_EQ(t.messages.boxes.back().title, "提示");
@@ -25,8 +24,7 @@ TEST(PlayerPlace, CentreRuleRefusesAnyOtherFirstStone) {
 
 TEST(PlayerPlace, ComputerFirstLetsThePlayerPlayAnywhere) {
     TestGame t;
-    t.g.menu = {false, 0};
-    NewGame(t.g);
+    NewGame(t.g, {false, 0});
     PlayerPlace(t.g, Cell{1, 15});
     EXPECT_EQ(t.g.cell(1, 15), kPlayer);
     EXPECT_EQ(t.messages.count("information"), 0);
@@ -34,8 +32,7 @@ TEST(PlayerPlace, ComputerFirstLetsThePlayerPlayAnywhere) {
 
 TEST(PlayerPlace, OccupiedCellIsIgnoredSilently) {
     TestGame t;
-    t.g.menu = {false, 0};
-    NewGame(t.g);
+    NewGame(t.g, {false, 0});
     PlayerPlace(t.g, Cell{8, 8}); // the computer's centre stone
     EXPECT_EQ(t.g.PlayerMoveNo, 1);
     EXPECT_TRUE(t.g.PlayerTurn);
@@ -44,7 +41,7 @@ TEST(PlayerPlace, OccupiedCellIsIgnoredSilently) {
 
 TEST(PlayerPlace, MarkerSitsOnTheNewestStone) {
     TestGame t;
-    NewGame(t.g); // 先手: the player is black
+    NewGame(t.g, {}); // 先手: the player is black
     PlayerPlace(t.g, Cell{8, 8});
     ASSERT_EQ(t.g.playerStones, (std::vector<Cell>{{8, 8}}));
     // The computer answered: its white stone now carries imgB, imgW is hidden.
@@ -55,7 +52,7 @@ TEST(PlayerPlace, MarkerSitsOnTheNewestStone) {
 
 TEST(PlayerPlace, MarkerOnPlayersCentreStoneBeforeAnyAnswer) {
     TestGame t;
-    NewGame(t.g);
+    NewGame(t.g, {});
     t.g.GameMode = 99; // no chain: the computer's turn only declares the draw
     PlayerPlace(t.g, Cell{8, 8});
     ASSERT_TRUE(t.g.imgW.visible);
@@ -79,12 +76,10 @@ TEST_P(CheckWinTest, FiveOrMoreThroughTheLastStone) {
     const FiveCase& c = GetParam();
     TestGame t;
     t.g.GameActive = true;
-    t.g.OptionsEnabled = false;
     SetPosition(t.g, c.picture);
     CheckWin(t.g, kPlayer, c.last.x, c.last.y);
     EXPECT_EQ(!t.g.GameActive, c.wins) << c.name;
     EXPECT_EQ(t.messages.shown("玩家胜!"), c.wins) << c.name;
-    EXPECT_EQ(t.g.OptionsEnabled, c.wins) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,7 +114,7 @@ TEST(CheckWin, ComputerFiveShowsItsMessage) {
 
 TEST(CompPlace, TakenCellIsRefusedAsAFault) {
     TestGame t;
-    NewGame(t.g);
+    NewGame(t.g, {});
     SetPosition(t.g, {"O X"}, {7, 7});
     auto before = t.g.BoardCells;
     EXPECT_FALSE(CompPlace(t.g, 7, 7));

@@ -15,9 +15,7 @@ TEST(Psq, WritesTheHeaderThenOneLinePerMove) {
 TEST(Psq, AGamePlayedThroughTheMenusComesBackMoveForMove) {
     for (bool playerFirst : {true, false}) {
         TestGame t;
-        t.g.menu.playerFirst = playerFirst;
-        t.g.menu.opponent = 0;
-        NewGame(t.g);
+        NewGame(t.g, {playerFirst, 0});
         Cell first = playerFirst ? Cell{8, 8} : Cell{7, 9};
         for (Cell c : {first, Cell{10, 6}, Cell{3, 12}, Cell{14, 2}, Cell{6, 9}})
             OnBoardClick(t.g, Cell{c.x, c.y});

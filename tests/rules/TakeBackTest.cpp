@@ -90,9 +90,7 @@ TEST_P(UndoThenReplay, GivesTheSameComputerAnswers) {
     TestGame t;
     NoTieBreaks noTieBreaks;
     Game g(t.messages, t.clock, noTieBreaks);
-    g.menu.opponent = GetParam().index;
-    g.menu.playerFirst = GetParam().playerFirst;
-    NewGame(g);
+    NewGame(g, {GetParam().playerFirst, GetParam().index});
     TakeBack takeBack;
     std::vector<Cell> stones, answers;
     std::vector<GameState> positions;
@@ -129,9 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Opponents, UndoThenReplay,
 TEST(TakeBack, GoesBackToTheStartOfTheGameAndNoFurther) {
     for (bool playerFirst : {true, false}) {
         TestGame t;
-        t.g.menu.opponent = 0;
-        t.g.menu.playerFirst = playerFirst;
-        NewGame(t.g);
+        NewGame(t.g, {playerFirst, 0});
         GameState start = t.g;
         TakeBack takeBack;
         for (Cell c : {Cell{8, 8}, Cell{2, 2}, Cell{14, 3}, Cell{3, 13}, Cell{12, 12}})
@@ -149,10 +145,9 @@ TEST(TakeBack, GoesBackToTheStartOfTheGameAndNoFurther) {
 TEST(TakeBack, IsOnlyForAStoneOfThePlayersInARunningGameOnTheirTurn) {
     TestGame t;
     Game& g = t.g;
-    g.menu.opponent = 0;
     TakeBack takeBack;
     EXPECT_FALSE(takeBack.CanUndo(g)); // no game yet
-    NewGame(g);
+    NewGame(g, {true, 0});
     click(takeBack, g, {8, 9}); // refused: the first stone goes on the centre
     EXPECT_EQ(takeBack.depth(), 0u);
     EXPECT_FALSE(takeBack.CanUndo(g));
@@ -165,7 +160,7 @@ TEST(TakeBack, IsOnlyForAStoneOfThePlayersInARunningGameOnTheirTurn) {
     EXPECT_FALSE(takeBack.CanUndo(g));
     g.engine.MoveSignal = false;
 
-    OnEndGame(g);
+    EndGame(g);
     GameState ended = g;
     EXPECT_FALSE(takeBack.Undo(g));
     EXPECT_TRUE(SamePosition(g, ended));
@@ -173,8 +168,7 @@ TEST(TakeBack, IsOnlyForAStoneOfThePlayersInARunningGameOnTheirTurn) {
 
 // A game against Corbie, the player first, its centre stone played and answered.
 void StartWithTheCentre(Game& g, TakeBack& takeBack) {
-    g.menu.opponent = 0;
-    NewGame(g);
+    NewGame(g, {true, 0});
     click(takeBack, g, {8, 8});
 }
 
@@ -182,14 +176,11 @@ void StartWithTheCentre(Game& g, TakeBack& takeBack) {
 // with its own opponent and difficulty, whatever the options menu chose since.
 void ExpectTheGameGoesOn(Game& g, TakeBack& takeBack, const GameState& before) {
     ASSERT_FALSE(g.GameActive);
-    OnOpponent(g, 4);
     OnDifficulty(g, 2);
     ASSERT_TRUE(takeBack.CanUndo(g));
     ASSERT_TRUE(takeBack.Undo(g));
     EXPECT_TRUE(SamePosition(g, before)) << Picture(g);
     EXPECT_TRUE(g.GameActive);
-    EXPECT_FALSE(g.OptionsEnabled);
-    EXPECT_EQ(g.menu.opponent, before.menu.opponent);
     EXPECT_EQ(g.Difficulty, before.Difficulty);
     EXPECT_EQ(g.SearchLevel, before.SearchLevel);
     EXPECT_TRUE(BoardMatchesHistories(g));
@@ -234,8 +225,7 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
     // Peddrin, player first, a seconds digit divisible by 3: the book answers the centre.
     TestGame t(3);
     Game& g = t.g;
-    g.menu.opponent = 3;
-    NewGame(g);
+    NewGame(g, {true, 3});
     ASSERT_TRUE(g.BookActive);
     TakeBack takeBack;
     click(takeBack, g, {8, 8});
@@ -247,8 +237,7 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
 
     // The answer is the general selection's, as in a game that opened without the book.
     TestGame ref(1);
-    ref.g.menu.opponent = 3;
-    NewGame(ref.g);
+    NewGame(ref.g, {true, 3});
     ASSERT_FALSE(ref.g.BookActive);
     OnBoardClick(ref.g, Cell{8, 8});
     EngineTurn(ref.g);
@@ -260,7 +249,7 @@ TEST(TakeBack, LeavesABookThatWouldHaveGoneOn) {
     // Marrowick, player first: the book answers the centre and stays in force.
     TestGame t;
     Game& g = t.g;
-    NewGame(g);
+    NewGame(g, {});
     ASSERT_EQ(g.GameMode, 4);
     TakeBack takeBack;
     click(takeBack, g, {8, 8});
@@ -273,22 +262,11 @@ TEST(TakeBack, LeavesABookThatWouldHaveGoneOn) {
 
     // The general selection answers, as in a game whose book is shut from the start.
     TestGame ref;
-    NewGame(ref.g);
+    NewGame(ref.g, {});
     ref.g.BookActive = false;
     OnBoardClick(ref.g, Cell{8, 8});
     EXPECT_EQ(lastComputerStone(g), lastComputerStone(ref.g)) << "the book played " << bookReply;
     EXPECT_TRUE(BoardMatchesHistories(g));
-}
-
-TEST(TakeBack, KeepsTheSettingsOfTheRun) {
-    TestGame t;
-    Game& g = t.g;
-    TakeBack takeBack;
-    StartWithTheCentre(g, takeBack);
-    g.LessonNo = 7; // a lesson opened during the game
-    ASSERT_TRUE(takeBack.Undo(g));
-    EXPECT_EQ(g.LessonNo, 7);
-    EXPECT_FALSE(g.OptionsEnabled);
 }
 
 } // namespace

@@ -92,9 +92,7 @@ TEST(WinningLine, OffTheBoardFindsNothing) {
 TEST(GameRecord, InterleavesTheSidesFromTheFirstMover) {
     for (bool playerFirst : {true, false}) {
         TestGame t;
-        t.g.menu.playerFirst = playerFirst;
-        t.g.menu.opponent = 0;
-        NewGame(t.g);
+        NewGame(t.g, {playerFirst, 0});
         OnBoardClick(t.g, Cell{playerFirst ? 8 : 7, 8});
         OnBoardClick(t.g, Cell{2, 14});
         GameRecord r = RecordOf(t.g);
@@ -131,9 +129,7 @@ TEST(BoardScene, NumbersTheStonesAndMarksTheFiveOfAFinishedGame) {
 
 TEST(BoardScene, TheLiveGameKeepsItsOwnMarkerAndColours) {
     TestGame t;
-    t.g.menu.playerFirst = false;
-    t.g.menu.opponent = 0;
-    NewGame(t.g);
+    NewGame(t.g, {false, 0});
     OnBoardClick(t.g, Cell{3, 3});
     BoardScene s = SceneOf(t.g);
     ASSERT_EQ(s.stones.size(), 3u);
@@ -148,12 +144,11 @@ TEST(BoardScene, TheLiveGameKeepsItsOwnMarkerAndColours) {
 
 TEST(BoardScene, APlayersWinInTheGameIsHighlighted) {
     TestGame t;
-    NewGame(t.g);
+    NewGame(t.g, {});
     // clang-format off
     SetPosition(t.g, {"O O O O . X",
                       "X X X . . X"}, {5, 8});
     // clang-format on
-    t.g.menu.opponent = 0;
     t.g.GameMode = 0;
     t.g.CentreRule = false;
     OnBoardClick(t.g, Cell{9, 8});

@@ -27,10 +27,9 @@ TEST(ProgramStart, DefaultsBeforeTheFirstGame) {
 
 TEST(NewGame, TheMenusFirstChecksGiveModeFour) {
     TestGame t;
-    NewGame(t.g);
+    NewGame(t.g, t.menu);
     EXPECT_EQ(t.g.GameMode, 4);
     EXPECT_TRUE(t.g.GameActive);
-    EXPECT_FALSE(t.g.OptionsEnabled);
     EXPECT_TRUE(t.g.CentreRule);
     EXPECT_EQ(t.g.BookMoveNo, 1);
     EXPECT_EQ(t.g.BookOrientation, 1);
@@ -41,8 +40,8 @@ TEST(NewGame, TheMenusFirstChecksGiveModeFour) {
 
 TEST(NewGame, ComputerFirstOpensOnTheCentre) {
     TestGame t;
-    OnComputerFirst(t.g);
-    NewGame(t.g);
+    OnComputerFirst(t.g, t.menu);
+    NewGame(t.g, t.menu);
     EXPECT_EQ(t.g.GameMode, 5);
     EXPECT_EQ(t.g.cell(8, 8), kComputer);
     EXPECT_EQ(t.g.CompMoveNo, 2);
@@ -55,10 +54,10 @@ TEST(NewGame, ComputerFirstOpensOnTheCentre) {
 
 TEST(NewGame, ClearsTheBoardAndMarkers) {
     TestGame t;
-    NewGame(t.g);
+    NewGame(t.g, t.menu);
     PlayerPlace(t.g, Cell{8, 8});
     ASSERT_GT(t.g.CompMoveNo, 1);
-    NewGame(t.g);
+    NewGame(t.g, t.menu);
     EXPECT_TRUE(t.g.playerStones.empty());
     EXPECT_TRUE(t.g.compStones.empty());
     EXPECT_FALSE(t.g.imgW.visible);
@@ -77,7 +76,7 @@ class BookCoinTest : public ::testing::TestWithParam<CoinCase> {};
 
 TEST_P(BookCoinTest, DrawnFromTheSecondsDigit) {
     TestGame t(GetParam().digit);
-    NewGame(t.g);
+    NewGame(t.g, t.menu);
     EXPECT_EQ(t.g.BookCoin, GetParam().coin);
 }
 
@@ -88,14 +87,14 @@ INSTANTIATE_TEST_SUITE_P(Digits, BookCoinTest,
 TEST(Menus, SideAndOpponentSetTheModeBetweenGames) {
     TestGame t;
     Game& g = t.g;
-    OnOpponent(g, 3);
+    OnOpponent(g, t.menu, 3);
     EXPECT_EQ(g.GameMode, 6);
-    OnComputerFirst(g);
+    OnComputerFirst(g, t.menu);
     EXPECT_EQ(g.GameMode, 7);
     EXPECT_FALSE(g.PlayerTurn);
-    OnOpponent(g, 0);
+    OnOpponent(g, t.menu, 0);
     EXPECT_EQ(g.GameMode, 1);
-    OnPlayerFirst(g);
+    OnPlayerFirst(g, t.menu);
     EXPECT_EQ(g.GameMode, 0);
     EXPECT_TRUE(g.PlayerTurn);
     OnDifficulty(g, 2);
@@ -106,24 +105,23 @@ TEST(Menus, SideAndOpponentSetTheModeBetweenGames) {
 TEST(Menus, OptionsDoNothingDuringAGame) {
     TestGame t;
     Game& g = t.g;
-    NewGame(g);
-    OnOpponent(g, 4);
-    OnComputerFirst(g);
+    NewGame(g, t.menu);
+    OnOpponent(g, t.menu, 4);
+    OnComputerFirst(g, t.menu);
     OnDifficulty(g, 1);
     EXPECT_EQ(g.GameMode, 4);
     EXPECT_EQ(g.Difficulty, 0);
-    EXPECT_EQ(g.menu.opponent, 2);
-    EXPECT_TRUE(g.menu.playerFirst);
+    EXPECT_EQ(t.menu.opponent, 2);
+    EXPECT_TRUE(t.menu.playerFirst);
 }
 
 TEST(Menus, EndGameStopsClicksAndKeepsTheStones) {
     TestGame t;
     Game& g = t.g;
-    NewGame(g);
+    NewGame(g, t.menu);
     OnBoardClick(g, Cell{8, 8});
     int stones = g.PlayerMoveNo + g.CompMoveNo;
-    OnEndGame(g);
-    EXPECT_TRUE(g.OptionsEnabled);
+    EndGame(g);
     OnBoardClick(g, Cell{2, 2});
     EXPECT_EQ(g.PlayerMoveNo + g.CompMoveNo, stones);
     EXPECT_EQ(g.cell(8, 8), kPlayer);
@@ -133,7 +131,7 @@ TEST(Menus, EndGameStopsClicksAndKeepsTheStones) {
 TEST(Game, PlayersFiveEndsTheGameBeforeTheComputerMoves) {
     TestGame t;
     Game& g = t.g;
-    NewGame(g);
+    NewGame(g, t.menu);
     SetPosition(g, {". O O O O ."}, {4, 8});
     g.CentreRule = false;
     g.PlayerTurn = true;
@@ -163,8 +161,8 @@ TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
     for (int opponent : {2, 3}) {
         TestGame t;
         Game& g = t.g;
-        g.menu.opponent = opponent;
-        NewGame(g); // player first
+        t.menu.opponent = opponent;
+        NewGame(g, t.menu); // player first
         SetPosition(g, drawlessBoard({15, 15}, 'O', 'X'));
         ASSERT_EQ(g.PlayerMoveNo, 113); // 112 player stones
         ASSERT_EQ(g.CompMoveNo, 113);
@@ -176,7 +174,6 @@ TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
         EXPECT_EQ(t.messages.boxes.size(), 1u) << "opponent " << opponent;
         EXPECT_TRUE(t.messages.shown("此局为和局!")) << "opponent " << opponent;
         EXPECT_FALSE(g.GameActive);
-        EXPECT_TRUE(g.OptionsEnabled);
         EXPECT_FALSE(g.engine.MoveSignal) << "opponent " << opponent;
     }
 }
@@ -184,8 +181,8 @@ TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
 TEST(Game, ComputersStoneFillingTheBoardIsADraw) {
     TestGame t;
     Game& g = t.g;
-    OnComputerFirst(g);
-    NewGame(g);
+    OnComputerFirst(g, t.menu);
+    NewGame(g, t.menu);
     SetPosition(g, drawlessBoard({2, 1}, 'X', 'O'));
     ASSERT_EQ(g.CompMoveNo, 113);
     ASSERT_EQ(g.PlayerMoveNo, 113);
@@ -197,10 +194,11 @@ TEST(Game, ComputersStoneFillingTheBoardIsADraw) {
 
 TEST(SetUpPosition, RefusesPositionsNoGameReaches) {
     TestGame t;
-    EXPECT_FALSE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{9, 9}, kPlayer}}));
-    EXPECT_FALSE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{8, 8}, kComputer}}));
-    EXPECT_FALSE(SetUpPosition(t.g, {{{16, 8}, kPlayer}}));
-    ASSERT_TRUE(SetUpPosition(t.g, {{{8, 8}, kPlayer}, {{9, 9}, kComputer}, {{7, 7}, kPlayer}}));
+    EXPECT_FALSE(SetUpPosition(t.g, t.menu, {{{8, 8}, kPlayer}, {{9, 9}, kPlayer}}));
+    EXPECT_FALSE(SetUpPosition(t.g, t.menu, {{{8, 8}, kPlayer}, {{8, 8}, kComputer}}));
+    EXPECT_FALSE(SetUpPosition(t.g, t.menu, {{{16, 8}, kPlayer}}));
+    ASSERT_TRUE(
+        SetUpPosition(t.g, t.menu, {{{8, 8}, kPlayer}, {{9, 9}, kComputer}, {{7, 7}, kPlayer}}));
     EXPECT_TRUE(t.g.PlayerFirst);
     EXPECT_FALSE(t.g.BookActive);
     EXPECT_TRUE(BoardMatchesHistories(t.g));

@@ -1,4 +1,5 @@
 #include "session/Hint.h"
+#include "rules/Placement.h"
 #include "session/GameFlow.h"
 #include "support/TestSupport.h"
 
@@ -10,8 +11,7 @@ namespace {
 // A running game of opponent `opponent` on the position drawn, the player to move.
 void SetUpPlayersTurn(TestGame& t, int opponent, const std::vector<std::string>& picture,
                       Cell topLeft, const std::vector<Cell>& newestLast = {}) {
-    t.g.menu.opponent = opponent;
-    NewGame(t.g);
+    NewGame(t.g, {true, opponent});
     SetPosition(t.g, picture, topLeft, newestLast);
     t.g.CentreRule = false;
     t.g.BookActive = t.g.DiagonalBookActive = false;
@@ -95,8 +95,7 @@ TEST(Hint, PeddrinsSearchDoesNotGiveUpALostPosition) {
 
 TEST(Hint, ChangesNothingInTheGame) {
     TestGame t;
-    t.g.menu.opponent = 0;
-    NewGame(t.g);
+    NewGame(t.g, {true, 0});
     for (Cell c : {Cell{8, 8}, Cell{9, 9}, Cell{6, 7}})
         OnBoardClick(t.g, Cell{c.x, c.y});
     std::string before = Picture(t.g);
@@ -119,17 +118,16 @@ TEST(Hint, ChangesNothingInTheGame) {
 
 TEST(Hint, TheFirstStoneGoesOnTheCentre) {
     TestGame t;
-    NewGame(t.g);
+    NewGame(t.g, {});
     EXPECT_EQ(Hint(t.g), (Cell{8, 8}));
 }
 
 TEST(Hint, NothingOutsideThePlayersTurn) {
     TestGame t;
     EXPECT_FALSE(Hint(t.g).has_value()); // no game
-    t.g.menu.opponent = 0;
-    NewGame(t.g);
+    NewGame(t.g, {true, 0});
     OnBoardClick(t.g, Cell{8, 8});
-    OnEndGame(t.g);
+    EndGame(t.g);
     EXPECT_FALSE(Hint(t.g).has_value());
 }
 

@@ -131,13 +131,14 @@ TEST_P(SelfPlay, EveryComputerTurnPlacesOneStone) {
         SCOPED_TRACE("game " + std::to_string(game));
         TestGame t(game * 5 % 10);
         Game& g = t.g;
-        OnOpponent(g, c.opponent);
+        MenuChecks menu;
+        OnOpponent(g, menu, c.opponent);
         if (c.playerFirst)
-            OnPlayerFirst(g);
+            OnPlayerFirst(g, menu);
         else
-            OnComputerFirst(g);
+            OnComputerFirst(g, menu);
         OnDifficulty(g, c.difficulty);
-        NewGame(g);
+        NewGame(g, menu);
         RandomPlayer player(static_cast<unsigned>(1000 * c.opponent + 100 * c.difficulty +
                                                   10 * c.playerFirst + game));
         for (int turn = 0; g.GameActive; ++turn) {

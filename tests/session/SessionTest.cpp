@@ -1,4 +1,5 @@
 #include "session/Session.h"
+#include "session/SearchWorker.h"
 #include "support/ReplayableVesk.h"
 #include "support/TestSupport.h"
 
@@ -65,7 +66,7 @@ struct TestSession {
     FixedDigitClock clock{1}; // opponent 3 opens with its search, not its book
     CountingRandom random;
     Session session{events, clock, random};
-    const Game& g = session.game();
+    const Game& g = session.state();
 };
 
 using Lines = std::vector<std::string>;
@@ -78,16 +79,36 @@ TEST(Session, TellsTheStonesOfEachTurnInTheOrderPlayed) {
     EXPECT_EQ(t.events.take(), (Lines{"player (7, 7)", "computer " + cellText(t.g.compStone(2))}));
 }
 
-TEST(Session, RefusesStonesItCannotPlayAndSaysWhy) {
-    TestSession t(0);
-    EXPECT_EQ(t.session.play({8, 8}), PlayResult::NotPlayersTurn); // no game yet
+// The view tells where the game stands and why a stone would be refused, and play()
+// answers as the view said.
+TEST(SessionView, TellsThePhaseAndWhyAStoneWouldBeRefused) {
+    TestSession t(3); // Peddrin, whose search thinks apart from the game
+    const GameView& view = t.session.view();
+    auto expectAnswer = [&](Cell c, PlayResult answer) {
+        EXPECT_EQ(view.canPlay(c), answer) << cellText(c);
+        EXPECT_EQ(t.session.play(c), answer) << cellText(c);
+    };
+    EXPECT_EQ(view.phase(), Phase::NoGame);
+    expectAnswer({8, 8}, PlayResult::NoGame);
     t.session.newGame();
-    EXPECT_EQ(t.session.play({3, 3}), PlayResult::CentreFirst);
+    EXPECT_EQ(view.phase(), Phase::PlayerToMove);
+    EXPECT_EQ(view.match(), (Match{3, true, 0}));
+    expectAnswer({3, 3}, PlayResult::CentreFirst);
     EXPECT_EQ(t.events.take(), Lines{"提示: 第一步请走在天元!"});
-    EXPECT_EQ(t.session.play({8, 8}), PlayResult::Placed);
-    EXPECT_EQ(t.session.play({8, 8}), PlayResult::Refused);
+    expectAnswer({8, 8}, PlayResult::Placed);
+    EXPECT_EQ(view.phase(), Phase::ComputerThinking);
+    expectAnswer({3, 3}, PlayResult::Thinking);
+    t.session.waitForReply();
+    EXPECT_EQ(view.phase(), Phase::PlayerToMove);
+    expectAnswer({8, 8}, PlayResult::Taken);
+    expectAnswer({16, 3}, PlayResult::OffBoard);
+    EXPECT_EQ(view.moveCount(), 2u);
     t.session.endGame();
-    EXPECT_EQ(t.session.play({2, 2}), PlayResult::NotPlayersTurn);
+    EXPECT_EQ(view.phase(), Phase::GameOver);
+    EXPECT_EQ(view.outcome(), Outcome::Ended);
+    expectAnswer({2, 2}, PlayResult::NoGame);
+    t.session.reviewGame();
+    EXPECT_EQ(view.phase(), Phase::Review);
 }
 
 TEST(Session, TheComputersFiveEndsTheGameOnce) {
@@ -102,6 +123,8 @@ TEST(Session, TheComputersFiveEndsTheGameOnce) {
     EXPECT_EQ(t.events.take(), (Lines{"提示: 计算机胜!", "computer (5, 1)", "game over"}));
     t.session.endGame();
     EXPECT_TRUE(t.events.take().empty());
+    EXPECT_EQ(t.session.view().outcome(), Outcome::ComputerWon);
+    EXPECT_EQ(t.session.view().scene().winningLine.size(), 5u);
 }
 
 TEST(Session, OpponentThreeThinksOnItsOwnThreadAndRefusesStonesMeanwhile) {

@@ -208,13 +208,16 @@ class GuiSmokeTest : public QObject {
     // player's colour, the computer's in the other, and bare wood where it is empty. The
     // point looked at lies inside a stone, off the grid lines and the last-move marker.
     void checkStones(const QImage& screen) {
-        const Game& g = program_->session().game();
+        std::map<std::pair<int, int>, bool> blackAt;
+        for (const SceneStone& stone : program_->session().view().scene().stones)
+            blackAt[{stone.cell.x, stone.cell.y}] = stone.black;
         const double offset = 0.45 * BoardGeometry::kStoneRadius;
         for (int y = 1; y <= kBoardSize; ++y)
             for (int x = 1; x <= kBoardSize; ++x) {
-                int code = g.cell(x, y);
-                bool black = (code == kPlayer) == (g.PlayerFirst);
-                Look expected = code == kEmpty ? Look::Wood : black ? Look::Black : Look::White;
+                auto stone = blackAt.find({x, y});
+                Look expected = stone == blackAt.end() ? Look::Wood
+                                : stone->second        ? Look::Black
+                                                       : Look::White;
                 QPointF at = BoardGeometry::intersectionPoint(x, y) + QPointF(offset, offset);
                 Look seen = LookAt(screen, onScreen(at));
                 if (seen != expected)
@@ -309,25 +312,25 @@ class GuiSmokeTest : public QObject {
 
     // Against Peddrin, whose look-ahead search answers from another thread.
     void shortGameByMouse() {
-        const Game& g = program_->session().game();
+        const GameView& game = program_->session().view();
         chooseFromMenu({"nuOpt", "numQs", "numQser3"});
-        QTRY_COMPARE(g.menu.opponent, 3);
+        QTRY_COMPARE(game.match().opponent, 3);
         chooseFromMenu({"numFile", "numNew"});
-        QCOMPARE(g.GameMode, 6);
-        QTRY_COMPARE(g.GameActive, true);
+        QTRY_VERIFY(game.gameRunning());
+        QCOMPARE(game.match().playerFirst, true);
         QVERIFY(!window().optionsMenu()->isEnabled());
         const Cell tries[] = {{8, 8}, {7, 7}, {9, 9}, {6, 8}, {10, 8}, {8, 6}, {8, 10}, {6, 6}};
         int played = 0;
         for (Cell c : tries) {
             if (played == 4) break;
-            if (g.cell(c.x, c.y) != kEmpty) continue;
+            if (game.canPlay(c) != PlayResult::Placed) continue;
             clickAt(window().board(), QRect(window().board()->pointOf(c), QSize(1, 1)));
             ++played;
-            QTRY_COMPARE(static_cast<int>(g.playerStones.size()), played);
-            QCOMPARE(g.cell(c.x, c.y), kPlayer);
-            QTRY_COMPARE(static_cast<int>(g.compStones.size()), played);
+            // The player's black stone, then the computer's answer from its search.
+            QTRY_COMPARE(game.moveCount(), static_cast<std::size_t>(2 * played));
+            QVERIFY(game.moves()[static_cast<std::size_t>(2 * played - 2)] == c);
         }
-        QCOMPARE(g.GameActive, true);
+        QCOMPARE(game.phase(), Phase::PlayerToMove);
     }
 
     void screenShowsTheStonesAndChineseGlyphs() {
@@ -345,7 +348,7 @@ class GuiSmokeTest : public QObject {
 
     void endGameFromTheMenu() {
         chooseFromMenu({"numFile", "numEnd"});
-        QTRY_COMPARE(program_->session().game().GameActive, false);
+        QTRY_COMPARE(program_->session().view().phase(), Phase::GameOver);
         QVERIFY(window().optionsMenu()->isEnabled());
     }
 
@@ -372,7 +375,7 @@ class GuiSmokeTest : public QObject {
         });
         chooseFromMenu({"num10Kill", "numF9"}); // 月黑风高: returns when the lesson is closed
         QTRY_VERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(program_->session().game().LessonNo, 9);
+        QCOMPARE(program_->session().lessonNo(), 9);
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/Game.h"
+#include "session/GameFlow.h"
 #include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@ struct TestGame {
     FixedDigitClock clock;
     SeededRandom random;
     Game g{messages, clock, random};
+    MenuChecks menu; // the options menu's checks, kept beside the game as the session keeps them
 };
 
 // Board pictures: one text row per board row, cells separated by spaces or not.

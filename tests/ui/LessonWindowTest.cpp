@@ -133,7 +133,7 @@ class LessonWindowTest : public QObject {
             main.findChild<QAction*>(item)->trigger();
             QCOMPARE(opened, QString("frm10Kill"));
         }
-        QCOMPARE(t.g.LessonNo, 10);
+        QCOMPARE(t.session.lessonNo(), 10);
         QCOMPARE(messages.boxes.size(), 3);
         for (const Messages::Box& box : messages.boxes) {
             QCOMPARE(box.kind, QString("information"));

@@ -170,11 +170,10 @@ class MainWindowTest : public QObject {
     void lessonItemSetsTheLessonNumber() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
-        const Game& g = t.g;
         // The lesson window is modal: close it as soon as it shows.
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         action(w, "numF0")->trigger();
-        QCOMPARE(g.LessonNo, 10);
+        QCOMPARE(t.session.lessonNo(), 10);
     }
 
     void splashHandsOverAfterThreeTicksOrAClick() {

@@ -86,14 +86,14 @@ class SearchWindowTest : public QObject {
         action(w, "numQser3")->trigger();
         action(w, "numEasy2")->trigger();
         w.NewGame();
-        return w.game().GameMode == 6 && w.game().SearchLevel == 4;
+        return w.session().state().GameMode == 6 && w.session().state().SearchLevel == 4;
     }
 
     // The player's centre stone handed over: a depth-4 search under way.
     bool startThinking(MainWindow& w) {
         if (!startPeddrin(w)) return false;
         click(w, 8, 8);
-        return w.session().thinking() && computerStones(w.game()) == 0;
+        return w.session().thinking() && computerStones(w.session().state()) == 0;
     }
 
     void click(MainWindow& w, int x, int y) {
@@ -110,9 +110,8 @@ class SearchWindowTest : public QObject {
         SeededRandom random;
         Game game{quiet, clock, random};
         Unhurried() {
-            game.menu.opponent = 3;
             OnDifficulty(game, 2);
-            wuzi::NewGame(game);
+            wuzi::NewGame(game, {true, 3});
             OnBoardClick(game, {8, 8});
             EngineTurn(game);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/Game.h"
 #include "session/Session.h"
 #include "ui/MainWindow.h"
 #include "ui/SessionBridge.h"
@@ -18,7 +19,7 @@ struct TestWindow {
     SessionBridge events;
     Session session;
     MainWindow w;
-    const Game& g = session.game();
+    const Game& g = session.state();
 };
 
 // A menu command of the window by its object name; a missing one ends the test run.

@@ -104,7 +104,7 @@ Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row
         if (!g.GameActive || ForcedMovePlayed(g, book_)) continue;
         out.reached = true;
         int before = g.BookMoveNo;
-        PerformRow(g, book_, row, real, true, wuzi::CompMove);
+        PerformRow(g, book_, row, real, true, wuzi::CompChoose);
         if (g.BookMoveNo == before) continue; // handed over
         out.played = true;
         if (g.*book_.flag && g.GameActive) out.children.push_back(g);

@@ -34,8 +34,7 @@ std::vector<Game> openingGames(const Book& book, int opponent, bool playerFirst,
     for (wuzi::FixedDigitClock* clock : {&platform.noCoin, &platform.coin}) {
         if (clock == &platform.coin && !bothCoins) break;
         Game g(platform.messages, *clock, platform.random);
-        g.menu = {playerFirst, opponent};
-        wuzi::NewGame(g);
+        wuzi::NewGame(g, {playerFirst, opponent});
         explore(g, book, out);
     }
     return out;

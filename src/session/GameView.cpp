@@ -1,0 +1,57 @@
+#include "session/GameView.h"
+
+#include "opponents/VeskPlay.h"
+#include "rules/Game.h"
+#include "rules/GameRecord.h"
+#include "rules/ReviewCursor.h"
+#include "session/GameFlow.h"
+
+namespace wuzi {
+
+Phase GameView::phase() const {
+    if (review_) return Phase::Review;
+    if (!game_.GameActive) return moveCount() == 0 ? Phase::NoGame : Phase::GameOver;
+    return ReplyOwed(game_) ? Phase::ComputerThinking : Phase::PlayerToMove;
+}
+
+Match GameView::match() const {
+    // During a game the checks cannot change, and the side is the game's own.
+    bool playerFirst = game_.GameActive ? game_.PlayerFirst : checks_.playerFirst;
+    return {checks_.opponent, playerFirst, game_.Difficulty};
+}
+
+bool GameView::gameRunning() const {
+    return game_.GameActive;
+}
+
+BoardScene GameView::scene() const {
+    return SceneOf(game_);
+}
+
+BoardScene GameView::shownScene() const {
+    return review_ ? SceneOf(review_->record(), review_->position()) : scene();
+}
+
+std::vector<Cell> GameView::moves() const {
+    return RecordOf(game_).moves;
+}
+
+std::size_t GameView::moveCount() const {
+    return game_.playerStones.size() + game_.compStones.size();
+}
+
+std::optional<Cell> GameView::lastMove() const {
+    return scene().marker;
+}
+
+PlayResult GameView::canPlay(Cell c) const {
+    if (!game_.GameActive) return PlayResult::NoGame;
+    if (ReplyOwed(game_)) return PlayResult::Thinking;
+    if (!game_.PlayerTurn) return PlayResult::NotYourTurn;
+    if (game_.CentreRule && c != kCentre) return PlayResult::CentreFirst;
+    if (!onBoard(c)) return PlayResult::OffBoard;
+    if (!game_.isEmpty(c)) return PlayResult::Taken;
+    return PlayResult::Placed;
+}
+
+} // namespace wuzi
