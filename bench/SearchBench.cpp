@@ -11,6 +11,7 @@
 //
 // Times are wall-clock (the fast engine searches on two threads). The plain search needs
 // minutes on some positions; --benchmark_filter='fast|summary|selfplay' skips it.
+#include "Signature.h"
 #include "engines/SearchEngine.h"
 #include "engines/SearchEngineFast.h"
 #include "support/SearchPositions.h"
@@ -585,7 +586,23 @@ void selfPlay(benchmark::State& state) {
     state.counters["worst_ms"] = percentile(times, 1.0) * 1e3;
 }
 
+// Peddrin's depth-4 reply on every position, for the bench's signature: on one thread,
+// where the node count does not depend on how the threads share the root's candidates.
+std::vector<bench::SignedSearch> signedSearches() {
+    std::vector<bench::SignedSearch> out;
+    for (const BenchPosition& p : kPositions) {
+        SeededRandom random;
+        SearchContext context(random);
+        context.threads = 1;
+        int best = -1;
+        EngineSearch(EngineStateOf(p.rows), 4, -kFiveScore, kEngineComputer, best, context);
+        out.push_back({p.name, best, context.nodes});
+    }
+    return out;
+}
+
 const bool registered = [] {
+    bench::AddSignaturePart("Peddrin", signedSearches);
     for (const BenchPosition& p : kPositions)
         benchmark::RegisterBenchmark(("SearchReply/fast/" + std::string(p.name)).c_str(), fastReply,
                                      &p)

@@ -2,6 +2,8 @@
 // thread and two), and the time the threat searches take to solve the threat suite.
 #include "vesk/ThreatSuite.h"
 
+#include "Signature.h"
+
 #include "vesk/Engine.h"
 #include "vesk/ThreatSolver.h"
 
@@ -125,7 +127,22 @@ void solveSuite(benchmark::State& state, bool byFours) {
         benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 
+// Vesk's search to depth 6 on every position, one thread, for the bench's signature.
+std::vector<wuzi::bench::SignedSearch> signedSearches() {
+    std::vector<wuzi::bench::SignedSearch> out;
+    ThinkLimits limits;
+    limits.depth = 6;
+    for (const BenchPosition& p : kPositions) {
+        Engine engine({1, 32, 1});
+        engine.setPosition(stonesOf(p.rows));
+        ThinkResult r = engine.think(limits);
+        out.push_back({p.name, 100 * r.move.x + r.move.y, r.nodes});
+    }
+    return out;
+}
+
 const bool registered = [] {
+    wuzi::bench::AddSignaturePart("Vesk", signedSearches);
     for (const BenchPosition& p : kPositions)
         for (int threads : {1, 2})
             benchmark::RegisterBenchmark(

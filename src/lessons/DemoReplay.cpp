@@ -27,20 +27,12 @@ void DemoReplay::ClearDemoBoard() {
     blackStones_.clear();
     whiteStones_.clear();
     DemoStep = 1;
-    DemoBlackNo = 1;
-    DemoWhiteNo = 1;
 }
 
 void DemoReplay::PlaceDemoStone(int x, int y, bool black) {
     Cell stone{x, y};
     laid_.push_back({black, stone});
-    if (black) {
-        blackStones_.push_back(stone);
-        ++DemoBlackNo;
-    } else {
-        whiteStones_.push_back(stone);
-        ++DemoWhiteNo;
-    }
+    (black ? blackStones_ : whiteStones_).push_back(stone);
     if (stonePlaced_) stonePlaced_();
 }
 

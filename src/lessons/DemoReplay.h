@@ -42,10 +42,8 @@ class DemoReplay {
     // Every stone on the board in the order laid, the newest last.
     const std::vector<DemoMove>& laid() const { return laid_; }
 
-    int DemoId = 0;      // the game being replayed
-    int DemoStep = 1;    // the next step of that game, from 1
-    int DemoBlackNo = 1; // number of the next black stone
-    int DemoWhiteNo = 1; // number of the next white stone
+    int DemoId = 0;   // the game being replayed
+    int DemoStep = 1; // the next step of that game, from 1
 
   private:
     // Game 47 ends in a double threat; the viewer may see game 48's other way instead.

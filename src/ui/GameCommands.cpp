@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QWidget>
 
 namespace wuzi {
@@ -32,16 +33,15 @@ constexpr qint64 kLargestRecord = 64 * 1024;
 
 GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& events, QWidget* window)
     : QObject(window), session_(session), view_(view), events_(events), window_(window) {
-    undo_ = MakeWindowAction(window, "numUndo", QT_TRANSLATE_NOOP("Menu", "悔棋(&U)"),
+    undo_ = MakeWindowAction(window, "undo", QT_TRANSLATE_NOOP("Menu", "悔棋(&U)"),
                              QKeySequence("Ctrl+Z"));
-    hint_ = MakeWindowAction(window, "numHint", QT_TRANSLATE_NOOP("Menu", "提示(&I)"),
-                             QKeySequence("F2"));
-    masterHint_ =
-        MakeWindowAction(window, "numMasterHint", QT_TRANSLATE_NOOP("Menu", "大师提示(&M)"),
-                         QKeySequence("Shift+F2"));
-    open_ = MakeWindowAction(window, "numOpenRecord", QT_TRANSLATE_NOOP("Menu", "打开棋谱(&O)..."),
+    hint_ =
+        MakeWindowAction(window, "hint", QT_TRANSLATE_NOOP("Menu", "提示(&I)"), QKeySequence("F2"));
+    masterHint_ = MakeWindowAction(window, "masterHint", QT_TRANSLATE_NOOP("Menu", "大师提示(&M)"),
+                                   QKeySequence("Shift+F2"));
+    open_ = MakeWindowAction(window, "openRecord", QT_TRANSLATE_NOOP("Menu", "打开棋谱(&O)..."),
                              QKeySequence("Ctrl+O"));
-    save_ = MakeWindowAction(window, "numSaveRecord", QT_TRANSLATE_NOOP("Menu", "保存棋谱(&S)..."),
+    save_ = MakeWindowAction(window, "saveRecord", QT_TRANSLATE_NOOP("Menu", "保存棋谱(&S)..."),
                              QKeySequence("Ctrl+S"));
     connect(undo_, &QAction::triggered, this, &GameCommands::undo);
     connect(hint_, &QAction::triggered, this, &GameCommands::hint);
@@ -91,10 +91,13 @@ bool GameCommands::openRecord(const QString& path) {
 }
 
 bool GameCommands::saveRecord(const QString& path) {
-    GameRecord record = session_.recordToSave();
-    QFile file(path);
-    QByteArray text = QByteArray::fromStdString(WritePsq(record));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+    QByteArray text = QByteArray::fromStdString(WritePsq(session_.recordToSave()));
+    // Written beside the file and put in its place only once whole: a failed write (a full
+    // disk, say) leaves an earlier file as it was. Unbuffered, a write cut short says so
+    // at once; a buffer's flush at commit would let it pass.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(text) != text.size() || !file.commit()) {
         refuse(saveTitle(), tr("无法保存棋谱到“%1”：%2").arg(path, file.errorString()));
         return false;
     }

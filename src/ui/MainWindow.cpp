@@ -30,15 +30,15 @@ constexpr QSize kPreferredSize(700, 700);
 const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂",
                                          "天昏地暗", "黑白无常", "魔高一丈", "孤魂野鬼",
                                          "月黑风高", "轮回转世"};
-const char* const kLessonItemNames[10] = {"numF1", "numF2", "numF3", "numF4", "numF5",
-                                          "numF6", "numF7", "numF8", "numF9", "numF0"};
+const char* const kLessonItemNames[10] = {"lesson1", "lesson2", "lesson3", "lesson4", "lesson5",
+                                          "lesson6", "lesson7", "lesson8", "lesson9", "lesson10"};
 
 } // namespace
 
 MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
     : QMainWindow(parent), session_(session), events_(events),
       board_(new BoardView(session, this)) {
-    setObjectName("frmMain");
+    setObjectName("mainWindow");
     setWindowTitle("五子棋");
     setWindowIcon(ProgramIcon());
     setCentralWidget(board_);
@@ -69,47 +69,48 @@ void MainWindow::listen(SessionBridge& events) {
 }
 
 void MainWindow::createActions() {
-    numNew_ =
-        MakeAction(this, "numNew", QT_TRANSLATE_NOOP("Menu", "新游戏(&N)"), QKeySequence("Ctrl+N"));
-    numEnd_ = MakeAction(this, "numEnd", QT_TRANSLATE_NOOP("Menu", "结束游戏(&E)"),
-                         QKeySequence("Ctrl+Q"));
-    numExit_ = MakeAction(this, "numExit", QT_TRANSLATE_NOOP("Menu", "退出(&X)"));
-    connect(numNew_, &QAction::triggered, this, &MainWindow::NewGame);
-    connect(numEnd_, &QAction::triggered, this, [this] {
+    newGame_ = MakeAction(this, "newGame", QT_TRANSLATE_NOOP("Menu", "新游戏(&N)"),
+                          QKeySequence("Ctrl+N"));
+    endGame_ = MakeAction(this, "endGame", QT_TRANSLATE_NOOP("Menu", "结束游戏(&E)"),
+                          QKeySequence("Ctrl+Q"));
+    exit_ = MakeAction(this, "exit", QT_TRANSLATE_NOOP("Menu", "退出(&X)"));
+    connect(newGame_, &QAction::triggered, this, &MainWindow::NewGame);
+    connect(endGame_, &QAction::triggered, this, [this] {
         session_.endGame();
         refresh();
     });
-    connect(numExit_, &QAction::triggered, this, &QWidget::close);
+    connect(exit_, &QAction::triggered, this, &QWidget::close);
 
     auto* sides = new QActionGroup(this);
-    numBefore_ = MakeAction(this, "numBefore", QT_TRANSLATE_NOOP("Menu", "先手(&B)"),
-                            QKeySequence("Ctrl+B"));
-    numAfter_ =
-        MakeAction(this, "numAfter", QT_TRANSLATE_NOOP("Menu", "后手(&A)"), QKeySequence("Ctrl+L"));
-    for (QAction* a : {numBefore_, numAfter_}) {
+    playerFirst_ = MakeAction(this, "playerFirst", QT_TRANSLATE_NOOP("Menu", "先手(&B)"),
+                              QKeySequence("Ctrl+B"));
+    computerFirst_ = MakeAction(this, "computerFirst", QT_TRANSLATE_NOOP("Menu", "后手(&A)"),
+                                QKeySequence("Ctrl+L"));
+    for (QAction* a : {playerFirst_, computerFirst_}) {
         a->setCheckable(true);
         sides->addAction(a);
     }
-    connect(numBefore_, &QAction::triggered, this, [this] {
+    connect(playerFirst_, &QAction::triggered, this, [this] {
         session_.choosePlayerFirst();
         refresh();
     });
-    connect(numAfter_, &QAction::triggered, this, [this] {
+    connect(computerFirst_, &QAction::triggered, this, [this] {
         session_.chooseComputerFirst();
         refresh();
     });
 
     auto* levels = new QActionGroup(this);
-    const char* levelNames[3] = {"numEasy0", "numEasy1", "numEasy2"};
+    const char* levelNames[3] = {"difficulty0", "difficulty1", "difficulty2"};
     const char* levelCaptions[3] = {QT_TRANSLATE_NOOP("Menu", "初级(&E)"),
                                     QT_TRANSLATE_NOOP("Menu", "中级(&M)"),
                                     QT_TRANSLATE_NOOP("Menu", "高级(&H)")};
     const char* levelKeys[3] = {"Ctrl+E", "Ctrl+M", "Ctrl+H"};
     for (int i = 0; i < 3; ++i) {
-        numEasy_[i] = MakeAction(this, levelNames[i], levelCaptions[i], QKeySequence(levelKeys[i]));
-        numEasy_[i]->setCheckable(true);
-        levels->addAction(numEasy_[i]);
-        connect(numEasy_[i], &QAction::triggered, this, [this, i] {
+        difficulties_[i] =
+            MakeAction(this, levelNames[i], levelCaptions[i], QKeySequence(levelKeys[i]));
+        difficulties_[i]->setCheckable(true);
+        levels->addAction(difficulties_[i]);
+        connect(difficulties_[i], &QAction::triggered, this, [this, i] {
             session_.chooseDifficulty(i);
             refresh();
         });
@@ -117,91 +118,91 @@ void MainWindow::createActions() {
 
     auto* opponents = new QActionGroup(this);
     for (int i = 0; i < kOpponentCount; ++i) {
-        QString name = QString("numQser%1").arg(i);
-        numQser_[i] = MakeAction(this, name.toLatin1().constData(), OpponentName(i),
-                                 QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
-        numQser_[i]->setCheckable(true);
-        opponents->addAction(numQser_[i]);
-        connect(numQser_[i], &QAction::triggered, this, [this, i] {
+        QString name = QString("opponent%1").arg(i);
+        opponents_[i] = MakeAction(this, name.toLatin1().constData(), OpponentName(i),
+                                   QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
+        opponents_[i]->setCheckable(true);
+        opponents->addAction(opponents_[i]);
+        connect(opponents_[i], &QAction::triggered, this, [this, i] {
             session_.chooseOpponent(i);
             refresh();
         });
     }
 
     for (int i = 0; i < 10; ++i) {
-        numLesson_[i] = MakeAction(this, kLessonItemNames[i], kLessonCaptions[i]);
-        connect(numLesson_[i], &QAction::triggered, this, [this, i] { openLesson(i + 1); });
+        lessons_[i] = MakeAction(this, kLessonItemNames[i], kLessonCaptions[i]);
+        connect(lessons_[i], &QAction::triggered, this, [this, i] { openLesson(i + 1); });
     }
 
-    numHelp1_ =
-        MakeAction(this, "numHelp1", QT_TRANSLATE_NOOP("Menu", "帮助(&H)"), QKeySequence("F1"));
-    numEmail_ = MakeAction(this, "numEmail", QT_TRANSLATE_NOOP("Menu", "技术支持(&T)"));
-    numAbout_ = MakeAction(this, "numAbout", QT_TRANSLATE_NOOP("Menu", "关于(&A)..."));
-    connect(numHelp1_, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(numEmail_, &QAction::triggered, this, &MainWindow::showSupport);
-    connect(numAbout_, &QAction::triggered, this, &MainWindow::showAbout);
+    help_ = MakeAction(this, "help", QT_TRANSLATE_NOOP("Menu", "帮助(&H)"), QKeySequence("F1"));
+    support_ = MakeAction(this, "support", QT_TRANSLATE_NOOP("Menu", "技术支持(&T)"));
+    about_ = MakeAction(this, "about", QT_TRANSLATE_NOOP("Menu", "关于(&A)..."));
+    connect(help_, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(support_, &QAction::triggered, this, &MainWindow::showSupport);
+    connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
     connect(view_, &ViewMenu::languageChosen, this, &MainWindow::setLanguage);
 }
 
 void MainWindow::createMenus() {
-    QMenu* file = MakeMenu(this, "numFile", QT_TRANSLATE_NOOP("Menu", "文件(&F)"));
+    QMenu* file = MakeMenu(this, "fileMenu", QT_TRANSLATE_NOOP("Menu", "文件(&F)"));
     menuBar()->addMenu(file);
-    file->addAction(numNew_);
-    file->addAction(numEnd_);
+    file->addAction(newGame_);
+    file->addAction(endGame_);
     file->addActions(commands_->actions());
     file->addSeparator();
-    file->addAction(numExit_);
+    file->addAction(exit_);
 
-    nuOpt_ = MakeMenu(this, "nuOpt", QT_TRANSLATE_NOOP("Menu", "选项(&O)"));
-    menuBar()->addMenu(nuOpt_);
-    QMenu* move = MakeMenu(nuOpt_, "numMove", QT_TRANSLATE_NOOP("Menu", "走棋(&O)"));
-    nuOpt_->addMenu(move);
-    move->addAction(numBefore_);
-    move->addAction(numAfter_);
-    QMenu* setting = MakeMenu(nuOpt_, "numSetting", QT_TRANSLATE_NOOP("Menu", "难度(&D)"));
-    nuOpt_->addMenu(setting);
-    for (QAction* a : numEasy_)
+    optionsMenu_ = MakeMenu(this, "optionsMenu", QT_TRANSLATE_NOOP("Menu", "选项(&O)"));
+    menuBar()->addMenu(optionsMenu_);
+    QMenu* move = MakeMenu(optionsMenu_, "sideMenu", QT_TRANSLATE_NOOP("Menu", "走棋(&O)"));
+    optionsMenu_->addMenu(move);
+    move->addAction(playerFirst_);
+    move->addAction(computerFirst_);
+    QMenu* setting =
+        MakeMenu(optionsMenu_, "difficultyMenu", QT_TRANSLATE_NOOP("Menu", "难度(&D)"));
+    optionsMenu_->addMenu(setting);
+    for (QAction* a : difficulties_)
         setting->addAction(a);
-    QMenu* players = MakeMenu(nuOpt_, "numQs", QT_TRANSLATE_NOOP("Menu", "棋手(&T)"));
-    nuOpt_->addMenu(players);
-    for (QAction* a : numQser_)
+    QMenu* players = MakeMenu(optionsMenu_, "opponentMenu", QT_TRANSLATE_NOOP("Menu", "棋手(&T)"));
+    optionsMenu_->addMenu(players);
+    for (QAction* a : opponents_)
         players->addAction(a);
     menuBar()->addMenu(view_->menu());
     // The lessons stay open to the player during a game, so they sit on the menu bar.
-    QMenu* lessons = MakeMenu(this, "num10Kill", QT_TRANSLATE_NOOP("Menu", "Vesk十式(&K)"));
+    QMenu* lessons = MakeMenu(this, "lessonMenu", QT_TRANSLATE_NOOP("Menu", "Vesk十式(&K)"));
     menuBar()->addMenu(lessons);
-    for (QAction* a : numLesson_)
+    for (QAction* a : lessons_)
         lessons->addAction(a);
 
-    QMenu* help = MakeMenu(this, "nuHelp", QT_TRANSLATE_NOOP("Menu", "帮助(&H)"));
+    QMenu* help = MakeMenu(this, "helpMenu", QT_TRANSLATE_NOOP("Menu", "帮助(&H)"));
     menuBar()->addMenu(help);
-    help->addAction(numHelp1_);
+    help->addAction(help_);
     help->addSeparator();
-    help->addAction(numEmail_);
+    help->addAction(support_);
     help->addSeparator();
-    help->addAction(numAbout_);
+    help->addAction(about_);
 }
 
 void MainWindow::refresh() {
     const GameView& game = session_.view();
     bool optionsEnabled = !game.gameRunning();
-    nuOpt_->setEnabled(optionsEnabled);
+    optionsMenu_->setEnabled(optionsEnabled);
     // A disabled menu disables its items and their shortcuts too.
-    for (QAction* a : nuOpt_->actions())
+    for (QAction* a : optionsMenu_->actions())
         a->setEnabled(optionsEnabled);
-    for (QAction* a : {numBefore_, numAfter_})
+    for (QAction* a : {playerFirst_, computerFirst_})
         a->setEnabled(optionsEnabled);
-    for (QAction* a : numEasy_)
+    for (QAction* a : difficulties_)
         a->setEnabled(optionsEnabled);
-    for (QAction* a : numQser_)
+    for (QAction* a : opponents_)
         a->setEnabled(optionsEnabled);
     Match match = game.match();
-    numBefore_->setChecked(match.playerFirst);
-    numAfter_->setChecked(!match.playerFirst);
+    playerFirst_->setChecked(match.playerFirst);
+    computerFirst_->setChecked(!match.playerFirst);
     for (int i = 0; i < 3; ++i)
-        numEasy_[i]->setChecked(match.difficulty == i);
+        difficulties_[i]->setChecked(match.difficulty == i);
     for (int i = 0; i < kOpponentCount; ++i)
-        numQser_[i]->setChecked(match.opponent == i);
+        opponents_[i]->setChecked(match.opponent == i);
     view_->refresh();
     commands_->refresh();
     status_->refresh();
@@ -235,7 +236,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::showHelp() {
     PageViewer viewer(this);
-    const PageEntry help = {"numHelp1", "五子棋帮助",
+    const PageEntry help = {"help", "五子棋帮助",
                             language() == Language::English ? "help_en.htm" : "help.htm"};
     viewer.showPage(help, QCoreApplication::applicationDirPath());
     viewer.setWindowTitle(tr("五子棋帮助"));
@@ -281,9 +282,12 @@ StoredSettings MainWindow::settings() const {
 }
 
 void MainWindow::restore(const StoredSettings& stored) {
-    if (!stored.geometry.isEmpty()) restoreGeometry(stored.geometry);
-    // A geometry saved on a larger screen, or none, is fitted to this one.
-    FitToScreen(this, stored.geometry.isEmpty() ? kPreferredSize : size());
+    // A geometry saved on a larger screen is fitted to this one; without one the window
+    // opens at its preferred size.
+    if (!stored.geometry.isEmpty() && restoreGeometry(stored.geometry))
+        FitRestoredWindow(this);
+    else
+        FitToScreen(this, kPreferredSize);
     view_->setShowNumbers(stored.showNumbers);
     view_->setShowCoordinates(stored.showCoordinates);
     // The options between games, as the menu items would set them.

@@ -20,7 +20,7 @@ class MasterAnalysis;
 class SessionBridge;
 class ViewMenu;
 
-// frmMain: the board and the menus that start and end games and choose side,
+// The main window: the board and the menus that start and end games and choose side,
 // difficulty and opponent. All game logic lives in the session; this window only
 // forwards commands and shows the state. `events` is the bridge the session reports to.
 class MainWindow : public QMainWindow {
@@ -34,7 +34,7 @@ class MainWindow : public QMainWindow {
     GameCommands* commands() const { return commands_; }
     GameStatus* status() const { return status_; }
     MasterAnalysis* analysis() const { return analysis_; }
-    QMenu* optionsMenu() const { return nuOpt_; }
+    QMenu* optionsMenu() const { return optionsMenu_; }
 
     void NewGame();
     void boardPressed(Cell cell);
@@ -74,18 +74,18 @@ class MainWindow : public QMainWindow {
     GameCommands* commands_ = nullptr;   // 悔棋, 提示, records
     GameStatus* status_ = nullptr;       // the status bar and the title
     MasterAnalysis* analysis_ = nullptr; // 大师分析
-    QMenu* nuOpt_ = nullptr;
-    QAction* numNew_ = nullptr;
-    QAction* numEnd_ = nullptr;
-    QAction* numExit_ = nullptr;
-    QAction* numBefore_ = nullptr;
-    QAction* numAfter_ = nullptr;
-    std::array<QAction*, 3> numEasy_{};
-    std::array<QAction*, kOpponentCount> numQser_{};
-    std::array<QAction*, 10> numLesson_{}; // numF1 .. numF9, numF0
-    QAction* numHelp1_ = nullptr;
-    QAction* numEmail_ = nullptr;
-    QAction* numAbout_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QAction* newGame_ = nullptr;
+    QAction* endGame_ = nullptr;
+    QAction* exit_ = nullptr;
+    QAction* playerFirst_ = nullptr;
+    QAction* computerFirst_ = nullptr;
+    std::array<QAction*, 3> difficulties_{};
+    std::array<QAction*, kOpponentCount> opponents_{};
+    std::array<QAction*, 10> lessons_{}; // lessons 1 to 10
+    QAction* help_ = nullptr;
+    QAction* support_ = nullptr;
+    QAction* about_ = nullptr;
 };
 
 } // namespace wuzi

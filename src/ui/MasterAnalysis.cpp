@@ -18,7 +18,7 @@ MasterAnalysis::MasterAnalysis(Session& session, SessionBridge& events, BoardVie
                                QMainWindow* window)
     : QObject(window), session_(session), board_(board),
       action_(
-          MakeWindowAction(window, "numMasterAnalysis", QT_TRANSLATE_NOOP("Menu", "大师分析(&A)"))),
+          MakeWindowAction(window, "masterAnalysis", QT_TRANSLATE_NOOP("Menu", "大师分析(&A)"))),
       label_(new QLabel(window)) {
     action_->setCheckable(true);
     label_->setObjectName("masterVerdict");

@@ -12,9 +12,16 @@ namespace wuzi {
 // window's minimum, whichever of the two wins where they meet.
 QSize CappedSize(QSize preferred, QSize minimum, QSize available);
 
+// Where a window of `size` whose inside starts at `topLeft` goes so that the whole of it,
+// frame included, lies in the available area (as far as the area holds it).
+QPoint PlacedInside(QPoint topLeft, QSize size, QRect available);
+
 // Resizes the window to its capped preferred size; Qt keeps a dialog over its parent on
-// the screen, and a restored geometry on the screen. Windows that open at their layout's
-// size pass their size hint.
+// the screen. Windows that open at their layout's size pass their size hint.
 void FitToScreen(QWidget* window, QSize preferred);
+
+// A window whose geometry was saved on another screen: shrunk to fit this one, and moved
+// onto it, frame and all.
+void FitRestoredWindow(QWidget* window);
 
 } // namespace wuzi

@@ -8,8 +8,10 @@
 
 namespace wuzi {
 
-// The game session's events as Qt signals on the window's thread. Its message boxes go to
-// the boxes the window shows (the real ones, or a test's recorder).
+// The game session's events as Qt signals on the window's thread: the window pulls the
+// game's view when it refreshes, and is told only what it cannot pull (work finished on
+// another thread, thinking started or stopped, a hint or an analysis found). Its message
+// boxes go to the boxes the window shows (the real ones, or a test's recorder).
 class SessionBridge : public QObject, public SessionEvents {
     Q_OBJECT
   public:
@@ -23,8 +25,6 @@ class SessionBridge : public QObject, public SessionEvents {
     // The lessons ask their questions through the same boxes.
     bool question(const std::string& title, const std::string& text) override;
 
-    void stonePlaced(Cell cell, int side) override { emit stoneAdded(cell, side); }
-    void gameOver() override { emit gameEnded(); }
     void thinkingStarted() override { emit thinking(true); }
     void thinkingFinished() override { emit thinking(false); }
     void hintFound(std::optional<Cell> cell) override { emit hintReady(cell); }
@@ -33,8 +33,6 @@ class SessionBridge : public QObject, public SessionEvents {
   signals:
     // The session's search or hint has finished: deliver it.
     void workDone();
-    void stoneAdded(Cell cell, int side);
-    void gameEnded();
     void thinking(bool on);
     void hintReady(std::optional<Cell> cell);
     void analysisReady(const Analysis& analysis);

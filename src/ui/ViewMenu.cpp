@@ -13,22 +13,21 @@ namespace wuzi {
 
 ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
     : QObject(window), session_(session), board_(board), window_(window),
-      menu_(MakeMenu(window, "numView", QT_TRANSLATE_NOOP("Menu", "查看(&V)"))) {
-    numbers_ = MakeWindowAction(window_, "numNumbers", QT_TRANSLATE_NOOP("Menu", "显示手数(&N)"));
+      menu_(MakeMenu(window, "viewMenu", QT_TRANSLATE_NOOP("Menu", "查看(&V)"))) {
+    numbers_ = MakeWindowAction(window_, "showNumbers", QT_TRANSLATE_NOOP("Menu", "显示手数(&N)"));
     coordinates_ =
-        MakeWindowAction(window_, "numCoordinates", QT_TRANSLATE_NOOP("Menu", "显示坐标(&C)"));
-    review_ = MakeWindowAction(window_, "numReview", QT_TRANSLATE_NOOP("Menu", "复盘(&R)"),
+        MakeWindowAction(window_, "showCoordinates", QT_TRANSLATE_NOOP("Menu", "显示坐标(&C)"));
+    review_ = MakeWindowAction(window_, "review", QT_TRANSLATE_NOOP("Menu", "复盘(&R)"),
                                QKeySequence("Ctrl+R"));
     for (QAction* a : {numbers_, coordinates_, review_})
         a->setCheckable(true);
-    first_ = MakeWindowAction(window_, "numReviewFirst", QT_TRANSLATE_NOOP("Menu", "第一手(&F)"),
+    first_ = MakeWindowAction(window_, "reviewFirst", QT_TRANSLATE_NOOP("Menu", "第一手(&F)"),
                               QKeySequence(Qt::Key_Home));
-    previous_ =
-        MakeWindowAction(window_, "numReviewPrevious", QT_TRANSLATE_NOOP("Menu", "上一手(&P)"),
-                         QKeySequence(Qt::Key_Left));
-    next_ = MakeWindowAction(window_, "numReviewNext", QT_TRANSLATE_NOOP("Menu", "下一手(&X)"),
+    previous_ = MakeWindowAction(window_, "reviewPrevious", QT_TRANSLATE_NOOP("Menu", "上一手(&P)"),
+                                 QKeySequence(Qt::Key_Left));
+    next_ = MakeWindowAction(window_, "reviewNext", QT_TRANSLATE_NOOP("Menu", "下一手(&X)"),
                              QKeySequence(Qt::Key_Right));
-    last_ = MakeWindowAction(window_, "numReviewLast", QT_TRANSLATE_NOOP("Menu", "最后一手(&L)"),
+    last_ = MakeWindowAction(window_, "reviewLast", QT_TRANSLATE_NOOP("Menu", "最后一手(&L)"),
                              QKeySequence(Qt::Key_End));
 
     connect(numbers_, &QAction::toggled, board_, &BoardView::setShowNumbers);
@@ -51,13 +50,13 @@ ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
 
 void ViewMenu::createLanguageMenu() {
     languagesSeparator_ = menu_->addSeparator();
-    QMenu* languages = MakeMenu(menu_, "numLanguage", QT_TRANSLATE_NOOP("Menu", "语言(&G)"));
+    QMenu* languages = MakeMenu(menu_, "languageMenu", QT_TRANSLATE_NOOP("Menu", "语言(&G)"));
     menu_->addMenu(languages);
     // Each language is named in itself, whichever is shown.
     chinese_ = new QAction("中文", languages);
-    chinese_->setObjectName("numChinese");
+    chinese_->setObjectName("chinese");
     english_ = new QAction("English", languages);
-    english_->setObjectName("numEnglish");
+    english_->setObjectName("english");
     auto* group = new QActionGroup(languages);
     for (QAction* a : {chinese_, english_}) {
         a->setCheckable(true);

@@ -66,8 +66,6 @@ TEST(DemoReplay, EveryGameLaysAllItsStonesAndStopsOneTickLater) {
         EXPECT_EQ((r.replay.whiteStones()), white) << "game " << n;
         EXPECT_EQ(r.replay.laid(), moves) << "game " << n;
         EXPECT_TRUE(r.replay.finished()) << "game " << n;
-        EXPECT_EQ(r.replay.DemoBlackNo, static_cast<int>(black.size()) + 1);
-        EXPECT_EQ(r.replay.DemoWhiteNo, static_cast<int>(white.size()) + 1);
     }
 }
 
@@ -116,8 +114,6 @@ TEST(DemoReplay, AButtonDuringAReplayStartsAfreshFromTheFirstMove) {
     r.replay.Start(2);
     EXPECT_EQ(r.stones(), 0u);
     EXPECT_EQ(r.replay.DemoStep, 1);
-    EXPECT_EQ(r.replay.DemoBlackNo, 1);
-    EXPECT_EQ(r.replay.DemoWhiteNo, 1);
     r.tick(2);
     EXPECT_EQ((r.replay.whiteStones()), (std::vector<Cell>{{8, 9}}));
 

@@ -99,7 +99,7 @@ class GuiSmokeTest : public QObject {
     QAction* action(const char* name) { return window().findChild<QAction*>(name); }
 
     // Opens a menu of the menu bar by its title, then its submenus on the way, and
-    // clicks the item: {"nuOpt", "numQs", "numQser3"} is 选项, 棋手, Peddrin.
+    // clicks the item: {"optionsMenu", "opponentMenu", "opponent3"} is 选项, 棋手, Peddrin.
     void chooseFromMenu(std::initializer_list<const char*> path) {
         QWidget* from = window().menuBar();
         for (const char* name : path) {
@@ -313,9 +313,9 @@ class GuiSmokeTest : public QObject {
     // Against Peddrin, whose look-ahead search answers from another thread.
     void shortGameByMouse() {
         const GameView& game = program_->session().view();
-        chooseFromMenu({"nuOpt", "numQs", "numQser3"});
+        chooseFromMenu({"optionsMenu", "opponentMenu", "opponent3"});
         QTRY_COMPARE(game.match().opponent, 3);
-        chooseFromMenu({"numFile", "numNew"});
+        chooseFromMenu({"fileMenu", "newGame"});
         QTRY_VERIFY(game.gameRunning());
         QCOMPARE(game.match().playerFirst, true);
         QVERIFY(!window().optionsMenu()->isEnabled());
@@ -347,7 +347,7 @@ class GuiSmokeTest : public QObject {
     }
 
     void endGameFromTheMenu() {
-        chooseFromMenu({"numFile", "numEnd"});
+        chooseFromMenu({"fileMenu", "endGame"});
         QTRY_COMPARE(program_->session().view().phase(), Phase::GameOver);
         QVERIFY(window().optionsMenu()->isEnabled());
     }
@@ -373,7 +373,7 @@ class GuiSmokeTest : public QObject {
                 problem("lesson 9 has no button 花月定式");
             press(lesson, Qt::Key_Escape);
         });
-        chooseFromMenu({"num10Kill", "numF9"}); // 月黑风高: returns when the lesson is closed
+        chooseFromMenu({"lessonMenu", "lesson9"}); // 月黑风高: returns when the lesson is closed
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QCOMPARE(program_->session().lessonNo(), 9);
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
@@ -397,7 +397,7 @@ class GuiSmokeTest : public QObject {
                 problem("lesson 2 has no routines button");
             press(lesson, Qt::Key_Escape);
         });
-        chooseFromMenu({"num10Kill", "numF2"});
+        chooseFromMenu({"lessonMenu", "lesson2"});
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
@@ -405,7 +405,7 @@ class GuiSmokeTest : public QObject {
     // The help menu's captions on screen are as wide as drawn whole: none is cut short.
     void helpMenuCaptionsAreWhole() {
         QMenuBar* bar = window().menuBar();
-        auto* help = window().findChild<QMenu*>("nuHelp");
+        auto* help = window().findChild<QMenu*>("helpMenu");
         clickAt(bar, bar->actionGeometry(help->menuAction()));
         QTRY_VERIFY(exposed(help));
         QTest::qWait(100);

@@ -45,16 +45,16 @@ class GameStatusTest : public QObject {
         QTest::addColumn<QString>("move");
         QTest::addColumn<QString>("match");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Corbie, player first") << "numQser0"
-                                              << "numEasy1" << false << "第 1 手"
+        QTest::newRow("Corbie, player first") << "opponent0"
+                                              << "difficulty1" << false << "第 1 手"
                                               << "对手：Corbie · 中级 · 你先手（黑）"
                                               << "五子棋 — Corbie · 中级";
-        QTest::newRow("Corvane, computer first") << "numQser4"
-                                                 << "numEasy2" << true << "第 2 手"
+        QTest::newRow("Corvane, computer first") << "opponent4"
+                                                 << "difficulty2" << true << "第 2 手"
                                                  << "对手：Corvane · 高级 · 计算机先手"
                                                  << "五子棋 — Corvane · 高级";
-        QTest::newRow("Vesk, player first") << "numQser5"
-                                            << "numEasy0" << false << "第 1 手"
+        QTest::newRow("Vesk, player first") << "opponent5"
+                                            << "difficulty0" << false << "第 1 手"
                                             << "对手：Vesk · 初级 · 你先手（黑）"
                                             << "五子棋 — Vesk · 初级";
     }
@@ -65,7 +65,7 @@ class GameStatusTest : public QObject {
         test::TestWindow t(messages, clock, random);
         action(t.w, opponent.toLatin1())->trigger();
         action(t.w, level.toLatin1())->trigger();
-        if (computerFirst) action(t.w, "numAfter")->trigger();
+        if (computerFirst) action(t.w, "computerFirst")->trigger();
         t.w.NewGame();
         QCOMPARE(label(t.w, "statusTurn"), QString("轮到你走"));
         QTEST(label(t.w, "statusMove"), "move");
@@ -75,11 +75,11 @@ class GameStatusTest : public QObject {
 
     void theMoveNumberFollowsThePlay() {
         test::TestWindow t(messages, clock, random);
-        action(t.w, "numQser0")->trigger();
+        action(t.w, "opponent0")->trigger();
         t.w.NewGame();
         t.w.boardPressed({8, 8});
         QCOMPARE(label(t.w, "statusMove"), QString("第 3 手"));
-        action(t.w, "numEnd")->trigger();
+        action(t.w, "endGame")->trigger();
         QCOMPARE(label(t.w, "statusTurn"), QString("本局结束：新游戏 (Ctrl+N) 再来一局"));
         QCOMPARE(label(t.w, "statusMove"), QString("共 2 手"));
         QCOMPARE(t.w.windowTitle(), QString("五子棋"));
@@ -89,7 +89,7 @@ class GameStatusTest : public QObject {
     // back from the window, and the game goes on against Corbie.
     void aFiveIsTakenBackAndTheGameGoesOn() {
         test::TestWindow t(messages, clock, random);
-        action(t.w, "numQser0")->trigger();
+        action(t.w, "opponent0")->trigger();
         t.w.NewGame();
         std::vector<SetUpStone> stones;
         for (int k = 0; k < 4; ++k) {
@@ -103,15 +103,15 @@ class GameStatusTest : public QObject {
         QCOMPARE(t.g.GameActive, false);
         QCOMPARE(messages.shown.back(), std::string("提示:玩家胜!"));
         QVERIFY(label(t.w, "statusTurn").contains("悔棋"));
-        action(t.w, "numQser4")->trigger(); // chosen after the end...
-        action(t.w, "numReview")->trigger();
-        QVERIFY(action(t.w, "numUndo")->isEnabled());
-        action(t.w, "numUndo")->trigger();
+        action(t.w, "opponent4")->trigger(); // chosen after the end...
+        action(t.w, "review")->trigger();
+        QVERIFY(action(t.w, "undo")->isEnabled());
+        action(t.w, "undo")->trigger();
         QCOMPARE(t.g.GameActive, true);
         QVERIFY(t.g.isEmpty(end));
         QVERIFY(!t.w.viewMenu()->reviewing());
         QVERIFY(!t.w.optionsMenu()->isEnabled());
-        QVERIFY(action(t.w, "numQser0")->isChecked()); // ...gives way to the game's own
+        QVERIFY(action(t.w, "opponent0")->isChecked()); // ...gives way to the game's own
         QCOMPARE(label(t.w, "statusTurn"), QString("轮到你走"));
         std::size_t answers = t.g.compStones.size();
         t.w.boardPressed({3, 12});

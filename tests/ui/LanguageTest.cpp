@@ -42,14 +42,14 @@ class LanguageTest : public QObject {
   private slots:
     void englishAndBack() {
         test::TestWindow t(messages, clock, random);
-        QVERIFY(action(t.w, "numChinese")->isChecked());
-        choose(t.w, "numEnglish");
+        QVERIFY(action(t.w, "chinese")->isChecked());
+        choose(t.w, "english");
         QCOMPARE(t.w.language(), Language::English);
-        QVERIFY(action(t.w, "numEnglish")->isChecked());
+        QVERIFY(action(t.w, "english")->isChecked());
         QCOMPARE(menuTitles(t.w),
                  QStringList({"&File", "&Options", "&View", "Vesk十式 (&K)", "&Help"}));
-        QCOMPARE(action(t.w, "numNew")->text(), QString("&New game"));
-        QCOMPARE(action(t.w, "numQser3")->text(), QString("Peddrin"));
+        QCOMPARE(action(t.w, "newGame")->text(), QString("&New game"));
+        QCOMPARE(action(t.w, "opponent3")->text(), QString("Peddrin"));
         t.w.NewGame();
         QCOMPARE(t.w.status()->turnText(), QString("Your move"));
         QCOMPARE(t.w.status()->matchText(),
@@ -58,10 +58,10 @@ class LanguageTest : public QObject {
         QCOMPARE(CoreText(kComputerWins), QString("The computer wins!"));
         QCOMPARE(t.w.settings().language, QString("en"));
 
-        choose(t.w, "numChinese");
+        choose(t.w, "chinese");
         QCOMPARE(menuTitles(t.w),
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
-        QCOMPARE(action(t.w, "numNew")->text(), QString("新游戏(&N)"));
+        QCOMPARE(action(t.w, "newGame")->text(), QString("新游戏(&N)"));
         QCOMPARE(t.w.status()->turnText(), QString("轮到你走"));
         QCOMPARE(CoreText(kComputerWins), QString("计算机胜!"));
     }

@@ -95,7 +95,7 @@ class LessonReplayTest : public QObject {
 
     void theMainWindowsMoveNumbersReachTheLesson() {
         test::TestWindow t(messages, clock, random);
-        t.w.findChild<QAction*>("numNumbers")->trigger();
+        t.w.findChild<QAction*>("showNumbers")->trigger();
         bool numbered = false;
         QTimer::singleShot(0, [&] {
             auto* lesson = qobject_cast<LessonWindow*>(QApplication::activeModalWidget());

@@ -127,7 +127,7 @@ class LessonWindowTest : public QObject {
             for (QWidget* w : QApplication::topLevelWidgets())
                 QVERIFY(!(w->objectName() == "frm10Kill" && w->isVisible()));
         };
-        for (const char* item : {"numF3", "numF3", "numF0"}) {
+        for (const char* item : {"lesson3", "lesson3", "lesson10"}) {
             QString opened;
             whenModal([&](QWidget* modal) { opened = modal->objectName(); });
             main.findChild<QAction*>(item)->trigger();
@@ -316,12 +316,12 @@ class LessonWindowTest : public QObject {
                 lesson->tick();
             QCOMPARE(stonesOn(*lesson), 6);
         });
-        main.findChild<QAction*>("numF1")->trigger();
+        main.findChild<QAction*>("lesson1")->trigger();
         int stonesAfterReopening = -1;
         whenModal([&](QWidget* modal) {
             stonesAfterReopening = stonesOn(*qobject_cast<LessonWindow*>(modal));
         });
-        main.findChild<QAction*>("numF1")->trigger();
+        main.findChild<QAction*>("lesson1")->trigger();
         QCOMPARE(stonesAfterReopening, 0);
     }
 

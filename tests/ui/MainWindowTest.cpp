@@ -49,25 +49,25 @@ class MainWindowTest : public QObject {
             titles << a->text();
         QCOMPARE(titles,
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
-        QCOMPARE(action(w, "numNew")->shortcut(), QKeySequence("Ctrl+N"));
-        QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
-        QCOMPARE(action(w, "numBefore")->shortcut(), QKeySequence("Ctrl+B"));
-        QCOMPARE(action(w, "numAfter")->shortcut(), QKeySequence("Ctrl+L"));
-        QCOMPARE(action(w, "numEasy2")->text(), QString("高级(&H)"));
-        QCOMPARE(action(w, "numQser4")->shortcut(), QKeySequence("Ctrl+F5"));
-        QCOMPARE(action(w, "numQser3")->text(), QString("Peddrin"));
-        QCOMPARE(action(w, "numF0")->text(), QString("轮回转世"));
-        QCOMPARE(action(w, "numAbout")->text(), QString("关于(&A)..."));
+        QCOMPARE(action(w, "newGame")->shortcut(), QKeySequence("Ctrl+N"));
+        QCOMPARE(action(w, "endGame")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(action(w, "playerFirst")->shortcut(), QKeySequence("Ctrl+B"));
+        QCOMPARE(action(w, "computerFirst")->shortcut(), QKeySequence("Ctrl+L"));
+        QCOMPARE(action(w, "difficulty2")->text(), QString("高级(&H)"));
+        QCOMPARE(action(w, "opponent4")->shortcut(), QKeySequence("Ctrl+F5"));
+        QCOMPARE(action(w, "opponent3")->text(), QString("Peddrin"));
+        QCOMPARE(action(w, "lesson10")->text(), QString("轮回转世"));
+        QCOMPARE(action(w, "about")->text(), QString("关于(&A)..."));
     }
 
     void initialChecksGiveModeFour() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
         const Game& g = t.g;
-        QVERIFY(action(w, "numBefore")->isChecked());
-        QVERIFY(!action(w, "numAfter")->isChecked());
-        QVERIFY(action(w, "numEasy0")->isChecked());
-        QVERIFY(action(w, "numQser2")->isChecked());
+        QVERIFY(action(w, "playerFirst")->isChecked());
+        QVERIFY(!action(w, "computerFirst")->isChecked());
+        QVERIFY(action(w, "difficulty0")->isChecked());
+        QVERIFY(action(w, "opponent2")->isChecked());
         w.NewGame();
         QCOMPARE(g.GameMode, 4);
     }
@@ -76,15 +76,15 @@ class MainWindowTest : public QObject {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
         const Game& g = t.g;
-        action(w, "numQser3")->trigger();
+        action(w, "opponent3")->trigger();
         QCOMPARE(g.GameMode, 6);
-        action(w, "numAfter")->trigger();
+        action(w, "computerFirst")->trigger();
         QCOMPARE(g.GameMode, 7);
-        QVERIFY(!action(w, "numBefore")->isChecked());
-        QVERIFY(!action(w, "numQser2")->isChecked());
-        action(w, "numEasy1")->trigger();
+        QVERIFY(!action(w, "playerFirst")->isChecked());
+        QVERIFY(!action(w, "opponent2")->isChecked());
+        action(w, "difficulty1")->trigger();
         QCOMPARE(g.SearchLevel, 3);
-        QVERIFY(!action(w, "numEasy0")->isChecked());
+        QVERIFY(!action(w, "difficulty0")->isChecked());
     }
 
     void optionsDisabledDuringAGameAndEnabledAtItsEnd() {
@@ -93,11 +93,11 @@ class MainWindowTest : public QObject {
         const Game& g = t.g;
         w.NewGame();
         QVERIFY(!w.optionsMenu()->isEnabled());
-        QVERIFY(!action(w, "numQser0")->isEnabled());
-        action(w, "numQser0")->trigger(); // a disabled item does nothing
+        QVERIFY(!action(w, "opponent0")->isEnabled());
+        action(w, "opponent0")->trigger(); // a disabled item does nothing
         QCOMPARE(g.GameMode, 4);
-        QVERIFY(action(w, "numF1")->isEnabled());
-        action(w, "numEnd")->trigger();
+        QVERIFY(action(w, "lesson1")->isEnabled());
+        action(w, "endGame")->trigger();
         QVERIFY(w.optionsMenu()->isEnabled());
         QCOMPARE(g.GameActive, false);
     }
@@ -132,7 +132,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(g.GameActive, false);
         press("Ctrl+M");
         QCOMPARE(g.Difficulty, 1);
-        QVERIFY(action(w, "numEasy1")->isChecked());
+        QVERIFY(action(w, "difficulty1")->isChecked());
     }
 
     void clickOnTheBoardPlacesAStone() {
@@ -172,7 +172,7 @@ class MainWindowTest : public QObject {
         MainWindow& w = t.w;
         // The lesson window is modal: close it as soon as it shows.
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-        action(w, "numF0")->trigger();
+        action(w, "lesson10")->trigger();
         QCOMPARE(t.session.lessonNo(), 10);
     }
 

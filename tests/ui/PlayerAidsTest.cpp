@@ -18,6 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace wuzi;
 using wuzi::test::action;
 
@@ -35,6 +38,25 @@ const GameRecord kFiveRecord{
     {{4, 8}, {4, 9}, {5, 8}, {5, 9}, {6, 8}, {6, 9}, {7, 8}, {7, 9}, {8, 8}}};
 
 } // namespace
+
+// While it lives, the files this process writes may grow to `bytes` and no further: a
+// write beyond fails as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(qint64 bytes) {
+        std::signal(SIGXFSZ, SIG_IGN); // the failed write is reported, not a signal
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = static_cast<rlim_t>(bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+};
 
 class PlayerAidsTest : public QObject {
     Q_OBJECT
@@ -66,21 +88,21 @@ class PlayerAidsTest : public QObject {
         QStringList titles = captions(w.menuBar()->actions());
         QCOMPARE(titles,
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
-        auto* file = w.findChild<QMenu*>("numFile");
+        auto* file = w.findChild<QMenu*>("fileMenu");
         QCOMPARE(captions(file->actions()),
                  QStringList({"新游戏(&N)", "结束游戏(&E)", "悔棋(&U)", "提示(&I)", "大师提示(&M)",
                               "-", "打开棋谱(&O)...", "保存棋谱(&S)...", "-", "退出(&X)"}));
-        QCOMPARE(action(w, "numUndo")->shortcut(), QKeySequence("Ctrl+Z"));
-        QCOMPARE(action(w, "numHint")->shortcut(), QKeySequence("F2"));
-        QCOMPARE(action(w, "numMasterHint")->shortcut(), QKeySequence("Shift+F2"));
+        QCOMPARE(action(w, "undo")->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(action(w, "hint")->shortcut(), QKeySequence("F2"));
+        QCOMPARE(action(w, "masterHint")->shortcut(), QKeySequence("Shift+F2"));
         QCOMPARE(captions(w.viewMenu()->menu()->actions()),
                  QStringList({"显示手数(&N)", "显示坐标(&C)", "-", "复盘(&R)", "第一手(&F)",
                               "上一手(&P)", "下一手(&X)", "最后一手(&L)", "大师分析(&A)", "-",
                               "语言(&G)"}));
         // The original menus keep their shortcuts beside the new items.
-        QCOMPARE(action(w, "numEnd")->shortcut(), QKeySequence("Ctrl+Q"));
-        QCOMPARE(action(w, "numEasy2")->shortcut(), QKeySequence("Ctrl+H"));
-        QCOMPARE(action(w, "numHelp1")->shortcut(), QKeySequence("F1"));
+        QCOMPARE(action(w, "endGame")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(action(w, "difficulty2")->shortcut(), QKeySequence("Ctrl+H"));
+        QCOMPARE(action(w, "help")->shortcut(), QKeySequence("F1"));
     }
 
     void ctrlZTakesBackTheLastPairOfMoves() {
@@ -88,24 +110,24 @@ class PlayerAidsTest : public QObject {
         MainWindow& w = t.w;
         const Game& g = t.g;
         startGame(w);
-        QVERIFY(!action(w, "numUndo")->isEnabled());
+        QVERIFY(!action(w, "undo")->isEnabled());
         click(w, {8, 8});
         std::array<std::int16_t, kCellCount> afterFirst = g.BoardCells;
         click(w, {3, 3});
         QCOMPARE(g.PlayerMoveNo, 3);
-        QVERIFY(action(w, "numUndo")->isEnabled());
+        QVERIFY(action(w, "undo")->isEnabled());
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(g.PlayerMoveNo, 2);
         QCOMPARE(g.CompMoveNo, 2);
         QVERIFY(g.BoardCells == afterFirst);
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(g.PlayerMoveNo, 1);
-        QVERIFY(!action(w, "numUndo")->isEnabled()); // back at the start
+        QVERIFY(!action(w, "undo")->isEnabled()); // back at the start
         QCOMPARE(g.CentreRule, true);
 
         click(w, {8, 8});
-        action(w, "numEnd")->trigger();
-        QVERIFY(!action(w, "numUndo")->isEnabled()); // only in a running game
+        action(w, "endGame")->trigger();
+        QVERIFY(!action(w, "undo")->isEnabled()); // only in a running game
     }
 
     void f2RingsTheHintUntilTheNextMoveAndChangesNothing() {
@@ -149,7 +171,7 @@ class PlayerAidsTest : public QObject {
         QCOMPARE(w.board()->previewCell(), std::optional<Cell>(Cell{3, 4}));
         QTest::mouseMove(w.board(), QPoint(1, 1)); // off the picture, in the window's corner
         QCOMPARE(w.board()->previewCell(), std::nullopt);
-        action(w, "numEnd")->trigger();
+        action(w, "endGame")->trigger();
         QTest::mouseMove(w.board(), w.board()->pointOf({3, 4}));
         QCOMPARE(w.board()->previewCell(), std::nullopt); // no game, no stone to place
     }
@@ -198,14 +220,14 @@ class PlayerAidsTest : public QObject {
         startGame(w);
         click(w, {8, 8});
         QImage plain = w.board()->grab().toImage();
-        action(w, "numNumbers")->trigger();
-        QVERIFY(action(w, "numNumbers")->isChecked());
+        action(w, "showNumbers")->trigger();
+        QVERIFY(action(w, "showNumbers")->isChecked());
         QVERIFY(w.board()->grab().toImage() != plain);
-        action(w, "numNumbers")->trigger();
+        action(w, "showNumbers")->trigger();
         QCOMPARE(w.board()->grab().toImage(), plain);
 
         QPoint cornerBefore = w.board()->pointOf({1, 1});
-        action(w, "numCoordinates")->trigger();
+        action(w, "showCoordinates")->trigger();
         QVERIFY(w.board()->showsCoordinates());
         QPoint cornerAfter = w.board()->pointOf({1, 1});
         QVERIFY(cornerAfter != cornerBefore); // the board makes room for the labels
@@ -249,19 +271,19 @@ class PlayerAidsTest : public QObject {
         MainWindow& w = t.w;
         const Game& g = t.g;
         startGame(w);
-        QVERIFY(!action(w, "numReview")->isEnabled()); // not while a game runs
+        QVERIFY(!action(w, "review")->isEnabled()); // not while a game runs
         for (Cell c : {Cell{8, 8}, Cell{3, 3}, Cell{12, 4}})
             click(w, c);
-        action(w, "numEnd")->trigger();
+        action(w, "endGame")->trigger();
         GameState finished = g;
-        QVERIFY(action(w, "numReview")->isEnabled());
-        action(w, "numReview")->trigger();
+        QVERIFY(action(w, "review")->isEnabled());
+        action(w, "review")->trigger();
         QVERIFY(w.viewMenu()->reviewing());
         QCOMPARE(w.board()->scene().stones.size(), std::size_t(6));
 
         QTest::keyClick(&w, Qt::Key_Home);
         QCOMPARE(w.board()->scene().stones.size(), std::size_t(0));
-        QVERIFY(!action(w, "numReviewPrevious")->isEnabled());
+        QVERIFY(!action(w, "reviewPrevious")->isEnabled());
         QTest::keyClick(&w, Qt::Key_Right);
         QTest::keyClick(&w, Qt::Key_Right);
         QCOMPARE(w.board()->scene().stones.size(), std::size_t(2));
@@ -272,18 +294,18 @@ class PlayerAidsTest : public QObject {
         auto* turn = w.findChild<QLabel*>("statusTurn");
         QTest::qWait(50);            // the status bar's layout is redone meanwhile
         QVERIFY(!turn->isVisible()); // not drawn under the review's message
-        action(w, "numReviewLast")->trigger();
+        action(w, "reviewLast")->trigger();
         QCOMPARE(w.viewMenu()->cursor()->position(), std::size_t(6));
         QVERIFY(g.BoardCells == finished.BoardCells);
         QCOMPARE(g.PlayerMoveNo, finished.PlayerMoveNo);
 
         click(w, {1, 1}); // the board takes no stone in a review
         QCOMPARE(g.cell(1, 1), kEmpty);
-        action(w, "numReview")->trigger();
+        action(w, "review")->trigger();
         QVERIFY(!w.viewMenu()->reviewing());
         QVERIFY(turn->isVisible());
         w.NewGame();
-        QVERIFY(!action(w, "numReview")->isEnabled());
+        QVERIFY(!action(w, "review")->isEnabled());
     }
 
     void theWinningFiveIsHighlighted() {
@@ -312,16 +334,16 @@ class PlayerAidsTest : public QObject {
         startGame(w);
         w.viewMenu()->review(kFiveRecord);
         QTest::keyClick(&w, Qt::Key_Left); // black to play, with four in a row
-        action(w, "numMasterAnalysis")->trigger();
+        action(w, "masterAnalysis")->trigger();
         auto* verdict = w.findChild<QLabel*>("masterVerdict");
         QTRY_VERIFY(verdict->text().startsWith("大师分析：黑胜 in 1，最佳 "));
         std::optional<Cell> best = w.board()->masterMove();
         QVERIFY(best == Cell(3, 8) || best == Cell(8, 8));
 
-        action(w, "numReview")->trigger(); // back to the game, the player to move
+        action(w, "review")->trigger(); // back to the game, the player to move
         QTRY_VERIFY2(verdict->text().startsWith("大师分析：黑 +"), qPrintable(verdict->text()));
         QVERIFY(w.board()->masterMove().has_value());
-        action(w, "numMasterAnalysis")->trigger();
+        action(w, "masterAnalysis")->trigger();
         QVERIFY(!verdict->isVisible());
         QVERIFY(!w.board()->masterMove().has_value());
 
@@ -337,8 +359,8 @@ class PlayerAidsTest : public QObject {
         MainWindow& w = t.w;
         const Game& g = t.g;
         startGame(w);
-        QVERIFY(!action(w, "numSaveRecord")->isEnabled()); // nothing to save yet
-        QVERIFY(!action(w, "numOpenRecord")->isEnabled()); // not during a game
+        QVERIFY(!action(w, "saveRecord")->isEnabled()); // nothing to save yet
+        QVERIFY(!action(w, "openRecord")->isEnabled()); // not during a game
         for (Cell c : {Cell{8, 8}, Cell{3, 3}})
             click(w, c);
         QVERIFY(w.commands()->saveRecord(path));
@@ -348,8 +370,8 @@ class PlayerAidsTest : public QObject {
         QVERIFY(read.ok());
         QVERIFY(read.record == RecordOf(g));
 
-        action(w, "numEnd")->trigger();
-        QVERIFY(action(w, "numOpenRecord")->isEnabled());
+        action(w, "endGame")->trigger();
+        QVERIFY(action(w, "openRecord")->isEnabled());
         QFile five(dir.filePath("five.psq"));
         QVERIFY(five.open(QIODevice::WriteOnly));
         five.write(QByteArray::fromStdString(WritePsq(kFiveRecord)));
@@ -365,6 +387,33 @@ class PlayerAidsTest : public QObject {
         QCOMPARE(copied.readAll().toStdString(), WritePsq(kFiveRecord));
     }
 
+    // On a full disk (here: a limit on the size of the files the test may write) saving
+    // says it failed and leaves the record saved before as it was.
+    void aFailedSaveKeepsTheEarlierRecord() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("game.psq");
+        test::TestWindow t(messages, clock, random);
+        MainWindow& w = t.w;
+        startGame(w);
+        click(w, {8, 8});
+        QVERIFY(w.commands()->saveRecord(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QByteArray earlier = saved.readAll();
+        saved.close();
+        for (Cell c : {Cell{3, 3}, Cell{4, 12}, Cell{12, 3}})
+            click(w, c);
+        messages.shown.clear();
+        {
+            FileSizeLimit full(earlier.size());
+            QVERIFY(!w.commands()->saveRecord(path));
+        }
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(messages.shown[0]).startsWith("保存棋谱:"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), earlier);
+    }
+
     void aMalformedRecordIsRefusedAndChangesNothing() {
         QTemporaryDir dir;
         test::TestWindow t(messages, clock, random);
@@ -373,7 +422,7 @@ class PlayerAidsTest : public QObject {
         startGame(w);
         for (Cell c : {Cell{8, 8}, Cell{3, 3}})
             click(w, c);
-        action(w, "numEnd")->trigger();
+        action(w, "endGame")->trigger();
         w.viewMenu()->review(RecordOf(g));
         std::size_t shownPosition = w.viewMenu()->cursor()->position();
         GameState before = g;

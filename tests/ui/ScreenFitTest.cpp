@@ -53,6 +53,52 @@ class ScreenFitTest : public QObject {
         QTEST(CappedSize(preferred, minimum, available), "opened");
     }
 
+    void placing_data() {
+        QTest::addColumn<QPoint>("saved");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("placed");
+        // Saved on 1280 × 900, opened on 1024 × 700: the title bar and the status bar stay
+        // on the screen.
+        QTest::newRow("too low") << QPoint(100, 60) << QSize(700, 652) << QRect(0, 0, 1024, 700)
+                                 << QPoint(100, 40);
+        QTest::newRow("off the right and the bottom")
+            << QPoint(900, 650) << QSize(700, 600) << QRect(0, 0, 1024, 700) << QPoint(316, 92);
+        QTest::newRow("above a top panel")
+            << QPoint(-50, 0) << QSize(400, 300) << QRect(0, 30, 1024, 670) << QPoint(8, 70);
+        QTest::newRow("already inside")
+            << QPoint(200, 100) << QSize(400, 300) << QRect(0, 0, 1920, 1080) << QPoint(200, 100);
+    }
+    void placing() {
+        QFETCH(QPoint, saved);
+        QFETCH(QSize, size);
+        QFETCH(QRect, available);
+        QTEST(PlacedInside(saved, size, available), "placed");
+    }
+
+    // A window saved where this screen has no room opens whole on it.
+    void aRestoredWindowLiesOnTheScreen() {
+        QByteArray saved;
+        {
+            test::TestWindow t(messages, clock, random);
+            t.w.setGeometry(600, 500, 1200, 900);
+            saved = t.w.saveGeometry();
+        }
+        test::TestWindow t(messages, clock, random);
+        StoredSettings stored;
+        stored.geometry = saved;
+        t.w.restore(stored);
+        QRect area = t.w.screen()->availableGeometry();
+        QRect inside = t.w.geometry();
+        QVERIFY(fitsTheScreen(t.w));
+        QVERIFY2(area.contains(inside.adjusted(-8, -40, 8, 8)),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(inside.x())
+                                .arg(inside.y())
+                                .arg(inside.width())
+                                .arg(inside.height())));
+    }
+
     void theWindowsFitTheScreen() {
         test::TestWindow t(messages, clock, random);
         t.w.restore(StoredSettings{});

@@ -83,8 +83,8 @@ class SearchWindowTest : public QObject {
         w.resize(800, 760);
         w.show();
         if (!QTest::qWaitForWindowExposed(&w)) return false;
-        action(w, "numQser3")->trigger();
-        action(w, "numEasy2")->trigger();
+        action(w, "opponent3")->trigger();
+        action(w, "difficulty2")->trigger();
         w.NewGame();
         return w.session().state().GameMode == 6 && w.session().state().SearchLevel == 4;
     }
@@ -140,7 +140,7 @@ class SearchWindowTest : public QObject {
         QVERIFY(w.status()->turnText().endsWith(" 秒"));
         click(w, 3, 3); // the player may not move twice
         QCOMPARE(g.cell(3, 3), kEmpty);
-        action(w, "numUndo")->trigger(); // nor take the stone back from under the search
+        action(w, "undo")->trigger(); // nor take the stone back from under the search
         QCOMPARE(g.cell(8, 8), kPlayer);
         QVERIFY(w.session().thinking());
 
@@ -165,8 +165,8 @@ class SearchWindowTest : public QObject {
 
     void endingTheGameInAnyWayDropsTheSearch_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("结束游戏") << "numEnd";
-        QTest::newRow("新游戏") << "numNew";
+        QTest::newRow("结束游戏") << "endGame";
+        QTest::newRow("新游戏") << "newGame";
         QTest::newRow("closing the window") << "close";
     }
 
@@ -185,8 +185,8 @@ class SearchWindowTest : public QObject {
         random.slow = false;
         QTest::qWait(300);
         QCOMPARE(computerStones(g), 0); // no stale reply
-        if (how == "numEnd") QCOMPARE(g.GameActive, false);
-        if (how != "numNew") return;
+        if (how == "endGame") QCOMPARE(g.GameActive, false);
+        if (how != "newGame") return;
         // The new game starts cleanly and is answered as usual.
         QCOMPARE(g.PlayerMoveNo, 1);
         click(w, 8, 8);
@@ -208,8 +208,9 @@ class SearchWindowTest : public QObject {
             random.slow = false;
             if (QWidget* lesson = QApplication::activeModalWidget()) lesson->close();
         });
-        QTest::qWait(100);             // the search is well under way...
-        action(w, "numF1")->trigger(); // ...when the lesson opens, modal until the timer closes it
+        QTest::qWait(100); // the search is well under way...
+        action(w, "lesson1")
+            ->trigger(); // ...when the lesson opens, modal until the timer closes it
         QVERIFY(pausedWhileOpen);
         QCOMPARE(stonesWhileOpen, 0); // nothing lands while the lesson is open
         QTRY_VERIFY_WITH_TIMEOUT(!w.session().thinking(), 30000);

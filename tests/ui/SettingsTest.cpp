@@ -93,11 +93,11 @@ class SettingsTest : public QObject {
         stored.playerFirst = false;
         test::TestWindow t(messages, clock, random);
         t.w.restore(stored);
-        QVERIFY(action(t.w, "numQser0")->isChecked());
-        QVERIFY(action(t.w, "numEasy1")->isChecked());
-        QVERIFY(action(t.w, "numAfter")->isChecked());
-        QVERIFY(action(t.w, "numNumbers")->isChecked());
-        QVERIFY(!action(t.w, "numCoordinates")->isChecked());
+        QVERIFY(action(t.w, "opponent0")->isChecked());
+        QVERIFY(action(t.w, "difficulty1")->isChecked());
+        QVERIFY(action(t.w, "computerFirst")->isChecked());
+        QVERIFY(action(t.w, "showNumbers")->isChecked());
+        QVERIFY(!action(t.w, "showCoordinates")->isChecked());
         t.w.NewGame();
         QCOMPARE(t.g.GameMode, 1); // Corbie, the computer first
         QCOMPARE(t.w.settings().opponent, 0);
