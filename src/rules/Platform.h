@@ -15,6 +15,11 @@ class MessageSink {
     virtual void critical(const std::string& title, const std::string& text) = 0;
     // A Yes/No question; true means Yes.
     virtual bool question(const std::string& title, const std::string& text) = 0;
+    // A Yes/No question before a step that would lose something: No, which loses
+    // nothing, is the answer a mere Enter gives. True means Yes.
+    virtual bool confirm(const std::string& title, const std::string& text) {
+        return question(title, text);
+    }
 };
 
 // The clock, formatted "yyyy-mm-dd hh:mm:ss".

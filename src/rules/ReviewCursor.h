@@ -2,6 +2,7 @@
 
 #include "rules/GameRecord.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace wuzi {
@@ -28,6 +29,8 @@ class ReviewCursor {
         if (!atEnd()) ++position_;
     }
     void Last() { position_ = size(); }
+    // The position after the first `moves` moves (all of them when there are fewer).
+    void GoTo(std::size_t moves) { position_ = std::min(moves, size()); }
 
   private:
     GameRecord record_;

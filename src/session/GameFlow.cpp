@@ -5,6 +5,7 @@
 #include "opponents/Turns.h"
 #include "rules/Fault.h"
 #include "rules/Placement.h"
+#include "rules/WinningLine.h"
 
 #include <algorithm>
 #include <iterator>
@@ -72,8 +73,9 @@ void NewGame(Game& g, const MenuChecks& checks) {
 
 namespace {
 
-bool validSetUp(const std::vector<SetUpStone>& stones, bool& playerFirst) {
-    int players = 0, computers = 0;
+// Stones on distinct cells of the board, each of a side; counts them by side.
+bool validStones(const std::vector<SetUpStone>& stones, int& players, int& computers) {
+    players = computers = 0;
     std::array<bool, kCellCount> taken{};
     for (const auto& s : stones) {
         if (!onBoard(s.cell) || (s.side != kPlayer && s.side != kComputer)) return false;
@@ -82,6 +84,12 @@ bool validSetUp(const std::vector<SetUpStone>& stones, bool& playerFirst) {
         t = true;
         (s.side == kPlayer ? players : computers)++;
     }
+    return true;
+}
+
+bool validSetUp(const std::vector<SetUpStone>& stones, bool& playerFirst) {
+    int players = 0, computers = 0;
+    if (!validStones(stones, players, computers)) return false;
     playerFirst = players == computers + 1;
     return playerFirst || players == computers;
 }
@@ -109,14 +117,18 @@ void recordSetUpOnEngine(Game& g, const std::vector<SetUpStone>& stones) {
     }
 }
 
-} // namespace
+bool holdsAFive(const std::vector<SetUpStone>& stones) {
+    std::array<std::int16_t, kCellCount> board{};
+    for (const auto& s : stones)
+        board[(s.cell.y - 1) * kBoardSize + (s.cell.x - 1)] = static_cast<std::int16_t>(s.side);
+    return std::any_of(stones.begin(), stones.end(),
+                       [&](const SetUpStone& s) { return !WinningLine(board, s.cell).empty(); });
+}
 
-bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& stones) {
-    bool playerFirst = true;
-    if (!validSetUp(stones, playerFirst)) return false;
-    checks.playerFirst = playerFirst;
+// A new game on the stones given, the books switched off. NewGame placed the computer's
+// centre stone when it moves first: the board starts from empty.
+void layOut(Game& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones) {
     NewGame(g, checks);
-    // NewGame placed the computer's centre stone when it moves first: start from empty.
     g.BoardCells.fill(kEmpty);
     g.playerStones.clear();
     g.compStones.clear();
@@ -127,8 +139,33 @@ bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& s
     g.CentreRule = false;
     for (const auto& s : stones)
         placeSetUpStone(g, s);
+}
+
+} // namespace
+
+bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& stones) {
+    bool playerFirst = true;
+    if (!validSetUp(stones, playerFirst)) return false;
+    checks.playerFirst = playerFirst;
+    layOut(g, checks, stones);
     recordSetUpOnEngine(g, stones);
     g.PlayerTurn = false;
+    return true;
+}
+
+bool SetUpPlayersTurn(Game& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones) {
+    int players = 0, computers = 0;
+    if (!validStones(stones, players, computers) || stones.empty() ||
+        computers != players + (checks.playerFirst ? 0 : 1) || holdsAFive(stones))
+        return false;
+    layOut(g, checks, stones);
+    for (const auto& s : stones)
+        RecordEngineStone(g.engine, s.cell.y - 1, s.cell.x - 1,
+                          s.side == kPlayer ? kEnginePlayer : kEngineComputer);
+    // The marker on the newest stone, the computer's, of its colour.
+    Cell newest = stones.back().cell;
+    (checks.playerFirst ? g.imgB : g.imgW) = {true, newest};
+    g.PlayerTurn = true;
     return true;
 }
 

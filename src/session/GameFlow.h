@@ -33,6 +33,12 @@ int ModeFromChecks(const MenuChecks& m);
 // receives as the move to answer.
 bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& stones);
 
+// A game on a position where it is the player's turn, with the side and opponent checked:
+// the stones are placed in the order given, the last of them the computer's, with the
+// books switched off; the search engine's board holds them all. Returns false (and
+// changes nothing) for a position no game of that side can reach with the player to move.
+bool SetUpPlayersTurn(Game& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones);
+
 // The computer's answer to the last player stone of a set-up position, exactly as in a
 // game: the result is tested first, then the turn is handed on.
 void AnswerSetUpPosition(Game& g, Cell last);

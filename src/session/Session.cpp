@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "engines/SearchEngine.h"
+#include "opponents/Roster.h"
 #include "opponents/VeskPlay.h"
 #include "rules/Game.h"
 #include "rules/Placement.h"
@@ -31,6 +32,7 @@ struct Session::Impl {
     Outcome outcomeOf(Outcome ending) const;
     bool thinking() const { return search.running() || vesk.running(); }
     bool playersTurn() const { return game.GameActive && game.PlayerTurn && !ReplyOwed(game); }
+    bool resumeOnPlayersTurn(const std::vector<SetUpStone>& stones);
     void startThinkingIfOwed();
     void startVeskIfOwed();
     void stopThinking();
@@ -178,6 +180,46 @@ bool Session::playFromPosition(const std::vector<SetUpStone>& stones) {
     return true;
 }
 
+bool Session::resume(const std::vector<Cell>& moves, const Match& match) {
+    Impl& s = *impl_;
+    if (s.game.GameActive || match.opponent < 0 || match.opponent >= kOpponentCount ||
+        match.difficulty < 0 || match.difficulty > 2)
+        return false;
+    if (moves.empty()) {
+        s.checks = {match.playerFirst, match.opponent};
+        OnDifficulty(s.game, match.difficulty);
+        newGame();
+        return true;
+    }
+    std::vector<SetUpStone> stones;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        bool black = i % 2 == 0;
+        stones.push_back({moves[i], black == match.playerFirst ? kPlayer : kComputer});
+    }
+    MenuChecks before = s.checks;
+    int difficultyBefore = s.game.Difficulty;
+    s.checks = {match.playerFirst, match.opponent};
+    OnDifficulty(s.game, match.difficulty);
+    // A last stone of the player's the computer answers, as in a position set up.
+    bool resumed =
+        stones.back().side == kPlayer ? playFromPosition(stones) : s.resumeOnPlayersTurn(stones);
+    if (!resumed) {
+        s.checks = before;
+        OnDifficulty(s.game, difficultyBefore);
+    }
+    return resumed;
+}
+
+bool Session::Impl::resumeOnPlayersTurn(const std::vector<SetUpStone>& stones) {
+    if (!SetUpPlayersTurn(game, checks, stones)) return false;
+    review.reset();
+    takeBack.clear();
+    vesk.newGame();
+    outcome = Outcome::None;
+    gameChecks = checks;
+    return true;
+}
+
 bool Session::canUndo() const {
     return !VeskReplyDue(impl_->game) && impl_->takeBack.CanUndo(impl_->game);
 }
@@ -278,7 +320,7 @@ void Session::Impl::finishHint() {
     // A stone played, taken back or a new game meanwhile makes the hint stale.
     bool samePosition =
         game.GameActive && game.PlayerTurn && game.BoardCells == hintAskedAt.BoardCells;
-    events.hintFound(samePosition ? cell : std::nullopt);
+    events.hintFound(samePosition ? cell : std::nullopt, false);
 }
 
 void Session::waitForHint() {
@@ -315,7 +357,7 @@ void Session::Impl::lookAt(std::vector<Cell> position) {
     bool hintDropped = analysis.running() && masterHintWanted;
     analysis.stop();
     masterHintWanted = analysisWanted = false;
-    if (hintDropped) events.hintFound(std::nullopt);
+    if (hintDropped) events.hintFound(std::nullopt, true);
     analysed = std::move(position);
     analysis.start(analysed, veskSettings.analysis);
 }
@@ -328,7 +370,7 @@ void Session::Impl::finishAnalysis() {
     // The master's hint is for the game as it was asked: not after a stone or a take-back.
     bool samePosition =
         playersTurn() && VeskPosition(game) == found.position && !isNoCell(found.result.move);
-    events.hintFound(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt);
+    events.hintFound(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt, true);
 }
 
 void Session::waitForAnalysis() {

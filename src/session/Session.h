@@ -67,6 +67,11 @@ class Session {
     // A game on a given position whose last player stone the computer answers now; false
     // (nothing changes) for a position no game can reach.
     bool playFromPosition(const std::vector<SetUpStone>& stones);
+    // Carries on a game left unfinished, between games: its moves in the order played
+    // (black first) under its match; no moves start the match afresh. The computer answers
+    // a last stone of the player's; otherwise it is the player's turn. False (nothing
+    // changes) for moves that no game of that match reaches with a move still to play.
+    bool resume(const std::vector<Cell>& moves, const Match& match);
 
     // 悔棋: the player's last stone and the computer's answer; after a five the game
     // runs again from there, and a review of it is left.

@@ -32,8 +32,9 @@ class SessionEvents : public MessageSink {
     virtual void thinkingStarted() {}
     virtual void thinkingFinished() {}
     // The hint asked for, when the game is still where it was asked; nothing when the
-    // opponent's selection found no cell or the game has moved on.
-    virtual void hintFound(std::optional<Cell>) {}
+    // opponent's selection found no cell or the game has moved on. `master`: the master's
+    // hint (Vesk's move), else the opponent's own selection (提示).
+    virtual void hintFound(std::optional<Cell>, bool /*master*/) {}
     // The analysis asked for last.
     virtual void analysisFound(const Analysis&) {}
 

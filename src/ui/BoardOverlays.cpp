@@ -73,11 +73,11 @@ void drawWinningLine(QPainter& p, const std::vector<Cell>& line) {
     p.restore();
 }
 
-void drawHint(QPainter& p, Cell c) {
+void drawHint(QPainter& p, Cell c, bool master) {
     p.save();
     QPointF centre = G::intersectionPoint(c);
-    p.setPen(QPen(QColor(0x10, 0x90, 0x40), 1.8));
-    p.setBrush(QColor(0x30, 0xD0, 0x70, 90));
+    p.setPen(QPen(master ? QColor(0xC0, 0x80, 0x00) : QColor(0x10, 0x90, 0x40), 1.8));
+    p.setBrush(master ? QColor(0xF0, 0xB0, 0x20, 110) : QColor(0x30, 0xD0, 0x70, 90));
     BoardPainter::drawRound(p, centre, G::kStoneRadius);
     const double arm = 4, armDown = arm / G::kRowStretch;
     p.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));

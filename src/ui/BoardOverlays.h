@@ -25,7 +25,8 @@ void drawMoveNumber(QPainter& p, Cell c, int number, bool onBlackStone, bool las
 // The last-move marker, drawn aside in the stone's corner so the number stays legible.
 void drawCornerMarker(QPainter& p, Cell c, bool onBlackStone);
 void drawWinningLine(QPainter& p, const std::vector<Cell>& line);
-void drawHint(QPainter& p, Cell c);
+// A hint: green for the opponent's own choice, gold for the master's.
+void drawHint(QPainter& p, Cell c, bool master);
 // Vesk's best move in the position shown: a dashed violet ring.
 void drawMasterMove(QPainter& p, Cell c);
 // The player's stone, translucent, where the mouse would place it.

@@ -74,8 +74,9 @@ std::size_t BoardView::stonesPlaced() const {
     return session_.view().moveCount();
 }
 
-void BoardView::showHint(Cell c) {
+void BoardView::showHint(Cell c, bool master) {
     hint_ = c;
+    masterHint_ = master;
     hintStones_ = stonesPlaced();
     hintTimer_.start();
     update();
@@ -91,6 +92,11 @@ void BoardView::hideHint() {
     hintTimer_.stop();
     hint_.reset();
     update();
+}
+
+std::optional<Cell> BoardView::hintCell() const {
+    // A stone placed since, a five on the hinted cell too, ends the hint at once.
+    return stonesPlaced() == hintStones_ ? hint_ : std::nullopt;
 }
 
 void BoardView::positionChanged() {
@@ -119,7 +125,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     if (std::optional<Cell> preview = previewCell())
         BoardOverlays::drawPreviewStone(p, *preview, session_.view().match().playerFirst);
     if (masterMove_) BoardOverlays::drawMasterMove(p, *masterMove_);
-    if (hint_) BoardOverlays::drawHint(p, *hint_);
+    if (std::optional<Cell> hint = hintCell()) BoardOverlays::drawHint(p, *hint, masterHint_);
     if (cursor_ && !session_.reviewCursor()) BoardOverlays::drawKeyboardCursor(p, *cursor_);
 }
 

@@ -26,8 +26,9 @@ class BoardView : public QWidget {
     void setShowNumbers(bool on);
     void setShowCoordinates(bool on);
     bool showsCoordinates() const { return coordinates_; }
-    // Rings the cell until the next stone is placed or taken back, or for kHintMs.
-    void showHint(Cell c);
+    // Rings the cell until the next stone is placed or taken back, or for kHintMs: green
+    // for the opponent's own choice (提示), gold for the master's (大师提示).
+    void showHint(Cell c, bool master = false);
     // The stones on the board have changed: a hint shown before is gone.
     void positionChanged();
     static constexpr int kHintMs = 5000;
@@ -38,7 +39,9 @@ class BoardView : public QWidget {
     std::optional<Cell> masterMove() const { return masterMove_; }
 
     BoardScene scene() const;
-    std::optional<Cell> hintCell() const { return hint_; }
+    // The hint ringed now, if any: none once a stone has been placed or taken back.
+    std::optional<Cell> hintCell() const;
+    bool hintIsMasters() const { return masterHint_; }
     std::optional<Cell> keyboardCursor() const { return cursor_; }
     // Where the translucent stone stands, if anywhere.
     std::optional<Cell> previewCell() const;
@@ -71,6 +74,7 @@ class BoardView : public QWidget {
     std::optional<Cell> cursor_;
     std::optional<Cell> hover_; // the cell under the mouse
     std::optional<Cell> hint_;
+    bool masterHint_ = false;
     std::optional<Cell> masterMove_;
     std::size_t hintStones_ = 0; // the stones on the board when the hint was shown
     QTimer hintTimer_;

@@ -2,6 +2,7 @@
 
 #include "opponents/Roster.h"
 #include "ui/SessionBridge.h"
+#include "ui/SidePanel.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -20,20 +21,12 @@ QString difficultyName(int level) {
 
 } // namespace
 
-GameStatus::GameStatus(const Session& session, SessionBridge& events, QMainWindow* window)
-    : QObject(window), session_(session), window_(window), turn_(new QLabel(window)),
-      move_(new QLabel(window)), match_(new QLabel(window)) {
-    turn_->setObjectName("statusTurn");
-    move_->setObjectName("statusMove");
-    match_->setObjectName("statusMatch");
-    QStatusBar* bar = window->statusBar();
-    bar->addWidget(turn_, 1);
-    bar->addPermanentWidget(move_);
-    bar->addPermanentWidget(match_);
-    // A message (a review's position) stands where the turn is told. The status bar hides
-    // the turn under it only until its layout is next redone, so the turn hides itself.
-    connect(bar, &QStatusBar::messageChanged, turn_,
-            [this](const QString& message) { turn_->setVisible(message.isEmpty()); });
+GameStatus::GameStatus(const Session& session, SessionBridge& events, QMainWindow* window,
+                       SidePanel* panel)
+    : QObject(window), session_(session), window_(window), panel_(panel),
+      line_(new QLabel(window)) {
+    line_->setObjectName("statusLine");
+    window->statusBar()->addWidget(line_, 1);
     secondTicks_.setInterval(1000);
     connect(&secondTicks_, &QTimer::timeout, this, &GameStatus::refresh);
     connect(&events, &SessionBridge::thinking, this, &GameStatus::thinkingChanged);
@@ -56,11 +49,22 @@ QString GameStatus::turnText() const {
         return session_.canUndo() ? tr("本局结束：新游戏 (Ctrl+N) 再来一局，或悔棋 (Ctrl+Z) 接着下")
                                   : tr("本局结束：新游戏 (Ctrl+N) 再来一局");
     }
-    if (session_.thinking()) {
-        qint64 seconds = searchClock_.isValid() ? searchClock_.elapsed() / 1000 : 0;
-        return tr("计算机思考中… %1 秒").arg(seconds);
-    }
+    if (session_.thinking()) return thinkingText();
     return game.phase() == Phase::PlayerToMove ? tr("轮到你走") : tr("计算机思考中…");
+}
+
+QString GameStatus::thinkingText() const {
+    qint64 seconds = searchClock_.isValid() ? searchClock_.elapsed() / 1000 : 0;
+    return tr("计算机思考中… %1 秒").arg(seconds);
+}
+
+QString GameStatus::statusText() const {
+    const GameView& game = session_.view();
+    if (const ReviewCursor* review = session_.reviewCursor())
+        return tr("复盘：第 %1 手，共 %2 手").arg(review->position()).arg(review->size());
+    if (game.phase() == Phase::NoGame) return turnText();
+    if (!game.gameRunning()) return tr("本局结束 · %1").arg(moveText());
+    return tr("%1 · %2").arg(turnText(), moveText());
 }
 
 QString GameStatus::moveText() const {
@@ -87,11 +91,9 @@ QString GameStatus::titleText() const {
 }
 
 void GameStatus::refresh() {
-    turn_->setText(turnText());
-    QString move = moveText();
-    move_->setText(move);
-    move_->setVisible(!move.isEmpty());
-    match_->setText(matchText());
+    line_->setText(statusText());
+    panel_->setMatch(matchText());
+    panel_->setTurn(turnText());
     window_->setWindowTitle(titleText());
 }
 

@@ -13,18 +13,22 @@ class QMainWindow;
 namespace wuzi {
 
 class SessionBridge;
+class SidePanel;
 
-// The main window's status bar and title: how to start a game while none runs; during a
-// game whose turn it is (with the seconds of a running search), the move number, and
-// the opponent, difficulty and first mover. The review's position is a passing message
-// over it.
+// What the window says of the game: in the status bar one short line (whose turn, the
+// move number, or the review's position), in the side panel the match and the turn at
+// length (how to start, how to go on after a game), and the window's title.
 class GameStatus : public QObject {
     Q_OBJECT
   public:
-    GameStatus(const Session& session, SessionBridge& events, QMainWindow* window);
+    GameStatus(const Session& session, SessionBridge& events, QMainWindow* window,
+               SidePanel* panel);
 
     void refresh();
 
+    // The status bar's line.
+    QString statusText() const;
+    // The panel's: whose turn, or how to start or go on.
     QString turnText() const;
     QString moveText() const;
     QString matchText() const;
@@ -32,12 +36,12 @@ class GameStatus : public QObject {
 
   private:
     void thinkingChanged(bool on);
+    QString thinkingText() const;
 
     const Session& session_;
     QMainWindow* window_;
-    QLabel* turn_;
-    QLabel* move_;
-    QLabel* match_;
+    SidePanel* panel_;
+    QLabel* line_;
     QElapsedTimer searchClock_;
     QTimer secondTicks_;
 };

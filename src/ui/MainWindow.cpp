@@ -3,28 +3,32 @@
 #include "ui/Actions.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
+#include "ui/GameKeeper.h"
 #include "ui/GameStatus.h"
 #include "ui/MasterAnalysis.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ScreenFit.h"
 #include "ui/SessionBridge.h"
+#include "ui/SidePanel.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
 #include "ui/lessons/LessonWindow.h"
 #include "ui/lessons/PageViewer.h"
 
 #include <QActionGroup>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace wuzi {
 
 namespace {
 
-// The first run's size, before any geometry is remembered.
-constexpr QSize kPreferredSize(700, 700);
+// The first run's size, before any geometry is remembered: the board and the panel.
+constexpr QSize kPreferredSize(960, 700);
 
 // The lessons' names stay as the series names them, in either language.
 const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂",
@@ -37,19 +41,28 @@ const char* const kLessonItemNames[10] = {"lesson1", "lesson2", "lesson3", "less
 
 MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
     : QMainWindow(parent), session_(session), events_(events),
-      board_(new BoardView(session, this)) {
+      keeper_(std::make_unique<GameKeeper>(
+          session, events, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))),
+      board_(new BoardView(session, this)), panel_(new SidePanel(this)) {
     setObjectName("mainWindow");
     setWindowTitle("五子棋");
     setWindowIcon(ProgramIcon());
-    setCentralWidget(board_);
+    auto* middle = new QWidget(this);
+    layout_ = new QBoxLayout(QBoxLayout::LeftToRight, middle);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->addWidget(board_, 1);
+    layout_->addWidget(panel_);
+    setCentralWidget(middle);
     connect(board_, &BoardView::pressed, this, &MainWindow::boardPressed);
     view_ = new ViewMenu(session_, board_, this);
     commands_ = new GameCommands(session_, view_, events_, this);
     connect(commands_, &GameCommands::gameChanged, this, &MainWindow::refresh);
-    status_ = new GameStatus(session_, events_, this);
-    analysis_ = new MasterAnalysis(session_, events_, board_, this);
+    status_ = new GameStatus(session_, events_, this, panel_);
+    analysis_ = new MasterAnalysis(session_, events_, board_, panel_, this);
     view_->addBeforeLanguages(analysis_->action());
-    connect(view_, &ViewMenu::shownPositionChanged, analysis_, &MasterAnalysis::refresh);
+    connect(view_, &ViewMenu::shownPositionChanged, this, &MainWindow::refresh);
+    connect(view_, &ViewMenu::panelToggled, this, &MainWindow::showPanel);
+    connect(panel_, &SidePanel::positionChosen, view_, &ViewMenu::showPosition);
     listen(events);
     createActions();
     createMenus();
@@ -57,15 +70,18 @@ MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
     board_->setFocus();
 }
 
+MainWindow::~MainWindow() = default;
+
 void MainWindow::listen(SessionBridge& events) {
     connect(&events, &SessionBridge::workDone, this, [this] {
         session_.deliver();
         refresh();
     });
-    connect(&events, &SessionBridge::hintReady, this, [this](std::optional<Cell> cell) {
-        if (cell) board_->showHint(*cell);
-        refresh();
-    });
+    connect(&events, &SessionBridge::hintReady, this,
+            [this](std::optional<Cell> cell, bool master) {
+                if (cell) board_->showHint(*cell, master);
+                refresh();
+            });
 }
 
 void MainWindow::createActions() {
@@ -74,11 +90,17 @@ void MainWindow::createActions() {
     endGame_ = MakeAction(this, "endGame", QT_TRANSLATE_NOOP("Menu", "结束游戏(&E)"),
                           QKeySequence("Ctrl+Q"));
     exit_ = MakeAction(this, "exit", QT_TRANSLATE_NOOP("Menu", "退出(&X)"));
-    connect(newGame_, &QAction::triggered, this, &MainWindow::NewGame);
+    resumeGame_ = MakeAction(this, "resumeGame", QT_TRANSLATE_NOOP("Menu", "继续上一局(&C)"));
+    connect(newGame_, &QAction::triggered, this, [this] {
+        if (keeper_->mayLeaveGame(tr("新游戏"), tr("这一局还没有下完。要放弃它，开始新的一局吗？")))
+            NewGame();
+    });
     connect(endGame_, &QAction::triggered, this, [this] {
+        if (!keeper_->mayLeaveGame(tr("结束游戏"), tr("这一局还没有下完。要就此结束吗？"))) return;
         session_.endGame();
         refresh();
     });
+    connect(resumeGame_, &QAction::triggered, this, &MainWindow::resumeGame);
     connect(exit_, &QAction::triggered, this, &QWidget::close);
 
     auto* sides = new QActionGroup(this);
@@ -147,6 +169,7 @@ void MainWindow::createMenus() {
     QMenu* file = MakeMenu(this, "fileMenu", QT_TRANSLATE_NOOP("Menu", "文件(&F)"));
     menuBar()->addMenu(file);
     file->addAction(newGame_);
+    file->addAction(resumeGame_);
     file->addAction(endGame_);
     file->addActions(commands_->actions());
     file->addSeparator();
@@ -203,12 +226,63 @@ void MainWindow::refresh() {
         difficulties_[i]->setChecked(match.difficulty == i);
     for (int i = 0; i < kOpponentCount; ++i)
         opponents_[i]->setChecked(match.opponent == i);
+    resumeGame_->setEnabled(!game.gameRunning() && keeper_->unfinished().has_value());
     view_->refresh();
     commands_->refresh();
     status_->refresh();
     analysis_->refresh();
     board_->positionChanged();
+    refreshPanel();
     board_->update();
+    keeper_->keep();
+}
+
+void MainWindow::refreshPanel() {
+    const GameView& game = session_.view();
+    if (const ReviewCursor* review = session_.reviewCursor())
+        panel_->setMoves(review->record().moves, review->position(), true);
+    else
+        panel_->setMoves(game.moves(), game.moveCount(), session_.canReview());
+    panel_->setNotes(notes());
+}
+
+QStringList MainWindow::notes() const {
+    const GameView& game = session_.view();
+    QStringList notes;
+    bool running = game.gameRunning();
+    if (running && game.moveCount() == 0 && game.canPlay(kCentre) == PlayResult::Placed)
+        notes << tr("第一手请下在天元");
+    if (session_.hintPending()) notes << tr("正在想提示…");
+    if (board_->hintCell())
+        notes << (board_->hintIsMasters() ? tr("金色圆圈：大师提示") : tr("绿色圆圈：提示"));
+    if (analysis_->action()->isChecked() && board_->masterMove())
+        notes << tr("紫色虚线圆圈：大师分析的最佳一手");
+    if (running) notes << tr("选项（先后手、难度、棋手）在本局结束后可以更改");
+    if (!running && resumeGame_->isEnabled()) notes << tr("上一局没有下完：文件 → 继续上一局");
+    return notes;
+}
+
+void MainWindow::showPanel(bool on) {
+    panel_->setVisible(on);
+    refresh();
+}
+
+void MainWindow::resumeGame() {
+    if (keeper_->resume()) refresh();
+}
+
+void MainWindow::offerUnfinishedGame() {
+    std::optional<UnfinishedGame> game = keeper_->unfinished();
+    if (!game || session_.view().gameRunning()) return;
+    QString question = tr("上一局（%1 手）还没有下完。要接着下吗？").arg(game->moves.size());
+    if (events_.question(tr("继续上一局").toStdString(), question.toStdString())) resumeGame();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    // Beside a square board while the window is wide enough, else below it.
+    bool wide = width() >= height() + panel_->minimumWidth();
+    layout_->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    QMainWindow::resizeEvent(event);
 }
 
 void MainWindow::NewGame() {
@@ -230,6 +304,10 @@ void MainWindow::openLesson(int lessonNo) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The game in progress is kept, and offered again at the next start.
+    if (!keeper_->mayLeaveGame(tr("退出"),
+                               tr("这一局还没有下完。下次启动时可以接着下。现在就退出吗？")))
+        return event->ignore();
     session_.stopThinking();
     QMainWindow::closeEvent(event);
 }
@@ -274,6 +352,7 @@ StoredSettings MainWindow::settings() const {
     stored.geometry = saveGeometry();
     stored.showNumbers = view_->showsNumbers();
     stored.showCoordinates = view_->showsCoordinates();
+    stored.showPanel = view_->showsPanel();
     stored.opponent = match.opponent;
     stored.difficulty = match.difficulty;
     stored.playerFirst = match.playerFirst;
@@ -290,6 +369,7 @@ void MainWindow::restore(const StoredSettings& stored) {
         FitToScreen(this, kPreferredSize);
     view_->setShowNumbers(stored.showNumbers);
     view_->setShowCoordinates(stored.showCoordinates);
+    view_->setShowPanel(stored.showPanel);
     // The options between games, as the menu items would set them.
     session_.chooseOpponent(stored.opponent);
     session_.chooseDifficulty(stored.difficulty);

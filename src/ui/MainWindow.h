@@ -6,18 +6,23 @@
 #include "ui/StoredSettings.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
+#include <memory>
 
 class QAction;
+class QBoxLayout;
 class QMenu;
 
 namespace wuzi {
 
 class BoardView;
 class GameCommands;
+class GameKeeper;
 class GameStatus;
 class MasterAnalysis;
 class SessionBridge;
+class SidePanel;
 class ViewMenu;
 
 // The main window: the board and the menus that start and end games and choose side,
@@ -27,6 +32,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     MainWindow(Session& session, SessionBridge& events, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Session& session() { return session_; }
     BoardView* board() const { return board_; }
@@ -34,10 +40,16 @@ class MainWindow : public QMainWindow {
     GameCommands* commands() const { return commands_; }
     GameStatus* status() const { return status_; }
     MasterAnalysis* analysis() const { return analysis_; }
+    SidePanel* panel() const { return panel_; }
+    GameKeeper& keeper() const { return *keeper_; }
     QMenu* optionsMenu() const { return optionsMenu_; }
 
     void NewGame();
     void boardPressed(Cell cell);
+    // 继续上一局: the game an earlier run left unfinished, played on.
+    void resumeGame();
+    // At the start: when a game was left unfinished, asks whether to play it on.
+    void offerUnfinishedGame();
     void openLesson(int lessonNo);
     void showAbout();
     // F1: the help page in the page viewer, in the language shown.
@@ -60,16 +72,23 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void createActions();
     void createMenus();
     void listen(SessionBridge& events);
+    void refreshPanel();
+    QStringList notes() const;
+    void showPanel(bool on);
 
     Session& session_;
     SessionBridge& events_;
     Translations translations_;
+    std::unique_ptr<GameKeeper> keeper_;
     BoardView* board_;
+    SidePanel* panel_;
+    QBoxLayout* layout_ = nullptr;
     ViewMenu* view_ = nullptr;           // 查看: numbers, coordinates, review
     GameCommands* commands_ = nullptr;   // 悔棋, 提示, records
     GameStatus* status_ = nullptr;       // the status bar and the title
@@ -78,6 +97,7 @@ class MainWindow : public QMainWindow {
     QAction* newGame_ = nullptr;
     QAction* endGame_ = nullptr;
     QAction* exit_ = nullptr;
+    QAction* resumeGame_ = nullptr;
     QAction* playerFirst_ = nullptr;
     QAction* computerFirst_ = nullptr;
     std::array<QAction*, 3> difficulties_{};

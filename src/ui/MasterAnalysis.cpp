@@ -10,13 +10,33 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace wuzi {
 
+namespace {
+
+// Vesk's score at which black's chance stands at about 73 % (one step of the logistic).
+constexpr double kScoreScale = 400;
+
+QString coordinates(Cell c) {
+    return BoardOverlays::columnLabel(c.x) + BoardOverlays::rowLabel(c.y);
+}
+
+bool blackToMove(const Analysis& analysis) {
+    return analysis.position.size() % 2 == 0;
+}
+
+QString colour(bool black) {
+    return black ? MasterAnalysis::tr("黑") : MasterAnalysis::tr("白");
+}
+
+} // namespace
+
 MasterAnalysis::MasterAnalysis(Session& session, SessionBridge& events, BoardView* board,
-                               QMainWindow* window)
-    : QObject(window), session_(session), board_(board),
+                               SidePanel* panel, QMainWindow* window)
+    : QObject(window), session_(session), board_(board), panel_(panel),
       action_(
           MakeWindowAction(window, "masterAnalysis", QT_TRANSLATE_NOOP("Menu", "大师分析(&A)"))),
       label_(new QLabel(window)) {
@@ -42,51 +62,78 @@ void MasterAnalysis::refresh() {
     std::optional<std::vector<Cell>> position =
         action_->isChecked() ? positionShown() : std::nullopt;
     if (!position) return clear();
-    if (position == asked_) return;
-    asked_ = position;
-    board_->setMasterMove(std::nullopt);
-    label_->setText(tr("大师分析：思考中…"));
-    label_->show();
-    session_.analyse(*position);
+    if (position != asked_) {
+        asked_ = position;
+        answer_.reset();
+        board_->setMasterMove(std::nullopt);
+        session_.analyse(*position);
+    }
+    show();
 }
 
 void MasterAnalysis::clear() {
     if (asked_) session_.dropAnalysis(); // it would only slow the computer's own search
     asked_.reset();
+    answer_.reset();
     board_->setMasterMove(std::nullopt);
+    panel_->setMasterView(std::nullopt);
     label_->clear();
     label_->hide();
 }
 
 void MasterAnalysis::found(const Analysis& analysis) {
     if (!asked_ || analysis.position != *asked_) return;
+    answer_ = analysis;
     Cell best = analysis.result.move;
     board_->setMasterMove(isNoCell(best) ? std::nullopt : std::optional<Cell>(best));
-    label_->setText(Verdict(analysis));
+    show();
+}
+
+// In the language shown now, so that a switch is followed at once.
+void MasterAnalysis::show() {
+    MasterView view = answer_ ? ViewOf(*answer_) : MasterView{tr("大师分析：思考中…"), {}, {}};
+    panel_->setMasterView(view);
+    label_->setText(view.verdict);
+    label_->setVisible(!panel_->isVisibleTo(panel_->window()));
 }
 
 QString MasterAnalysis::verdict() const {
-    return label_->isVisible() ? label_->text() : QString();
+    return asked_ ? label_->text() : QString();
+}
+
+double MasterAnalysis::BlackPercent(const Analysis& analysis) {
+    const vesk::ThinkResult& r = analysis.result;
+    double forMover = 0;
+    if (int plies = r.winningPlies())
+        forMover = plies > 0 ? 100 : 0;
+    else
+        forMover = 100 / (1 + std::exp(-r.score / kScoreScale));
+    return blackToMove(analysis) ? forMover : 100 - forMover;
 }
 
 QString MasterAnalysis::Verdict(const Analysis& analysis) {
     const vesk::ThinkResult& r = analysis.result;
     if (isNoCell(r.move)) return tr("大师分析：此局已终");
-    bool blackToMove = analysis.position.size() % 2 == 0;
-    QString best = BoardOverlays::columnLabel(r.move.x) + BoardOverlays::rowLabel(r.move.y);
-    auto colour = [](bool black) { return black ? tr("黑") : tr("白"); };
+    QString best = coordinates(r.move);
     if (int plies = r.winningPlies()) {
-        bool blackWins = (plies > 0) == blackToMove;
-        return tr("大师分析：%1胜 in %2，最佳 %3")
+        bool blackWins = (plies > 0) == blackToMove(analysis);
+        return tr("大师分析：%1 %2 手胜，最佳 %3")
             .arg(colour(blackWins))
             .arg((std::abs(plies) + 1) / 2)
             .arg(best);
     }
-    int forBlack = blackToMove ? r.score : -r.score;
-    return tr("大师分析：%1 +%2，最佳 %3")
-        .arg(colour(forBlack >= 0))
-        .arg(std::abs(forBlack))
-        .arg(best);
+    return tr("大师分析：黑 %1%，最佳 %2").arg(std::lround(BlackPercent(analysis))).arg(best);
+}
+
+MasterView MasterAnalysis::ViewOf(const Analysis& analysis) {
+    MasterView view{Verdict(analysis), {}, {}};
+    if (isNoCell(analysis.result.move)) return view;
+    view.blackPercent = BlackPercent(analysis);
+    QStringList line;
+    for (Cell c : analysis.result.pv)
+        line << coordinates(c);
+    if (!line.isEmpty()) view.line = tr("变化：%1").arg(line.join(" "));
+    return view;
 }
 
 } // namespace wuzi

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QSettings>
+#include <QTimer>
 
 namespace wuzi {
 
@@ -27,7 +28,11 @@ Program::Program() : splash_(SplashWindow::Role::Startup) {
     messages_.setPlayAreas([this] { return window_.board()->winningAreas(); });
     QSettings settings;
     window_.restore(ReadSettings(settings));
-    QObject::connect(&splash_, &SplashWindow::finished, &window_, &QWidget::show);
+    QObject::connect(&splash_, &SplashWindow::finished, &window_, [this] {
+        window_.show();
+        // Once the window stands, a game the last run left unfinished is offered.
+        QTimer::singleShot(0, &window_, &MainWindow::offerUnfinishedGame);
+    });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window_, [this] {
         QSettings settings;
         WriteSettings(settings, window_.settings());

@@ -48,4 +48,9 @@ bool QtMessages::question(const std::string& title, const std::string& text) {
            QMessageBox::Yes;
 }
 
+bool QtMessages::confirm(const std::string& title, const std::string& text) {
+    return QMessageBox::question(over(), q(title), q(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 } // namespace wuzi

@@ -22,6 +22,7 @@ class QtMessages : public MessageSink {
     void information(const std::string& title, const std::string& text) override;
     void critical(const std::string& title, const std::string& text) override;
     bool question(const std::string& title, const std::string& text) override;
+    bool confirm(const std::string& title, const std::string& text) override;
 
   private:
     QWidget* over() const;

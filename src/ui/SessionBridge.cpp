@@ -22,4 +22,8 @@ bool SessionBridge::question(const std::string& title, const std::string& text) 
     return boxes_.question(title, text);
 }
 
+bool SessionBridge::confirm(const std::string& title, const std::string& text) {
+    return boxes_.confirm(title, text);
+}
+
 } // namespace wuzi

@@ -24,17 +24,18 @@ class SessionBridge : public QObject, public SessionEvents {
     void critical(const std::string& title, const std::string& text) override;
     // The lessons ask their questions through the same boxes.
     bool question(const std::string& title, const std::string& text) override;
+    bool confirm(const std::string& title, const std::string& text) override;
 
     void thinkingStarted() override { emit thinking(true); }
     void thinkingFinished() override { emit thinking(false); }
-    void hintFound(std::optional<Cell> cell) override { emit hintReady(cell); }
+    void hintFound(std::optional<Cell> cell, bool master) override { emit hintReady(cell, master); }
     void analysisFound(const Analysis& analysis) override { emit analysisReady(analysis); }
 
   signals:
     // The session's search or hint has finished: deliver it.
     void workDone();
     void thinking(bool on);
-    void hintReady(std::optional<Cell> cell);
+    void hintReady(std::optional<Cell> cell, bool master);
     void analysisReady(const Analysis& analysis);
 
   private:

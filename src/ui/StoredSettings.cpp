@@ -38,6 +38,7 @@ StoredSettings ReadSettings(const QSettings& s) {
         r.geometry = geometry.toByteArray();
     r.showNumbers = readBool(s, "view/moveNumbers", d.showNumbers);
     r.showCoordinates = readBool(s, "view/coordinates", d.showCoordinates);
+    r.showPanel = readBool(s, "view/panel", d.showPanel);
     r.opponent = readInt(s, "game/opponent", d.opponent, kOpponentCount);
     r.difficulty = readInt(s, "game/difficulty", d.difficulty, kDifficulties);
     r.playerFirst = readBool(s, "game/playerFirst", d.playerFirst);
@@ -50,6 +51,7 @@ void WriteSettings(QSettings& s, const StoredSettings& v) {
     s.setValue("window/geometry", v.geometry);
     s.setValue("view/moveNumbers", v.showNumbers);
     s.setValue("view/coordinates", v.showCoordinates);
+    s.setValue("view/panel", v.showPanel);
     s.setValue("game/opponent", v.opponent);
     s.setValue("game/difficulty", v.difficulty);
     s.setValue("game/playerFirst", v.playerFirst);

@@ -14,7 +14,8 @@ struct StoredSettings {
     QByteArray geometry; // the main window's, as QWidget::saveGeometry writes it
     bool showNumbers = false;
     bool showCoordinates = false;
-    int opponent = 2; // Marrowick
+    bool showPanel = true; // the side panel beside the board
+    int opponent = 2;      // Marrowick
     int difficulty = 0;
     bool playerFirst = true;
     QString language = "zh_CN"; // or "en"

@@ -7,7 +7,6 @@
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
-#include <QStatusBar>
 
 namespace wuzi {
 
@@ -17,6 +16,10 @@ ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
     numbers_ = MakeWindowAction(window_, "showNumbers", QT_TRANSLATE_NOOP("Menu", "显示手数(&N)"));
     coordinates_ =
         MakeWindowAction(window_, "showCoordinates", QT_TRANSLATE_NOOP("Menu", "显示坐标(&C)"));
+    panel_ = MakeWindowAction(window_, "sidePanel", QT_TRANSLATE_NOOP("Menu", "侧栏(&P)"),
+                              QKeySequence("F9"));
+    panel_->setCheckable(true);
+    panel_->setChecked(true);
     review_ = MakeWindowAction(window_, "review", QT_TRANSLATE_NOOP("Menu", "复盘(&R)"),
                                QKeySequence("Ctrl+R"));
     for (QAction* a : {numbers_, coordinates_, review_})
@@ -32,6 +35,7 @@ ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
 
     connect(numbers_, &QAction::toggled, board_, &BoardView::setShowNumbers);
     connect(coordinates_, &QAction::toggled, board_, &BoardView::setShowCoordinates);
+    connect(panel_, &QAction::toggled, this, &ViewMenu::panelToggled);
     connect(review_, &QAction::triggered, this, &ViewMenu::toggleReview);
     connect(first_, &QAction::triggered, this, [this] { step(&ReviewCursor::First); });
     connect(previous_, &QAction::triggered, this, [this] { step(&ReviewCursor::Previous); });
@@ -40,6 +44,7 @@ ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
 
     menu_->addAction(numbers_);
     menu_->addAction(coordinates_);
+    menu_->addAction(panel_);
     menu_->addSeparator();
     menu_->addAction(review_);
     for (QAction* a : {first_, previous_, next_, last_})
@@ -76,6 +81,12 @@ bool ViewMenu::showsNumbers() const {
 bool ViewMenu::showsCoordinates() const {
     return coordinates_->isChecked();
 }
+bool ViewMenu::showsPanel() const {
+    return panel_->isChecked();
+}
+void ViewMenu::setShowPanel(bool on) {
+    panel_->setChecked(on);
+}
 void ViewMenu::setShowNumbers(bool on) {
     numbers_->setChecked(on);
 }
@@ -108,26 +119,22 @@ void ViewMenu::toggleReview(bool on) {
     emit shownPositionChanged();
 }
 
+void ViewMenu::showPosition(std::size_t moves) {
+    if (!session_.reviewCursor()) {
+        if (!session_.canReview()) return;
+        session_.reviewGame();
+    }
+    session_.reviewCursor()->GoTo(moves);
+    refresh();
+    emit shownPositionChanged();
+}
+
 void ViewMenu::step(void (ReviewCursor::*move)()) {
     ReviewCursor* cursor = session_.reviewCursor();
     if (!cursor) return;
     (cursor->*move)();
     refresh();
     emit shownPositionChanged();
-}
-
-// The review's position over the status bar, cleared again when the review ends.
-void ViewMenu::showPosition() {
-    board_->update();
-    QStatusBar* bar = window_->statusBar();
-    if (const ReviewCursor* cursor = this->cursor()) {
-        bar->showMessage(
-            tr("复盘：第 %1 手，共 %2 手").arg(cursor->position()).arg(cursor->size()));
-        positionShown_ = true;
-    } else if (positionShown_) {
-        bar->clearMessage();
-        positionShown_ = false;
-    }
 }
 
 void ViewMenu::refresh() {
@@ -138,7 +145,7 @@ void ViewMenu::refresh() {
     previous_->setEnabled(cursor && !cursor->atStart());
     next_->setEnabled(cursor && !cursor->atEnd());
     last_->setEnabled(cursor && !cursor->atEnd());
-    showPosition();
+    board_->update();
 }
 
 } // namespace wuzi

@@ -33,6 +33,11 @@ class ViewMenu : public QObject {
     void refresh();
 
     bool showsNumbers() const;
+    bool showsPanel() const;
+    void setShowPanel(bool on);
+    // The position after the first `moves` moves of the review, opened for the finished
+    // game when none is open; nothing while a game runs.
+    void showPosition(std::size_t moves);
     bool showsCoordinates() const;
     void setShowNumbers(bool on);
     void setShowCoordinates(bool on);
@@ -42,6 +47,8 @@ class ViewMenu : public QObject {
 
   signals:
     void languageChosen(Language language);
+    // 侧栏 was checked or cleared.
+    void panelToggled(bool on);
     // A review began, moved or ended: the board shows another position.
     void shownPositionChanged();
 
@@ -49,15 +56,14 @@ class ViewMenu : public QObject {
     void createLanguageMenu();
     void toggleReview(bool on);
     void step(void (ReviewCursor::*move)());
-    void showPosition();
 
     Session& session_;
     BoardView* board_;
     QMainWindow* window_;
     QMenu* menu_;
-    bool positionShown_ = false; // the status bar shows the review's position
     QAction* numbers_;
     QAction* coordinates_;
+    QAction* panel_;
     QAction* review_;
     QAction* first_;
     QAction* previous_;

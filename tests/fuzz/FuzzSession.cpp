@@ -100,7 +100,7 @@ std::string report(const std::deque<std::string>& log, const Game& g, int digit,
 
 // The message boxes of the session, in order, and the hint it found.
 struct HarnessEvents : MessageLog {
-    void hintFound(std::optional<Cell> cell) override { hint = cell; }
+    void hintFound(std::optional<Cell> cell, bool) override { hint = cell; }
     std::optional<Cell> hint;
 };
 

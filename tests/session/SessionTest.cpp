@@ -31,7 +31,7 @@ class EventLog : public RecordingMessages {
     void gameOver() override { lines.push_back("game over"); }
     void thinkingStarted() override { lines.push_back("thinking"); }
     void thinkingFinished() override { lines.push_back("done thinking"); }
-    void hintFound(std::optional<Cell> c) override {
+    void hintFound(std::optional<Cell> c, bool) override {
         lines.push_back("hint " + (c ? cellText(*c) : std::string("none")));
     }
     void analysisFound(const Analysis& a) override {

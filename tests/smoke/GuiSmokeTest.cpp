@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
@@ -287,9 +288,10 @@ class GuiSmokeTest : public QObject {
         QVERIFY2(QFontDatabase::addApplicationFont(kReferenceFontFile) >= 0,
                  "the Noto CJK fonts are not installed");
         SetUpApplication();
-        // Settings of a run of its own, from the defaults.
+        // Settings and data of a run of its own, from the defaults: no game left unfinished.
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(QSettings().fileName());
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
         // The box detector itself: a code point that no font has is drawn as a box.
         const char32_t unassigned = 0x0378;
         QVERIFY(!CharactersDrawnAsBoxes(QApplication::font(), QString::fromUcs4(&unassigned, 1))
@@ -346,10 +348,25 @@ class GuiSmokeTest : public QObject {
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
 
+    // Ending a game in progress is asked first; No, the ready answer, keeps the game.
     void endGameFromTheMenu() {
+        whenModal<QMessageBox>("the question before ending the game", [this](QMessageBox* box) {
+            if (box->defaultButton() != box->button(QMessageBox::No))
+                problem("ending the game is the ready answer");
+            QAbstractButton* no = box->button(QMessageBox::No);
+            clickAt(no, no->rect());
+        });
+        chooseFromMenu({"fileMenu", "endGame"});
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(program_->session().view().phase(), Phase::PlayerToMove);
+        whenModal<QMessageBox>("the question before ending the game", [this](QMessageBox* box) {
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            clickAt(yes, yes->rect());
+        });
         chooseFromMenu({"fileMenu", "endGame"});
         QTRY_COMPARE(program_->session().view().phase(), Phase::GameOver);
         QVERIFY(window().optionsMenu()->isEnabled());
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
 
     void lessonAndPage() {

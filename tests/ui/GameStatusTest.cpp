@@ -1,5 +1,5 @@
-// The status bar and the title: how to start, whose turn, the move, the match; and a game
-// that ended on five taken back from the window.
+// The status bar's line, the side panel's turn and match, and the title: how to start,
+// whose turn, the move, the match; and a game that ended on five taken back from the window.
 #include "ui/GameStatus.h"
 #include "session/GameFlow.h"
 #include "ui/BoardView.h"
@@ -25,15 +25,15 @@ class GameStatusTest : public QObject {
     SeededRandom random;
 
     static QString label(MainWindow& w, const char* name) {
-        return w.statusBar()->findChild<QLabel*>(name)->text();
+        return w.findChild<QLabel*>(name)->text();
     }
 
   private slots:
     void beforeTheFirstGameItSaysHowToStart() {
         test::TestWindow t(messages, clock, random);
-        QCOMPARE(label(t.w, "statusTurn"), QString("单击 文件 → 新游戏 (Ctrl+N) 开始下棋"));
+        QCOMPARE(label(t.w, "panelTurn"), QString("单击 文件 → 新游戏 (Ctrl+N) 开始下棋"));
         QCOMPARE(t.w.status()->moveText(), QString());
-        QCOMPARE(label(t.w, "statusMatch"), QString("下一局：Marrowick · 初级 · 你先手（黑）"));
+        QCOMPARE(label(t.w, "panelMatch"), QString("下一局：Marrowick · 初级 · 你先手（黑）"));
         QCOMPARE(t.w.windowTitle(), QString("五子棋"));
         QVERIFY(!t.w.windowIcon().isNull());
     }
@@ -67,9 +67,10 @@ class GameStatusTest : public QObject {
         action(t.w, level.toLatin1())->trigger();
         if (computerFirst) action(t.w, "computerFirst")->trigger();
         t.w.NewGame();
-        QCOMPARE(label(t.w, "statusTurn"), QString("轮到你走"));
-        QTEST(label(t.w, "statusMove"), "move");
-        QTEST(label(t.w, "statusMatch"), "match");
+        QCOMPARE(label(t.w, "panelTurn"), QString("轮到你走"));
+        QTEST(t.w.status()->moveText(), "move");
+        QCOMPARE(label(t.w, "statusLine"), "轮到你走 · " + t.w.status()->moveText());
+        QTEST(label(t.w, "panelMatch"), "match");
         QTEST(t.w.windowTitle(), "title");
     }
 
@@ -78,10 +79,10 @@ class GameStatusTest : public QObject {
         action(t.w, "opponent0")->trigger();
         t.w.NewGame();
         t.w.boardPressed({8, 8});
-        QCOMPARE(label(t.w, "statusMove"), QString("第 3 手"));
+        QCOMPARE(label(t.w, "statusLine"), QString("轮到你走 · 第 3 手"));
         action(t.w, "endGame")->trigger();
-        QCOMPARE(label(t.w, "statusTurn"), QString("本局结束：新游戏 (Ctrl+N) 再来一局"));
-        QCOMPARE(label(t.w, "statusMove"), QString("共 2 手"));
+        QCOMPARE(label(t.w, "panelTurn"), QString("本局结束：新游戏 (Ctrl+N) 再来一局"));
+        QCOMPARE(label(t.w, "statusLine"), QString("本局结束 · 共 2 手"));
         QCOMPARE(t.w.windowTitle(), QString("五子棋"));
     }
 
@@ -102,7 +103,7 @@ class GameStatusTest : public QObject {
         t.w.boardPressed(end);
         QCOMPARE(t.g.GameActive, false);
         QCOMPARE(messages.shown.back(), std::string("提示:玩家胜!"));
-        QVERIFY(label(t.w, "statusTurn").contains("悔棋"));
+        QVERIFY(label(t.w, "panelTurn").contains("悔棋"));
         action(t.w, "opponent4")->trigger(); // chosen after the end...
         action(t.w, "review")->trigger();
         QVERIFY(action(t.w, "undo")->isEnabled());
@@ -112,7 +113,7 @@ class GameStatusTest : public QObject {
         QVERIFY(!t.w.viewMenu()->reviewing());
         QVERIFY(!t.w.optionsMenu()->isEnabled());
         QVERIFY(action(t.w, "opponent0")->isChecked()); // ...gives way to the game's own
-        QCOMPARE(label(t.w, "statusTurn"), QString("轮到你走"));
+        QCOMPARE(label(t.w, "panelTurn"), QString("轮到你走"));
         std::size_t answers = t.g.compStones.size();
         t.w.boardPressed({3, 12});
         QCOMPARE(t.g.compStones.size(), answers + 1);

@@ -5,9 +5,12 @@
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
 #include "ui/MainWindow.h"
+#include "ui/MasterAnalysis.h"
 #include "ui/RecordedMessages.h"
+#include "ui/SidePanel.h"
 #include "ui/TestWindow.h"
 #include "ui/ViewMenu.h"
+#include "ui/WinBar.h"
 
 #include <QAction>
 #include <QFile>
@@ -90,15 +93,16 @@ class PlayerAidsTest : public QObject {
                  QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
         auto* file = w.findChild<QMenu*>("fileMenu");
         QCOMPARE(captions(file->actions()),
-                 QStringList({"新游戏(&N)", "结束游戏(&E)", "悔棋(&U)", "提示(&I)", "大师提示(&M)",
-                              "-", "打开棋谱(&O)...", "保存棋谱(&S)...", "-", "退出(&X)"}));
+                 QStringList({"新游戏(&N)", "继续上一局(&C)", "结束游戏(&E)", "悔棋(&U)",
+                              "提示(&I)", "大师提示(&M)", "-", "打开棋谱(&O)...", "保存棋谱(&S)...",
+                              "-", "退出(&X)"}));
         QCOMPARE(action(w, "undo")->shortcut(), QKeySequence("Ctrl+Z"));
         QCOMPARE(action(w, "hint")->shortcut(), QKeySequence("F2"));
         QCOMPARE(action(w, "masterHint")->shortcut(), QKeySequence("Shift+F2"));
         QCOMPARE(captions(w.viewMenu()->menu()->actions()),
-                 QStringList({"显示手数(&N)", "显示坐标(&C)", "-", "复盘(&R)", "第一手(&F)",
-                              "上一手(&P)", "下一手(&X)", "最后一手(&L)", "大师分析(&A)", "-",
-                              "语言(&G)"}));
+                 QStringList({"显示手数(&N)", "显示坐标(&C)", "侧栏(&P)", "-", "复盘(&R)",
+                              "第一手(&F)", "上一手(&P)", "下一手(&X)", "最后一手(&L)",
+                              "大师分析(&A)", "-", "语言(&G)"}));
         // The original menus keep their shortcuts beside the new items.
         QCOMPARE(action(w, "endGame")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(action(w, "difficulty2")->shortcut(), QKeySequence("Ctrl+H"));
@@ -290,10 +294,8 @@ class PlayerAidsTest : public QObject {
         QCOMPARE(w.board()->scene().marker, std::optional<Cell>(g.compStone(1)));
         QTest::keyClick(&w, Qt::Key_Left);
         QCOMPARE(w.board()->scene().marker, std::optional<Cell>(Cell{8, 8}));
-        QVERIFY(w.statusBar()->currentMessage().contains("第 1 手"));
-        auto* turn = w.findChild<QLabel*>("statusTurn");
-        QTest::qWait(50);            // the status bar's layout is redone meanwhile
-        QVERIFY(!turn->isVisible()); // not drawn under the review's message
+        // The status bar's one line tells the review's position alone.
+        QCOMPARE(w.findChild<QLabel*>("statusLine")->text(), QString("复盘：第 1 手，共 6 手"));
         action(w, "reviewLast")->trigger();
         QCOMPARE(w.viewMenu()->cursor()->position(), std::size_t(6));
         QVERIFY(g.BoardCells == finished.BoardCells);
@@ -303,7 +305,7 @@ class PlayerAidsTest : public QObject {
         QCOMPARE(g.cell(1, 1), kEmpty);
         action(w, "review")->trigger();
         QVERIFY(!w.viewMenu()->reviewing());
-        QVERIFY(turn->isVisible());
+        QVERIFY(w.findChild<QLabel*>("statusLine")->text().startsWith("本局结束"));
         w.NewGame();
         QVERIFY(!action(w, "review")->isEnabled());
     }
@@ -335,20 +337,26 @@ class PlayerAidsTest : public QObject {
         w.viewMenu()->review(kFiveRecord);
         QTest::keyClick(&w, Qt::Key_Left); // black to play, with four in a row
         action(w, "masterAnalysis")->trigger();
-        auto* verdict = w.findChild<QLabel*>("masterVerdict");
-        QTRY_VERIFY(verdict->text().startsWith("大师分析：黑胜 in 1，最佳 "));
+        MasterAnalysis* master = w.analysis();
+        // A forced win in the panel's words, black's chance full on its bar.
+        QTRY_VERIFY(master->verdict().startsWith("大师分析：黑 1 手胜，最佳 "));
+        auto* bar = w.panel()->findChild<WinBar*>("panelWinBar");
+        QVERIFY(bar->isVisibleTo(&w));
+        QCOMPARE(bar->blackPercent(), std::optional<double>(100));
         std::optional<Cell> best = w.board()->masterMove();
         QVERIFY(best == Cell(3, 8) || best == Cell(8, 8));
 
         action(w, "review")->trigger(); // back to the game, the player to move
-        QTRY_VERIFY2(verdict->text().startsWith("大师分析：黑 +"), qPrintable(verdict->text()));
+        QTRY_VERIFY2(master->verdict().contains("%"), qPrintable(master->verdict()));
         QVERIFY(w.board()->masterMove().has_value());
         action(w, "masterAnalysis")->trigger();
-        QVERIFY(!verdict->isVisible());
+        QVERIFY(master->verdict().isEmpty());
+        QVERIFY(!bar->isVisibleTo(&w));
         QVERIFY(!w.board()->masterMove().has_value());
 
-        QTest::keyClick(&w, Qt::Key_F2, Qt::ShiftModifier); // 大师提示
+        QTest::keyClick(&w, Qt::Key_F2, Qt::ShiftModifier); // 大师提示, in its own colour
         QTRY_VERIFY(w.board()->hintCell().has_value());
+        QVERIFY(w.board()->hintIsMasters());
         QCOMPARE(t.g.PlayerMoveNo, 1);
     }
 

@@ -31,6 +31,8 @@ class QuietMessages : public MessageSink {
     }
     void critical(const std::string&, const std::string& text) override { shown.push_back(text); }
     bool question(const std::string&, const std::string&) override { return false; }
+    // The player agrees to leave a game.
+    bool confirm(const std::string&, const std::string&) override { return true; }
     std::vector<std::string> shown;
 };
 

@@ -108,14 +108,14 @@ class SettingsTest : public QObject {
         QByteArray geometry;
         {
             test::TestWindow t(messages, clock, random);
-            t.w.setGeometry(40, 50, 420, 460);
+            t.w.setGeometry(40, 50, 640, 460);
             geometry = t.w.settings().geometry;
         }
         StoredSettings stored;
         stored.geometry = geometry;
         test::TestWindow t(messages, clock, random);
         t.w.restore(stored);
-        QCOMPARE(t.w.size(), QSize(420, 460));
+        QCOMPARE(t.w.size(), QSize(640, 460));
     }
 
     void aDamagedGeometryStillOpensAWindowOnTheScreen() {

@@ -6,9 +6,20 @@
 #include "ui/SessionBridge.h"
 
 #include <QAction>
+#include <QDir>
+#include <QStandardPaths>
 #include <QtGlobal>
 
 namespace wuzi::test {
+
+// The data directory of the tests' own (Qt's test locations), empty at every window's
+// start: no game is kept from an earlier test.
+struct EmptyDataDirectory {
+    EmptyDataDirectory() {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    }
+};
 
 // The main window over a game session of its own, as the program builds it, with the
 // message boxes, clock and random numbers a test gives it.
@@ -16,6 +27,7 @@ struct TestWindow {
     TestWindow(MessageSink& boxes, Clock& clock, RandomSource& random)
         : events(boxes), session(events, clock, random, events.wake()), w(session, events) {}
 
+    EmptyDataDirectory data;
     SessionBridge events;
     Session session;
     MainWindow w;

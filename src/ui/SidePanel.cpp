@@ -1,0 +1,132 @@
+#include "ui/SidePanel.h"
+
+#include "ui/BoardOverlays.h"
+#include "ui/WinBar.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace wuzi {
+
+namespace {
+
+QLabel* wrappedLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString moveText(std::size_t index, Cell c) {
+    // Black's moves are the odd ones; a filled or hollow dot says whose each is.
+    const char* dot = index % 2 == 0 ? "●" : "○";
+    return QString("%1  %2 %3%4")
+        .arg(index + 1, 3)
+        .arg(QString::fromUtf8(dot), BoardOverlays::columnLabel(c.x), BoardOverlays::rowLabel(c.y));
+}
+
+} // namespace
+
+SidePanel::SidePanel(QWidget* parent)
+    : QFrame(parent), match_(wrappedLabel("panelMatch", this)),
+      turn_(wrappedLabel("panelTurn", this)), notes_(wrappedLabel("panelNotes", this)),
+      movesCaption_(new QLabel(this)), moves_(new QListWidget(this)), master_(new QGroupBox(this)),
+      winBar_(new WinBar(master_)), verdict_(wrappedLabel("panelVerdict", master_)),
+      line_(wrappedLabel("panelLine", master_)) {
+    setObjectName("sidePanel");
+    setFrameShape(QFrame::StyledPanel);
+    setMinimumWidth(180);
+    QFont bold = turn_->font();
+    bold.setBold(true);
+    turn_->setFont(bold);
+    notes_->setStyleSheet("color: #6a5a40;");
+    moves_->setObjectName("panelMoves");
+    moves_->setSelectionMode(QAbstractItemView::SingleSelection);
+    master_->setObjectName("panelMaster");
+    winBar_->setObjectName("panelWinBar");
+
+    auto* masterLayout = new QVBoxLayout(master_);
+    masterLayout->addWidget(winBar_);
+    masterLayout->addWidget(verdict_);
+    masterLayout->addWidget(line_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(match_);
+    layout->addWidget(turn_);
+    layout->addWidget(notes_);
+    layout->addWidget(movesCaption_);
+    layout->addWidget(moves_, 1);
+    layout->addWidget(master_);
+    master_->hide();
+    connect(moves_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (movesClickable_) emit positionChosen(static_cast<std::size_t>(moves_->row(item)) + 1);
+    });
+    retranslate();
+}
+
+void SidePanel::retranslate() {
+    movesCaption_->setText(tr("棋谱"));
+    master_->setTitle(tr("大师分析"));
+}
+
+void SidePanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QFrame::changeEvent(event);
+}
+
+void SidePanel::setMatch(const QString& text) {
+    match_->setText(text);
+}
+
+void SidePanel::setTurn(const QString& text) {
+    turn_->setText(text);
+}
+
+void SidePanel::setNotes(const QStringList& notes) {
+    notes_->setText(notes.join("\n"));
+    notes_->setVisible(!notes.isEmpty());
+}
+
+void SidePanel::setMoves(const std::vector<Cell>& moves, std::size_t shown, bool clickable) {
+    movesClickable_ = clickable;
+    QStringList texts;
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        texts << moveText(i, moves[i]);
+    // Rebuilt only when the moves differ, so a click's selection is not lost.
+    if (texts != moveTexts()) {
+        moves_->clear();
+        moves_->addItems(texts);
+    }
+    // The last move on the board stands out; none before the first.
+    int current = static_cast<int>(shown) - 1;
+    moves_->setCurrentRow(current);
+    if (current >= 0) moves_->scrollToItem(moves_->item(current));
+}
+
+void SidePanel::setMasterView(const std::optional<MasterView>& view) {
+    master_->setVisible(view.has_value());
+    if (!view) return;
+    winBar_->setBlackPercent(view->blackPercent);
+    verdict_->setText(view->verdict);
+    line_->setText(view->line);
+    line_->setVisible(!view->line.isEmpty());
+}
+
+QString SidePanel::turnText() const {
+    return turn_->text();
+}
+
+QString SidePanel::notesText() const {
+    return notes_->isVisibleTo(this) ? notes_->text() : QString();
+}
+
+QStringList SidePanel::moveTexts() const {
+    QStringList texts;
+    for (int i = 0; i < moves_->count(); ++i)
+        texts << moves_->item(i)->text();
+    return texts;
+}
+
+} // namespace wuzi
