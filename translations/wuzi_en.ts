@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>大师提示(&amp;M)</source>
-        <translation>&amp;Master's hint</translation>
+        <translation>&amp;Master&apos;s hint</translation>
     </message>
     <message>
         <source>大师分析(&amp;A)</source>
-        <translation>Master's &amp;analysis</translation>
+        <translation>Master&apos;s &amp;analysis</translation>
     </message>
     <message>
         <source>打开棋谱(&amp;O)...</source>
@@ -158,6 +158,14 @@
         <source>语言(&amp;G)</source>
         <translation>Lan&amp;guage</translation>
     </message>
+    <message>
+        <source>继续上一局(&amp;C)</source>
+        <translation>C&amp;ontinue the last game</translation>
+    </message>
+    <message>
+        <source>侧栏(&amp;P)</source>
+        <translation>Side &amp;panel</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::GameCommands</name>
@@ -266,6 +274,18 @@
         <source>高级</source>
         <translation>Hard</translation>
     </message>
+    <message>
+        <source>复盘：第 %1 手，共 %2 手</source>
+        <translation>Review: move %1 of %2</translation>
+    </message>
+    <message>
+        <source>本局结束 · %1</source>
+        <translation>Game over · %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::LessonWindow</name>
@@ -308,6 +328,66 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
 · the game, saved with File → Save record;
 · what wuzi prints when started from a terminal.</translation>
     </message>
+    <message>
+        <source>新游戏</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>这一局还没有下完。要放弃它，开始新的一局吗？</source>
+        <translation>This game is not finished. Give it up and start a new one?</translation>
+    </message>
+    <message>
+        <source>结束游戏</source>
+        <translation>End game</translation>
+    </message>
+    <message>
+        <source>这一局还没有下完。要就此结束吗？</source>
+        <translation>This game is not finished. End it here?</translation>
+    </message>
+    <message>
+        <source>第一手请下在天元</source>
+        <translation>The first stone goes on the centre point</translation>
+    </message>
+    <message>
+        <source>正在想提示…</source>
+        <translation>Working out a hint…</translation>
+    </message>
+    <message>
+        <source>金色圆圈：大师提示</source>
+        <translation>Gold ring: the master's hint</translation>
+    </message>
+    <message>
+        <source>绿色圆圈：提示</source>
+        <translation>Green ring: the hint</translation>
+    </message>
+    <message>
+        <source>紫色虚线圆圈：大师分析的最佳一手</source>
+        <translation>Dashed violet ring: the master's best move</translation>
+    </message>
+    <message>
+        <source>选项（先后手、难度、棋手）在本局结束后可以更改</source>
+        <translation>Options (who moves first, difficulty, opponent) can be changed when this game is over</translation>
+    </message>
+    <message>
+        <source>上一局没有下完：文件 → 继续上一局</source>
+        <translation>The last game was not finished: File → Continue the last game</translation>
+    </message>
+    <message>
+        <source>上一局（%1 手）还没有下完。要接着下吗？</source>
+        <translation>The last game (%1 moves) was not finished. Play on?</translation>
+    </message>
+    <message>
+        <source>继续上一局</source>
+        <translation>Continue the last game</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>这一局还没有下完。下次启动时可以接着下。现在就退出吗？</source>
+        <translation>This game is not finished. You can play on at the next start. Exit now?</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
@@ -328,12 +408,16 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>White</translation>
     </message>
     <message>
-        <source>大师分析：%1胜 in %2，最佳 %3</source>
+        <source>大师分析：%1 %2 手胜，最佳 %3</source>
         <translation>Master: %1 wins in %2, best %3</translation>
     </message>
     <message>
-        <source>大师分析：%1 +%2，最佳 %3</source>
-        <translation>Master: %1 +%2, best %3</translation>
+        <source>大师分析：黑 %1%，最佳 %2</source>
+        <translation>Master: Black %1%, best %2</translation>
+    </message>
+    <message>
+        <source>变化：%1</source>
+        <translation>Line: %1</translation>
     </message>
 </context>
 <context>
@@ -341,6 +425,17 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>&lt;h2&gt;找不到页面文件&lt;/h2&gt;&lt;p&gt;页面文件 &lt;b&gt;%1&lt;/b&gt; 不存在，无法显示这一页。&lt;/p&gt;&lt;p&gt;程序在这里寻找它：&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;请把 %1 放回程序所在的目录，再重新打开这一页。&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing, so this page cannot be shown.&lt;/p&gt;&lt;p&gt;The program looks for it here:&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;Put %1 back into the program&apos;s directory and open the page again.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::SidePanel</name>
+    <message>
+        <source>棋谱</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>大师分析</source>
+        <translation>Master's view</translation>
     </message>
 </context>
 <context>
@@ -368,13 +463,6 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>单击任意处关闭</source>
         <translation>click anywhere to close</translation>
-    </message>
-</context>
-<context>
-    <name>wuzi::ViewMenu</name>
-    <message>
-        <source>复盘：第 %1 手，共 %2 手</source>
-        <translation>Review: move %1 of %2</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include "ui/lessons/PageViewer.h"
 #include "ui/lessons/RoutinesWindow.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -73,6 +74,11 @@ bool exposed(QWidget* w) {
 // glyphs are; the captions are compared in the run at scale 1.
 bool scaled() {
     return QGuiApplication::primaryScreen()->devicePixelRatio() != 1;
+}
+
+// The run that saves the README's screenshots: the first, on the large screen unscaled.
+bool readmeRun() {
+    return !scaled() && QGuiApplication::primaryScreen()->size().width() >= 1280;
 }
 
 // The first demonstration button a lesson window shows.
@@ -160,6 +166,32 @@ class GuiSmokeTest : public QObject {
             if (!area.contains(shown))
                 problem(QString("%1: button %2 is off the screen").arg(what, button->text()));
         }
+        checkLabelsWhole(window, what);
+    }
+
+    // A text that scrolls is whole by scrolling.
+    static bool insideScrollArea(QWidget* w) {
+        for (QWidget* up = w->parentWidget(); up; up = up->parentWidget())
+            if (qobject_cast<QAbstractScrollArea*>(up)) return true;
+        return false;
+    }
+
+    // Every text shown whole: a line as wide as its label at most, wrapped text no taller,
+    // and each label inside its window.
+    void checkLabelsWhole(QWidget* window, const QString& what) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty() || !label->pixmap().isNull() ||
+                insideScrollArea(label))
+                continue;
+            QRect inWindow(label->mapTo(window, QPoint()), label->size());
+            bool clipped = !window->rect().contains(inWindow);
+            if (label->wordWrap())
+                clipped |= label->heightForWidth(label->width()) > label->height();
+            else
+                clipped |= label->fontMetrics().horizontalAdvance(label->text()) > label->width();
+            if (clipped)
+                problem(QString("%1: the text \"%2\" is clipped").arg(what, label->text()));
+        }
     }
 
     // The commentary boxes of a demonstration, acknowledged as the reader would.
@@ -189,7 +221,7 @@ class GuiSmokeTest : public QObject {
         if (lesson->replay().running() && !lesson->paused())
             problem("Space does not pause the demonstration");
         QTest::qWait(150);
-        if (!scaled()) SaveWindowShot(lesson, "readme-lesson.png");
+        if (readmeRun()) SaveWindowShot(lesson, "readme-lesson.png");
     }
 
     // The Chinese text of a widget must not be drawn with boxes.
@@ -340,10 +372,8 @@ class GuiSmokeTest : public QObject {
         QTest::qWait(100);
         QImage screen = GrabScreen("gui-smoke-game.png");
         checkStones(screen);
-        if (!scaled()) {
-            checkMenuCaptions(screen);
-            SaveWindowShot(&window(), "readme-main-window.png");
-        }
+        if (!scaled()) checkMenuCaptions(screen);
+        if (readmeRun()) SaveWindowShot(&window(), "readme-main-window.png");
         checkFits(&window(), "the main window");
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
@@ -366,6 +396,19 @@ class GuiSmokeTest : public QObject {
         chooseFromMenu({"fileMenu", "endGame"});
         QTRY_COMPARE(program_->session().view().phase(), Phase::GameOver);
         QVERIFY(window().optionsMenu()->isEnabled());
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
+    }
+
+    // After the game, the status bar and the panel hold their longest texts: whole in
+    // Chinese and in English.
+    void theTextsAreWholeInBothLanguages() {
+        checkFits(&window(), "the main window after a game");
+        chooseFromMenu({"viewMenu", "languageMenu", "english"});
+        QTRY_COMPARE(window().language(), Language::English);
+        QTest::qWait(100);
+        checkFits(&window(), "the main window in English");
+        chooseFromMenu({"viewMenu", "languageMenu", "chinese"});
+        QTRY_COMPARE(window().language(), Language::Chinese);
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
 

@@ -1,0 +1,180 @@
+// The side panel's texts in both languages and its move list, the questions asked before
+// a game is thrown away, and a game kept across a crash.
+#include "ui/SidePanel.h"
+#include "rules/Game.h"
+#include "support/ReplayableVesk.h"
+#include "ui/BoardView.h"
+#include "ui/GameKeeper.h"
+#include "ui/GameStatus.h"
+#include "ui/MainWindow.h"
+#include "ui/MasterAnalysis.h"
+#include "ui/RecordedMessages.h"
+#include "ui/TestWindow.h"
+#include "ui/ViewMenu.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+using namespace wuzi;
+using wuzi::test::action;
+
+class SidePanelTest : public QObject {
+    Q_OBJECT
+
+    test::RecordedMessages messages;
+    FixedDigitClock clock{1};
+    SeededRandom random;
+
+    static void choose(MainWindow& w, const char* item) {
+        action(w, item)->trigger();
+        QCoreApplication::sendPostedEvents(); // the language change reaches every window
+    }
+    static QString statusLine(MainWindow& w) { return w.findChild<QLabel*>("statusLine")->text(); }
+    // Corbie, the player first; the stones played by the player, each answered.
+    static void play(MainWindow& w, std::initializer_list<Cell> cells) {
+        for (Cell c : cells)
+            w.boardPressed(c);
+    }
+
+  private slots:
+    void init() {
+        messages.shown.clear();
+        messages.asked.clear();
+        messages.agrees = true;
+    }
+
+    void itsTextsFollowTheLanguageAtOnce() {
+        test::TestWindow t(messages, clock, random);
+        t.w.session().setVeskSettings(test::ReplayableVesk());
+        action(t.w, "opponent0")->trigger();
+        t.w.NewGame();
+        SidePanel* panel = t.w.panel();
+        QCOMPARE(panel->turnText(), QString("轮到你走"));
+        QVERIFY(panel->notesText().contains("第一手请下在天元"));
+        QVERIFY(panel->notesText().contains("选项（先后手、难度、棋手）在本局结束后可以更改"));
+        choose(t.w, "english");
+        QCOMPARE(panel->turnText(), QString("Your move"));
+        QVERIFY(panel->notesText().contains("The first stone goes on the centre point"));
+        play(t.w, {{8, 8}});
+        QVERIFY(!panel->notesText().contains("centre point"));
+
+        // The master's verdict of a forced win, in whole words of the language shown.
+        t.session.endGame();
+        t.w.viewMenu()->review({{{4, 8}, {4, 9}, {5, 8}, {5, 9}, {6, 8}, {6, 9}, {7, 8}, {7, 9}}});
+        action(t.w, "masterAnalysis")->trigger();
+        QTRY_VERIFY(t.w.analysis()->verdict().startsWith("Master: Black wins in 1, best "));
+        choose(t.w, "chinese");
+        QVERIFY(t.w.analysis()->verdict().startsWith("大师分析：黑 1 手胜，最佳 "));
+        auto* verdict = panel->findChild<QLabel*>("panelVerdict");
+        QCOMPARE(verdict->text(), t.w.analysis()->verdict());
+    }
+
+    // A click on a move shows the position after it, as 复盘 would.
+    void aClickOnAMoveOpensTheReviewThere() {
+        test::TestWindow t(messages, clock, random);
+        action(t.w, "opponent0")->trigger();
+        t.w.NewGame();
+        play(t.w, {{8, 8}, {3, 3}, {12, 4}});
+        auto* moves = t.w.panel()->findChild<QListWidget*>("panelMoves");
+        QCOMPARE(moves->count(), 6);
+        QCOMPARE(moves->currentRow(), 5); // the last move stands out
+        QStringList first = t.w.panel()->moveTexts();
+        QVERIFY(first[0].contains("H8"));
+        QTest::mouseClick(moves->viewport(), Qt::LeftButton, {},
+                          moves->visualItemRect(moves->item(2)).center());
+        QVERIFY(!t.w.viewMenu()->reviewing()); // not while the game runs
+        action(t.w, "endGame")->trigger();
+        QTest::mouseClick(moves->viewport(), Qt::LeftButton, {},
+                          moves->visualItemRect(moves->item(2)).center());
+        QVERIFY(t.w.viewMenu()->reviewing());
+        QCOMPARE(t.w.viewMenu()->cursor()->position(), std::size_t(3));
+        QCOMPARE(statusLine(t.w), QString("复盘：第 3 手，共 6 手"));
+        QCOMPARE(t.w.board()->scene().stones.size(), std::size_t(3));
+        QCOMPARE(t.w.panel()->moveTexts(), first);
+    }
+
+    // New game, 结束游戏 and leaving ask first during a game; No keeps it.
+    void aGameInProgressIsNotThrownAwayUnasked() {
+        test::TestWindow t(messages, clock, random);
+        action(t.w, "opponent0")->trigger();
+        t.w.show();
+        t.w.NewGame();
+        play(t.w, {{8, 8}});
+        messages.agrees = false;
+        for (const char* item : {"newGame", "endGame"})
+            action(t.w, item)->trigger();
+        QVERIFY(!t.w.close());
+        QCOMPARE(messages.asked.size(), std::size_t(3));
+        QVERIFY(messages.asked[0].starts_with("?新游戏:"));
+        QVERIFY(messages.asked[1].starts_with("?结束游戏:"));
+        QVERIFY(messages.asked[2].starts_with("?退出:"));
+        QCOMPARE(t.session.view().moveCount(), std::size_t(2));
+        QVERIFY(t.session.view().gameRunning());
+        QVERIFY(t.w.isVisible());
+
+        messages.agrees = true;
+        action(t.w, "endGame")->trigger();
+        QCOMPARE(t.session.view().phase(), Phase::GameOver);
+        messages.asked.clear();
+        action(t.w, "newGame")->trigger(); // nothing left to lose: no question
+        QVERIFY(messages.asked.empty());
+    }
+
+    // The game is kept after every move; a run that ends without ending it (a crash) leaves
+    // it for the next, which plays it on with the same stones and match.
+    void aGameLeftUnfinishedIsPlayedOn() {
+        QByteArray kept;
+        std::vector<Cell> moves;
+        {
+            test::TestWindow t(messages, clock, random);
+            action(t.w, "opponent4")->trigger();
+            action(t.w, "difficulty2")->trigger();
+            action(t.w, "computerFirst")->trigger();
+            t.w.NewGame();
+            play(t.w, {{7, 7}, {10, 5}});
+            moves = t.session.view().moves();
+            QFile file(t.w.keeper().path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            kept = file.readAll();
+        }
+        test::TestWindow t(messages, clock, random);
+        QVERIFY(!action(t.w, "resumeGame")->isEnabled());
+        QDir().mkpath(QFileInfo(t.w.keeper().path()).path()); // as the crashed run left it
+        QFile file(t.w.keeper().path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kept);
+        file.close();
+        t.w.refresh();
+        QVERIFY(action(t.w, "resumeGame")->isEnabled());
+        action(t.w, "resumeGame")->trigger();
+        QCOMPARE(t.session.view().moves(), moves);
+        QCOMPARE(t.session.view().match(), (Match{4, false, 2}));
+        QCOMPARE(t.session.view().phase(), Phase::PlayerToMove);
+        std::size_t before = t.session.view().moveCount();
+        play(t.w, {{3, 12}});
+        QCOMPARE(t.session.view().moveCount(), before + 2); // Corvane answers as ever
+    }
+
+    void aDamagedKeptGameIsNotOffered_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("foreign") << "hello\n";
+        QTest::newRow("opponent out of range")
+            << "wuzi unfinished game\nopponent 9\ndifficulty 0\nplayer-first 1\nmoves 8,8\n";
+        QTest::newRow("cell off the board")
+            << "wuzi unfinished game\nopponent 1\ndifficulty 0\nplayer-first 1\nmoves 8,16\n";
+    }
+    void aDamagedKeptGameIsNotOffered() {
+        QFETCH(QString, text);
+        QVERIFY(!GameKeeper::Read(text).has_value());
+        UnfinishedGame game{{3, false, 1}, {{8, 8}, {9, 9}}};
+        QCOMPARE(GameKeeper::Read(GameKeeper::TextOf(game)), std::optional(game));
+    }
+};
+
+QTEST_MAIN(SidePanelTest)
+#include "SidePanelTest.moc"
