@@ -27,6 +27,14 @@
         <source>错误</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>黑胜!</source>
+        <translation>Black wins!</translation>
+    </message>
+    <message>
+        <source>白胜!</source>
+        <translation>White wins!</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -166,6 +174,10 @@
         <source>侧栏(&amp;P)</source>
         <translation>Side &amp;panel</translation>
     </message>
+    <message>
+        <source>双人对弈(&amp;2)</source>
+        <translation>&amp;Two players</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::GameCommands</name>
@@ -286,6 +298,22 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>轮到黑方</source>
+        <translation>Black to move</translation>
+    </message>
+    <message>
+        <source>轮到白方</source>
+        <translation>White to move</translation>
+    </message>
+    <message>
+        <source>双人对弈：执黑先行</source>
+        <translation>Two players: black moves first</translation>
+    </message>
+    <message>
+        <source>五子棋 — 双人对弈</source>
+        <translation>Gomoku — two players</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::LessonWindow</name>
@@ -354,7 +382,7 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     </message>
     <message>
         <source>金色圆圈：大师提示</source>
-        <translation>Gold ring: the master's hint</translation>
+        <translation>Gold ring: the master&apos;s hint</translation>
     </message>
     <message>
         <source>绿色圆圈：提示</source>
@@ -362,7 +390,7 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     </message>
     <message>
         <source>紫色虚线圆圈：大师分析的最佳一手</source>
-        <translation>Dashed violet ring: the master's best move</translation>
+        <translation>Dashed violet ring: the master&apos;s best move</translation>
     </message>
     <message>
         <source>选项（先后手、难度、棋手）在本局结束后可以更改</source>
@@ -387,6 +415,14 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>这一局还没有下完。下次启动时可以接着下。现在就退出吗？</source>
         <translation>This game is not finished. You can play on at the next start. Exit now?</translation>
+    </message>
+    <message>
+        <source>双人对弈</source>
+        <translation>Two players</translation>
+    </message>
+    <message>
+        <source>这一局还没有下完。要放弃它，开始双人对弈吗？</source>
+        <translation>This game is not finished. Give it up and start a game of two players?</translation>
     </message>
 </context>
 <context>
@@ -435,7 +471,7 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     </message>
     <message>
         <source>大师分析</source>
-        <translation>Master's view</translation>
+        <translation>Master&apos;s view</translation>
     </message>
 </context>
 <context>

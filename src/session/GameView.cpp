@@ -9,42 +9,37 @@
 namespace wuzi {
 
 Phase GameView::phase() const {
-    if (review_) return Phase::Review;
-    if (!game_.GameActive) return moveCount() == 0 ? Phase::NoGame : Phase::GameOver;
-    return ReplyOwed(game_) ? Phase::ComputerThinking : Phase::PlayerToMove;
-}
-
-Match GameView::match() const {
-    // During a game the checks cannot change, and the side is the game's own.
-    bool playerFirst = game_.GameActive ? game_.PlayerFirst : checks_.playerFirst;
-    return {checks_.opponent, playerFirst, game_.Difficulty};
-}
-
-bool GameView::gameRunning() const {
-    return game_.GameActive;
-}
-
-BoardScene GameView::scene() const {
-    return SceneOf(game_);
+    return review_ ? Phase::Review : playPhase();
 }
 
 BoardScene GameView::shownScene() const {
     return review_ ? SceneOf(review_->record(), review_->position()) : scene();
 }
 
-std::vector<Cell> GameView::moves() const {
+Phase ComputerGameView::playPhase() const {
+    if (!game_.GameActive) return moveCount() == 0 ? Phase::NoGame : Phase::GameOver;
+    return ReplyOwed(game_) ? Phase::ComputerThinking : Phase::PlayerToMove;
+}
+
+Match ComputerGameView::match() const {
+    // During a game the checks cannot change, and the side is the game's own.
+    bool playerFirst = game_.GameActive ? game_.PlayerFirst : checks_.playerFirst;
+    return {checks_.opponent, playerFirst, game_.Difficulty};
+}
+
+bool ComputerGameView::gameRunning() const {
+    return game_.GameActive;
+}
+
+BoardScene ComputerGameView::scene() const {
+    return SceneOf(game_);
+}
+
+std::vector<Cell> ComputerGameView::moves() const {
     return RecordOf(game_).moves;
 }
 
-std::size_t GameView::moveCount() const {
-    return game_.playerStones.size() + game_.compStones.size();
-}
-
-std::optional<Cell> GameView::lastMove() const {
-    return scene().marker;
-}
-
-PlayResult GameView::canPlay(Cell c) const {
+PlayResult ComputerGameView::canPlay(Cell c) const {
     if (!game_.GameActive) return PlayResult::NoGame;
     if (ReplyOwed(game_)) return PlayResult::Thinking;
     if (!game_.PlayerTurn) return PlayResult::NotYourTurn;

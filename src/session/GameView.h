@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/BoardScene.h"
+#include "rules/ReviewCursor.h"
 #include "rules/Types.h"
 
 #include <optional>
@@ -10,7 +11,6 @@ namespace wuzi {
 
 struct Game;
 struct MenuChecks;
-class ReviewCursor;
 
 // Where the game stands, as a front end shows it.
 enum class Phase {
@@ -28,14 +28,23 @@ enum class Outcome {
     ComputerWon, // the computer's five
     Draw,        // a full board, or no move left to the computer
     Ended,       // 结束游戏
+    BlackWon,    // black's five in a game of two players
+    WhiteWon,    // white's five in a game of two players
+};
+
+// What kind of game the board holds.
+enum class Mode {
+    VersusComputer, // the player against one of the computer's opponents
+    TwoPlayers,     // two people on one board, black first (双人对弈)
 };
 
 // Who plays whom: the game's match while one runs or has ended, else the options chosen
-// for the next game.
+// for the next game against the computer.
 struct Match {
-    int opponent = 2;        // 0 .. 5: Corbie, Quillon, Marrowick, Peddrin, Corvane, Vesk
-    bool playerFirst = true; // the player has black
-    int difficulty = 0;      // 0 初级, 1 中级, 2 高级
+    int opponent = 2;                 // 0 .. 5: Corbie, Quillon, Marrowick, Peddrin, Corvane, Vesk
+    bool playerFirst = true;          // the player has black
+    int difficulty = 0;               // 0 初级, 1 中级, 2 高级
+    Mode mode = Mode::VersusComputer; // two players: the other fields are the next game's
     friend bool operator==(const Match&, const Match&) = default;
 };
 
@@ -51,37 +60,62 @@ enum class PlayResult {
 };
 
 // The game as the window, the brain and the fuzzing harness read it: a read-only view of
-// the session's game, its options and its review.
+// the session's game (against the computer, or of two players) and its review.
 class GameView {
   public:
-    GameView(const Game& game, const MenuChecks& checks, const Outcome& outcome,
-             const std::optional<ReviewCursor>& review)
-        : game_(game), checks_(checks), outcome_(outcome), review_(review) {}
+    virtual ~GameView() = default;
 
+    virtual Mode mode() const = 0;
     Phase phase() const;
-    Outcome outcome() const { return outcome_; }
-    Match match() const;
-    // A game runs (the player's turn or the computer's); the options menu is closed.
-    bool gameRunning() const;
+    virtual Outcome outcome() const = 0;
+    virtual Match match() const = 0;
+    // A game runs; the options menu is closed.
+    virtual bool gameRunning() const = 0;
 
     // The game's stones in the order played with their numbers, the last-move marker and
     // the winning line.
-    BoardScene scene() const;
+    virtual BoardScene scene() const = 0;
     // What the board shows: the review's position while one is open, else the game.
     BoardScene shownScene() const;
     // The game's moves in the order played, black first.
-    std::vector<Cell> moves() const;
-    std::size_t moveCount() const;
-    std::optional<Cell> lastMove() const;
+    virtual std::vector<Cell> moves() const = 0;
+    std::size_t moveCount() const { return moves().size(); }
+    std::optional<Cell> lastMove() const { return scene().marker; }
 
-    // What play(c) would answer now: Placed when the player may play there, else why not.
-    PlayResult canPlay(Cell c) const;
+    // What play(c) would answer now: Placed when the stone may go there, else why not.
+    virtual PlayResult canPlay(Cell c) const = 0;
+
+  protected:
+    explicit GameView(const std::optional<ReviewCursor>& review) : review_(review) {}
+    // The phase of the game itself, as if no review were open.
+    virtual Phase playPhase() const = 0;
+
+  private:
+    const std::optional<ReviewCursor>& review_;
+};
+
+// The game against the computer.
+class ComputerGameView final : public GameView {
+  public:
+    ComputerGameView(const Game& game, const MenuChecks& checks, const Outcome& outcome,
+                     const std::optional<ReviewCursor>& review)
+        : GameView(review), game_(game), checks_(checks), outcome_(outcome) {}
+
+    Mode mode() const override { return Mode::VersusComputer; }
+    Outcome outcome() const override { return outcome_; }
+    Match match() const override;
+    bool gameRunning() const override;
+    BoardScene scene() const override;
+    std::vector<Cell> moves() const override;
+    PlayResult canPlay(Cell c) const override;
+
+  protected:
+    Phase playPhase() const override;
 
   private:
     const Game& game_;
     const MenuChecks& checks_;
     const Outcome& outcome_;
-    const std::optional<ReviewCursor>& review_;
 };
 
 } // namespace wuzi

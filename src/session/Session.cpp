@@ -11,6 +11,7 @@
 #include "session/GameFlow.h"
 #include "session/Hint.h"
 #include "session/SearchWorker.h"
+#include "session/TwoPlayerGame.h"
 #include "session/VeskWorker.h"
 
 #include <algorithm>
@@ -22,9 +23,30 @@ VeskSettings DefaultVeskSettings() {
     return {VeskLimits, VeskLimits(1), 32};
 }
 
+// The view a front end holds: that of whichever game the board holds now.
+class CurrentView final : public GameView {
+  public:
+    CurrentView(std::function<const GameView&()> active, const std::optional<ReviewCursor>& review)
+        : GameView(review), active_(std::move(active)) {}
+
+    Mode mode() const override { return active_().mode(); }
+    Outcome outcome() const override { return active_().outcome(); }
+    Match match() const override { return active_().match(); }
+    bool gameRunning() const override { return active_().gameRunning(); }
+    BoardScene scene() const override { return active_().scene(); }
+    std::vector<Cell> moves() const override { return active_().moves(); }
+    PlayResult canPlay(Cell c) const override { return active_().canPlay(c); }
+
+  protected:
+    Phase playPhase() const override { return active_().phase(); }
+
+  private:
+    std::function<const GameView&()> active_;
+};
+
 struct Session::Impl {
     Impl(SessionEvents& events, Clock& clock, RandomSource& random, std::function<void()> wake)
-        : events(events), game(events, clock, random), search(random, wake),
+        : events(events), game(events, clock, random), twoPlayers(events), search(random, wake),
           vesk(veskSettings.hashMegabytes, wake), hint(wake),
           analysis(veskSettings.hashMegabytes, wake) {}
 
@@ -32,7 +54,15 @@ struct Session::Impl {
     Outcome outcomeOf(Outcome ending) const;
     bool thinking() const { return search.running() || vesk.running(); }
     bool playersTurn() const { return game.GameActive && game.PlayerTurn && !ReplyOwed(game); }
+    const GameView& activeView() const {
+        return mode == Mode::TwoPlayers ? static_cast<const GameView&>(twoPlayerView) : view;
+    }
+    GameRecord activeRecord() const {
+        return mode == Mode::TwoPlayers ? twoPlayers.record() : RecordOf(game);
+    }
     bool resumeOnPlayersTurn(const std::vector<SetUpStone>& stones);
+    PlayResult playTwoPlayers(Cell c);
+    bool resumeTwoPlayers(const std::vector<Cell>& moves);
     void startThinkingIfOwed();
     void startVeskIfOwed();
     void stopThinking();
@@ -50,7 +80,11 @@ struct Session::Impl {
     Outcome outcome = Outcome::None;
     TakeBack takeBack;
     std::optional<ReviewCursor> review;
-    GameView view{game, checks, outcome, review};
+    ComputerGameView view{game, checks, outcome, review};
+    Mode mode = Mode::VersusComputer;
+    TwoPlayerGame twoPlayers;
+    TwoPlayerView twoPlayerView{twoPlayers, view, review};
+    CurrentView currentView{[this]() -> const GameView& { return activeView(); }, review};
     SearchWorker search;
     std::optional<Deadline> replyDeadline;
     VeskSettings veskSettings = DefaultVeskSettings();
@@ -75,7 +109,7 @@ Session::~Session() {
 }
 
 const GameView& Session::view() const {
-    return impl_->view;
+    return impl_->currentView;
 }
 
 const Game& Session::state() const {
@@ -133,6 +167,8 @@ void Session::setLessonNo(int lessonNo) {
 
 void Session::newGame() {
     Impl& s = *impl_;
+    s.mode = Mode::VersusComputer;
+    s.twoPlayers.end();
     s.stopThinking();
     s.analysis.stop();
     s.review.reset();
@@ -146,13 +182,30 @@ void Session::newGame() {
         s.events.stonePlaced(c, kComputer);
 }
 
+void Session::newTwoPlayerGame() {
+    Impl& s = *impl_;
+    endGame();
+    s.analysis.stop();
+    s.review.reset();
+    s.mode = Mode::TwoPlayers;
+    s.twoPlayers.start();
+}
+
 void Session::endGame() {
-    impl_->stopThinking();
-    impl_->announce([&] { EndGame(impl_->game); }, Outcome::Ended);
+    Impl& s = *impl_;
+    if (s.mode == Mode::TwoPlayers) {
+        bool wasRunning = s.twoPlayers.running();
+        s.twoPlayers.end();
+        if (wasRunning) s.events.gameOver();
+        return;
+    }
+    s.stopThinking();
+    s.announce([&] { EndGame(s.game); }, Outcome::Ended);
 }
 
 PlayResult Session::play(Cell c) {
     Impl& s = *impl_;
+    if (s.mode == Mode::TwoPlayers) return s.playTwoPlayers(c);
     PlayResult verdict = s.view.canPlay(c);
     // Refused stones change nothing, but for the first one off the centre, which the
     // rules answer with their box.
@@ -180,11 +233,20 @@ bool Session::playFromPosition(const std::vector<SetUpStone>& stones) {
     return true;
 }
 
+PlayResult Session::Impl::playTwoPlayers(Cell c) {
+    bool wasRunning = twoPlayers.running();
+    PlayResult result = twoPlayers.play(c);
+    if (result == PlayResult::Placed) events.stonePlaced(c, kPlayer);
+    if (wasRunning && !twoPlayers.running()) events.gameOver();
+    return result;
+}
+
 bool Session::resume(const std::vector<Cell>& moves, const Match& match) {
     Impl& s = *impl_;
-    if (s.game.GameActive || match.opponent < 0 || match.opponent >= kOpponentCount ||
+    if (s.activeView().gameRunning() || match.opponent < 0 || match.opponent >= kOpponentCount ||
         match.difficulty < 0 || match.difficulty > 2)
         return false;
+    if (match.mode == Mode::TwoPlayers) return s.resumeTwoPlayers(moves);
     if (moves.empty()) {
         s.checks = {match.playerFirst, match.opponent};
         OnDifficulty(s.game, match.difficulty);
@@ -210,6 +272,22 @@ bool Session::resume(const std::vector<Cell>& moves, const Match& match) {
     return resumed;
 }
 
+bool Session::Impl::resumeTwoPlayers(const std::vector<Cell>& moves) {
+    // Tried first without a word: the moves must all be playable, and leave the game running.
+    SilentMessages quiet;
+    TwoPlayerGame trial(quiet);
+    trial.start();
+    for (Cell c : moves)
+        if (!trial.running() || trial.play(c) != PlayResult::Placed) return false;
+    if (!trial.running()) return false;
+    review.reset();
+    twoPlayers.start();
+    for (Cell c : moves)
+        twoPlayers.play(c);
+    mode = Mode::TwoPlayers;
+    return true;
+}
+
 bool Session::Impl::resumeOnPlayersTurn(const std::vector<SetUpStone>& stones) {
     if (!SetUpPlayersTurn(game, checks, stones)) return false;
     review.reset();
@@ -221,11 +299,18 @@ bool Session::Impl::resumeOnPlayersTurn(const std::vector<SetUpStone>& stones) {
 }
 
 bool Session::canUndo() const {
-    return !VeskReplyDue(impl_->game) && impl_->takeBack.CanUndo(impl_->game);
+    const Impl& s = *impl_;
+    if (s.mode == Mode::TwoPlayers) return s.twoPlayers.canUndo();
+    return !VeskReplyDue(s.game) && s.takeBack.CanUndo(s.game);
 }
 
 bool Session::undo() {
     Impl& s = *impl_;
+    if (s.mode == Mode::TwoPlayers) {
+        if (!s.twoPlayers.undo()) return false;
+        s.review.reset();
+        return true;
+    }
     if (!canUndo() || !s.takeBack.Undo(s.game)) return false;
     // Taken back past a five, the game runs again with its own options.
     s.checks = s.gameChecks;
@@ -379,11 +464,12 @@ void Session::waitForAnalysis() {
 
 bool Session::canReview() const {
     // A game in progress is played, not reviewed.
-    return impl_->review || (!impl_->game.GameActive && impl_->view.moveCount() > 0);
+    const GameView& game = impl_->activeView();
+    return impl_->review || (!game.gameRunning() && game.moveCount() > 0);
 }
 
 void Session::reviewGame() {
-    review(RecordOf(impl_->game));
+    review(impl_->activeRecord());
 }
 
 void Session::review(GameRecord record) {
@@ -403,7 +489,7 @@ ReviewCursor* Session::reviewCursor() {
 }
 
 GameRecord Session::recordToSave() const {
-    return impl_->review ? impl_->review->record() : RecordOf(impl_->game);
+    return impl_->review ? impl_->review->record() : impl_->activeRecord();
 }
 
 } // namespace wuzi

@@ -59,6 +59,9 @@ class Session {
 
     // A new game from the options chosen; any search is stopped, any review left.
     void newGame();
+    // 双人对弈: a game of two people on one board, black first; the game against the
+    // computer is left. Each stone played is the side's to move.
+    void newTwoPlayerGame();
     // 结束游戏: the game ends where it stands.
     void endGame();
     // The player's stone on cell c, and the computer's answer: at once from a chain or a
@@ -68,7 +71,8 @@ class Session {
     // (nothing changes) for a position no game can reach.
     bool playFromPosition(const std::vector<SetUpStone>& stones);
     // Carries on a game left unfinished, between games: its moves in the order played
-    // (black first) under its match; no moves start the match afresh. The computer answers
+    // (black first) under its match (a game of two players too); no moves start the match
+    // afresh. The computer answers
     // a last stone of the player's; otherwise it is the player's turn. False (nothing
     // changes) for moves that no game of that match reaches with a move still to play.
     bool resume(const std::vector<Cell>& moves, const Match& match);

@@ -119,8 +119,10 @@ void GameCommands::askAndSave() {
 void GameCommands::refresh() {
     const GameView& game = session_.view();
     undo_->setEnabled(session_.canUndo());
-    hint_->setEnabled(game.gameRunning());
-    masterHint_->setEnabled(game.phase() == Phase::PlayerToMove);
+    // The hints are the computer's opponents' and Vesk's advice to the player against them.
+    bool versusComputer = game.mode() == Mode::VersusComputer;
+    hint_->setEnabled(versusComputer && game.gameRunning());
+    masterHint_->setEnabled(versusComputer && game.phase() == Phase::PlayerToMove);
     // A record opens between games; the one shown is saved, or the game's own moves.
     open_->setEnabled(!game.gameRunning());
     save_->setEnabled(view_->reviewing() || game.moveCount() > 0);

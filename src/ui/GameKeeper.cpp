@@ -88,17 +88,18 @@ QString GameKeeper::TextOf(const UnfinishedGame& game) {
     QStringList moves;
     for (Cell c : game.moves)
         moves << QString("%1,%2").arg(c.x).arg(c.y);
-    return QString("%1\nopponent %2\ndifficulty %3\nplayer-first %4\nmoves %5\n")
+    return QString("%1\nopponent %2\ndifficulty %3\nplayer-first %4\ntwo-players %5\nmoves %6\n")
         .arg(kFirstLine)
         .arg(game.match.opponent)
         .arg(game.match.difficulty)
         .arg(game.match.playerFirst ? 1 : 0)
+        .arg(game.match.mode == Mode::TwoPlayers ? 1 : 0)
         .arg(moves.join(' '));
 }
 
 std::optional<UnfinishedGame> GameKeeper::Read(const QString& text) {
     QStringList lines = text.split('\n', Qt::SkipEmptyParts);
-    if (lines.size() < 4 || lines[0] != kFirstLine) return std::nullopt;
+    if (lines.size() < 5 || lines[0] != kFirstLine) return std::nullopt;
     auto value = [&](int line, const char* key) {
         QString prefix = QString(key) + ' ';
         return lines[line].startsWith(prefix) ? lines[line].mid(prefix.size()) : QString();
@@ -106,11 +107,13 @@ std::optional<UnfinishedGame> GameKeeper::Read(const QString& text) {
     std::optional<int> opponent = numberIn(value(1, "opponent"), 0, kOpponentCount - 1);
     std::optional<int> difficulty = numberIn(value(2, "difficulty"), 0, 2);
     std::optional<int> playerFirst = numberIn(value(3, "player-first"), 0, 1);
-    if (!opponent || !difficulty || !playerFirst) return std::nullopt;
-    UnfinishedGame game{{*opponent, *playerFirst == 1, *difficulty}, {}};
-    if (lines.size() > 4) {
-        if (!lines[4].startsWith("moves")) return std::nullopt;
-        for (const QString& move : lines[4].mid(5).split(' ', Qt::SkipEmptyParts)) {
+    std::optional<int> twoPlayers = numberIn(value(4, "two-players"), 0, 1);
+    if (!opponent || !difficulty || !playerFirst || !twoPlayers) return std::nullopt;
+    Mode mode = *twoPlayers == 1 ? Mode::TwoPlayers : Mode::VersusComputer;
+    UnfinishedGame game{{*opponent, *playerFirst == 1, *difficulty, mode}, {}};
+    if (lines.size() > 5) {
+        if (!lines[5].startsWith("moves")) return std::nullopt;
+        for (const QString& move : lines[5].mid(5).split(' ', Qt::SkipEmptyParts)) {
             std::optional<Cell> c = cellIn(move);
             if (!c) return std::nullopt;
             game.moves.push_back(*c);

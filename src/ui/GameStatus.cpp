@@ -49,6 +49,8 @@ QString GameStatus::turnText() const {
         return session_.canUndo() ? tr("本局结束：新游戏 (Ctrl+N) 再来一局，或悔棋 (Ctrl+Z) 接着下")
                                   : tr("本局结束：新游戏 (Ctrl+N) 再来一局");
     }
+    if (game.mode() == Mode::TwoPlayers)
+        return game.moveCount() % 2 == 0 ? tr("轮到黑方") : tr("轮到白方");
     if (session_.thinking()) return thinkingText();
     return game.phase() == Phase::PlayerToMove ? tr("轮到你走") : tr("计算机思考中…");
 }
@@ -76,6 +78,7 @@ QString GameStatus::moveText() const {
 
 QString GameStatus::matchText() const {
     Match m = session_.view().match();
+    if (m.mode == Mode::TwoPlayers) return tr("双人对弈：执黑先行");
     QString match =
         tr("%1 · %2 · %3")
             .arg(QString::fromUtf8(OpponentName(m.opponent)), difficultyName(m.difficulty),
@@ -86,6 +89,7 @@ QString GameStatus::matchText() const {
 QString GameStatus::titleText() const {
     if (!session_.view().gameRunning()) return tr("五子棋");
     Match m = session_.view().match();
+    if (m.mode == Mode::TwoPlayers) return tr("五子棋 — 双人对弈");
     return tr("五子棋 — %1 · %2")
         .arg(QString::fromUtf8(OpponentName(m.opponent)), difficultyName(m.difficulty));
 }

@@ -22,6 +22,8 @@ const char* const kCoreTexts[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "此局为和局!"),
     QT_TRANSLATE_NOOP("CoreMessages", "第一步请走在天元!"),
     QT_TRANSLATE_NOOP("CoreMessages", "错误"),
+    QT_TRANSLATE_NOOP("CoreMessages", "黑胜!"),
+    QT_TRANSLATE_NOOP("CoreMessages", "白胜!"),
 };
 
 QAction* captioned(QObject* item) {

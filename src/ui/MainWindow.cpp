@@ -91,6 +91,15 @@ void MainWindow::createActions() {
                           QKeySequence("Ctrl+Q"));
     exit_ = MakeAction(this, "exit", QT_TRANSLATE_NOOP("Menu", "退出(&X)"));
     resumeGame_ = MakeAction(this, "resumeGame", QT_TRANSLATE_NOOP("Menu", "继续上一局(&C)"));
+    twoPlayers_ = MakeAction(this, "twoPlayers", QT_TRANSLATE_NOOP("Menu", "双人对弈(&2)"),
+                             QKeySequence("Ctrl+T"));
+    connect(twoPlayers_, &QAction::triggered, this, [this] {
+        if (!keeper_->mayLeaveGame(tr("双人对弈"),
+                                   tr("这一局还没有下完。要放弃它，开始双人对弈吗？")))
+            return;
+        session_.newTwoPlayerGame();
+        refresh();
+    });
     connect(newGame_, &QAction::triggered, this, [this] {
         if (keeper_->mayLeaveGame(tr("新游戏"), tr("这一局还没有下完。要放弃它，开始新的一局吗？")))
             NewGame();
@@ -169,6 +178,7 @@ void MainWindow::createMenus() {
     QMenu* file = MakeMenu(this, "fileMenu", QT_TRANSLATE_NOOP("Menu", "文件(&F)"));
     menuBar()->addMenu(file);
     file->addAction(newGame_);
+    file->addAction(twoPlayers_);
     file->addAction(resumeGame_);
     file->addAction(endGame_);
     file->addActions(commands_->actions());

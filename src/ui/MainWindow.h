@@ -98,6 +98,7 @@ class MainWindow : public QMainWindow {
     QAction* endGame_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* resumeGame_ = nullptr;
+    QAction* twoPlayers_ = nullptr;
     QAction* playerFirst_ = nullptr;
     QAction* computerFirst_ = nullptr;
     std::array<QAction*, 3> difficulties_{};

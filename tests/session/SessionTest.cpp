@@ -111,6 +111,38 @@ TEST(SessionView, TellsThePhaseAndWhyAStoneWouldBeRefused) {
     EXPECT_EQ(view.phase(), Phase::Review);
 }
 
+// Two people on one board: black first on the centre, then each in turn; a five ends the
+// game with its side's message, and 悔棋 takes back one stone, also the five.
+TEST(SessionTwoPlayers, TakeTurnsUntilAFive) {
+    TestSession t(3);
+    const GameView& view = t.session.view();
+    t.session.newTwoPlayerGame();
+    EXPECT_EQ(view.mode(), Mode::TwoPlayers);
+    EXPECT_EQ(view.match().mode, Mode::TwoPlayers);
+    EXPECT_EQ(t.session.play({3, 3}), PlayResult::CentreFirst);
+    //   row 8:  X X X X X     black's five, white below on row 9
+    for (int x = 8; x <= 11; ++x) {
+        EXPECT_EQ(t.session.play({x, 8}), PlayResult::Placed);
+        EXPECT_EQ(t.session.play({x, 9}), PlayResult::Placed);
+    }
+    EXPECT_EQ(t.session.play({8, 9}), PlayResult::Taken);
+    EXPECT_EQ(view.phase(), Phase::PlayerToMove);
+    t.events.take();
+    EXPECT_EQ(t.session.play({12, 8}), PlayResult::Placed);
+    EXPECT_EQ(t.events.take(), (Lines{"提示: 黑胜!", "player (12, 8)", "game over"}));
+    EXPECT_EQ(view.outcome(), Outcome::BlackWon);
+    EXPECT_EQ(view.scene().winningLine.size(), 5u);
+    EXPECT_EQ(t.session.recordToSave().moves.size(), 9u);
+    ASSERT_TRUE(t.session.undo());
+    EXPECT_EQ(view.phase(), Phase::PlayerToMove);
+    EXPECT_EQ(view.moveCount(), 8u);
+    EXPECT_EQ(t.session.play({3, 3}), PlayResult::Placed);  // black plays elsewhere...
+    EXPECT_EQ(t.session.play({12, 9}), PlayResult::Placed); // ...and white makes five
+    EXPECT_EQ(view.outcome(), Outcome::WhiteWon);
+    t.session.newGame(); // back to the computer
+    EXPECT_EQ(view.mode(), Mode::VersusComputer);
+}
+
 TEST(Session, TheComputersFiveEndsTheGameOnce) {
     TestSession t(0);
     //   row 1:  X X X X . . .    the computer completes its five at (5, 1)

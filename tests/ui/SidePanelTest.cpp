@@ -4,6 +4,7 @@
 #include "rules/Game.h"
 #include "support/ReplayableVesk.h"
 #include "ui/BoardView.h"
+#include "ui/GameCommands.h"
 #include "ui/GameKeeper.h"
 #include "ui/GameStatus.h"
 #include "ui/MainWindow.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace wuzi;
@@ -158,6 +160,27 @@ class SidePanelTest : public QObject {
         std::size_t before = t.session.view().moveCount();
         play(t.w, {{3, 12}});
         QCOMPARE(t.session.view().moveCount(), before + 2); // Corvane answers as ever
+    }
+
+    // Two people on one board: each click is the side's to move; 悔棋 takes back one
+    // stone; the record saved reads back as the same moves.
+    void twoPlayersTakeTurnsTakeBackAndSave() {
+        QTemporaryDir dir;
+        test::TestWindow t(messages, clock, random);
+        action(t.w, "twoPlayers")->trigger();
+        QCOMPARE(t.w.panel()->turnText(), QString("轮到黑方"));
+        QVERIFY(!action(t.w, "hint")->isEnabled());
+        play(t.w, {{8, 8}, {9, 9}, {7, 7}});
+        QCOMPARE(t.session.view().moveCount(), std::size_t(3));
+        QCOMPARE(t.w.panel()->turnText(), QString("轮到白方"));
+        action(t.w, "undo")->trigger();
+        QCOMPARE(t.session.view().moves(), (std::vector<Cell>{{8, 8}, {9, 9}}));
+        QCOMPARE(t.w.panel()->turnText(), QString("轮到黑方"));
+        QString path = dir.filePath("two.psq");
+        QVERIFY(t.w.commands()->saveRecord(path));
+        action(t.w, "endGame")->trigger();
+        QVERIFY(t.w.commands()->openRecord(path));
+        QCOMPARE(t.w.viewMenu()->cursor()->record().moves, (std::vector<Cell>{{8, 8}, {9, 9}}));
     }
 
     void aDamagedKeptGameIsNotOffered_data() {
