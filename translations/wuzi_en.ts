@@ -178,6 +178,10 @@
         <source>双人对弈(&amp;2)</source>
         <translation>&amp;Two players</translation>
     </message>
+    <message>
+        <source>摆棋(&amp;P)...</source>
+        <translation>Set &amp;up a position...</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::GameCommands</name>
@@ -424,6 +428,14 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <source>这一局还没有下完。要放弃它，开始双人对弈吗？</source>
         <translation>This game is not finished. Give it up and start a game of two players?</translation>
     </message>
+    <message>
+        <source>摆棋</source>
+        <translation>Set up a position</translation>
+    </message>
+    <message>
+        <source>这一局还没有下完。要放弃它，改下摆好的局面吗？</source>
+        <translation>This game is not finished. Give it up for the position set up?</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
@@ -461,6 +473,93 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>&lt;h2&gt;找不到页面文件&lt;/h2&gt;&lt;p&gt;页面文件 &lt;b&gt;%1&lt;/b&gt; 不存在，无法显示这一页。&lt;/p&gt;&lt;p&gt;程序在这里寻找它：&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;请把 %1 放回程序所在的目录，再重新打开这一页。&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing, so this page cannot be shown.&lt;/p&gt;&lt;p&gt;The program looks for it here:&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;Put %1 back into the program&apos;s directory and open the page again.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::SetUpWindow</name>
+    <message>
+        <source>摆棋</source>
+        <translation>Set up a position</translation>
+    </message>
+    <message>
+        <source>棋子</source>
+        <translation>Stones</translation>
+    </message>
+    <message>
+        <source>黑子</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>白子</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>下一手</source>
+        <translation>To move</translation>
+    </message>
+    <message>
+        <source>黑先</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>白先</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>清盘</source>
+        <translation>Clear the board</translation>
+    </message>
+    <message>
+        <source>打开棋谱…</source>
+        <translation>Open record…</translation>
+    </message>
+    <message>
+        <source>保存棋谱…</source>
+        <translation>Save record…</translation>
+    </message>
+    <message>
+        <source>研究（大师分析）</source>
+        <translation>Study (master's view)</translation>
+    </message>
+    <message>
+        <source>接着下（你走下一手）</source>
+        <translation>Play on (you move next)</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>有棋子不在棋盘上，或两个棋子在同一点。</source>
+        <translation>A stone lies off the board, or two stones on one point.</translation>
+    </message>
+    <message>
+        <source>这个局面里已经有五连，棋局已经结束，不能再接着下。</source>
+        <translation>This position has five in a row already: the game is over and cannot go on.</translation>
+    </message>
+    <message>
+        <source>黑白子的数目对不上：黑先走时黑白子一样多，白先走时黑子比白子多一个。</source>
+        <translation>The stones do not add up: with black to move both colours have as many stones, with white to move black has one more.</translation>
+    </message>
+    <message>
+        <source>无法保存棋谱到“%1”：%2</source>
+        <translation>Cannot save the record to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>文件“%1”不是可以打开的棋谱。</source>
+        <translation>The file “%1” is no record that can be opened.</translation>
+    </message>
+    <message>
+        <source>保存棋谱</source>
+        <translation>Save record</translation>
+    </message>
+    <message>
+        <source>五子棋棋谱 (*.psq);;所有文件 (*)</source>
+        <translation>Gomoku records (*.psq);;All files (*)</translation>
+    </message>
+    <message>
+        <source>打开棋谱</source>
+        <translation>Open record</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "ui/ProgramIcon.h"
 #include "ui/ScreenFit.h"
 #include "ui/SessionBridge.h"
+#include "ui/SetUpWindow.h"
 #include "ui/SidePanel.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
@@ -110,6 +111,9 @@ void MainWindow::createActions() {
         refresh();
     });
     connect(resumeGame_, &QAction::triggered, this, &MainWindow::resumeGame);
+    setUp_ =
+        MakeAction(this, "setUp", QT_TRANSLATE_NOOP("Menu", "摆棋(&P)..."), QKeySequence("Ctrl+P"));
+    connect(setUp_, &QAction::triggered, this, &MainWindow::setUpPosition);
     connect(exit_, &QAction::triggered, this, &QWidget::close);
 
     auto* sides = new QActionGroup(this);
@@ -180,6 +184,7 @@ void MainWindow::createMenus() {
     file->addAction(newGame_);
     file->addAction(twoPlayers_);
     file->addAction(resumeGame_);
+    file->addAction(setUp_);
     file->addAction(endGame_);
     file->addActions(commands_->actions());
     file->addSeparator();
@@ -274,6 +279,25 @@ QStringList MainWindow::notes() const {
 
 void MainWindow::showPanel(bool on) {
     panel_->setVisible(on);
+    refresh();
+}
+
+void MainWindow::setUpPosition() {
+    SetUpWindow window(events_, this);
+    if (!window.exec()) return;
+    if (!keeper_->mayLeaveGame(tr("摆棋"), tr("这一局还没有下完。要放弃它，改下摆好的局面吗？")))
+        return;
+    session_.endGame();
+    const HandPosition& position = window.position();
+    if (window.choice() == SetUpWindow::Choice::Study) {
+        view_->review(RecordOfPosition(position));
+    } else {
+        // The player has the side to move, against the opponent and difficulty chosen.
+        Match match = session_.view().match();
+        match.playerFirst = position.blackToMove;
+        match.mode = Mode::VersusComputer;
+        session_.resume(RecordOfPosition(position).moves, match);
+    }
     refresh();
 }
 

@@ -48,6 +48,8 @@ class MainWindow : public QMainWindow {
     void boardPressed(Cell cell);
     // 继续上一局: the game an earlier run left unfinished, played on.
     void resumeGame();
+    // 摆棋: a position set up by hand, studied in a review or played on.
+    void setUpPosition();
     // At the start: when a game was left unfinished, asks whether to play it on.
     void offerUnfinishedGame();
     void openLesson(int lessonNo);
@@ -99,6 +101,7 @@ class MainWindow : public QMainWindow {
     QAction* exit_ = nullptr;
     QAction* resumeGame_ = nullptr;
     QAction* twoPlayers_ = nullptr;
+    QAction* setUp_ = nullptr;
     QAction* playerFirst_ = nullptr;
     QAction* computerFirst_ = nullptr;
     std::array<QAction*, 3> difficulties_{};

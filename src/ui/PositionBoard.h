@@ -1,0 +1,34 @@
+#pragma once
+
+#include "session/HandPosition.h"
+
+#include <QWidget>
+
+namespace wuzi {
+
+// A board of its own for a position being set up: it shows the stones given and reports
+// the cell a left click snaps to.
+class PositionBoard : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PositionBoard(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+    void setPosition(const HandPosition& position);
+    // Widget position of the middle of a cell.
+    QPoint pointOf(Cell c) const;
+
+  signals:
+    void pressed(Cell cell);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    HandPosition position_;
+};
+
+} // namespace wuzi
