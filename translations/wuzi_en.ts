@@ -182,6 +182,10 @@
         <source>摆棋(&amp;P)...</source>
         <translation>Set &amp;up a position...</translation>
     </message>
+    <message>
+        <source>观战(&amp;W)...</source>
+        <translation>&amp;Watch a game...</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::GameCommands</name>
@@ -436,6 +440,14 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <source>这一局还没有下完。要放弃它，改下摆好的局面吗？</source>
         <translation>This game is not finished. Give it up for the position set up?</translation>
     </message>
+    <message>
+        <source>观战</source>
+        <translation>Watch a game</translation>
+    </message>
+    <message>
+        <source>这一局还没有下完。要放弃它，复盘观战的一局吗？</source>
+        <translation>This game is not finished. Give it up to review the game watched?</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
@@ -519,7 +531,7 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     </message>
     <message>
         <source>研究（大师分析）</source>
-        <translation>Study (master's view)</translation>
+        <translation>Study (master&apos;s view)</translation>
     </message>
     <message>
         <source>接着下（你走下一手）</source>
@@ -598,6 +610,85 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>单击任意处关闭</source>
         <translation>click anywhere to close</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::WatchWindow</name>
+    <message>
+        <source>初级</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>中级</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>高级</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>复盘</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>观战</source>
+        <translation>Watch a game</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>黑方</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>白方</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>继续</source>
+        <translation>Go on</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>选好双方，按“开始”</source>
+        <translation>Choose both sides and press “Start”</translation>
+    </message>
+    <message>
+        <source>黑胜!</source>
+        <translation>Black wins!</translation>
+    </message>
+    <message>
+        <source>白胜!</source>
+        <translation>White wins!</translation>
+    </message>
+    <message>
+        <source>和局</source>
+        <translation>A draw</translation>
+    </message>
+    <message>
+        <source>第 %1 手，%2走</source>
+        <translation>Move %1, %2 to play</translation>
+    </message>
+    <message>
+        <source>（思考中…）</source>
+        <translation> (thinking…)</translation>
+    </message>
+    <message>
+        <source>（已暂停）</source>
+        <translation> (paused)</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "ui/SidePanel.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
+#include "ui/WatchWindow.h"
 #include "ui/lessons/LessonWindow.h"
 #include "ui/lessons/PageViewer.h"
 
@@ -114,6 +115,8 @@ void MainWindow::createActions() {
     setUp_ =
         MakeAction(this, "setUp", QT_TRANSLATE_NOOP("Menu", "摆棋(&P)..."), QKeySequence("Ctrl+P"));
     connect(setUp_, &QAction::triggered, this, &MainWindow::setUpPosition);
+    watch_ = MakeAction(this, "watch", QT_TRANSLATE_NOOP("Menu", "观战(&W)..."));
+    connect(watch_, &QAction::triggered, this, &MainWindow::watchGame);
     connect(exit_, &QAction::triggered, this, &QWidget::close);
 
     auto* sides = new QActionGroup(this);
@@ -185,6 +188,7 @@ void MainWindow::createMenus() {
     file->addAction(twoPlayers_);
     file->addAction(resumeGame_);
     file->addAction(setUp_);
+    file->addAction(watch_);
     file->addAction(endGame_);
     file->addActions(commands_->actions());
     file->addSeparator();
@@ -298,6 +302,17 @@ void MainWindow::setUpPosition() {
         match.mode = Mode::VersusComputer;
         session_.resume(RecordOfPosition(position).moves, match);
     }
+    refresh();
+}
+
+void MainWindow::watchGame() {
+    ThinkingPause pause(session_);
+    WatchWindow window(this);
+    if (!window.exec() || !window.reviewed()) return;
+    if (!keeper_->mayLeaveGame(tr("观战"), tr("这一局还没有下完。要放弃它，复盘观战的一局吗？")))
+        return;
+    session_.endGame();
+    view_->review(*window.reviewed());
     refresh();
 }
 

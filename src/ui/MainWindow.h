@@ -50,6 +50,8 @@ class MainWindow : public QMainWindow {
     void resumeGame();
     // 摆棋: a position set up by hand, studied in a review or played on.
     void setUpPosition();
+    // 观战: two of the computer's opponents play each other; the game may be reviewed.
+    void watchGame();
     // At the start: when a game was left unfinished, asks whether to play it on.
     void offerUnfinishedGame();
     void openLesson(int lessonNo);
@@ -102,6 +104,7 @@ class MainWindow : public QMainWindow {
     QAction* resumeGame_ = nullptr;
     QAction* twoPlayers_ = nullptr;
     QAction* setUp_ = nullptr;
+    QAction* watch_ = nullptr;
     QAction* playerFirst_ = nullptr;
     QAction* computerFirst_ = nullptr;
     std::array<QAction*, 3> difficulties_{};

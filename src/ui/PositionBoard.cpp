@@ -1,6 +1,7 @@
 #include "ui/PositionBoard.h"
 
 #include "ui/BoardMapping.h"
+#include "ui/BoardOverlays.h"
 #include "ui/BoardPainter.h"
 
 #include <QMouseEvent>
@@ -24,9 +25,17 @@ int PositionBoard::heightForWidth(int width) const {
     return static_cast<int>(width * G::kHeight * G::kRowStretch / G::kWidth);
 }
 
-void PositionBoard::setPosition(const HandPosition& position) {
-    position_ = position;
+void PositionBoard::setScene(const BoardScene& scene) {
+    scene_ = scene;
     update();
+}
+
+void PositionBoard::setPosition(const HandPosition& position) {
+    BoardScene scene;
+    for (auto [stones, black] : {std::pair{&position.black, true}, {&position.white, false}})
+        for (Cell c : *stones)
+            scene.stones.push_back({c, black, 0});
+    setScene(scene);
 }
 
 QPoint PositionBoard::pointOf(Cell c) const {
@@ -41,10 +50,10 @@ void PositionBoard::paintEvent(QPaintEvent*) {
     p.translate(map.target().topLeft());
     p.scale(map.scaleX(), map.scaleY());
     BoardPainter::drawBoard(p);
-    for (Cell c : position_.black)
-        BoardPainter::drawStone(p, c, true);
-    for (Cell c : position_.white)
-        BoardPainter::drawStone(p, c, false);
+    for (const SceneStone& stone : scene_.stones)
+        BoardPainter::drawStone(p, stone.cell, stone.black);
+    if (scene_.marker) BoardPainter::drawLastMoveMarker(p, *scene_.marker, scene_.markerOnBlack);
+    BoardOverlays::drawWinningLine(p, scene_.winningLine);
 }
 
 void PositionBoard::mousePressEvent(QMouseEvent* event) {

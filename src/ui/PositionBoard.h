@@ -1,13 +1,15 @@
 #pragma once
 
+#include "rules/BoardScene.h"
 #include "session/HandPosition.h"
 
 #include <QWidget>
 
 namespace wuzi {
 
-// A board of its own for a position being set up: it shows the stones given and reports
-// the cell a left click snaps to.
+// A board of its own, for a position being set up or a game being watched: it shows the
+// stones given, with the last-move marker and a winning line, and reports the cell a left
+// click snaps to.
 class PositionBoard : public QWidget {
     Q_OBJECT
   public:
@@ -16,6 +18,7 @@ class PositionBoard : public QWidget {
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
+    void setScene(const BoardScene& scene);
     void setPosition(const HandPosition& position);
     // Widget position of the middle of a cell.
     QPoint pointOf(Cell c) const;
@@ -28,7 +31,7 @@ class PositionBoard : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    HandPosition position_;
+    BoardScene scene_;
 };
 
 } // namespace wuzi

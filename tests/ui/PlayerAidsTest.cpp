@@ -94,8 +94,8 @@ class PlayerAidsTest : public QObject {
         auto* file = w.findChild<QMenu*>("fileMenu");
         QCOMPARE(captions(file->actions()),
                  QStringList({"新游戏(&N)", "双人对弈(&2)", "继续上一局(&C)", "摆棋(&P)...",
-                              "结束游戏(&E)", "悔棋(&U)", "提示(&I)", "大师提示(&M)", "-",
-                              "打开棋谱(&O)...", "保存棋谱(&S)...", "-", "退出(&X)"}));
+                              "观战(&W)...", "结束游戏(&E)", "悔棋(&U)", "提示(&I)", "大师提示(&M)",
+                              "-", "打开棋谱(&O)...", "保存棋谱(&S)...", "-", "退出(&X)"}));
         QCOMPARE(action(w, "undo")->shortcut(), QKeySequence("Ctrl+Z"));
         QCOMPARE(action(w, "hint")->shortcut(), QKeySequence("F2"));
         QCOMPARE(action(w, "masterHint")->shortcut(), QKeySequence("Shift+F2"));
