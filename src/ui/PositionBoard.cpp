@@ -4,6 +4,7 @@
 #include "ui/BoardOverlays.h"
 #include "ui/BoardPainter.h"
 
+#include <QBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -54,6 +55,18 @@ void PositionBoard::paintEvent(QPaintEvent*) {
         BoardPainter::drawStone(p, stone.cell, stone.black);
     if (scene_.marker) BoardPainter::drawLastMoveMarker(p, *scene_.marker, scene_.markerOnBlack);
     BoardOverlays::drawWinningLine(p, scene_.winningLine);
+}
+
+void LayOutBesideTheBoard(QWidget* window, PositionBoard* board,
+                          std::initializer_list<QWidget*> controls, QWidget* closing) {
+    auto* side = new QVBoxLayout;
+    for (QWidget* control : controls)
+        side->addWidget(control);
+    side->addStretch(1);
+    side->addWidget(closing);
+    auto* layout = new QHBoxLayout(window);
+    layout->addWidget(board, 1);
+    layout->addLayout(side);
 }
 
 void PositionBoard::mousePressEvent(QMouseEvent* event) {

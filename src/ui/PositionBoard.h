@@ -34,4 +34,9 @@ class PositionBoard : public QWidget {
     BoardScene scene_;
 };
 
+// Lays out a window of a board of its own: the board, and beside it the controls in a
+// column, top to bottom, with the window's closing button at the foot.
+void LayOutBesideTheBoard(QWidget* window, PositionBoard* board,
+                          std::initializer_list<QWidget*> controls, QWidget* closing);
+
 } // namespace wuzi

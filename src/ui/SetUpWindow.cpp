@@ -70,15 +70,9 @@ SetUpWindow::SetUpWindow(MessageSink& boxes, QWidget* parent)
     auto* playButton = button("playOn", tr("接着下（你走下一手）"), this);
     auto* closeButton = button("close", tr("关闭"), this);
 
-    auto* side = new QVBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{stones, turn, clearButton, openButton,
-                                                      saveButton, studyButton, playButton})
-        side->addWidget(w);
-    side->addStretch(1);
-    side->addWidget(closeButton);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(board_, 1);
-    layout->addLayout(side);
+    LayOutBesideTheBoard(
+        this, board_, {stones, turn, clearButton, openButton, saveButton, studyButton, playButton},
+        closeButton);
 
     connect(board_, &PositionBoard::pressed, this, &SetUpWindow::toggle);
     connect(blackToMove_, &QRadioButton::toggled, this, &SetUpWindow::setBlackToMove);

@@ -57,21 +57,15 @@ WatchWindow::WatchWindow(QWidget* parent)
     for (QPushButton* b : {startButton, pause_, review_, closeButton})
         b->setAutoDefault(false);
 
-    auto* form = new QFormLayout;
+    auto* sides = new QWidget(this);
+    auto* form = new QFormLayout(sides);
+    form->setContentsMargins(0, 0, 0, 0);
     form->addRow(tr("黑方"), blackOpponent_);
     form->addRow(QString(), blackLevel_);
     form->addRow(tr("白方"), whiteOpponent_);
     form->addRow(QString(), whiteLevel_);
     form->addRow(tr("速度"), speed_);
-    auto* side = new QVBoxLayout;
-    side->addLayout(form);
-    for (QWidget* w : std::initializer_list<QWidget*>{startButton, pause_, review_, status_})
-        side->addWidget(w);
-    side->addStretch(1);
-    side->addWidget(closeButton);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(board_, 1);
-    layout->addLayout(side);
+    LayOutBesideTheBoard(this, board_, {sides, startButton, pause_, review_, status_}, closeButton);
 
     stepTimer_.setSingleShot(true);
     connect(&stepTimer_, &QTimer::timeout, this, &WatchWindow::nextStone);
