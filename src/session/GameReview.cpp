@@ -38,12 +38,20 @@ void GameReview::start(GameRecord record, ReviewLimits limits) {
     cancel();
     if (limits.msPerPosition <= 0 && limits.nodesPerPosition <= 0)
         limits.msPerPosition = ReviewLimits{}.msPerPosition;
-    analyst_ = std::make_unique<PositionAnalyst>(limits);
     fault_.clear();
     cancelled_ = false;
     done_ = 0;
     total_ = static_cast<int>(record.moves.size()) + 1;
-    task_.start([this, record = std::move(record)] { return run(record); });
+    std::string fault;
+    try {
+        analyst_ = std::make_unique<PositionAnalyst>(limits);
+    } catch (const std::exception& e) { // no memory for the table: said as the review's end
+        analyst_.reset();
+        fault = e.what();
+    }
+    task_.start([this, record = std::move(record), fault] {
+        return fault.empty() ? run(record) : Outcome{{}, fault};
+    });
 }
 
 GameReview::Progress GameReview::progress() const {
@@ -63,7 +71,7 @@ void GameReview::cancel() {
     // A search that has only just begun clears the engine's stop flag as it starts: ask
     // again until the review has ended.
     while (!task_.done()) {
-        analyst_->stop();
+        if (analyst_) analyst_->stop();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     task_.drop();

@@ -62,7 +62,6 @@ class GameReview {
     std::optional<GameAnalysis> analyse(const GameRecord& record);
 
     std::unique_ptr<PositionAnalyst> analyst_;
-    ReviewLimits limits_;
     std::atomic<bool> cancelled_{false};
     std::atomic<int> done_{0};
     std::atomic<int> total_{0};

@@ -1,11 +1,13 @@
 // review-calibrate: how the game review judges Vesk's play against itself.
 //
-//   review-calibrate [--games 10] [--play-ms 2000 | --play-nodes N] [--review-ms 500 |
-//                    --review-nodes N] [--openings FILE] [--records DIR] [--moves FILE]
+//   review-calibrate [--games 10] [--from 0] [--play-ms 2000 | --play-nodes N]
+//                    [--review-ms 500 | --review-nodes N] [--openings FILE] [--records DIR]
+//                    [--moves FILE]
 //   review-calibrate --review DIR [--review-ms 500 | --review-nodes N] [--moves FILE]
 //
 // Vesk plays itself at 高级 (each side an engine of its own, --play-ms a move) from the
-// two-stone openings of FILE (tools/match/data/openings-2stone.txt), and every game is
+// two-stone openings of FILE (tools/match/data/openings-2stone.txt; --games of them from
+// the one numbered --from), and every game is
 // reviewed as 复盘分析 reviews it. --records keeps the games as PSQ files; --review
 // reviews such a directory again without playing. Counts of nodes instead of times
 // (400000 a move is about 高级's two seconds on one free core, 100000 a position the
@@ -83,13 +85,14 @@ std::vector<GameRecord> playGames(const std::map<std::string, std::string>& args
     std::ifstream file(args.count("--openings") ? args.at("--openings")
                                                 : "tools/match/data/openings-2stone.txt");
     std::vector<Opening> openings = readOpenings(file);
-    long count = std::min<long>(number(args, "--games", 10), static_cast<long>(openings.size()));
+    long from = number(args, "--from", 0);
+    long to =
+        std::min<long>(from + number(args, "--games", 10), static_cast<long>(openings.size()));
     std::vector<GameRecord> games;
-    for (long i = 0; i < count; ++i) {
+    for (long i = from; i < to; ++i) {
         games.push_back(playGame(openings[i], number(args, "--play-ms", 2000),
                                  number(args, "--play-nodes", 0)));
-        std::cerr << "played game " << i + 1 << " of " << count << ", " << games.back().moves.size()
-                  << " moves\n";
+        std::cerr << "played opening " << i << ", " << games.back().moves.size() << " moves\n";
         if (args.count("--records")) {
             std::filesystem::create_directories(args.at("--records"));
             char name[32];
@@ -154,7 +157,7 @@ struct Tally {
     std::vector<double> losses; // the mover's drop, every move not made in a lost position
     std::vector<Sample> samples;
     double blackAccuracy = 0, whiteAccuracy = 0;
-    int games = 0, moves = 0;
+    int games = 0, moves = 0, blackWins = 0;
 };
 
 void account(const GameRecord& game, const wuzi::Review& review, Tally& tally,
@@ -163,6 +166,7 @@ void account(const GameRecord& game, const wuzi::Review& review, Tally& tally,
     tally.blackAccuracy += review.blackAccuracy;
     tally.whiteAccuracy += review.whiteAccuracy;
     double result = blackResult(game);
+    if (result == 1.0) ++tally.blackWins;
     for (const wuzi::ReviewedMove& m : review.moves) {
         ++tally.moves;
         ++tally.marks[m.mark];
@@ -202,6 +206,12 @@ void report(const Tally& tally) {
     if (tally.games)
         std::printf("accuracy: black %.1f, white %.1f\n", tally.blackAccuracy / tally.games,
                     tally.whiteAccuracy / tally.games);
+    if (tally.blackWins == 0 || tally.blackWins == tally.games) {
+        // Every chance short of certainty then errs the same way, and the likeliest k
+        // grows without bound.
+        std::printf("one side won every game: the chances cannot be checked against them\n");
+        return;
+    }
     double k = confidenceFactor(tally.samples);
     std::printf("confidence factor k = %.2f over %zu positions: the logistic scale %.0f would "
                 "be %.0f\n",
