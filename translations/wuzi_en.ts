@@ -186,6 +186,33 @@
         <source>观战(&amp;W)...</source>
         <translation>&amp;Watch a game...</translation>
     </message>
+    <message>
+        <source>复盘分析(&amp;Y)</source>
+        <translation>Game anal&amp;ysis</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::EvalGraph</name>
+    <message>
+        <source>妙手</source>
+        <translation>brilliant</translation>
+    </message>
+    <message>
+        <source>疑问手</source>
+        <translation>dubious</translation>
+    </message>
+    <message>
+        <source>失误</source>
+        <translation>mistake</translation>
+    </message>
+    <message>
+        <source>败着</source>
+        <translation>losing move</translation>
+    </message>
+    <message>
+        <source>错失胜机</source>
+        <translation>missed win</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::GameCommands</name>
@@ -448,6 +475,14 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <source>这一局还没有下完。要放弃它，复盘观战的一局吗？</source>
         <translation>This game is not finished. Give it up to review the game watched?</translation>
     </message>
+    <message>
+        <source>正在演示错过的胜法；再按一次回到原来的棋谱</source>
+        <translation>Playing out the missed win; press again to go back to the game</translation>
+    </message>
+    <message>
+        <source>第 %1 手错过了胜机：%2</source>
+        <translation>Move %1 missed a win: %2</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
@@ -583,6 +618,22 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>大师分析</source>
         <translation>Master&apos;s view</translation>
+    </message>
+    <message>
+        <source>复盘分析</source>
+        <translation>Game analysis</translation>
+    </message>
+    <message>
+        <source>取消分析</source>
+        <translation>Cancel the analysis</translation>
+    </message>
+    <message>
+        <source>演示这条胜法</source>
+        <translation>Play out this win</translation>
+    </message>
+    <message>
+        <source>准确率：黑 %1%，白 %2%</source>
+        <translation>Accuracy: black %1%, white %2%</translation>
     </message>
 </context>
 <context>

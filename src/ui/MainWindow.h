@@ -3,6 +3,7 @@
 #include "opponents/Roster.h"
 #include "session/Session.h"
 #include "ui/Language.h"
+#include "ui/SidePanel.h"
 #include "ui/StoredSettings.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ class GameCommands;
 class GameKeeper;
 class GameStatus;
 class MasterAnalysis;
+class ReviewRunner;
 class SessionBridge;
 class SidePanel;
 class ViewMenu;
@@ -41,6 +43,7 @@ class MainWindow : public QMainWindow {
     GameStatus* status() const { return status_; }
     MasterAnalysis* analysis() const { return analysis_; }
     SidePanel* panel() const { return panel_; }
+    ReviewRunner* reviews() const { return runner_; }
     GameKeeper& keeper() const { return *keeper_; }
     QMenu* optionsMenu() const { return optionsMenu_; }
 
@@ -83,6 +86,9 @@ class MainWindow : public QMainWindow {
     void createMenus();
     void listen(SessionBridge& events);
     void refreshPanel();
+    void startGameReview();
+    void playMissedWin();
+    std::optional<ReviewShown> reviewShown() const;
     QStringList notes() const;
     void showPanel(bool on);
 
@@ -97,6 +103,10 @@ class MainWindow : public QMainWindow {
     GameCommands* commands_ = nullptr;   // 悔棋, 提示, records
     GameStatus* status_ = nullptr;       // the status bar and the title
     MasterAnalysis* analysis_ = nullptr; // 大师分析
+    ReviewRunner* runner_ = nullptr;     // 复盘分析
+    QAction* gameReview_ = nullptr;
+    // While a missed win is played out: the review it branched from, and its position.
+    std::optional<std::pair<GameRecord, std::size_t>> branchedFrom_;
     QMenu* optionsMenu_ = nullptr;
     QAction* newGame_ = nullptr;
     QAction* endGame_ = nullptr;

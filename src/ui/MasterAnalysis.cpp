@@ -1,5 +1,6 @@
 #include "ui/MasterAnalysis.h"
 
+#include "session/WinChance.h"
 #include "ui/Actions.h"
 #include "ui/BoardOverlays.h"
 #include "ui/BoardView.h"
@@ -16,9 +17,6 @@
 namespace wuzi {
 
 namespace {
-
-// Vesk's score at which black's chance stands at about 73 % (one step of the logistic).
-constexpr double kScoreScale = 400;
 
 QString coordinates(Cell c) {
     return BoardOverlays::columnLabel(c.x) + BoardOverlays::rowLabel(c.y);
@@ -102,13 +100,7 @@ QString MasterAnalysis::verdict() const {
 }
 
 double MasterAnalysis::BlackPercent(const Analysis& analysis) {
-    const vesk::ThinkResult& r = analysis.result;
-    double forMover = 0;
-    if (int plies = r.winningPlies())
-        forMover = plies > 0 ? 100 : 0;
-    else
-        forMover = 100 / (1 + std::exp(-r.score / kScoreScale));
-    return blackToMove(analysis) ? forMover : 100 - forMover;
+    return BlackWinChance(analysis.result, blackToMove(analysis));
 }
 
 QString MasterAnalysis::Verdict(const Analysis& analysis) {

@@ -1,13 +1,19 @@
 #include "ui/SidePanel.h"
 
 #include "ui/BoardOverlays.h"
+#include "ui/EvalGraph.h"
 #include "ui/WinBar.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace wuzi {
 
@@ -35,7 +41,11 @@ SidePanel::SidePanel(QWidget* parent)
       turn_(wrappedLabel("panelTurn", this)), notes_(wrappedLabel("panelNotes", this)),
       movesCaption_(new QLabel(this)), moves_(new QListWidget(this)), master_(new QGroupBox(this)),
       winBar_(new WinBar(master_)), verdict_(wrappedLabel("panelVerdict", master_)),
-      line_(wrappedLabel("panelLine", master_)) {
+      line_(wrappedLabel("panelLine", master_)), review_(new QGroupBox(this)),
+      progress_(new QProgressBar(review_)), cancel_(new QPushButton(review_)),
+      accuracy_(wrappedLabel("panelAccuracy", review_)), graph_(new EvalGraph(review_)),
+      missedWin_(wrappedLabel("panelMissedWin", review_)),
+      playMissedWin_(new QPushButton(review_)) {
     setObjectName("sidePanel");
     setFrameShape(QFrame::StyledPanel);
     setMinimumWidth(180);
@@ -52,6 +62,14 @@ SidePanel::SidePanel(QWidget* parent)
     masterLayout->addWidget(winBar_);
     masterLayout->addWidget(verdict_);
     masterLayout->addWidget(line_);
+    review_->setObjectName("panelReview");
+    progress_->setObjectName("reviewProgress");
+    cancel_->setObjectName("cancelReview");
+    playMissedWin_->setObjectName("playMissedWin");
+    auto* reviewLayout = new QVBoxLayout(review_);
+    for (QWidget* w : std::initializer_list<QWidget*>{progress_, cancel_, accuracy_, graph_,
+                                                      missedWin_, playMissedWin_})
+        reviewLayout->addWidget(w);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(match_);
     layout->addWidget(turn_);
@@ -59,7 +77,12 @@ SidePanel::SidePanel(QWidget* parent)
     layout->addWidget(movesCaption_);
     layout->addWidget(moves_, 1);
     layout->addWidget(master_);
+    layout->addWidget(review_);
     master_->hide();
+    review_->hide();
+    connect(graph_, &EvalGraph::positionChosen, this, &SidePanel::positionChosen);
+    connect(cancel_, &QPushButton::clicked, this, &SidePanel::reviewCancelled);
+    connect(playMissedWin_, &QPushButton::clicked, this, &SidePanel::missedWinAsked);
     connect(moves_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (movesClickable_) emit positionChosen(static_cast<std::size_t>(moves_->row(item)) + 1);
     });
@@ -69,6 +92,9 @@ SidePanel::SidePanel(QWidget* parent)
 void SidePanel::retranslate() {
     movesCaption_->setText(tr("棋谱"));
     master_->setTitle(tr("大师分析"));
+    review_->setTitle(tr("复盘分析"));
+    cancel_->setText(tr("取消分析"));
+    playMissedWin_->setText(tr("演示这条胜法"));
 }
 
 void SidePanel::changeEvent(QEvent* event) {
@@ -89,11 +115,15 @@ void SidePanel::setNotes(const QStringList& notes) {
     notes_->setVisible(!notes.isEmpty());
 }
 
-void SidePanel::setMoves(const std::vector<Cell>& moves, std::size_t shown, bool clickable) {
+void SidePanel::setMoves(const std::vector<Cell>& moves, std::size_t shown, bool clickable,
+                         const QStringList& marks) {
     movesClickable_ = clickable;
     QStringList texts;
-    for (std::size_t i = 0; i < moves.size(); ++i)
-        texts << moveText(i, moves[i]);
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        int k = static_cast<int>(i);
+        QString mark = k < marks.size() ? marks[k] : QString();
+        texts << moveText(i, moves[i]) + (mark.isEmpty() ? QString() : "  " + mark);
+    }
     // Rebuilt only when the moves differ, so a click's selection is not lost.
     if (texts != moveTexts()) {
         moves_->clear();
@@ -103,6 +133,27 @@ void SidePanel::setMoves(const std::vector<Cell>& moves, std::size_t shown, bool
     int current = static_cast<int>(shown) - 1;
     moves_->setCurrentRow(current);
     if (current >= 0) moves_->scrollToItem(moves_->item(current));
+}
+
+void SidePanel::setReview(const std::optional<ReviewShown>& review) {
+    review_->setVisible(review.has_value());
+    if (!review) return;
+    progress_->setVisible(review->running);
+    cancel_->setVisible(review->running);
+    progress_->setRange(0, std::max(review->total, 1));
+    progress_->setValue(review->done);
+    bool done = review->review.has_value();
+    graph_->setVisible(done);
+    accuracy_->setVisible(done);
+    graph_->setReview(review->review);
+    graph_->setShown(review->shown);
+    if (done)
+        accuracy_->setText(tr("准确率：黑 %1%，白 %2%")
+                               .arg(std::lround(review->review->blackAccuracy))
+                               .arg(std::lround(review->review->whiteAccuracy)));
+    missedWin_->setText(review->missedWin);
+    missedWin_->setVisible(!review->missedWin.isEmpty());
+    playMissedWin_->setVisible(!review->missedWin.isEmpty());
 }
 
 void SidePanel::setMasterView(const std::optional<MasterView>& view) {

@@ -102,7 +102,7 @@ class PlayerAidsTest : public QObject {
         QCOMPARE(captions(w.viewMenu()->menu()->actions()),
                  QStringList({"显示手数(&N)", "显示坐标(&C)", "侧栏(&P)", "-", "复盘(&R)",
                               "第一手(&F)", "上一手(&P)", "下一手(&X)", "最后一手(&L)",
-                              "大师分析(&A)", "-", "语言(&G)"}));
+                              "大师分析(&A)", "复盘分析(&Y)", "-", "语言(&G)"}));
         // The original menus keep their shortcuts beside the new items.
         QCOMPARE(action(w, "endGame")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(action(w, "difficulty2")->shortcut(), QKeySequence("Ctrl+H"));

@@ -4,12 +4,14 @@
 #include "rules/Game.h"
 #include "support/ReplayableVesk.h"
 #include "ui/BoardView.h"
+#include "ui/EvalGraph.h"
 #include "ui/GameCommands.h"
 #include "ui/GameKeeper.h"
 #include "ui/GameStatus.h"
 #include "ui/MainWindow.h"
 #include "ui/MasterAnalysis.h"
 #include "ui/RecordedMessages.h"
+#include "ui/ReviewRunner.h"
 #include "ui/TestWindow.h"
 #include "ui/ViewMenu.h"
 
@@ -19,6 +21,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -181,6 +185,55 @@ class SidePanelTest : public QObject {
         action(t.w, "endGame")->trigger();
         QVERIFY(t.w.commands()->openRecord(path));
         QCOMPARE(t.w.viewMenu()->cursor()->record().moves, (std::vector<Cell>{{8, 8}, {9, 9}}));
+    }
+
+    // 复盘分析 of a short game: marks in the move list and on the graph, each side's
+    // accuracy, a click on the graph moving the review; reopened, the review is kept.
+    void aGameReviewMarksTheMovesAndIsKept() {
+        test::TestWindow t(messages, clock, random);
+        t.w.reviews()->setLimits({0, 4000, 4000, 4});
+        // Black's four, closed at G8, is left open at L8; black plays elsewhere, and white
+        // closes it: the five was missed.
+        GameRecord game{
+            {{8, 8}, {7, 8}, {9, 8}, {1, 1}, {10, 8}, {1, 3}, {11, 8}, {1, 5}, {3, 3}, {12, 8}}};
+        t.w.viewMenu()->review(game);
+        action(t.w, "gameReview")->trigger();
+        auto* graph = t.w.panel()->findChild<EvalGraph*>("evalGraph");
+        QTRY_VERIFY_WITH_TIMEOUT(t.w.reviews()->review().has_value(), 60000);
+        QVERIFY(graph->isVisibleTo(&t.w));
+        QVERIFY(t.w.panel()->findChild<QLabel*>("panelAccuracy")->text().contains("准确率"));
+        QStringList moves = t.w.panel()->moveTexts();
+        QVERIFY2(moves[8].contains("错失胜机"), qPrintable(moves.join("\n"))); // black's 9th move
+        QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->width() / 2, 10));
+        QCOMPARE(t.w.viewMenu()->cursor()->position(), graph->movesAt(graph->width() / 2));
+
+        t.w.viewMenu()->showPosition(9); // after the move that missed the five
+        auto* missed = t.w.panel()->findChild<QLabel*>("panelMissedWin");
+        QVERIFY(missed->text().contains("错过了胜机"));
+        t.w.panel()->findChild<QPushButton*>("playMissedWin")->click();
+        GameRecord line = t.w.viewMenu()->cursor()->record();
+        QCOMPARE(line.moves.size(), std::size_t(9));
+        QCOMPARE(line.moves.back(), (Cell{12, 8})); // the five at L8
+        QCOMPARE(t.w.viewMenu()->cursor()->position(), std::size_t(8));
+        t.w.panel()->findChild<QPushButton*>("playMissedWin")->click(); // and back
+        QCOMPARE(t.w.viewMenu()->cursor()->record(), game);
+
+        t.w.reviews()->start(game); // reopened: read at once from the data directory
+        QVERIFY(!t.w.reviews()->running());
+        QVERIFY(t.w.reviews()->review().has_value());
+    }
+
+    // The review runs off the window's thread with its progress shown; a new game stops it.
+    void aNewGameCancelsTheReview() {
+        test::TestWindow t(messages, clock, random);
+        t.w.reviews()->setLimits({2000, 0, 20000, 4});
+        t.w.viewMenu()->review({{{8, 8}, {9, 9}, {7, 7}, {9, 8}, {9, 7}}});
+        action(t.w, "gameReview")->trigger();
+        QVERIFY(t.w.reviews()->running());
+        QVERIFY(t.w.panel()->findChild<QProgressBar*>("reviewProgress")->isVisibleTo(&t.w));
+        action(t.w, "newGame")->trigger();
+        QVERIFY(!t.w.reviews()->running());
+        QVERIFY(!t.w.panel()->findChild<QWidget*>("panelReview")->isVisibleTo(&t.w));
     }
 
     void aDamagedKeptGameIsNotOffered_data() {
