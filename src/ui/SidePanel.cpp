@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -70,7 +71,19 @@ SidePanel::SidePanel(QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*>{progress_, cancel_, accuracy_, graph_,
                                                       missedWin_, playMissedWin_})
         reviewLayout->addWidget(w);
-    auto* layout = new QVBoxLayout(this);
+    // On a short screen the panel scrolls rather than make the window taller than it.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(6, 6, 6, 6);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(content);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroll);
+    moves_->setMinimumHeight(80);
     layout->addWidget(match_);
     layout->addWidget(turn_);
     layout->addWidget(notes_);

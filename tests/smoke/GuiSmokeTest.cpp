@@ -11,6 +11,7 @@
 #include "ui/BoardMapping.h"
 #include "ui/BoardView.h"
 #include "ui/Program.h"
+#include "ui/ReviewRunner.h"
 
 #include "ui/lessons/LessonWindow.h"
 #include "ui/lessons/PageViewer.h"
@@ -396,6 +397,18 @@ class GuiSmokeTest : public QObject {
         chooseFromMenu({"fileMenu", "endGame"});
         QTRY_COMPARE(program_->session().view().phase(), Phase::GameOver);
         QVERIFY(window().optionsMenu()->isEnabled());
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
+    }
+
+    // 复盘分析 of the game just played, from the menu: the panel shows its progress, then
+    // the graph, the marks and the accuracies, whole on every screen.
+    void theGameIsReviewedInThePanel() {
+        window().reviews()->setLimits({100, 0, 20000, 8});
+        chooseFromMenu({"viewMenu", "gameReview"});
+        QTRY_VERIFY_WITH_TIMEOUT(window().reviews()->review().has_value(), 60000);
+        QTest::qWait(100);
+        checkFits(&window(), "the main window in a review");
+        if (readmeRun()) SaveWindowShot(&window(), "readme-review.png");
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
 
