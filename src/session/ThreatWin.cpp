@@ -1,5 +1,7 @@
 #include "session/ThreatWin.h"
 
+#include "session/ThreatAnswers.h"
+
 #include "vesk/Defence.h"
 #include "vesk/ThreatSolver.h"
 
@@ -26,19 +28,6 @@ void playToFive(Board& b, Color attacker, std::vector<Pos>& line) {
         b.play(line.back());
         if (five) return;
     }
-}
-
-// The defender's answers to the attacker's threat: the block of a four, else the stones
-// that stop an open three and the defender's own fours. Against two threes at once there
-// is no answer, and the defender blocks one of them.
-std::vector<Pos> answers(Board& b, Color attacker) {
-    if (b.hasFivePoint(attacker)) return {vesk::findPoint(b, attacker, vesk::kFiveAny)};
-    std::vector<Pos> found;
-    if (!b.hasFlex4Point(attacker)) return found;
-    vesk::addDefences(b, found);
-    vesk::addFours(b, b.sideToMove(), found);
-    if (found.empty()) found.push_back(vesk::findPoint(b, attacker, vesk::kFlex4Any));
-    return found;
 }
 
 class LineBuilder {
@@ -87,7 +76,7 @@ class LineBuilder {
     Pos longestDefence() {
         Pos longest = vesk::kNoPos;
         int most = 0;
-        for (Pos answer : answers(b_, attacker_)) {
+        for (Pos answer : ThreatAnswers(b_, attacker_)) {
             vesk::TrialStone stone(b_, answer);
             int plies = solver_.vct(b_, followLimits_);
             if (plies > most) most = plies, longest = answer;
