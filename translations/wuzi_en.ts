@@ -190,6 +190,26 @@
         <source>复盘分析(&amp;Y)</source>
         <translation>Game anal&amp;ysis</translation>
     </message>
+    <message>
+        <source>连续冲四 · 3 手(&amp;1)...</source>
+        <translation>Fours, in &amp;3 moves...</translation>
+    </message>
+    <message>
+        <source>连续冲四 · 5 手以上(&amp;2)...</source>
+        <translation>Fours, in &amp;5 moves or more...</translation>
+    </message>
+    <message>
+        <source>冲四活三 · 3 手(&amp;3)...</source>
+        <translation>Fours and threes, in 3 &amp;moves...</translation>
+    </message>
+    <message>
+        <source>冲四活三 · 4 手以上(&amp;4)...</source>
+        <translation>Fours and threes, in &amp;4 moves or more...</translation>
+    </message>
+    <message>
+        <source>习题(&amp;Z)</source>
+        <translation>&amp;Puzzles</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::EvalGraph</name>
@@ -520,6 +540,89 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>&lt;h2&gt;找不到页面文件&lt;/h2&gt;&lt;p&gt;页面文件 &lt;b&gt;%1&lt;/b&gt; 不存在，无法显示这一页。&lt;/p&gt;&lt;p&gt;程序在这里寻找它：&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;请把 %1 放回程序所在的目录，再重新打开这一页。&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing, so this page cannot be shown.&lt;/p&gt;&lt;p&gt;The program looks for it here:&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;Put %1 back into the program&apos;s directory and open the page again.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::PuzzleWindow</name>
+    <message>
+        <source>连续冲四 · 3 手</source>
+        <translation>Fours, in 3 moves</translation>
+    </message>
+    <message>
+        <source>连续冲四 · 5 手以上</source>
+        <translation>Fours, in 5 moves or more</translation>
+    </message>
+    <message>
+        <source>冲四活三 · 3 手</source>
+        <translation>Fours and threes, in 3 moves</translation>
+    </message>
+    <message>
+        <source>冲四活三 · 4 手以上</source>
+        <translation>Fours and threes, in 4 moves or more</translation>
+    </message>
+    <message>
+        <source>习题</source>
+        <translation>Puzzles</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>再试一次</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>看答案</source>
+        <translation>Show the answer</translation>
+    </message>
+    <message>
+        <source>重放</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>下一题</source>
+        <translation>Next puzzle</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>请走下一手</source>
+        <translation>Your move</translation>
+    </message>
+    <message>
+        <source>解开了！</source>
+        <translation>Solved!</translation>
+    </message>
+    <message>
+        <source>对方挡在 %1。请继续</source>
+        <translation>The defence is at %1. Go on</translation>
+    </message>
+    <message>
+        <source>这一步不成：对方走 %1 之后就没有胜法了。按“再试一次”重来</source>
+        <translation>That does not win: after %1 no forced win is left. Press “Try again”</translation>
+    </message>
+    <message>
+        <source>答案：%1。按“重放”可以一步步看</source>
+        <translation>The answer: %1. Press “Replay” to see it move by move</translation>
+    </message>
+    <message>
+        <source>黑先胜</source>
+        <translation>Black to play and win</translation>
+    </message>
+    <message>
+        <source>白先胜</source>
+        <translation>White to play and win</translation>
+    </message>
+    <message>
+        <source>（%1 手）</source>
+        <translation> (in %1)</translation>
+    </message>
+    <message>
+        <source>本级已解 %1 / %2，连胜 %3</source>
+        <translation>Solved at this level: %1 of %2; streak %3</translation>
     </message>
 </context>
 <context>

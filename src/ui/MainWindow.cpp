@@ -9,6 +9,7 @@
 #include "ui/GameStatus.h"
 #include "ui/MasterAnalysis.h"
 #include "ui/ProgramIcon.h"
+#include "ui/PuzzleWindow.h"
 #include "ui/ReviewRunner.h"
 #include "ui/ScreenFit.h"
 #include "ui/SessionBridge.h"
@@ -178,6 +179,19 @@ void MainWindow::createActions() {
         });
     }
 
+    const char* const puzzleNames[kPuzzleLevels] = {"puzzlesFoursIn3", "puzzlesFoursIn5",
+                                                    "puzzlesThreatsIn3", "puzzlesThreatsIn4"};
+    const char* const puzzleCaptions[kPuzzleLevels] = {
+        QT_TRANSLATE_NOOP("Menu", "连续冲四 · 3 手(&1)..."),
+        QT_TRANSLATE_NOOP("Menu", "连续冲四 · 5 手以上(&2)..."),
+        QT_TRANSLATE_NOOP("Menu", "冲四活三 · 3 手(&3)..."),
+        QT_TRANSLATE_NOOP("Menu", "冲四活三 · 4 手以上(&4)...")};
+    for (int i = 0; i < kPuzzleLevels; ++i) {
+        puzzles_[i] = MakeAction(this, puzzleNames[i], puzzleCaptions[i]);
+        connect(puzzles_[i], &QAction::triggered, this,
+                [this, i] { openPuzzles(static_cast<PuzzleLevel>(i)); });
+    }
+
     for (int i = 0; i < 10; ++i) {
         lessons_[i] = MakeAction(this, kLessonItemNames[i], kLessonCaptions[i]);
         connect(lessons_[i], &QAction::triggered, this, [this, i] { openLesson(i + 1); });
@@ -226,6 +240,10 @@ void MainWindow::createMenus() {
     menuBar()->addMenu(lessons);
     for (QAction* a : lessons_)
         lessons->addAction(a);
+    QMenu* puzzles = MakeMenu(this, "puzzleMenu", QT_TRANSLATE_NOOP("Menu", "习题(&Z)"));
+    menuBar()->addMenu(puzzles);
+    for (QAction* a : puzzles_)
+        puzzles->addAction(a);
 
     QMenu* help = MakeMenu(this, "helpMenu", QT_TRANSLATE_NOOP("Menu", "帮助(&H)"));
     menuBar()->addMenu(help);
@@ -389,6 +407,12 @@ void MainWindow::setUpPosition() {
         session_.resume(RecordOfPosition(position).moves, match);
     }
     refresh();
+}
+
+void MainWindow::openPuzzles(PuzzleLevel level) {
+    ThinkingPause pause(session_);
+    PuzzleWindow window(level, this);
+    window.exec();
 }
 
 void MainWindow::watchGame() {

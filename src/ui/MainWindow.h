@@ -1,6 +1,7 @@
 #pragma once
 
 #include "opponents/Roster.h"
+#include "session/Puzzle.h"
 #include "session/Session.h"
 #include "ui/Language.h"
 #include "ui/SidePanel.h"
@@ -55,6 +56,8 @@ class MainWindow : public QMainWindow {
     void setUpPosition();
     // 观战: two of the computer's opponents play each other; the game may be reviewed.
     void watchGame();
+    // 习题: the puzzles of a level.
+    void openPuzzles(PuzzleLevel level);
     // At the start: when a game was left unfinished, asks whether to play it on.
     void offerUnfinishedGame();
     void openLesson(int lessonNo);
@@ -120,6 +123,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 3> difficulties_{};
     std::array<QAction*, kOpponentCount> opponents_{};
     std::array<QAction*, 10> lessons_{}; // lessons 1 to 10
+    std::array<QAction*, kPuzzleLevels> puzzles_{};
     QAction* help_ = nullptr;
     QAction* support_ = nullptr;
     QAction* about_ = nullptr;

@@ -31,6 +31,11 @@ void PositionBoard::setScene(const BoardScene& scene) {
     update();
 }
 
+void PositionBoard::setHint(std::optional<Cell> cell) {
+    hint_ = cell;
+    update();
+}
+
 void PositionBoard::setPosition(const HandPosition& position) {
     BoardScene scene;
     for (auto [stones, black] : {std::pair{&position.black, true}, {&position.white, false}})
@@ -55,6 +60,7 @@ void PositionBoard::paintEvent(QPaintEvent*) {
         BoardPainter::drawStone(p, stone.cell, stone.black);
     if (scene_.marker) BoardPainter::drawLastMoveMarker(p, *scene_.marker, scene_.markerOnBlack);
     BoardOverlays::drawWinningLine(p, scene_.winningLine);
+    if (hint_) BoardOverlays::drawHint(p, *hint_, false);
 }
 
 void LayOutBesideTheBoard(QWidget* window, PositionBoard* board,

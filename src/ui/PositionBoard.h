@@ -19,6 +19,8 @@ class PositionBoard : public QWidget {
     int heightForWidth(int width) const override;
 
     void setScene(const BoardScene& scene);
+    // A hint's ring on the cell; none clears it.
+    void setHint(std::optional<Cell> cell);
     void setPosition(const HandPosition& position);
     // Widget position of the middle of a cell.
     QPoint pointOf(Cell c) const;
@@ -32,6 +34,7 @@ class PositionBoard : public QWidget {
 
   private:
     BoardScene scene_;
+    std::optional<Cell> hint_;
 };
 
 // Lays out a window of a board of its own: the board, and beside it the controls in a

@@ -47,7 +47,7 @@ class LanguageTest : public QObject {
         QCOMPARE(t.w.language(), Language::English);
         QVERIFY(action(t.w, "english")->isChecked());
         QCOMPARE(menuTitles(t.w),
-                 QStringList({"&File", "&Options", "&View", "Vesk十式 (&K)", "&Help"}));
+                 QStringList({"&File", "&Options", "&View", "Vesk十式 (&K)", "&Puzzles", "&Help"}));
         QCOMPARE(action(t.w, "newGame")->text(), QString("&New game"));
         QCOMPARE(action(t.w, "opponent3")->text(), QString("Peddrin"));
         t.w.NewGame();
@@ -59,8 +59,8 @@ class LanguageTest : public QObject {
         QCOMPARE(t.w.settings().language, QString("en"));
 
         choose(t.w, "chinese");
-        QCOMPARE(menuTitles(t.w),
-                 QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
+        QCOMPARE(menuTitles(t.w), QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)",
+                                               "习题(&Z)", "帮助(&H)"}));
         QCOMPARE(action(t.w, "newGame")->text(), QString("新游戏(&N)"));
         QCOMPARE(t.w.status()->turnText(), QString("轮到你走"));
         QCOMPARE(CoreText(kComputerWins), QString("计算机胜!"));

@@ -47,8 +47,8 @@ class MainWindowTest : public QObject {
         QStringList titles;
         for (QAction* a : w.menuBar()->actions())
             titles << a->text();
-        QCOMPARE(titles,
-                 QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
+        QCOMPARE(titles, QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)",
+                                      "习题(&Z)", "帮助(&H)"}));
         QCOMPARE(action(w, "newGame")->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(action(w, "endGame")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(action(w, "playerFirst")->shortcut(), QKeySequence("Ctrl+B"));

@@ -89,8 +89,8 @@ class PlayerAidsTest : public QObject {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
         QStringList titles = captions(w.menuBar()->actions());
-        QCOMPARE(titles,
-                 QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)", "帮助(&H)"}));
+        QCOMPARE(titles, QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)",
+                                      "习题(&Z)", "帮助(&H)"}));
         auto* file = w.findChild<QMenu*>("fileMenu");
         QCOMPARE(captions(file->actions()),
                  QStringList({"新游戏(&N)", "双人对弈(&2)", "继续上一局(&C)", "摆棋(&P)...",
