@@ -226,6 +226,7 @@ bool Session::playFromPosition(const std::vector<SetUpStone>& stones) {
     s.review.reset();
     s.takeBack.clear();
     if (!SetUpPosition(s.game, s.checks, stones)) return false;
+    s.mode = Mode::VersusComputer;
     s.outcome = Outcome::None;
     s.gameChecks = s.checks;
     s.announce([&] { AnswerSetUpPosition(s.game, last->cell); }, Outcome::Draw);
@@ -290,6 +291,7 @@ bool Session::Impl::resumeTwoPlayers(const std::vector<Cell>& moves) {
 
 bool Session::Impl::resumeOnPlayersTurn(const std::vector<SetUpStone>& stones) {
     if (!SetUpPlayersTurn(game, checks, stones)) return false;
+    mode = Mode::VersusComputer;
     review.reset();
     takeBack.clear();
     vesk.newGame();

@@ -19,7 +19,7 @@ struct Weighted {
     EventKind kind;
     int weight;
 };
-using Weights = std::array<Weighted, 10>;
+using Weights = std::array<Weighted, 13>;
 constexpr Weights kCarefulGame{{{EventKind::Click, 975},
                                 {EventKind::TakeBack, 4},
                                 {EventKind::Hint, 4},
@@ -29,7 +29,10 @@ constexpr Weights kCarefulGame{{{EventKind::Click, 975},
                                 {EventKind::ComputerFirst, 2},
                                 {EventKind::Difficulty, 3},
                                 {EventKind::Opponent, 3},
-                                {EventKind::SecondsDigit, 5}}};
+                                {EventKind::SecondsDigit, 5},
+                                {EventKind::TwoPlayers, 0},
+                                {EventKind::SetUp, 0},
+                                {EventKind::Puzzle, 0}}};
 constexpr Weights kLivelyGame{{{EventKind::Click, 925},
                                {EventKind::TakeBack, 10},
                                {EventKind::Hint, 10},
@@ -39,17 +42,23 @@ constexpr Weights kLivelyGame{{{EventKind::Click, 925},
                                {EventKind::ComputerFirst, 5},
                                {EventKind::Difficulty, 10},
                                {EventKind::Opponent, 10},
-                               {EventKind::SecondsDigit, 10}}};
+                               {EventKind::SecondsDigit, 10},
+                               {EventKind::TwoPlayers, 0},
+                               {EventKind::SetUp, 0},
+                               {EventKind::Puzzle, 0}}};
 constexpr Weights kBetweenGames{{{EventKind::Click, 60},
                                  {EventKind::TakeBack, 10},
                                  {EventKind::Hint, 10},
-                                 {EventKind::NewGame, 300},
+                                 {EventKind::NewGame, 240},
                                  {EventKind::EndGame, 20},
                                  {EventKind::PlayerFirst, 80},
                                  {EventKind::ComputerFirst, 80},
                                  {EventKind::Difficulty, 140},
                                  {EventKind::Opponent, 180},
-                                 {EventKind::SecondsDigit, 120}}};
+                                 {EventKind::SecondsDigit, 120},
+                                 {EventKind::TwoPlayers, 25},
+                                 {EventKind::SetUp, 25},
+                                 {EventKind::Puzzle, 10}}};
 
 EventKind pickKind(ByteStream& in, const Weights& table) {
     int roll = in.pick(1000);
@@ -160,6 +169,15 @@ Event EventSource::Next(const Session& session) {
         return {kind, in_.pick(kOpponentCount + 2) - 1};
     case EventKind::SecondsDigit:
         return {kind, in_.pick(10)};
+    case EventKind::TwoPlayers:
+    case EventKind::SetUp:
+    case EventKind::Puzzle: {
+        Event e{kind};
+        int length = 8 + in_.pick(400);
+        for (int i = 0; i < length; ++i)
+            e.script.push_back(in_.byte());
+        return e;
+    }
     default:
         return {kind};
     }
@@ -176,8 +194,11 @@ std::string Describe(const Event& e) {
                                              "click",
                                              "take back",
                                              "hint",
-                                             "the thinking opponent replies"};
-    static_assert(std::size(kNames) == static_cast<std::size_t>(EventKind::EngineReply) + 1);
+                                             "the thinking opponent replies",
+                                             "two players",
+                                             "a position set up",
+                                             "a puzzle"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(EventKind::Puzzle) + 1);
     std::string text = kNames[static_cast<int>(e.kind)];
     char detail[96] = "";
     if (e.kind == EventKind::Click)

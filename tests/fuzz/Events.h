@@ -4,7 +4,9 @@
 #include "rules/Game.h"
 #include "session/Session.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace wuzi::fuzz {
 
@@ -22,6 +24,9 @@ enum class EventKind {
     TakeBack,    // 悔棋
     Hint,        // 提示
     EngineReply, // opponent 3's search ends and its reply is placed
+    TwoPlayers,  // 双人对弈: a game of two players, played out from the event's script
+    SetUp,       // 摆棋: a position laid out and played on against the computer
+    Puzzle,      // 习题: a puzzle tried
 };
 
 struct Event {
@@ -30,6 +35,7 @@ struct Event {
     float x = 0, y = 0;      // click position in board pixels
     const char* how = "";    // how the click was aimed, for the log
     bool replyLater = false; // opponent 3 thinks on while other events arrive
+    std::vector<std::uint8_t> script = {}; // the bytes of an episode of another mode
 };
 
 // How the player plays the current game: careful games run long and reach full boards,

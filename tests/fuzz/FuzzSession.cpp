@@ -1,6 +1,7 @@
 #include "FuzzSession.h"
 
 #include "BoardScan.h"
+#include "Episodes.h"
 #include "Events.h"
 #include "Invariants.h"
 #include "rules/Placement.h"
@@ -66,6 +67,19 @@ void count(Stats& s, const Event& e, const Snapshot& b, const Snapshot& a,
         ++s.gamesByDigit[digit];
         return;
     }
+    switch (e.kind) {
+    case EventKind::TwoPlayers:
+        ++s.twoPlayerGames;
+        return;
+    case EventKind::SetUp:
+        ++s.setUps;
+        return;
+    case EventKind::Puzzle:
+        ++s.puzzles;
+        return;
+    default:
+        break;
+    }
     if (e.kind == EventKind::Click) ++s.clicks;
     if (e.kind == EventKind::Hint) s.hints += b.GameActive;
     if (e.kind == EventKind::EngineReply) ++s.lateReplies;
@@ -119,6 +133,7 @@ class Driver {
     Session session{events, clock, random};
     const Game& g = session.state();
     int digit = 1;
+    bool setUp = false; // the game was played on from a position set up by hand
 
     // The game and the menus' checks as they stand.
     Snapshot snapshot() const {
@@ -146,6 +161,7 @@ std::string Driver::apply(const Event& e, const Snapshot& before) {
     switch (e.kind) {
     case EventKind::NewGame:
         positions_.clear();
+        setUp = false;
         session.newGame();
         break;
     case EventKind::EndGame:
@@ -183,6 +199,32 @@ std::string Driver::apply(const Event& e, const Snapshot& before) {
         if (possible) positions_.pop_back();
         return problem;
     }
+    case EventKind::TwoPlayers: {
+        positions_.clear();
+        ByteStream script(e.script);
+        if (std::string problem = PlayTwoPlayers(session, script, events); !problem.empty())
+            return problem;
+        // The game against the computer is left as 结束游戏 leaves it.
+        return CheckEvent({EventKind::EndGame}, before, snapshot(), {});
+    }
+    case EventKind::SetUp: {
+        ByteStream script(e.script);
+        bool wasRunning = session.view().gameRunning();
+        std::vector<Cell> was = session.view().moves();
+        if (std::string problem = PlayFromASetUpPosition(session, script); !problem.empty())
+            return problem;
+        if (session.view().gameRunning() && (!wasRunning || session.view().moves() != was)) {
+            positions_.clear();
+            setUp = true;
+        }
+        return "";
+    }
+    case EventKind::Puzzle: {
+        ByteStream script(e.script);
+        if (std::string problem = TryAPuzzle(ProgramPuzzles(), script); !problem.empty())
+            return problem;
+        return CheckUnchanged(before, snapshot());
+    }
     case EventKind::Hint:
         events.hint.reset();
         session.hint();
@@ -201,7 +243,7 @@ std::string Driver::play(const Event& e, const Snapshot& before) {
     } catch (...) {
         return "an unknown exception left the game";
     }
-    if (problem.empty()) problem = CheckState(g);
+    if (problem.empty()) problem = CheckState(g, setUp);
     if (problem.empty()) problem = CheckScene(g);
     bool ended = before.GameActive && !g.GameActive;
     if (problem.empty() && (ended || e.kind == EventKind::TakeBack)) problem = CheckRecord(g);
@@ -235,6 +277,9 @@ Stats& Stats::operator+=(const Stats& o) {
     takeBacks += o.takeBacks;
     hints += o.hints;
     lateReplies += o.lateReplies;
+    twoPlayerGames += o.twoPlayerGames;
+    setUps += o.setUps;
+    puzzles += o.puzzles;
     fingerprint = mixed(fingerprint, std::to_string(o.fingerprint));
     return *this;
 }
@@ -245,9 +290,11 @@ std::string Stats::Summary() const {
                   "%ld events, %ld clicks, %ld player moves, %ld computer moves, %ld games\n"
                   "endings: %ld player fives, %ld computer fives, %ld draws, %ld from the menu, "
                   "%ld replaced by a new game\n%ld moves taken back, %ld hints during a game, "
-                  "%ld replies of thinking opponents among other events\n",
+                  "%ld replies of thinking opponents among other events\n"
+                  "%ld games of two players, %ld positions set up, %ld puzzles tried\n",
                   events, clicks, playerMoves, computerMoves, games(), playerFives, computerFives,
-                  draws, endedFromMenu, replacedByNewGame, takeBacks, hints, lateReplies);
+                  draws, endedFromMenu, replacedByNewGame, takeBacks, hints, lateReplies,
+                  twoPlayerGames, setUps, puzzles);
     std::string out = line;
     std::snprintf(line, sizeof line, "fingerprint of all the play: %016llx\n",
                   static_cast<unsigned long long>(fingerprint));

@@ -27,6 +27,9 @@ struct Stats {
     long takeBacks = 0;
     long hints = 0;
     long lateReplies = 0;
+    long twoPlayerGames = 0; // episodes of the other modes
+    long setUps = 0;
+    long puzzles = 0;
     // Every event and what it did, hashed: the same bytes must always play the same.
     std::uint64_t fingerprint = 0;
 

@@ -87,12 +87,12 @@ std::string settingsHold(const Game& g) {
 // Stones alternate from the first mover, whose first stone is the centre; during a game
 // the player is to move, the computer owes nothing, and nobody has five on a board with
 // a free cell left.
-std::string playHolds(const Game& g) {
+std::string playHolds(const Game& g, bool setUp) {
     bool playerFirst = g.PlayerFirst;
     int np = static_cast<int>(g.playerStones.size()), nc = static_cast<int>(g.compStones.size());
     int lead = playerFirst ? np - nc : nc - np;
     if (lead != 0 && lead != 1) return "the stones do not alternate";
-    if (np + nc > 0 && (playerFirst ? g.playerStone(1) : g.compStone(1)) != kCentre)
+    if (!setUp && np + nc > 0 && (playerFirst ? g.playerStone(1) : g.compStone(1)) != kCentre)
         return "the first stone is not on the centre";
     if (!g.GameActive) return "";
     if (!g.PlayerTurn) return "the turn did not come back to the player";
@@ -380,10 +380,15 @@ Snapshot Snapshot::Take(const Game& g, const MenuChecks& menu) {
     return s;
 }
 
-std::string CheckState(const Game& g) {
-    for (auto check : {historiesAgreeWithBoard, settingsHold, playHolds, markersHold, engineHolds})
+std::string CheckState(const Game& g, bool setUp) {
+    for (auto check : {historiesAgreeWithBoard, settingsHold, markersHold, engineHolds})
         if (std::string problem = check(g); !problem.empty()) return problem;
-    return "";
+    return playHolds(g, setUp);
+}
+
+std::string CheckUnchanged(const Snapshot& before, const Snapshot& after) {
+    std::string d = firstDifference(before, after);
+    return d.empty() ? "" : "another mode's episode changed " + d;
 }
 
 std::string CheckTakeBack(const Snapshot& before, const Snapshot& after, std::span<const Box> boxes,

@@ -31,8 +31,12 @@ struct Snapshot {
 };
 
 // The rules that hold after every event, whatever happened before. Returns what is
-// broken, or an empty string.
-std::string CheckState(const Game& g);
+// broken, or an empty string. A game played on from a position set up by hand
+// (`setUp`) need not have begun on the centre.
+std::string CheckState(const Game& g, bool setUp = false);
+
+// Nothing of the game changed (an episode of another mode that leaves it alone).
+std::string CheckUnchanged(const Snapshot& before, const Snapshot& after);
 
 // The rules of one event: what it may change and what it must do. `boxes` are the
 // message boxes the event showed. Returns what is broken, or an empty string. Take-backs

@@ -7,6 +7,7 @@
 // A broken rule prints the last events and the board, saves the session's bytes to
 // wuzi-fuzz-failure-SEED-SESSION.bin and exits 1; --replay plays such a file again (as
 // does the libFuzzer target).
+#include "Episodes.h"
 #include "FuzzSession.h"
 
 #include <chrono>
@@ -124,6 +125,9 @@ bool covered(const Stats& s) {
     need(s.takeBacks > 0, "a move taken back");
     need(s.hints > 0, "a hint during a game");
     need(s.lateReplies > 0, "a reply of opponent 3 after other events");
+    need(s.twoPlayerGames > 0, "a game of two players");
+    need(s.setUps > 0, "a position set up and played on");
+    need(s.puzzles > 0 || ProgramPuzzles().empty(), "a puzzle tried");
     return ok;
 }
 
