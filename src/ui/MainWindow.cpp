@@ -3,13 +3,13 @@
 #include "ui/Actions.h"
 #include "ui/BoardOverlays.h"
 #include "ui/BoardView.h"
-#include "ui/EvalGraph.h"
 #include "ui/GameCommands.h"
 #include "ui/GameKeeper.h"
 #include "ui/GameStatus.h"
 #include "ui/MasterAnalysis.h"
 #include "ui/ProgramIcon.h"
 #include "ui/PuzzleWindow.h"
+#include "ui/ReviewPresenter.h"
 #include "ui/ReviewRunner.h"
 #include "ui/ScreenFit.h"
 #include "ui/SessionBridge.h"
@@ -67,13 +67,11 @@ MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
     analysis_ = new MasterAnalysis(session_, events_, board_, panel_, this);
     view_->addBeforeLanguages(analysis_->action());
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    runner_ = new ReviewRunner(data + "/reviews", this);
-    gameReview_ = MakeWindowAction(this, "gameReview", QT_TRANSLATE_NOOP("Menu", "复盘分析(&Y)"));
-    view_->addBeforeLanguages(gameReview_);
-    connect(gameReview_, &QAction::triggered, this, &MainWindow::startGameReview);
-    connect(runner_, &ReviewRunner::changed, this, &MainWindow::refreshPanel);
-    connect(panel_, &SidePanel::reviewCancelled, runner_, &ReviewRunner::cancel);
-    connect(panel_, &SidePanel::missedWinAsked, this, &MainWindow::playMissedWin);
+    reviewPresenter_ = new ReviewPresenter(session_, view_, data + "/reviews", this);
+    view_->addBeforeLanguages(reviewPresenter_->action());
+    connect(reviewPresenter_, &ReviewPresenter::changed, this, &MainWindow::refreshPanel);
+    connect(panel_, &SidePanel::reviewCancelled, reviews(), &ReviewRunner::cancel);
+    connect(panel_, &SidePanel::missedWinAsked, reviewPresenter_, &ReviewPresenter::playMissedWin);
     connect(view_, &ViewMenu::shownPositionChanged, this, &MainWindow::refresh);
     connect(view_, &ViewMenu::panelToggled, this, &MainWindow::showPanel);
     connect(panel_, &SidePanel::positionChosen, view_, &ViewMenu::showPosition);
@@ -275,12 +273,7 @@ void MainWindow::refresh() {
     for (int i = 0; i < kOpponentCount; ++i)
         opponents_[i]->setChecked(match.opponent == i);
     resumeGame_->setEnabled(!game.gameRunning() && keeper_->unfinished().has_value());
-    gameReview_->setEnabled(session_.canReview());
-    // A game started meanwhile leaves the review behind.
-    if (game.gameRunning()) {
-        runner_->cancel();
-        branchedFrom_.reset();
-    }
+    reviewPresenter_->refresh();
     view_->refresh();
     commands_->refresh();
     status_->refresh();
@@ -293,80 +286,17 @@ void MainWindow::refresh() {
 
 void MainWindow::refreshPanel() {
     const GameView& game = session_.view();
-    std::optional<ReviewShown> review = reviewShown();
-    QStringList marks;
-    if (review && review->review && !branchedFrom_)
-        for (const ReviewedMove& move : review->review->moves)
-            marks << MarkText(move.mark);
     if (const ReviewCursor* cursor = session_.reviewCursor())
-        panel_->setMoves(cursor->record().moves, cursor->position(), true, marks);
+        panel_->setMoves(cursor->record().moves, cursor->position(), true,
+                         reviewPresenter_->marks());
     else
         panel_->setMoves(game.moves(), game.moveCount(), session_.canReview());
-    panel_->setReview(review);
+    panel_->setReview(reviewPresenter_->shown());
     panel_->setNotes(notes());
 }
 
-// 复盘分析 of the record shown in the review: its progress, or its result.
-std::optional<ReviewShown> MainWindow::reviewShown() const {
-    const ReviewCursor* cursor = session_.reviewCursor();
-    if (!cursor) return std::nullopt;
-    // While a missed win is played out, the review is still the game's it branched from.
-    const GameRecord& reviewed = branchedFrom_ ? branchedFrom_->first : cursor->record();
-    if (runner_->record() != reviewed) return std::nullopt;
-    GameReview::Progress progress = runner_->progress();
-    ReviewShown shown{runner_->running(),
-                      progress.done,
-                      progress.total,
-                      runner_->review(),
-                      branchedFrom_ ? branchedFrom_->second : cursor->position(),
-                      {}};
-    if (branchedFrom_) {
-        shown.missedWin = tr("正在演示错过的胜法；再按一次回到原来的棋谱");
-    } else if (shown.review && cursor->position() > 0) {
-        const ReviewedMove& move = shown.review->moves[cursor->position() - 1];
-        if (move.mark == MoveMark::MissedWin) {
-            QStringList line;
-            for (Cell c : move.threatWin.line)
-                line << BoardOverlays::columnLabel(c.x) + BoardOverlays::rowLabel(c.y);
-            shown.missedWin = tr("第 %1 手错过了胜机：%2").arg(move.number).arg(line.join(" "));
-        }
-    }
-    return shown;
-}
-
-void MainWindow::startGameReview() {
-    if (!session_.reviewCursor()) {
-        if (!session_.canReview()) return;
-        session_.reviewGame();
-    }
-    branchedFrom_.reset();
-    runner_->start(session_.reviewCursor()->record());
-    refresh();
-}
-
-// The win missed before the move shown, played out move by move from where it was there;
-// asked again, back to the review it branched from.
-void MainWindow::playMissedWin() {
-    const ReviewCursor* cursor = session_.reviewCursor();
-    if (!cursor) return;
-    if (branchedFrom_) {
-        auto [record, position] = *branchedFrom_;
-        branchedFrom_.reset();
-        view_->review(record);
-        view_->showPosition(position);
-        runner_->start(record); // kept: at once
-        return;
-    }
-    const std::optional<Review>& review = runner_->review();
-    if (!review || cursor->position() == 0) return;
-    std::size_t before = cursor->position() - 1;
-    const ReviewedMove& move = review->moves[before];
-    GameRecord line{{cursor->record().moves.begin(),
-                     cursor->record().moves.begin() + static_cast<long>(before)}};
-    line.moves.insert(line.moves.end(), move.threatWin.line.begin(), move.threatWin.line.end());
-    branchedFrom_ = {cursor->record(), cursor->position()};
-    view_->review(line);
-    view_->showPosition(before);
+ReviewRunner* MainWindow::reviews() const {
+    return reviewPresenter_->runner();
 }
 
 QStringList MainWindow::notes() const {
@@ -445,7 +375,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::NewGame() {
-    runner_->cancel();
+    reviews()->cancel();
     session_.newGame();
     refresh();
 }

@@ -22,6 +22,7 @@ class BoardView;
 class GameCommands;
 class GameKeeper;
 class GameStatus;
+class ReviewPresenter;
 class MasterAnalysis;
 class ReviewRunner;
 class SessionBridge;
@@ -44,7 +45,7 @@ class MainWindow : public QMainWindow {
     GameStatus* status() const { return status_; }
     MasterAnalysis* analysis() const { return analysis_; }
     SidePanel* panel() const { return panel_; }
-    ReviewRunner* reviews() const { return runner_; }
+    ReviewRunner* reviews() const;
     GameKeeper& keeper() const { return *keeper_; }
     QMenu* optionsMenu() const { return optionsMenu_; }
 
@@ -89,9 +90,6 @@ class MainWindow : public QMainWindow {
     void createMenus();
     void listen(SessionBridge& events);
     void refreshPanel();
-    void startGameReview();
-    void playMissedWin();
-    std::optional<ReviewShown> reviewShown() const;
     QStringList notes() const;
     void showPanel(bool on);
 
@@ -102,14 +100,11 @@ class MainWindow : public QMainWindow {
     BoardView* board_;
     SidePanel* panel_;
     QBoxLayout* layout_ = nullptr;
-    ViewMenu* view_ = nullptr;           // 查看: numbers, coordinates, review
-    GameCommands* commands_ = nullptr;   // 悔棋, 提示, records
-    GameStatus* status_ = nullptr;       // the status bar and the title
-    MasterAnalysis* analysis_ = nullptr; // 大师分析
-    ReviewRunner* runner_ = nullptr;     // 复盘分析
-    QAction* gameReview_ = nullptr;
-    // While a missed win is played out: the review it branched from, and its position.
-    std::optional<std::pair<GameRecord, std::size_t>> branchedFrom_;
+    ViewMenu* view_ = nullptr;                   // 查看: numbers, coordinates, review
+    GameCommands* commands_ = nullptr;           // 悔棋, 提示, records
+    GameStatus* status_ = nullptr;               // the status bar and the title
+    MasterAnalysis* analysis_ = nullptr;         // 大师分析
+    ReviewPresenter* reviewPresenter_ = nullptr; // 复盘分析
     QMenu* optionsMenu_ = nullptr;
     QAction* newGame_ = nullptr;
     QAction* endGame_ = nullptr;
