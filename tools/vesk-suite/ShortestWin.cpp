@@ -2,8 +2,6 @@
 
 #include "ThreatMoves.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr std::uint64_t kThreatsSalt = 0x9E3779B97F4A7C15ULL;
@@ -166,8 +164,11 @@ int ShortestWin::longestAnswer(int& stones) {
     }
     // With no answer that stops every double five, any stone loses to one in two: take
     // the first.
-    if (longest < 2 && fives.empty()) best = threat::doubleFives(grid_, attacker_)[0].cell;
-    stones = std::max(longest, 2);
+    if (longest < 2 && fives.empty()) {
+        best = threat::doubleFives(grid_, attacker_)[0].cell;
+        longest = 2;
+    }
+    stones = longest;
     return best;
 }
 
