@@ -183,3 +183,80 @@ bool ExhaustiveCheck::defend(int moves, bool threes) {
     }
     return true;
 }
+
+bool ExhaustiveCheck::confirmsWin(int moves, bool threes, const Strategy& strategy) {
+    failed_.clear();
+    return confirmAttack(moves, threes, strategy);
+}
+
+std::vector<int> ExhaustiveCheck::board() const {
+    std::vector<int> cells(kSize * kSize);
+    for (int c = 0; c < kSize * kSize; ++c)
+        cells[c] = grid_[c] - 1;
+    return cells;
+}
+
+bool ExhaustiveCheck::confirmAttack(int moves, bool threes, const Strategy& strategy) {
+    int me = attacker_, them = 3 - attacker_;
+    if (moves <= 0) return false;
+    if (!fiveCells(me).empty()) return true;
+    if (moves == 1) return false;
+    std::vector<int> theirs = fiveCells(them);
+    if (theirs.size() > 1) return false;
+    int c = theirs.empty() ? -1 : theirs[0];
+    if (c < 0) {
+        if (threatensTwoFives(me)) return true;
+        c = strategy(board(), moves);
+        if (c < 0 || c >= kSize * kSize || grid_[c] != 0 || !isThreat(c, me)) return false;
+    }
+    place(c, me);
+    bool fourMade = !fiveCells(me).empty();
+    bool win = (threes || fourMade) && confirmDefence(moves - 1, threes, strategy);
+    lift(c, me);
+    return win;
+}
+
+// A defender stone on `cell` leaves one of the attacker's double fives, and no five of
+// its own: the attacker plays that double five and the defender blocks only one.
+bool ExhaustiveCheck::losesAtOnce(int cell, const std::vector<int>& doubleFives) {
+    int me = 3 - attacker_, them = attacker_;
+    place(cell, me);
+    bool lost = fiveCellsThrough(cell, me) == 0;
+    bool standing = false;
+    for (std::size_t i = 0; lost && !standing && i < doubleFives.size(); ++i) {
+        int g = doubleFives[i];
+        if (grid_[g] != 0) continue;
+        place(g, them);
+        standing = fiveCellsThrough(g, them) >= 2;
+        lift(g, them);
+    }
+    lift(cell, me);
+    return lost && standing;
+}
+
+bool ExhaustiveCheck::confirmDefence(int moves, bool threes, const Strategy& strategy) {
+    int me = 3 - attacker_, them = attacker_;
+    if (!fiveCells(me).empty()) return false;
+    std::vector<int> fives = fiveCells(them);
+    if (fives.size() > 1) return moves >= 1;
+    std::vector<int> answers = fives, doubleFives;
+    if (fives.empty()) {
+        if (!threes || moves < 2) return false;
+        for (int c = 0; c < kSize * kSize; ++c) {
+            if (grid_[c] != 0) continue;
+            place(c, them);
+            if (fiveCellsThrough(c, them) >= 2) doubleFives.push_back(c);
+            lift(c, them);
+        }
+        if (doubleFives.empty()) return false;
+        for (int c = 0; c < kSize * kSize; ++c)
+            if (grid_[c] == 0 && !losesAtOnce(c, doubleFives)) answers.push_back(c);
+    }
+    for (int c : answers) {
+        place(c, me);
+        bool lost = confirmAttack(moves, threes, strategy);
+        lift(c, me);
+        if (!lost) return false;
+    }
+    return true;
+}

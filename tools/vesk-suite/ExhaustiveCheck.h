@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
 // An exhaustive check of forced wins, written apart from the engine and sharing none of
 // its code: a plain grid, stones counted along lines, and every answer of the defender
-// tried. It is slow and only meant for short wins.
+// tried. Its searches are slow and meant for short wins; given the attacker's stones,
+// it confirms long ones.
 //
 // Fours: the attacker may play any stone that threatens five; the defender must take the
 // one cell of five (or make five itself). Threats: the attacker may also play any stone
@@ -25,6 +27,16 @@ class ExhaustiveCheck {
     // Whether any win by fours within `moves` attacker stones exists.
     bool winsByFours(int moves);
 
+    // The attacker's choice of stone: given the board (per cell, x + 15 y: -1 empty, 0
+    // black, 1 white) and the stones it has left, a cell, or -1 for none.
+    using Strategy = std::function<int(const std::vector<int>& board, int moves)>;
+    // Whether `strategy`, asked only where the attacker has a free choice, forces five
+    // within `moves` stones by fours (or threats) against every defence, each stone it
+    // names checked to be a four (or a threat). After a three every empty cell is
+    // tried: one that leaves a double five of the attacker standing, and makes no four
+    // of the defender's, is seen to lose at once; any other is searched on.
+    bool confirmsWin(int moves, bool threes, const Strategy& strategy);
+
   private:
     static constexpr int kSize = 15;
     using Grid = std::array<std::int8_t, kSize * kSize>;
@@ -41,6 +53,10 @@ class ExhaustiveCheck {
     int shortest(int moves, bool threes);
     bool attack(int moves, bool threes);
     bool defend(int moves, bool threes);
+    bool confirmAttack(int moves, bool threes, const Strategy& strategy);
+    bool confirmDefence(int moves, bool threes, const Strategy& strategy);
+    bool losesAtOnce(int cell, const std::vector<int>& doubleFives);
+    std::vector<int> board() const;
 
     Grid grid_{};
     int attacker_;

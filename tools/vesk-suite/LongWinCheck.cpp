@@ -1,6 +1,5 @@
 #include "LongWinCheck.h"
 
-#include "ExhaustiveCheck.h"
 #include "LongWin.h"
 #include "Symmetry.h"
 
@@ -30,15 +29,32 @@ std::string stonesFault(const std::vector<int>& stones) {
     return "";
 }
 
-std::string exhaustiveFault(const SuiteLine& e) {
+std::vector<std::pair<int, int>> pairsOf(const std::vector<int>& stones) {
     std::vector<std::pair<int, int>> cells;
-    for (int c : e.stones)
+    for (int c : stones)
         cells.push_back({c % LineGrid::kSize, c / LineGrid::kSize});
-    ExhaustiveCheck check(cells);
+    return cells;
+}
+
+std::string exhaustiveFault(const SuiteLine& e) {
+    ExhaustiveCheck check(pairsOf(e.stones));
     if (e.byFours && check.shortestByFours(LongWin::kMostStones) != e.plies)
         return "the exhaustive check's shortest win by fours differs";
     if (!e.byFours && check.winsByFours(kEveryStone)) return "a win by fours exists";
     return "";
+}
+
+// The exhaustive check tries every defence against the search's stones. The search is
+// asked again at every stone of the attacker's, so it may spend far more than a
+// judgement.
+std::string confirmedFault(const SuiteLine& e, long budget) {
+    constexpr long kAskedOften = 50;
+    auto space = e.byFours ? ShortestWin::Space::kFours : ShortestWin::Space::kThreats;
+    ShortestWin search(gridOf(e.stones), kAskedOften * budget);
+    ExhaustiveCheck check(pairsOf(e.stones));
+    if (check.confirmsWin((e.plies + 1) / 2, !e.byFours, searchStrategy(search, space))) return "";
+    return search.exhausted() ? "the search's budget ran out before the win was confirmed"
+                              : "the exhaustive check finds a defence to the search's stones";
 }
 
 std::string judgedFault(const SuiteLine& e, long budget) {
@@ -52,12 +68,22 @@ std::string judgedFault(const SuiteLine& e, long budget) {
 
 std::string entryFault(const SuiteLine& e, long budget) {
     if (e.plies < 2 * LongWin::kLeastStones - 1) return "not a long win";
-    for (auto fault : {stonesFault(e.stones), lineFault(e), exhaustiveFault(e)})
+    for (auto fault :
+         {stonesFault(e.stones), lineFault(e), exhaustiveFault(e), confirmedFault(e, budget)})
         if (!fault.empty()) return fault;
     return judgedFault(e, budget);
 }
 
 } // namespace
+
+ExhaustiveCheck::Strategy searchStrategy(ShortestWin& search, ShortestWin::Space space) {
+    return [&search, space](const std::vector<int>& board, int moves) {
+        LineGrid grid;
+        for (int c = 0; c < LineGrid::kCells; ++c)
+            if (board[c] >= 0) grid.place(c, board[c]);
+        return search.winningMoveFrom(grid, space, moves);
+    };
+}
 
 std::string lineFault(const SuiteLine& entry) {
     if (static_cast<int>(entry.line.size()) != entry.plies) return "the line's length differs";

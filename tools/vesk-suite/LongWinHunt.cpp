@@ -150,6 +150,8 @@ std::string longWinHeader(const HuntOptions& o, int gamesPlayed) {
            "#        its own) finds the same shortest win by fours.\n"
            "#   VCT  there is no win by fours at all (the exhaustive check agrees), and the\n"
            "#        shortest win by fours and threes is PLIES.\n"
+           "# Given the search's stones for the attacker, the exhaustive check also finds\n"
+           "# the win within PLIES against every defence, tried by code of its own.\n"
            "# No position is another's turned or mirrored.\n"
            "#\n"
            "# One position a line:  KIND PLIES STONE...\n"

@@ -172,6 +172,13 @@ int ShortestWin::longestAnswer(int& stones) {
     return best;
 }
 
+int ShortestWin::winningMoveFrom(const LineGrid& position, Space space, int stones) {
+    threes_ = space == Space::kThreats;
+    grid_ = position;
+    int move = winningMove(stones);
+    return exhausted_ ? -1 : move;
+}
+
 std::vector<int> ShortestWin::line(Space space, int stones) {
     threes_ = space == Space::kThreats;
     const LineGrid start = grid_;

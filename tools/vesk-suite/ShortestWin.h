@@ -27,7 +27,13 @@ class ShortestWin {
     // defender's longest-lasting answers, up to and including the five.
     std::vector<int> line(Space space, int stones);
 
+    // A stone of the attacker that wins within `stones` from `position`, a position
+    // after the root's (the attacker to move, no five for either side to take or block),
+    // or -1 when none is found.
+    int winningMoveFrom(const LineGrid& position, Space space, int stones);
+
     long nodes() const { return nodes_; }
+    bool exhausted() const { return exhausted_; }
 
   private:
     // What is proved of a position, kept in a table of 4-way buckets; a new position

@@ -278,6 +278,19 @@ TEST(LongWin, IsFoundAtItsShortestWithALineThatEndsInFive) {
     EXPECT_EQ(lineFault(entry), "");
 }
 
+TEST(LongWin, TheExhaustiveCheckConfirmsItAgainstEveryDefence) {
+    ShortestWin search(gridOf(cellsOf(kLongWin)), 20'000'000);
+    auto strategy = searchStrategy(search, Space::kThreats);
+    EXPECT_TRUE(ExhaustiveCheck(stonesOf(kLongWin)).confirmsWin(8, true, strategy));
+    // Stones that win with one more to spare do not win within seven.
+    auto oneMore = [&](const std::vector<int>& board, int moves) {
+        return strategy(board, moves + 1);
+    };
+    EXPECT_FALSE(ExhaustiveCheck(stonesOf(kLongWin)).confirmsWin(7, true, oneMore));
+    auto corner = [](const std::vector<int>&, int) { return 0; }; // threatens nothing
+    EXPECT_FALSE(ExhaustiveCheck(stonesOf(kLongWin)).confirmsWin(8, true, corner));
+}
+
 TEST(LongWin, ALineThatBreaksTheGameIsCaught) {
     LineGrid grid = gridOf(cellsOf(kLongWin));
     ShortestWin search(grid, 20'000'000);
