@@ -26,7 +26,6 @@ class LineGrid {
 
     int at(int cell) const { return stones_[cell]; }
     bool isEmpty(int cell) const { return stones_[cell] == kEmpty; }
-    int stoneCount() const { return stoneCount_; }
     // Black moves first, so the count of stones says whose turn it is.
     int sideToMove() const { return stoneCount_ % 2; }
     std::uint64_t hash() const { return hash_; }

@@ -2,6 +2,7 @@
 
 #include "LongWin.h"
 #include "Symmetry.h"
+#include "ThreatMoves.h"
 
 #include <ostream>
 #include <set>
@@ -10,14 +11,6 @@ namespace {
 
 // Every empty cell could hold an attacker stone.
 constexpr int kEveryStone = LineGrid::kCells;
-
-// Whether some empty cell would give `side` two cells of five.
-bool hasDoubleFive(const LineGrid& grid, int side) {
-    int fives[2];
-    for (int c = 0; c < LineGrid::kCells; ++c)
-        if (grid.isEmpty(c) && grid.fivesMadeBy(c, side, fives, 2) == 2) return true;
-    return false;
-}
 
 std::string stonesFault(const std::vector<int>& stones) {
     LineGrid grid;
@@ -106,8 +99,8 @@ std::string lineFault(const SuiteLine& entry) {
             return "the defender's four left unblocked";
         grid.place(c, attacker);
         // A block must threaten too, or keep a three of the attacker's standing.
-        bool threat =
-            !grid.fiveCells(attacker).empty() || (!entry.byFours && hasDoubleFive(grid, attacker));
+        bool threat = !grid.fiveCells(attacker).empty() ||
+                      (!entry.byFours && threat::hasDoubleFive(grid, attacker));
         if (!threat) return "an attacker stone that threatens nothing";
     }
     return "an empty line";

@@ -32,7 +32,7 @@ class ShortestWin {
     // or -1 when none is found.
     int winningMoveFrom(const LineGrid& position, Space space, int stones);
 
-    long nodes() const { return nodes_; }
+    // The budget ran out: some answer since was unknown.
     bool exhausted() const { return exhausted_; }
 
   private:
