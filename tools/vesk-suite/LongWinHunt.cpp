@@ -14,9 +14,13 @@ namespace {
 constexpr std::size_t kPerGame = 4;
 
 // What the hunt still wants: each kind may fill at most three quarters of the suite,
-// and each length of a kind at most a fifth, so that both kinds and long lines appear.
+// each length of a kind at most a fifth, and the opening (where free-style's first
+// moves already give long wins by threes) at most a third, so that both kinds, long
+// lines and the middle game appear.
 class Quota {
   public:
+    static constexpr int kOpeningStones = 10;
+
     explicit Quota(int count) : count_(count) {}
 
     bool wants(const LongWin& w) const {
@@ -28,16 +32,21 @@ class Quota {
         auto kind = kinds_.find(byFours);
         return total_ < count_ && (kind == kinds_.end() || kind->second < count_ * 3 / 4);
     }
-    void take(const LongWin& w) {
+    bool wantsStones(int stones) const {
+        return stones >= kOpeningStones || openings_ < count_ / 3;
+    }
+    void take(const LongWin& w, int stones) {
         ++total_;
         ++kinds_[w.byFours];
         ++lengths_[{w.byFours, w.plies}];
+        openings_ += stones < kOpeningStones;
     }
     bool full() const { return total_ >= count_; }
 
   private:
     int count_;
     int total_ = 0;
+    int openings_ = 0;
     std::map<bool, int> kinds_;
     std::map<std::pair<bool, int>, int> lengths_;
 };
@@ -79,12 +88,14 @@ class Hunt {
 
   private:
     void judge(const std::vector<int>& stones, int game) {
+        int count = static_cast<int>(stones.size());
+        if (!quota_.wantsStones(count)) return;
         LineGrid grid = gridOf(stones);
         // A position judged once, in any orientation, is not judged again.
         if (!seen_.insert(symmetryKey(grid)).second) return;
         auto win = findLongWin(grid, options_.budget, quota_.wantsKind(false));
         if (!win || !quota_.wants(*win)) return;
-        quota_.take(*win);
+        quota_.take(*win, count);
         found_.push_back({stones, *win});
         log_ << "game " << game << ": " << (win->byFours ? "VCF " : "VCT ") << win->plies
              << std::endl;

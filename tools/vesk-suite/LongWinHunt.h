@@ -11,9 +11,9 @@
 // Grows the long-win suite from Vesk's self-play. Every position of a game is looked at,
 // and so is every position one stone away from it (each of the likeliest other stones
 // of the side to move); findLongWin judges each. Positions already judged, turned or
-// mirrored, are skipped, and so is a kind or a length of which there are enough; a game
-// gives at most four entries. After each game that gave some, the suite's files are
-// written afresh, their header naming the games played so far: a hunt stopped at any
+// mirrored, are skipped, and so is a kind, a length or a stage of the game of which
+// there are enough; a game gives at most four entries. After each game that gave some, the suite's
+// files are written afresh, their header naming the games played so far: a hunt stopped at any
 // point leaves files that the same command with that many games writes again.
 struct HuntOptions {
     unsigned seed = 1;
