@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -19,6 +20,8 @@ class ExhaustiveCheck {
   public:
     // 0-based cells, black first; the side to move attacks.
     explicit ExhaustiveCheck(const std::vector<std::pair<int, int>>& stones);
+    // The same, each cell x + 15 y.
+    static ExhaustiveCheck ofCells(const std::vector<int>& cells);
 
     // The shortest forced five within `moves` attacker stones, in plies (1, 3, 5, ...),
     // or 0 when there is none.
@@ -26,6 +29,9 @@ class ExhaustiveCheck {
     int shortestByThreats(int moves);
     // Whether any win by fours within `moves` attacker stones exists.
     bool winsByFours(int moves);
+    // Whether the attacker's first stone on `cell` forces five within `moves` stones, that
+    // one included, by fours (or threats): a puzzle's answer other than the stored one.
+    bool winsWith(int cell, int moves, bool threes);
 
     // The attacker's choice of stone: given the board (per cell, x + 15 y: -1 empty, 0
     // black, 1 white) and the stones it has left, a cell, or -1 for none.
@@ -41,11 +47,13 @@ class ExhaustiveCheck {
     static constexpr int kSize = 15;
     using Grid = std::array<std::int8_t, kSize * kSize>;
 
+    bool makesFiveAlong(int cell, int side, int d) const;
     bool makesFive(int cell, int side) const;
     std::vector<int> fiveCells(int side) const;
-    int fiveCellsThrough(int cell, int side) const;
+    int fivesMadeBy(int cell, int side) const;
     bool threatensTwoFives(int side) const;
-    bool hasTwoOnALine(int cell, int side) const;
+    int mostOnALine(int cell, int side) const;
+    bool makesFour(int cell, int side);
     bool isThreat(int cell, int side);
     void place(int cell, int side);
     void lift(int cell, int side);
@@ -56,6 +64,7 @@ class ExhaustiveCheck {
     bool confirmAttack(int moves, bool threes, const Strategy& strategy);
     bool confirmDefence(int moves, bool threes, const Strategy& strategy);
     bool losesAtOnce(int cell, const std::vector<int>& doubleFives);
+    std::optional<std::vector<int>> answersToThree();
     std::vector<int> board() const;
 
     Grid grid_{};

@@ -12,25 +12,8 @@ namespace {
 // Every empty cell could hold an attacker stone.
 constexpr int kEveryStone = LineGrid::kCells;
 
-std::string stonesFault(const std::vector<int>& stones) {
-    LineGrid grid;
-    for (int c : stones) {
-        if (c < 0 || !grid.isEmpty(c)) return "a stone off the board or on a taken cell";
-        if (grid.makesFive(c, grid.sideToMove())) return "a five among the stones";
-        grid.place(c, grid.sideToMove());
-    }
-    return "";
-}
-
-std::vector<std::pair<int, int>> pairsOf(const std::vector<int>& stones) {
-    std::vector<std::pair<int, int>> cells;
-    for (int c : stones)
-        cells.push_back({c % LineGrid::kSize, c / LineGrid::kSize});
-    return cells;
-}
-
 std::string exhaustiveFault(const SuiteLine& e) {
-    ExhaustiveCheck check(pairsOf(e.stones));
+    ExhaustiveCheck check = ExhaustiveCheck::ofCells(e.stones);
     if (e.byFours && check.shortestByFours(LongWin::kMostStones) != e.plies)
         return "the exhaustive check's shortest win by fours differs";
     if (!e.byFours && check.winsByFours(kEveryStone)) return "a win by fours exists";
@@ -44,7 +27,7 @@ std::string confirmedFault(const SuiteLine& e, long budget) {
     constexpr long kAskedOften = 50;
     auto space = e.byFours ? ShortestWin::Space::kFours : ShortestWin::Space::kThreats;
     ShortestWin search(gridOf(e.stones), kAskedOften * budget);
-    ExhaustiveCheck check(pairsOf(e.stones));
+    ExhaustiveCheck check = ExhaustiveCheck::ofCells(e.stones);
     if (check.confirmsWin((e.plies + 1) / 2, !e.byFours, searchStrategy(search, space))) return "";
     return search.exhausted() ? "the search's budget ran out before the win was confirmed"
                               : "the exhaustive check finds a defence to the search's stones";
@@ -68,6 +51,16 @@ std::string entryFault(const SuiteLine& e, long budget) {
 }
 
 } // namespace
+
+std::string stonesFault(const std::vector<int>& stones) {
+    LineGrid grid;
+    for (int c : stones) {
+        if (c < 0 || !grid.isEmpty(c)) return "a stone off the board or on a taken cell";
+        if (grid.makesFive(c, grid.sideToMove())) return "a five among the stones";
+        grid.place(c, grid.sideToMove());
+    }
+    return "";
+}
 
 ExhaustiveCheck::Strategy searchStrategy(ShortestWin& search, ShortestWin::Space space) {
     return [&search, space](const std::vector<int>& board, int moves) {

@@ -22,6 +22,10 @@
 std::vector<std::string> checkLongWins(const std::vector<SuiteLine>& entries, long budget,
                                        std::ostream& log);
 
+// What is wrong with the stones of a position, or "" when they are a game's: on the
+// board, on empty cells, and no five among them.
+std::string stonesFault(const std::vector<int>& stones);
+
 // The search's choice of attacker stones, for ExhaustiveCheck::confirmsWin.
 ExhaustiveCheck::Strategy searchStrategy(ShortestWin& search, ShortestWin::Space space);
 
