@@ -51,18 +51,6 @@ class Quota {
     std::map<std::pair<bool, int>, int> lengths_;
 };
 
-// The position of `stones` and those one other stone of the side to move away.
-std::vector<std::vector<int>> positionsAround(const std::vector<int>& stones, int others) {
-    std::vector<std::vector<int>> positions{stones};
-    LineGrid grid = gridOf(stones);
-    for (int m : otherMoves(grid, others)) {
-        if (grid.makesFive(m, grid.sideToMove())) continue;
-        positions.push_back(stones);
-        positions.back().push_back(m);
-    }
-    return positions;
-}
-
 // The positions looked at so far and the wins kept.
 class Hunt {
   public:

@@ -62,3 +62,14 @@ std::vector<int> otherMoves(const LineGrid& grid, int most) {
         moves.push_back(scored[i].second);
     return moves;
 }
+
+std::vector<std::vector<int>> positionsAround(const std::vector<int>& stones, int others) {
+    std::vector<std::vector<int>> positions{stones};
+    LineGrid grid = gridOf(stones);
+    for (int m : otherMoves(grid, others)) {
+        if (grid.makesFive(m, grid.sideToMove())) continue;
+        positions.push_back(stones);
+        positions.back().push_back(m);
+    }
+    return positions;
+}

@@ -1,4 +1,4 @@
-// vesk-suite: grows Vesk's test suites from self-play.
+// vesk-suite: grows Vesk's test suites and the puzzle trainer's puzzles from self-play.
 //
 //   vesk-suite --out FILE [--seed 16] [--fours 200] [--threes 100] [--games 1000]
 //       The threat suite (tests/vesk/data/threat-suite.txt): short wins found by the
@@ -14,8 +14,24 @@
 //
 //   vesk-suite --verify-long FILE [--budget 2000000]
 //       Checks the long-win suite afresh (LongWinCheck.h); exits 1 on any fault.
+//
+//   vesk-suite --puzzles [--seed 1] [--count 90] [--games 1000] [--budget 2000000]
+//              [--suites tests/vesk/data] FOLDER
+//       The puzzle trainer's puzzles (习题), --count of each level, written to the four
+//       files of FOLDER (assets/puzzles): wins by fours in 3 moves and in 5 or more, by
+//       fours and threes in 3 and in 4 or more (Puzzle.h), from self-play, each kept only
+//       when the exhaustive check confirms it (PuzzleHunt.h). Positions of the threat
+//       suites in --suites are left out. Run from the source tree, niced; the same seed
+//       and options write the same files. The puzzles were made with
+//       --puzzles --seed 1 --count 90 assets/puzzles.
+//
+//   vesk-suite --verify-puzzles [--suites tests/vesk/data] FOLDER
+//       Checks every puzzle of FOLDER's files with the exhaustive check, and that no
+//       position comes twice or from the suites (PuzzleCheck.h); exits 1 on any fault.
 #include "LongWinCheck.h"
 #include "LongWinHunt.h"
+#include "PuzzleCheck.h"
+#include "PuzzleHunt.h"
 #include "SuiteFile.h"
 #include "ThreatSuiteHunt.h"
 
@@ -41,7 +57,7 @@ struct Arguments {
 };
 
 Arguments parse(int argc, char** argv) {
-    const std::set<std::string> flags{"--long", "--verify-long"};
+    const std::set<std::string> flags{"--long", "--verify-long", "--puzzles", "--verify-puzzles"};
     Arguments args;
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
@@ -82,6 +98,36 @@ int verifyLong(const Arguments& args) {
     return faults.empty() && !entries.empty() ? 0 : 1;
 }
 
+// The threat suites, whose positions the puzzles leave out.
+std::vector<std::string> suitePaths(const Arguments& args) {
+    auto folder = args.values.find("--suites");
+    std::string suites = folder == args.values.end() ? "tests/vesk/data" : folder->second;
+    return {suites + "/threat-suite.txt", suites + "/long-wins.txt"};
+}
+
+int huntPuzzleFiles(const Arguments& args) {
+    PuzzleOptions options;
+    options.seed = static_cast<unsigned>(args.number("--seed", options.seed));
+    options.count = static_cast<int>(args.number("--count", options.count));
+    options.games = static_cast<int>(args.number("--games", options.games));
+    options.budget = args.number("--budget", options.budget);
+    auto start = std::chrono::steady_clock::now();
+    auto puzzles = huntPuzzles(options, args.path, suitePaths(args), std::cerr);
+    for (std::size_t i = 0; i < puzzles.size(); ++i)
+        std::cerr << puzzleLevels()[i].file << ": " << puzzles[i].size() << " puzzles\n";
+    std::cerr << secondsSince(start) << " s\n";
+    return 0;
+}
+
+int verifyPuzzles(const Arguments& args) {
+    auto start = std::chrono::steady_clock::now();
+    auto faults = checkPuzzles(args.path, suitePaths(args), std::cerr);
+    for (const auto& fault : faults)
+        std::cout << fault << '\n';
+    std::cout << faults.size() << " faults, " << secondsSince(start) << " s\n";
+    return faults.empty() ? 0 : 1;
+}
+
 int huntThreats(const Arguments& args) {
     ThreatSuiteOptions options;
     options.seed = static_cast<unsigned>(args.number("--seed", options.seed));
@@ -99,10 +145,15 @@ int main(int argc, char** argv) {
     Arguments args = parse(argc, argv);
     if (args.flags.count("--long") && !args.path.empty()) return huntLong(args);
     if (args.flags.count("--verify-long") && !args.path.empty()) return verifyLong(args);
+    if (args.flags.count("--puzzles") && !args.path.empty()) return huntPuzzleFiles(args);
+    if (args.flags.count("--verify-puzzles") && !args.path.empty()) return verifyPuzzles(args);
     if (args.values.count("--out")) return huntThreats(args);
     std::cerr << "usage: vesk-suite --out FILE [--seed S] [--fours N] [--threes N] [--games N]\n"
                  "       vesk-suite --long [--seed S] [--count N] [--games N] [--budget NODES] "
                  "FILE\n"
-                 "       vesk-suite --verify-long FILE [--budget NODES]\n";
+                 "       vesk-suite --verify-long FILE [--budget NODES]\n"
+                 "       vesk-suite --puzzles [--seed S] [--count N] [--games N] [--budget NODES] "
+                 "[--suites DIR] FOLDER\n"
+                 "       vesk-suite --verify-puzzles [--suites DIR] FOLDER\n";
     return 2;
 }
