@@ -1,12 +1,21 @@
 #include "ExhaustiveCheck.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 
 namespace {
 
 constexpr int kDx[4] = {1, 0, 1, 1};
 constexpr int kDy[4] = {0, 1, 1, -1};
+
+// Whether two cells share a row, a column or a diagonal, at most four steps apart.
+bool onALineWithin4(int a, int b) {
+    constexpr int n = 15;
+    int dx = b % n - a % n, dy = b / n - a / n;
+    bool aligned = dx == 0 || dy == 0 || dx == dy || dx == -dy;
+    return aligned && std::max(std::abs(dx), std::abs(dy)) <= 4;
+}
 
 } // namespace
 
@@ -30,16 +39,30 @@ ExhaustiveCheck ExhaustiveCheck::ofCells(const std::vector<int>& cells) {
 void ExhaustiveCheck::place(int cell, int side) {
     grid_[cell] = static_cast<std::int8_t>(side);
     hash_ ^= keys_[cell][side - 1];
+    countNear(cell, side, +1);
 }
 
 void ExhaustiveCheck::lift(int cell, int side) {
     grid_[cell] = 0;
     hash_ ^= keys_[cell][side - 1];
+    countNear(cell, side, -1);
+}
+
+// The stone on `cell` is near the cells within four steps of it on its four lines.
+void ExhaustiveCheck::countNear(int cell, int side, int delta) {
+    int x0 = cell % kSize, y0 = cell / kSize;
+    for (int d = 0; d < 4; ++d)
+        for (int i = -4; i <= 4; ++i) {
+            int x = x0 + i * kDx[d], y = y0 + i * kDy[d];
+            if (i != 0 && x >= 0 && y >= 0 && x < kSize && y < kSize)
+                near_[side - 1][y * kSize + x][d] += delta;
+        }
 }
 
 // Whether a stone of `side` on the empty `cell` would stand in five or more in a row
-// along direction `d`.
+// along direction `d`: never with fewer than four of its stones near on that line.
 bool ExhaustiveCheck::makesFiveAlong(int cell, int side, int d) const {
+    if (near_[side - 1][cell][d] < 4) return false;
     int x0 = cell % kSize, y0 = cell / kSize, run = 1;
     for (int sign = -1; sign <= 1; sign += 2) {
         int x = x0 + sign * kDx[d], y = y0 + sign * kDy[d];
@@ -95,17 +118,8 @@ bool ExhaustiveCheck::threatensTwoFives(int side) const {
 // with fewer than two threatens nothing, and one with fewer than three makes no two
 // cells of five.
 int ExhaustiveCheck::mostOnALine(int cell, int side) const {
-    int x0 = cell % kSize, y0 = cell / kSize, most = 0;
-    for (int d = 0; d < 4; ++d) {
-        int own = 0;
-        for (int i = -4; i <= 4; ++i) {
-            int x = x0 + i * kDx[d], y = y0 + i * kDy[d];
-            if (i != 0 && x >= 0 && y >= 0 && x < kSize && y < kSize)
-                own += grid_[y * kSize + x] == side;
-        }
-        most = std::max(most, own);
-    }
-    return most;
+    const auto& near = near_[side - 1][cell];
+    return *std::max_element(near.begin(), near.end());
 }
 
 // A stone of `side` on `cell` threatens five next move.
@@ -254,13 +268,17 @@ bool ExhaustiveCheck::confirmAttack(int moves, bool threes, const Strategy& stra
 }
 
 // A defender stone on `cell` leaves one of the attacker's double fives, and no five of
-// its own: the attacker plays that double five and the defender blocks only one.
+// its own: the attacker plays that double five and the defender blocks only one. A
+// stone makes no four without three of its side near on a line, and it leaves a double
+// five standing when it is not within four steps of it on a line.
 bool ExhaustiveCheck::losesAtOnce(int cell, const std::vector<int>& doubleFives) {
     int me = 3 - attacker_, them = attacker_;
+    if (mostOnALine(cell, me) >= 3 && makesFour(cell, me)) return false;
+    auto far = [cell](int g) { return !onALineWithin4(cell, g); };
+    if (std::any_of(doubleFives.begin(), doubleFives.end(), far)) return true;
     place(cell, me);
-    bool lost = fivesMadeBy(cell, me) == 0;
     bool standing = false;
-    for (std::size_t i = 0; lost && !standing && i < doubleFives.size(); ++i) {
+    for (std::size_t i = 0; !standing && i < doubleFives.size(); ++i) {
         int g = doubleFives[i];
         if (grid_[g] != 0) continue;
         place(g, them);
@@ -268,7 +286,7 @@ bool ExhaustiveCheck::losesAtOnce(int cell, const std::vector<int>& doubleFives)
         lift(g, them);
     }
     lift(cell, me);
-    return lost && standing;
+    return standing;
 }
 
 // The defender's answers to a three, after which the attacker has two or more stones

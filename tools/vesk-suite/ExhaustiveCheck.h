@@ -57,6 +57,7 @@ class ExhaustiveCheck {
     bool isThreat(int cell, int side);
     void place(int cell, int side);
     void lift(int cell, int side);
+    void countNear(int cell, int side, int delta);
 
     int shortest(int moves, bool threes);
     bool attack(int moves, bool threes);
@@ -68,6 +69,8 @@ class ExhaustiveCheck {
     std::vector<int> board() const;
 
     Grid grid_{};
+    // Stones of each side within four steps of each cell, on each of its four lines.
+    std::array<std::array<std::array<std::uint8_t, 4>, kSize * kSize>, 2> near_{};
     int attacker_;
     std::uint64_t hash_ = 0;
     std::array<std::array<std::uint64_t, 2>, kSize * kSize> keys_{};
