@@ -12,6 +12,12 @@ const std::array<PuzzleLevel, 4>& puzzleLevels() {
     return levels;
 }
 
+const PuzzleLevel* levelOfName(const std::string& name) {
+    for (const PuzzleLevel& level : puzzleLevels())
+        if (name.substr(0, name.find('-')) == level.prefix) return &level;
+    return nullptr;
+}
+
 std::string puzzleName(const PuzzleLevel& level, int index) {
     std::string number = std::to_string(index + 1);
     return std::string(level.prefix) + "-" +

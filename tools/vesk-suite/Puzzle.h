@@ -31,5 +31,8 @@ struct Puzzle {
     std::vector<int> line;
 };
 
+// The level whose prefix begins `name` ("f3" or "f3-017"), or null.
+const PuzzleLevel* levelOfName(const std::string& name);
+
 // The name of the `index`th (0-based) puzzle of a level: "f3-001".
 std::string puzzleName(const PuzzleLevel& level, int index);

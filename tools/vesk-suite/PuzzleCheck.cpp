@@ -27,22 +27,43 @@ std::string positionFault(const Puzzle& p) {
     return "";
 }
 
+int shortestOf(ExhaustiveCheck check, const PuzzleLevel& level, int moves) {
+    return level.byFours ? check.shortestByFours(moves) : check.shortestByThreats(moves);
+}
+
 std::string winFault(const Puzzle& p, const PuzzleLevel& level) {
     if (level.byFours) {
-        if (ExhaustiveCheck::ofCells(p.stones).shortestByFours(p.moves) != pliesOf(p.moves))
+        if (shortestOf(ExhaustiveCheck::ofCells(p.stones), level, p.moves) != pliesOf(p.moves))
             return "the shortest win by fours is not MOVES";
         if (ExhaustiveCheck::ofCells(p.stones).shortestByThreats(p.moves - 1) != 0)
             return "a win by fours and threes is shorter";
         return "";
     }
     if (ExhaustiveCheck::ofCells(p.stones).winsByFours(kEveryStone)) return "a win by fours exists";
-    if (ExhaustiveCheck::ofCells(p.stones).shortestByThreats(p.moves) != pliesOf(p.moves))
+    if (shortestOf(ExhaustiveCheck::ofCells(p.stones), level, p.moves) != pliesOf(p.moves))
         return "the shortest win by fours and threes is not MOVES";
     return "";
 }
 
 std::string lineFaultOf(const Puzzle& p, const PuzzleLevel& level) {
     return lineFault({level.byFours, pliesOf(p.moves), p.stones, p.line});
+}
+
+// Each attacker stone of the line forces five within the moves left, against every
+// defence; after each answer the attacker needs all the moves left, so no answer could
+// have held out longer.
+std::string lineWinFault(const Puzzle& p, const PuzzleLevel& level) {
+    std::vector<int> position = p.stones;
+    for (int k = 0; k + 1 < p.moves; ++k) {
+        int left = p.moves - k;
+        if (!ExhaustiveCheck::ofCells(position).winsWith(p.line[2 * k], left, !level.byFours))
+            return "the line's stone " + std::to_string(2 * k + 1) + " does not win";
+        position.push_back(p.line[2 * k]);
+        position.push_back(p.line[2 * k + 1]);
+        if (shortestOf(ExhaustiveCheck::ofCells(position), level, left - 1) != pliesOf(left - 1))
+            return "the line's answer " + std::to_string(2 * k + 2) + " does not hold out longest";
+    }
+    return "";
 }
 
 // The positions of the suite files, by their symmetry keys.
@@ -57,27 +78,10 @@ std::map<std::string, std::string> suitePositions(const std::vector<std::string>
     return keys;
 }
 
-// Checks the files' shape and positions, apart from each puzzle's win.
-class FolderCheck {
-  public:
-    explicit FolderCheck(const std::vector<std::string>& suites) : seen_(suitePositions(suites)) {
-        for (const std::string& path : suites)
-            if (readSuite(path).empty()) faults_.push_back(path + ": no entries to compare with");
-    }
-
-    std::string placeFault(const Puzzle& p, const PuzzleLevel& level, int index) {
-        if (p.name != puzzleName(level, index)) return "named out of order";
-        if (p.stones.empty() || !stonesFault(p.stones).empty()) return "";
-        auto [where, added] = seen_.emplace(symmetryKey(gridOf(p.stones)), p.name);
-        return added ? "" : "the same position as " + where->second + ", turned or mirrored";
-    }
-
-    std::vector<std::string>& faults() { return faults_; }
-
-  private:
-    std::map<std::string, std::string> seen_;
-    std::vector<std::string> faults_;
-};
+// "fours-3.txt 2 f3-002": where a puzzle is.
+std::string placeOf(const PuzzleLevel& level, std::size_t index, const Puzzle& p) {
+    return std::string(level.file) + " " + std::to_string(index + 1) + " " + p.name;
+}
 
 } // namespace
 
@@ -86,22 +90,42 @@ std::string puzzleFault(const Puzzle& p, const PuzzleLevel& level) {
         return "MOVES is out of the level's range";
     std::string fault = positionFault(p);
     if (fault.empty()) fault = lineFaultOf(p, level);
-    return fault.empty() ? winFault(p, level) : fault;
+    if (fault.empty()) fault = winFault(p, level);
+    return fault.empty() ? lineWinFault(p, level) : fault;
 }
 
-std::vector<std::string> checkPuzzles(const std::string& folder,
-                                      const std::vector<std::string>& suites, std::ostream& log) {
-    FolderCheck folderCheck(suites);
-    std::vector<std::string>& faults = folderCheck.faults();
+std::vector<std::string> folderFaults(const std::string& folder,
+                                      const std::vector<std::string>& suites) {
+    std::vector<std::string> faults;
+    for (const std::string& path : suites)
+        if (readSuite(path).empty()) faults.push_back(path + ": no entries to compare with");
+    std::map<std::string, std::string> seen = suitePositions(suites);
     for (const PuzzleLevel& level : puzzleLevels()) {
         std::vector<Puzzle> puzzles = readPuzzles(puzzlePath(folder, level));
         if (puzzles.empty()) faults.push_back(std::string(level.file) + ": no puzzles");
         for (std::size_t i = 0; i < puzzles.size(); ++i) {
             const Puzzle& p = puzzles[i];
-            std::string fault = folderCheck.placeFault(p, level, static_cast<int>(i));
-            if (fault.empty()) fault = puzzleFault(p, level);
-            std::string where =
-                std::string(level.file) + " " + std::to_string(i + 1) + " " + p.name;
+            std::string where = placeOf(level, i, p) + ": ";
+            if (p.name != puzzleName(level, static_cast<int>(i)))
+                faults.push_back(where + "named out of order");
+            if (p.stones.empty() || !stonesFault(p.stones).empty()) continue;
+            auto [first, added] = seen.emplace(symmetryKey(gridOf(p.stones)), p.name);
+            if (!added)
+                faults.push_back(where + "the same position as " + first->second +
+                                 ", turned or mirrored");
+        }
+    }
+    return faults;
+}
+
+std::vector<std::string> checkPuzzles(const std::string& folder,
+                                      const std::vector<std::string>& suites, std::ostream& log) {
+    std::vector<std::string> faults = folderFaults(folder, suites);
+    for (const PuzzleLevel& level : puzzleLevels()) {
+        std::vector<Puzzle> puzzles = readPuzzles(puzzlePath(folder, level));
+        for (std::size_t i = 0; i < puzzles.size(); ++i) {
+            std::string where = placeOf(level, i, puzzles[i]);
+            std::string fault = puzzleFault(puzzles[i], level);
             if (!fault.empty()) faults.push_back(where + ": " + fault);
             log << where << (fault.empty() ? ": good" : ": " + fault) << std::endl;
         }

@@ -17,13 +17,18 @@
 //     is shorter;
 //   - by fours and threes: there is no win by fours at all, however long, and the
 //     shortest win by fours and threes is MOVES stones;
-//   - the line is a game of the level's kind that ends in five with its MOVES-th stone.
+//   - the line is a game of the level's kind that ends in five with its MOVES-th stone;
+//     each of its attacker stones forces five within the moves left against every
+//     defence, and after each of its answers the attacker still needs every move left.
 std::string puzzleFault(const Puzzle& puzzle, const PuzzleLevel& level);
 
-// Checks every puzzle of every level's file in `folder`, and across them: each file holds
-// some puzzles, named in order (f3-001, f3-002, ...), and no position is another's, turned
-// or mirrored, nor an entry's of the suite files `suites`. Says how each puzzle fares on
-// `log`; returns the faults.
+// What is wrong with the files of `folder` apart from each puzzle's win: a file holds no
+// puzzles, a puzzle is named out of order (f3-001, f3-002, ...), or a position is
+// another's, turned or mirrored, or an entry's of the suite files `suites`.
+std::vector<std::string> folderFaults(const std::string& folder,
+                                      const std::vector<std::string>& suites);
+
+// The folder's faults and every puzzle's, each puzzle's verdict said on `log`.
 std::vector<std::string> checkPuzzles(const std::string& folder,
                                       const std::vector<std::string>& suites, std::ostream& log);
 

@@ -1,6 +1,7 @@
 // The checks that vouch for Vesk's suites, on drawn positions: the exhaustive check and
 // the threat-game search must agree on wins known by hand, the search must try every
 // defence that matters, and the check of a long win's line must catch a broken line.
+#include "BoardPicture.h"
 #include "ExhaustiveCheck.h"
 #include "LongWinCheck.h"
 #include "ShortestWin.h"
@@ -16,37 +17,6 @@
 namespace {
 
 using Space = ShortestWin::Space;
-
-// X black, O white, taken by turns in reading order; the side to move attacks.
-std::vector<std::pair<int, int>> stonesOf(const std::vector<std::string>& rows) {
-    std::vector<std::pair<int, int>> black, white, stones;
-    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
-        for (int x = 0; x < static_cast<int>(rows[y].size()); ++x) {
-            if (rows[y][x] == 'X') black.push_back({x, y});
-            if (rows[y][x] == 'O') white.push_back({x, y});
-        }
-    for (std::size_t i = 0; i < black.size(); ++i) {
-        stones.push_back(black[i]);
-        if (i < white.size()) stones.push_back(white[i]);
-    }
-    return stones;
-}
-
-std::vector<int> cellsOf(const std::vector<std::string>& rows) {
-    std::vector<int> cells;
-    for (auto [x, y] : stonesOf(rows))
-        cells.push_back(y * LineGrid::kSize + x);
-    return cells;
-}
-
-// The cells drawn as `mark`.
-std::vector<int> marked(const std::vector<std::string>& rows, char mark) {
-    std::vector<int> cells;
-    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
-        for (int x = 0; x < static_cast<int>(rows[y].size()); ++x)
-            if (rows[y][x] == mark) cells.push_back(y * LineGrid::kSize + x);
-    return cells;
-}
 
 struct CheckCase {
     const char* what;
@@ -166,10 +136,10 @@ class ShortestWinTest : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(ShortestWinTest, BothChecksFindTheShortestWin) {
     const CheckCase& c = GetParam();
-    ExhaustiveCheck fours(stonesOf(c.rows));
+    ExhaustiveCheck fours = ExhaustiveCheck::ofCells(cellsOf(c.rows));
     EXPECT_EQ(fours.shortestByFours(6), c.byFours);
     EXPECT_EQ(fours.winsByFours(6), c.byFours > 0);
-    ExhaustiveCheck threats(stonesOf(c.rows));
+    ExhaustiveCheck threats = ExhaustiveCheck::ofCells(cellsOf(c.rows));
     EXPECT_EQ(threats.shortestByThreats(4), c.byThreats);
     ShortestWin search(gridOf(cellsOf(c.rows)), 1'000'000);
     EXPECT_EQ(search.shortestPlies(Space::kFours, 1, 6), c.byFours);
@@ -272,7 +242,7 @@ TEST(LongWin, IsFoundAtItsShortestWithALineThatEndsInFive) {
     LineGrid grid = gridOf(cellsOf(kLongWin));
     ShortestWin search(grid, 20'000'000);
     EXPECT_EQ(search.winsWithin(Space::kFours, LineGrid::kCells), ShortestWin::Answer::kNoWin);
-    EXPECT_FALSE(ExhaustiveCheck(stonesOf(kLongWin)).winsByFours(LineGrid::kCells));
+    EXPECT_FALSE(ExhaustiveCheck::ofCells(cellsOf(kLongWin)).winsByFours(LineGrid::kCells));
     EXPECT_EQ(search.shortestPlies(Space::kThreats, 1, 10), 15);
     SuiteLine entry{false, 15, cellsOf(kLongWin), search.line(Space::kThreats, 8)};
     EXPECT_EQ(lineFault(entry), "");
@@ -281,14 +251,14 @@ TEST(LongWin, IsFoundAtItsShortestWithALineThatEndsInFive) {
 TEST(LongWin, TheExhaustiveCheckConfirmsItAgainstEveryDefence) {
     ShortestWin search(gridOf(cellsOf(kLongWin)), 20'000'000);
     auto strategy = searchStrategy(search, Space::kThreats);
-    EXPECT_TRUE(ExhaustiveCheck(stonesOf(kLongWin)).confirmsWin(8, true, strategy));
+    EXPECT_TRUE(ExhaustiveCheck::ofCells(cellsOf(kLongWin)).confirmsWin(8, true, strategy));
     // Stones that win with one more to spare do not win within seven.
     auto oneMore = [&](const std::vector<int>& board, int moves) {
         return strategy(board, moves + 1);
     };
-    EXPECT_FALSE(ExhaustiveCheck(stonesOf(kLongWin)).confirmsWin(7, true, oneMore));
+    EXPECT_FALSE(ExhaustiveCheck::ofCells(cellsOf(kLongWin)).confirmsWin(7, true, oneMore));
     auto corner = [](const std::vector<int>&, int) { return 0; }; // threatens nothing
-    EXPECT_FALSE(ExhaustiveCheck(stonesOf(kLongWin)).confirmsWin(8, true, corner));
+    EXPECT_FALSE(ExhaustiveCheck::ofCells(cellsOf(kLongWin)).confirmsWin(8, true, corner));
 }
 
 TEST(LongWin, ALineThatBreaksTheGameIsCaught) {
