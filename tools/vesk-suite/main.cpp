@@ -18,8 +18,8 @@
 //   vesk-suite --puzzles [--seed 1] [--count 90] [--games 1000] [--budget 2000000]
 //              [--suites tests/vesk/data] FOLDER
 //       The puzzle trainer's puzzles (习题), --count of each level, written to the four
-//       files of FOLDER (assets/puzzles): wins by fours in 3 moves and in 5 or more, by
-//       fours and threes in 3 and in 4 or more (Puzzle.h), from self-play, each kept only
+//       files of FOLDER (assets/puzzles): wins by fours in 3 moves and in 5 to 8, by
+//       fours and threes in 3 and in 4 to 6 (Puzzle.h), from self-play, each kept only
 //       when the exhaustive check confirms it (PuzzleHunt.h). Positions of the threat
 //       suites in --suites are left out. Run from the source tree, niced; the same seed
 //       and options write the same files. The puzzles were made with
