@@ -82,6 +82,12 @@ PuzzleGame::Answer PuzzleGame::play(Cell c) {
         solved_ = true;
         return {Verdict::Solved, {}};
     }
+    // Along the stored line the stored answer is the one that holds out longest: the
+    // puzzle was checked so, deeper than the referee looks within a move's time.
+    if (std::optional<Cell> stored = storedAnswer(c)) {
+        played_.push_back(*stored);
+        return {Verdict::GoesOn, *stored};
+    }
     // A stone that leaves the defender a five of its own is refuted by it.
     Color defender = b.sideToMove();
     if (b.hasFivePoint(defender))
@@ -116,13 +122,24 @@ bool PuzzleGame::retry() {
     return true;
 }
 
+bool PuzzleGame::onStoredLine() const {
+    return played_.size() < puzzle_.line.size() &&
+           std::equal(played_.begin(), played_.end(), puzzle_.line.begin());
+}
+
+std::optional<Cell> PuzzleGame::storedAnswer(Cell c) const {
+    // `c` is already among the stones played.
+    std::size_t at = played_.size() - 1;
+    bool followed = at + 1 < puzzle_.line.size() && puzzle_.line[at] == c &&
+                    std::equal(played_.begin(), played_.end() - 1, puzzle_.line.begin());
+    if (!followed) return std::nullopt;
+    return puzzle_.line[at + 1];
+}
+
 std::optional<Cell> PuzzleGame::hint() const {
     if (over() || refuted_) return std::nullopt;
     // Along the stored line while the player follows it, else the referee's own win.
-    std::size_t at = played_.size();
-    if (at < puzzle_.line.size() &&
-        std::equal(played_.begin(), played_.end(), puzzle_.line.begin()))
-        return puzzle_.line[at];
+    if (onStoredLine()) return puzzle_.line[played_.size()];
     ThreatWin win = FindThreatWin(stones(), kQuestionNodes);
     if (!win) return std::nullopt;
     return win.line.front();

@@ -11,7 +11,8 @@ namespace wuzi {
 // answers as the defender, with the answer that holds out longest. Any move that keeps a
 // forced win is accepted, not only the stored line's; one that does not is shown its
 // refutation, the defender's stone after which no win is left, and may be taken back.
-// Vesk's threat search is the referee.
+// Along the stored line the stored answers stand (the puzzle was checked deeper than a
+// move's time allows); off it, Vesk's threat search is the referee.
 class PuzzleGame {
   public:
     explicit PuzzleGame(Puzzle puzzle);
@@ -45,6 +46,10 @@ class PuzzleGame {
 
   private:
     Answer refute(Cell defence);
+    bool onStoredLine() const;
+    // The stored line's answer to `c`, the last stone played, when the player has followed
+    // the line so far.
+    std::optional<Cell> storedAnswer(Cell c) const;
 
     Puzzle puzzle_;
     std::vector<Cell> played_; // the attacker's and the defender's stones since the start

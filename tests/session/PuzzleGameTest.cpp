@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
+
 namespace wuzi::test {
 namespace {
 
@@ -44,6 +48,32 @@ TEST(PuzzleGame, AStoneThatLosesTheWinIsRefutedAndTakenBack) {
     EXPECT_TRUE(game.played().empty());
     EXPECT_EQ(game.play({10, 8}).verdict, PuzzleGame::Verdict::GoesOn);
 }
+
+// Every shipped puzzle is solved by following the hints: the referee never refutes a
+// stone of the stored line, and every answer leaves the attacker a win within the moves.
+class ShippedPuzzles : public testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedPuzzles, AreSolvedByTheirHints) {
+    std::ifstream file(std::string(WUZI_PUZZLE_DIR) + "/" + GetParam());
+    ASSERT_TRUE(file) << GetParam();
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<Puzzle> puzzles = ReadPuzzles(text.str(), PuzzleLevel::FoursIn3);
+    ASSERT_GE(puzzles.size(), 75u);
+    for (const Puzzle& puzzle : puzzles) {
+        PuzzleGame game(puzzle);
+        for (int stone = 0; stone < puzzle.moves && !game.over(); ++stone) {
+            std::optional<Cell> hint = game.hint();
+            ASSERT_TRUE(hint) << puzzle.id;
+            ASSERT_NE(game.play(*hint).verdict, PuzzleGame::Verdict::Refuted) << puzzle.id;
+        }
+        EXPECT_TRUE(game.solved()) << puzzle.id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ShippedPuzzles,
+                         testing::Values("fours-3.txt", "fours-5.txt", "threats-3.txt",
+                                         "threats-4.txt"));
 
 TEST(ReadPuzzles, ReadsEachWholeLineAndSkipsTheRest) {
     const char* text = "# a comment\n"
