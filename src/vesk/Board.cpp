@@ -68,6 +68,7 @@ void Board::play(Pos p) {
     cells_[p] = stoneOf(c);
     hash_ ^= zobrist(p, c);
     moves_.push_back(p);
+    ++stonesPlayed_;
     touchNeighbours(p, stoneOf(c), true);
 }
 

@@ -28,6 +28,9 @@ class Board {
     const std::vector<Pos>& moves() const { return moves_; }
     Pos lastMove() const { return moves_.empty() ? kNoPos : moves_.back(); }
     std::uint64_t hash() const { return hash_; }
+    // Every stone ever played on this board, taken back or not: a search's trial stones
+    // are the growth of this count.
+    long stonesPlayed() const { return stonesPlayed_; }
 
     // Patterns of an empty cell for a stone of colour c.
     Pattern pattern(Pos p, Color c, int dir) const { return patternOf(patternKeys_[p][c], dir); }
@@ -62,6 +65,7 @@ class Board {
     std::array<std::array<int, kPattern4Count>, 2> pattern4Counts_{};
     std::vector<Pos> moves_;
     std::uint64_t hash_ = 0;
+    long stonesPlayed_ = 0;
 };
 
 // A trial stone: played on construction, taken back on destruction.

@@ -1,6 +1,7 @@
 #include "vesk/Engine.h"
 
 #include "vesk/Defence.h"
+#include "vesk/Evaluation.h"
 #include "vesk/Search.h"
 #include "vesk/ThreatSolver.h"
 
@@ -43,6 +44,7 @@ bool gameOver(const Board& b) {
 } // namespace
 
 int ThinkResult::winningPlies() const {
+    if (score > kMate || score < -kMate) return 0;
     if (score >= kMateBound) return kMate - score;
     if (score <= -kMateBound) return -(kMate + score);
     return 0;
@@ -156,7 +158,8 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time) {
     auto chosen =
         std::find_if(moves.begin(), moves.end(), [&](const RootMove& m) { return m.move == move; });
     r.move = toCell(move);
-    r.score = chosen->score;
+    // Stopped before its first iteration ended, the search knows no score of its own.
+    r.score = main.completedDepth() > 0 ? chosen->score : evaluate(board_);
     r.depth = main.completedDepth();
     r.pv = toCells(chosen->pv);
     for (const auto& s : searchers)

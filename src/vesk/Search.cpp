@@ -32,7 +32,9 @@ Searcher::Searcher(TranspositionTable& tt, std::atomic<bool>& stop)
 void Searcher::run(const Board& position, const SearchSettings& settings) {
     settings_ = settings;
     board_ = position;
-    nodes_ = 0;
+    firstStone_ = board_.stonesPlayed();
+    calls_ = 0;
+    ownLimitReached_ = false;
     memory_.clear();
     completedDepth_ = 0;
     rootMoves_.clear();
@@ -79,13 +81,18 @@ bool Searcher::refuted(Pos move) {
     return threats_.vct(board_, limits) > 0;
 }
 
+bool Searcher::stopped() const {
+    return ownLimitReached_ || stop_.load(std::memory_order_relaxed);
+}
+
 bool Searcher::stopping() {
-    if (stop_.load(std::memory_order_relaxed)) return true;
-    if (settings_.nodeLimit > 0 && nodes_ >= settings_.nodeLimit) {
-        stop_ = true;
+    if (stopped()) return true;
+    // The node limit is this thread's own: the others search on.
+    if (settings_.nodeLimit > 0 && nodes() >= settings_.nodeLimit) {
+        ownLimitReached_ = true;
         return true;
     }
-    if (settings_.time && nodes_ % kClockInterval == 0 && settings_.time->outOfTime()) {
+    if (settings_.time && ++calls_ % kClockInterval == 0 && settings_.time->outOfTime()) {
         stop_ = true;
         return true;
     }
@@ -134,7 +141,6 @@ void Searcher::savePv(int ply, Pos move) {
 }
 
 Score Searcher::search(int ply, int depth, Score alpha, Score beta, bool pvNode) {
-    ++nodes_;
     pv_[ply].clear();
     if (stopping()) return 0;
     Color me = board_.sideToMove();
@@ -194,7 +200,7 @@ Score Searcher::search(int ply, int depth, Score alpha, Score beta, bool pvNode)
                     value = -search(ply + 1, next, -beta, -alpha, true);
             }
         }
-        if (stop_.load(std::memory_order_relaxed)) return 0;
+        if (stopped()) return 0;
         if (value > best) {
             best = value;
             bestMove = move;

@@ -15,7 +15,8 @@ namespace vesk {
 
 struct SearchSettings {
     int maxDepth = 64;
-    long nodeLimit = 0;          // this thread's trial stones; 0: no limit
+    long nodeLimit = 0;          // this thread's trial stones; 0: no limit. Reaching it
+                                 // stops this thread only.
     long leafVcfNodes = 60;      // the continuous-fours check at every leaf
     bool exactRoot = false;      // every root move gets an exact score, not just the best
     int depthOffset = 0;         // a helper thread starts its iterations deeper
@@ -39,7 +40,8 @@ class Searcher {
 
     const std::vector<RootMove>& rootMoves() const { return completed_; }
     int completedDepth() const { return completedDepth_; }
-    long nodes() const { return nodes_; }
+    // Trial stones played by this thread.
+    long nodes() const { return board_.stonesPlayed() - firstStone_; }
 
   private:
     Score rootSearch(int depth);
@@ -47,6 +49,7 @@ class Searcher {
     Score search(int ply, int depth, Score alpha, Score beta, bool pvNode);
     Score leaf(int ply);
     bool stopping();
+    bool stopped() const;
     void savePv(int ply, Pos move);
 
     TranspositionTable& tt_;
@@ -60,7 +63,9 @@ class Searcher {
     std::vector<Pos> refuted_; // root moves that let the other side win by threats
     int completedDepth_ = 0;
     int rootDepth_ = 0;
-    long nodes_ = 0;
+    long firstStone_ = 0;
+    long calls_ = 0;
+    bool ownLimitReached_ = false;
     std::vector<std::vector<ScoredMove>> moveLists_;
     std::vector<std::vector<Pos>> pv_;
 };

@@ -2,14 +2,15 @@
 // interface: determinism, the empty board, finished games and refused positions.
 #include "VeskPicture.h"
 
-#include "vesk/Defence.h"
 #include "vesk/Engine.h"
+#include "vesk/Search.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <ostream>
-
 #include <set>
+#include <thread>
 
 namespace vesk::test {
 namespace {
@@ -232,12 +233,33 @@ TEST(Engine, KnowsWhenItHasLost) {
     EXPECT_LT(r.winningPlies(), 0);
 }
 
-TEST(Engine, SearchesWithTwoThreads) {
-    ThinkLimits limits = smallLimits();
-    ThinkResult r = thinkOn(kMiddleGame, limits, {2, 4, 1});
-    Board b = boardOf(kMiddleGame);
-    EXPECT_TRUE(b.isEmpty(fromCell(r.move)));
-    EXPECT_GT(r.depth, 1);
+TEST(Engine, StoppedEarlyNeverReportsAWin) {
+    for (const Picture& picture : {kMiddleGame, kOpenThreeAgainst}) {
+        Board b = boardOf(picture);
+        for (long nodes : {1, 2, 10, 100}) {
+            ThinkLimits limits = smallLimits();
+            limits.nodes = nodes;
+            ThinkResult r = thinkOn(picture, limits);
+            EXPECT_EQ(r.winningPlies(), 0) << nodes << draw(b);
+            EXPECT_TRUE(b.isEmpty(fromCell(r.move))) << nodes << draw(b);
+        }
+    }
+}
+
+TEST(Search, OneThreadsNodeLimitLeavesTheOthersSearching) {
+    TranspositionTable tt(4);
+    std::atomic<bool> stop{false};
+    Searcher helper(tt, stop), main(tt, stop);
+    SearchSettings small, large;
+    small.nodeLimit = 1000;
+    large.nodeLimit = 20000;
+    Board position = boardOf(kMiddleGame);
+    std::thread helperThread([&] { helper.run(position, small); });
+    main.run(position, large);
+    helperThread.join();
+    EXPECT_FALSE(stop);
+    EXPECT_GE(helper.nodes(), small.nodeLimit);
+    EXPECT_GE(main.nodes(), large.nodeLimit);
 }
 
 } // namespace

@@ -54,7 +54,7 @@ void playGame(vesk::Engine& engine, std::mt19937& random, long nodes,
         vesk::ThinkResult r = engine.think(limits);
         if (wuzi::isNoCell(r.move)) break;
         stones.push_back(r.move);
-        if (r.winningPlies() == 1) {
+        if (b.pattern4(vesk::fromCell(r.move), me) == vesk::kFiveAny) {
             winner = me;
             break;
         }
