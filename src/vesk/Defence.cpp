@@ -6,9 +6,11 @@
 namespace vesk {
 
 Pos findPoint(const Board& b, Color c, Pattern4 least) {
-    for (Pos p : Board::cells())
-        if (b.isEmpty(p) && b.pattern4(p, c) >= least) return p;
-    return kNoPos;
+    CellSet points = b.points(c, kFivePoint);
+    if (least <= kFlex4Any) points |= b.points(c, kFlex4Point);
+    if (least <= kBlock4One) points |= b.points(c, kFourPoint);
+    if (least <= kFlex3One) points |= b.points(c, kThreePoint);
+    return points.first();
 }
 
 int countFivePoints(const Board& b, Color c) {
@@ -49,10 +51,7 @@ void addDefences(Board& b, std::vector<Pos>& out) {
 }
 
 void addFours(const Board& b, Color c, std::vector<Pos>& out) {
-    for (Pos p : Board::cells()) {
-        Pattern4 p4 = b.pattern4(p, c);
-        if (b.isEmpty(p) && p4 >= kBlock4One && p4 <= kBlock4Flex3) out.push_back(p);
-    }
+    b.points(c, kFourPoint).forEach([&](Pos p) { out.push_back(p); });
 }
 
 } // namespace vesk

@@ -1,28 +1,37 @@
 #include "vesk/Evaluation.h"
 
+#include "vesk/EvalWeights.h"
+
 #include <algorithm>
 
 namespace vesk {
 
 namespace {
 
-// clang-format off
-// Fitted by tools/vesk-tune to 2493 positions of 150 self-play games (the open-four
-// features never occur in the quiet positions it fits, and keep their hand-set values).
-// Per side: B1 F1 B2 F2 B3 F3 B4 F4 | F3One F3Plus F3Double B4One B4Plus B4Flex3 F4Any
-constexpr Weights kWeights = {
-      6,  -2,   9,   3,  19, 132, 101, 200,  -113,  91, 495, -21,  41, 1156, 1000,
-     -4,   2, -13,   2, -13, -16, -73, -300,  -29, -62, 113, -31, -86, -316, -500,
-};
-// clang-format on
-
 constexpr Score kEvalLimit = 20000;
 
 void addSide(const Board& b, Color c, int* out) {
-    for (int p = kBlock1; p <= kFlex4; ++p)
-        *out++ = b.patternCount(c, static_cast<Pattern>(p));
-    for (int p = kFlex3One; p <= kFlex4Any; ++p)
-        *out++ = b.pattern4Count(c, static_cast<Pattern4>(p));
+    for (Pos p : Board::cells()) {
+        if (!b.isEmpty(p)) continue;
+        for (int d = 0; d < kDirections; ++d) {
+            Pattern line = b.pattern(p, c, d);
+            if (line >= kBlock1 && line <= kFlex4) ++out[line - kBlock1];
+        }
+        Pattern4 p4 = b.pattern4(p, c);
+        if (p4 >= kFlex3One && p4 <= kFlex4Any) ++out[kFlex4 - kBlock1 + 1 + p4 - kFlex3One];
+    }
+}
+
+Weights flatten(const EvalWeights& fitted) {
+    Weights w{};
+    for (int side = 0; side < 2; ++side) {
+        int* out = w.data() + side * kSideFeatures;
+        for (int p = kBlock1; p <= kFlex4; ++p)
+            *out++ = fitted.line[side][p];
+        for (int p = kFlex3One; p <= kFlex4Any; ++p)
+            *out++ = fitted.combined[side][p];
+    }
+    return w;
 }
 
 } // namespace
@@ -35,15 +44,13 @@ Features features(const Board& b) {
 }
 
 const Weights& defaultWeights() {
-    return kWeights;
+    static const Weights w = flatten(fittedWeights());
+    return w;
 }
 
-Score evaluate(const Board& b, const Weights& w) {
-    Features f = features(b);
-    Score s = 0;
-    for (int i = 0; i < kFeatureCount; ++i)
-        s += w[i] * f[i];
-    return std::clamp(s, -kEvalLimit, kEvalLimit);
+Score evaluate(const Board& b) {
+    Color me = b.sideToMove();
+    return std::clamp(b.valueSum(me, 0) + b.valueSum(opposite(me), 1), -kEvalLimit, kEvalLimit);
 }
 
 } // namespace vesk

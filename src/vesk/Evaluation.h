@@ -22,6 +22,6 @@ Features features(const Board& b);
 // The weights in use: fitted by tools/vesk-tune from self-play games.
 const Weights& defaultWeights();
 
-Score evaluate(const Board& b, const Weights& w = defaultWeights());
+Score evaluate(const Board& b);
 
 } // namespace vesk

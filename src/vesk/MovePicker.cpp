@@ -8,15 +8,6 @@ namespace vesk {
 
 namespace {
 
-// clang-format off
-//                                  Dead B1  F1  B2  F2  B3  F3  B4  F4  Five
-constexpr int kOwnLine[kPatternCount] = {0, 1,  2,  4, 12, 12, 30, 40, 60, 0};
-constexpr int kTheirLine[kPatternCount] = {0, 1, 2,  3,  9, 10, 25, 30, 50, 0};
-//                                  None F3 F3+ F3x2  B4  B4+ B4F3  F4  Five
-constexpr int kOwnCombo[kPattern4Count] = {0, 400, 600, 3000, 300, 700, 5000, 20000, 30000};
-constexpr int kTheirCombo[kPattern4Count] = {0, 300, 450, 2500, 200, 500, 4000, 9000, 25000};
-// clang-format on
-
 constexpr int kTableMoveBonus = 1 << 24;
 constexpr int kKillerBonus[2] = {900, 800};
 constexpr int kHistoryCap = 1 << 14;
@@ -42,12 +33,7 @@ void OrderingMemory::clear() {
 }
 
 int threatScore(const Board& b, Pos p) {
-    Color me = b.sideToMove();
-    Color them = opposite(me);
-    int score = kOwnCombo[b.pattern4(p, me)] + kTheirCombo[b.pattern4(p, them)];
-    for (int d = 0; d < kDirections; ++d)
-        score += kOwnLine[b.pattern(p, me, d)] + kTheirLine[b.pattern(p, them, d)];
-    return score;
+    return b.orderScore(p);
 }
 
 NodeKind pickMoves(Board& b, Pos ttMove, int ply, const OrderingMemory& memory,
@@ -68,8 +54,7 @@ NodeKind pickMoves(Board& b, Pos ttMove, int ply, const OrderingMemory& memory,
         std::sort(moves.begin(), moves.end());
         moves.erase(std::unique(moves.begin(), moves.end()), moves.end());
     } else {
-        for (Pos p : Board::cells())
-            if (b.isEmpty(p) && b.nearStones(p)) moves.push_back(p);
+        b.nearEmpty().forEach([&](Pos p) { moves.push_back(p); });
         // The first stone goes to the centre; a crowded board falls back on every cell.
         Pos centre = toPos(kSize / 2, kSize / 2);
         if (moves.empty() && b.isEmpty(centre)) moves.push_back(centre);

@@ -121,10 +121,10 @@ Pattern linePattern(LineKey key, Color c) {
 
 namespace {
 
-Pattern4 combineByCount(const std::array<Pattern, kDirections>& patterns) {
+Pattern4 combineByCount(Combo combo) {
     int n[kPatternCount] = {};
-    for (Pattern p : patterns)
-        ++n[p];
+    for (int d = 0; d < kDirections; ++d)
+        ++n[patternOf(combo, d)];
     if (n[kFive]) return kFiveAny;
     if (n[kFlex4] || n[kBlock4] >= 2) return kFlex4Any;
     int supports = n[kBlock3] + n[kFlex2];
@@ -134,30 +134,10 @@ Pattern4 combineByCount(const std::array<Pattern, kDirections>& patterns) {
     return kNone4;
 }
 
-struct ComboTable {
-    std::array<Pattern4, 1 << 16> byKey{};
-    ComboTable() {
-        for (int key = 0; key < (1 << 16); ++key) {
-            std::array<Pattern, kDirections> patterns{};
-            bool valid = true;
-            for (int d = 0; d < kDirections; ++d) {
-                patterns[d] = patternOf(static_cast<PatternKey>(key), d);
-                valid = valid && patterns[d] < kPatternCount;
-            }
-            byKey[key] = valid ? combineByCount(patterns) : kNone4;
-        }
-    }
-};
-
 } // namespace
 
-const Pattern4* combineTable() {
-    static const ComboTable table;
-    return table.byKey.data();
-}
-
-Pattern4 combine(PatternKey key) {
-    return combineTable()[key];
+Pattern4 combine(Combo combo) {
+    return combineByCount(combo);
 }
 
 const std::uint8_t* linePatternTable() {
