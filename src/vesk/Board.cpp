@@ -92,6 +92,11 @@ const std::array<Pos, kSize * kSize>& Board::cells() {
     return list;
 }
 
+LineKey Board::lineKey(Pos p, int dir) const {
+    const LineMap& map = lineMap();
+    return windowKey(lines_[map.line[dir][p]], map.shift[dir][p]);
+}
+
 Board::Board() {
     const LineMap& map = lineMap();
     cells_.fill(kWall);

@@ -53,6 +53,8 @@ class Board {
     }
     Pattern4 pattern4(Pos p, Color c) const { return cell_[p].p4[c]; }
     Combo combo(Pos p, Color c) const { return cell_[p].combo[c]; }
+    // The eight cells around p along direction dir.
+    LineKey lineKey(Pos p, int dir) const;
     // How much a stone of the side to move on the empty cell p does for it and against
     // the other side.
     int orderScore(Pos p) const {

@@ -16,6 +16,11 @@ namespace {
 
 // Each check of a best move for a win of the other side gets this share of the VCT budget.
 constexpr long kVerifyShare = 5;
+// The root's threat searches end by these shares of the move's time.
+constexpr std::int64_t kVcfShare = 20;
+constexpr std::int64_t kVctShare = 8;
+// A move with no alternative is played at once, after a search this deep for its score.
+constexpr int kOnlyMoveDepth = 6;
 
 std::vector<wuzi::Cell> toCells(const std::vector<Pos>& line) {
     std::vector<wuzi::Cell> cells;
@@ -71,6 +76,7 @@ bool Engine::setPosition(const std::vector<wuzi::Cell>& stones) {
 
 ThinkResult Engine::think(const ThinkLimits& limits) {
     stop_ = false;
+    tt_.age();
     TimeManager time(clock_);
     time.start({limits.turnMs, limits.matchLeftMs});
     ThinkResult result;
@@ -104,8 +110,8 @@ ThinkResult Engine::solveByThreats(const ThinkLimits& limits, const TimeManager&
     std::vector<Pos> line;
     ThreatSolver::Limits vcf;
     vcf.nodes = limits.vcfNodes;
-    // The threat searches may take a fifth of the time each.
-    if (time.limited()) vcf.time = &time, vcf.untilMs = time.hardMs() / 5;
+    // The threat searches spend the move's clock too: a small share of it.
+    if (time.limited()) vcf.time = &time, vcf.untilMs = time.hardMs() / kVcfShare;
     if (int plies = solver.vcf(board_, vcf, &line)) {
         decided(line.front(), mateIn(plies));
         r.pv = toCells(line);
@@ -115,18 +121,28 @@ ThinkResult Engine::solveByThreats(const ThinkLimits& limits, const TimeManager&
     if (limits.vctNodes > 0) {
         ThreatSolver::Limits vct = vcf;
         vct.nodes = limits.vctNodes;
-        vct.untilMs = time.hardMs() * 2 / 5;
+        vct.untilMs = time.hardMs() / kVctShare;
         if (int plies = solver.vct(board_, vct, &line)) decided(line.front(), mateIn(plies));
     }
     r.nodes = solver.nodes();
     return r;
 }
 
+int defaultThreadCount() {
+    // Half the cores, so that the window stays responsive; on two cores a second
+    // thread did not pay.
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()) / 2, 1, 4);
+}
+
 ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time) {
     SearchSettings settings;
     settings.maxDepth = limits.depth;
+    std::vector<ScoredMove> replies;
+    if (pickMoves(board_, kNoPos, 0, OrderingMemory(), replies) != NodeKind::Free &&
+        replies.size() <= 1)
+        settings.maxDepth = std::min(settings.maxDepth, kOnlyMoveDepth);
     settings.nodeLimit = limits.nodes;
-    settings.leafVcfNodes = limits.leafVcfNodes;
+    settings.leafFours = limits.leafVcfNodes > 0;
     settings.exactRoot = limits.randomness > 0;
     settings.time = time.limited() ? &time : nullptr;
     settings.verifyNodes = limits.vctNodes / kVerifyShare;

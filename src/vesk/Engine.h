@@ -16,10 +16,13 @@ namespace vesk {
 
 struct RootMove;
 
+// Half the machine's cores, at least one and at most four.
+int defaultThreadCount();
+
 struct EngineOptions {
-    int threads = 1;        // search threads sharing one table
-    int hashMegabytes = 32; // the transposition table
-    std::uint64_t seed = 1; // for the random choice among near-equal moves
+    int threads = defaultThreadCount(); // search threads sharing one table
+    int hashMegabytes = 32;             // the transposition table
+    std::uint64_t seed = 1;             // for the random choice among near-equal moves
 };
 
 // What one think may spend, and how it chooses. Unlimited fields are 0.

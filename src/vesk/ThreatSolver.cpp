@@ -184,7 +184,7 @@ int ThreatSolver::vctDefend(Board& b, int threats) {
     Color me = b.sideToMove();
     Color them = opposite(me);
     if (b.hasFivePoint(me)) return 0;
-    std::vector<Pos> answers;
+    MoveList answers;
     if (b.hasFivePoint(them)) {
         if (countFivePoints(b, them) > 1) return 2;
         answers.push_back(findPoint(b, them, kFiveAny));

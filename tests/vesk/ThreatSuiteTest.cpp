@@ -4,10 +4,12 @@
 #include "ThreatSuite.h"
 
 #include "vesk/Board.h"
+#include "vesk/Search.h"
 #include "vesk/ThreatSolver.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,21 @@ TEST(ThreatSuite, EveryWinByFoursIsFound) {
         int plies = solver.vcf(b, limits);
         EXPECT_GT(plies, 0) << e.text;
         EXPECT_GE(plies, e.plies) << e.text;
+    }
+}
+
+TEST(ThreatSuite, TheLeavesThreatSearchDecidesItAsTheSolverDoes) {
+    TranspositionTable tt(16);
+    std::atomic<bool> stop{false};
+    Searcher searcher(tt, stop);
+    for (const SuiteEntry& e : suite()) {
+        Score s = searcher.leafScore(boardOf(e));
+        if (e.byFours) {
+            EXPECT_GE(s, kMateBound) << e.text;
+            EXPECT_LE(s, mateIn(e.plies)) << e.text;
+        } else {
+            EXPECT_LT(s, kMateBound) << e.text;
+        }
     }
 }
 
