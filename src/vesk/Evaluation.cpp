@@ -1,8 +1,8 @@
 #include "vesk/Evaluation.h"
 
-#include "vesk/EvalWeights.h"
-
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace vesk {
 
@@ -10,47 +10,54 @@ namespace {
 
 constexpr Score kEvalLimit = 20000;
 
-void addSide(const Board& b, Color c, int* out) {
-    for (Pos p : Board::cells()) {
-        if (!b.isEmpty(p)) continue;
-        for (int d = 0; d < kDirections; ++d) {
-            Pattern line = b.pattern(p, c, d);
-            if (line >= kBlock1 && line <= kFlex4) ++out[line - kBlock1];
-        }
-        Pattern4 p4 = b.pattern4(p, c);
-        if (p4 >= kFlex3One && p4 <= kFlex4Any) ++out[kFlex4 - kBlock1 + 1 + p4 - kFlex3One];
-    }
-}
-
-Weights flatten(const EvalWeights& fitted) {
-    Weights w{};
-    for (int side = 0; side < 2; ++side) {
-        int* out = w.data() + side * kSideFeatures;
-        for (int p = kBlock1; p <= kFlex4; ++p)
-            *out++ = fitted.line[side][p];
-        for (int p = kFlex3One; p <= kFlex4Any; ++p)
-            *out++ = fitted.combined[side][p];
-    }
-    return w;
-}
-
 } // namespace
 
-Features features(const Board& b) {
-    Features f{};
-    addSide(b, b.sideToMove(), f.data());
-    addSide(b, opposite(b.sideToMove()), f.data() + kSideFeatures);
-    return f;
-}
-
-const Weights& defaultWeights() {
-    static const Weights w = flatten(fittedWeights());
-    return w;
+ThreatLevel threatLevel(const Board& b, Color c) {
+    if (b.pattern4Count(c, kFlex4Any) > 0) return kOpenFourThreat;
+    if (b.pattern4Count(c, kBlock4Flex3) > 0) return kFourThreeThreat;
+    if (b.pattern4Count(c, kFlex3Double) > 0) return kDoubleThreeThreat;
+    if (b.hasFourPoint(c)) return kFourThreat;
+    if (!b.points(c, kThreePoint).empty()) return kThreeThreat;
+    return kNoThreat;
 }
 
 Score evaluate(const Board& b) {
     Color me = b.sideToMove();
-    return std::clamp(b.valueSum(me, 0) + b.valueSum(opposite(me), 1), -kEvalLimit, kEvalLimit);
+    Color them = opposite(me);
+    Score s = b.valueSum(me, 0) + b.valueSum(them, 1) +
+              fittedWeights()[weight::threat(threatLevel(b, me), threatLevel(b, them))];
+    return std::clamp(s, -kEvalLimit, kEvalLimit);
+}
+
+std::vector<Feature> features(const Board& b) {
+    std::map<int, int> counts;
+    Color me = b.sideToMove();
+    for (Pos p : Board::cells()) {
+        if (!b.isEmpty(p)) continue;
+        for (int side = 0; side < 2; ++side) {
+            Color c = side == 0 ? me : opposite(me);
+            Combo combo = b.combo(p, c);
+            for (int d = 0; d < kDirections; ++d)
+                ++counts[weight::line(side, patternOf(combo, d))];
+            ++counts[weight::combined(side, combine(combo))];
+            ++counts[weight::shape(side, shapeOf(combo))];
+        }
+    }
+    ++counts[weight::threat(threatLevel(b, me), threatLevel(b, opposite(me)))];
+    std::vector<Feature> list;
+    for (auto [index, count] : counts)
+        list.push_back({index, count});
+    return list;
+}
+
+double winProbability(Score score) {
+    if (score >= kMateBound) return 1.0;
+    if (score <= -kMateBound) return 0.0;
+    return 1.0 / (1.0 + std::exp(-score / fittedScorePerLogOdds()));
+}
+
+Score scoreForProbability(double p) {
+    return static_cast<Score>(std::lround(fittedScorePerLogOdds() * std::log(p / (1 - p))));
 }
 
 } // namespace vesk

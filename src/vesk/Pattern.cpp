@@ -134,10 +134,36 @@ Pattern4 combineByCount(Combo combo) {
     return kNone4;
 }
 
+struct Shapes {
+    std::array<std::uint16_t, kComboCount> ofCombo{};
+    Shapes() {
+        std::array<int, kComboCount> bySorted{};
+        int next = 0;
+        for (int a = 0; a < kPatternCount; ++a)
+            for (int b = a; b < kPatternCount; ++b)
+                for (int c = b; c < kPatternCount; ++c)
+                    for (int d = c; d < kPatternCount; ++d)
+                        bySorted[a + 10 * b + 100 * c + 1000 * d] = next++;
+        for (int combo = 0; combo < kComboCount; ++combo) {
+            std::array<int, kDirections> p{};
+            for (int dir = 0; dir < kDirections; ++dir)
+                p[dir] = patternOf(static_cast<Combo>(combo), dir);
+            std::sort(p.begin(), p.end());
+            ofCombo[combo] =
+                static_cast<std::uint16_t>(bySorted[p[0] + 10 * p[1] + 100 * p[2] + 1000 * p[3]]);
+        }
+    }
+};
+
 } // namespace
 
 Pattern4 combine(Combo combo) {
     return combineByCount(combo);
+}
+
+int shapeOf(Combo combo) {
+    static const Shapes shapes;
+    return shapes.ofCombo[combo];
 }
 
 const std::uint8_t* linePatternTable() {

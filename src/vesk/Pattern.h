@@ -65,6 +65,11 @@ constexpr Pattern patternOf(Combo combo, int dir) {
 // The combination of four line patterns.
 Pattern4 combine(Combo combo);
 
+// A cell's four line patterns as a set, whatever their directions: one of the 715
+// multisets of four patterns, numbered in order.
+inline constexpr int kShapeCount = 715;
+int shapeOf(Combo combo);
+
 // The table behind linePatterns(), indexed by the key, for callers that read it in their
 // innermost loops.
 const std::uint8_t* linePatternTable();
