@@ -1,146 +1,108 @@
-// vesk-suite: grows the threat suite from self-play.
+// vesk-suite: grows Vesk's test suites from self-play.
 //
-//   vesk-suite --out FILE [--seed S] [--fours 200] [--threes 100] [--games 1000]
+//   vesk-suite --out FILE [--seed 16] [--fours 200] [--threes 100] [--games 1000]
+//       The threat suite (tests/vesk/data/threat-suite.txt): short wins found by the
+//       engine's threat search and checked exhaustively (ThreatSuiteHunt.h).
 //
-// Vesk plays itself from random two-stone openings, its first moves chosen at random
-// among near-equal ones. The positions looked at are those of the games and those one
-// stone away from them: the twelve likeliest other moves of the side to move. In each
-// where the side to move has no five, no open four and no four to block, the engine's
-// threat search looks for a win by continuous fours, and failing that by fours and
-// threes. Each win it finds is checked by the exhaustive search of ExhaustiveCheck
-// (code of its own); a win by fours and threes is kept only if the exhaustive search
-// finds none by fours alone. Up to six wins of each kind a game are written to FILE,
-// until there are enough of both.
-#include "ExhaustiveCheck.h"
+//   vesk-suite --long [--seed 1] [--count 100] [--games 2000] [--budget 2000000] FILE
+//       The long-win suite (tests/vesk/data/long-wins.txt) and its winning lines (FILE
+//       with "-lines" before ".txt"): wins by fours, or by fours and threes, whose
+//       shortest is 15 plies or more, found and judged by the tool's own threat-game
+//       search (LongWinHunt.h, LongWin.h). The same seed and options write the same
+//       files; --budget is the search nodes spent on one position. The suite was made
+//       with --long --seed 1 --count 100 tests/vesk/data/long-wins.txt (run it niced).
+//
+//   vesk-suite --verify-long FILE [--budget 2000000]
+//       Checks the long-win suite afresh (LongWinCheck.h); exits 1 on any fault.
+#include "LongWinCheck.h"
+#include "LongWinHunt.h"
+#include "SuiteFile.h"
+#include "ThreatSuiteHunt.h"
 
-#include "vesk/Defence.h"
-#include "vesk/Engine.h"
-#include "vesk/MovePicker.h"
-#include "vesk/ThreatSolver.h"
-
-#include <cstdio>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <random>
 #include <set>
 #include <string>
 
 namespace {
 
-constexpr int kMostFours = 8;   // attacker stones the exhaustive check of fours may use
-constexpr int kMostThreats = 4; // ... and of threats
-constexpr int kPerGame = 6;     // wins of each kind kept from one game
-constexpr int kOtherMoves = 12; // positions one stone away from each of a game
+struct Arguments {
+    std::set<std::string> flags;
+    std::map<std::string, std::string> values;
+    std::string path;
 
-std::string stoneText(wuzi::Cell c) {
-    return std::string(1, static_cast<char>('A' + c.x - 1)) +
-           std::to_string(wuzi::kBoardSize + 1 - c.y);
-}
-
-std::vector<std::pair<int, int>> zeroBased(const std::vector<wuzi::Cell>& stones) {
-    std::vector<std::pair<int, int>> cells;
-    for (wuzi::Cell c : stones)
-        cells.push_back({c.x - 1, c.y - 1});
-    return cells;
-}
-
-// The kind and length of a checked win in the position, or 0. Wins by threats are
-// looked for only while `askThreats`.
-int checkedWin(vesk::Engine& engine, const std::vector<wuzi::Cell>& stones, bool askThreats,
-               bool& byFours) {
-    using namespace vesk;
-    engine.setPosition(stones);
-    Board b = engine.board();
-    Color me = b.sideToMove();
-    if (b.hasFivePoint(me) || b.hasFivePoint(opposite(me)) || b.hasFlex4Point(me)) return 0;
-    ThreatSolver solver(18);
-    ThreatSolver::Limits limits;
-    limits.nodes = 5000;
-    byFours = solver.vcf(b, limits) > 0;
-    if (!byFours && (!askThreats || !solver.vct(b, limits))) return 0;
-    ExhaustiveCheck check(zeroBased(stones));
-    if (byFours) {
-        int fours = check.shortestByFours(kMostFours);
-        return fours >= 5 ? fours : 0;
+    long number(const std::string& key, long fallback) const {
+        auto v = values.find(key);
+        return v == values.end() ? fallback : std::atol(v->second.c_str());
     }
-    if (check.winsByFours(kMostFours)) return 0;
-    return check.shortestByThreats(kMostThreats);
+};
+
+Arguments parse(int argc, char** argv) {
+    const std::set<std::string> flags{"--long", "--verify-long"};
+    Arguments args;
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        if (flags.count(word))
+            args.flags.insert(word);
+        else if (word.rfind("--", 0) == 0 && i + 1 < argc)
+            args.values[word] = argv[++i];
+        else
+            args.path = word;
+    }
+    return args;
 }
 
-// The position itself, and after each of the likeliest other moves of the side to move.
-std::vector<std::vector<wuzi::Cell>> nearby(vesk::Engine& engine,
-                                            const std::vector<wuzi::Cell>& stones) {
-    std::vector<std::vector<wuzi::Cell>> positions{stones};
-    engine.setPosition(stones);
-    vesk::Board b = engine.board();
-    std::vector<vesk::ScoredMove> moves;
-    vesk::pickMoves(b, vesk::kNoPos, 0, vesk::OrderingMemory(), moves);
-    for (std::size_t i = 0; i < moves.size() && i < kOtherMoves; ++i) {
-        positions.push_back(stones);
-        positions.back().push_back(vesk::toCell(moves[i].move));
-    }
-    return positions;
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int huntLong(const Arguments& args) {
+    HuntOptions options;
+    options.seed = static_cast<unsigned>(args.number("--seed", options.seed));
+    options.count = static_cast<int>(args.number("--count", options.count));
+    options.games = static_cast<int>(args.number("--games", options.games));
+    options.budget = args.number("--budget", options.budget);
+    auto start = std::chrono::steady_clock::now();
+    std::vector<FoundWin> found = huntLongWins(options, args.path, std::cerr);
+    std::cerr << found.size() << " long wins in " << secondsSince(start) << " s\n";
+    return 0;
+}
+
+int verifyLong(const Arguments& args) {
+    auto start = std::chrono::steady_clock::now();
+    std::vector<SuiteLine> entries = readSuite(args.path);
+    auto faults = checkLongWins(entries, args.number("--budget", HuntOptions().budget), std::cerr);
+    for (const auto& fault : faults)
+        std::cout << fault << '\n';
+    std::cout << entries.size() << " entries, " << faults.size() << " faults, "
+              << secondsSince(start) << " s\n";
+    return faults.empty() && !entries.empty() ? 0 : 1;
+}
+
+int huntThreats(const Arguments& args) {
+    ThreatSuiteOptions options;
+    options.seed = static_cast<unsigned>(args.number("--seed", options.seed));
+    options.fours = args.number("--fours", options.fours);
+    options.threats = args.number("--threes", options.threats);
+    options.games = args.number("--games", options.games);
+    std::ofstream out(args.values.at("--out"), std::ios::app);
+    huntThreatSuite(options, out);
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::map<std::string, std::string> args;
-    for (int i = 1; i + 1 < argc; i += 2)
-        args[argv[i]] = argv[i + 1];
-    if (!args.count("--out")) {
-        std::cerr << "usage: vesk-suite --out FILE [--seed S] [--fours N] [--threes N] "
-                     "[--games N]\n";
-        return 2;
-    }
-    auto number = [&](const char* key, long fallback) {
-        return args.count(key) ? std::atol(args[key].c_str()) : fallback;
-    };
-    long wantFours = number("--fours", 200), wantThreats = number("--threes", 100);
-    long games = number("--games", 1000);
-    std::mt19937 random(static_cast<unsigned>(number("--seed", 16)));
-    std::ofstream out(args["--out"], std::ios::app);
-    vesk::Engine player({1, 16, static_cast<std::uint64_t>(number("--seed", 16))});
-    vesk::Engine solver;
-    std::set<std::uint64_t> seen;
-    long fours = 0, threats = 0;
-    for (long game = 0; game < games && (fours < wantFours || threats < wantThreats); ++game) {
-        std::uniform_int_distribution<int> near(-2, 2);
-        wuzi::Cell black{8 + near(random), 8 + near(random)};
-        wuzi::Cell white{black.x + near(random), black.y + near(random)};
-        if (white == black) continue;
-        std::vector<wuzi::Cell> stones{black, white};
-        int found[2] = {0, 0}; // by threats, by fours
-        player.newGame();
-        while (stones.size() < 200) {
-            for (const auto& position : nearby(solver, stones)) {
-                bool byFours = false;
-                int plies = checkedWin(solver, position, threats < wantThreats, byFours);
-                long& total = byFours ? fours : threats;
-                bool wanted =
-                    found[byFours] < kPerGame && total < (byFours ? wantFours : wantThreats);
-                if (plies == 0 || !wanted || !seen.insert(solver.board().hash()).second) continue;
-                out << (byFours ? "VCF " : "VCT ") << plies;
-                for (wuzi::Cell c : position)
-                    out << ' ' << stoneText(c);
-                out << std::endl;
-                ++found[byFours];
-                ++total;
-            }
-            player.setPosition(stones);
-            vesk::ThinkLimits limits;
-            limits.nodes = 4000;
-            limits.vctNodes = 5000;
-            if (stones.size() < 10) limits.depth = 3, limits.randomness = 80;
-            vesk::ThinkResult r = player.think(limits);
-            if (wuzi::isNoCell(r.move)) break;
-            stones.push_back(r.move);
-            if (r.winningPlies() == 1) break;
-        }
-        std::fprintf(stderr, "game %ld: %zu stones; %ld by fours, %ld by threats\n", game,
-                     stones.size(), fours, threats);
-    }
-    return 0;
+    Arguments args = parse(argc, argv);
+    if (args.flags.count("--long") && !args.path.empty()) return huntLong(args);
+    if (args.flags.count("--verify-long") && !args.path.empty()) return verifyLong(args);
+    if (args.values.count("--out")) return huntThreats(args);
+    std::cerr << "usage: vesk-suite --out FILE [--seed S] [--fours N] [--threes N] [--games N]\n"
+                 "       vesk-suite --long [--seed S] [--count N] [--games N] [--budget NODES] "
+                 "FILE\n"
+                 "       vesk-suite --verify-long FILE [--budget NODES]\n";
+    return 2;
 }
