@@ -77,6 +77,10 @@ LineKey windowKey(std::uint64_t line, int shift) {
     return static_cast<LineKey>((window & 0xFF) | ((window >> 10) << 8));
 }
 
+// A stone changes at most this many cells: four each way along its four lines.
+constexpr std::uint32_t kMostSaved = 2 * kDirections * kPad;
+constexpr std::size_t kGrowth = 16;
+
 constexpr PointKind kKindOf[kPattern4Count] = {kPointKinds, kThreePoint, kThreePoint,
                                                kThreePoint, kFourPoint,  kFourPoint,
                                                kFourPoint,  kFlex4Point, kFivePoint};
@@ -118,8 +122,6 @@ Board::Board() {
         account(p, +1);
     }
     moves_.reserve(kSize * kSize);
-    frames_.resize(kSize * kSize);
-    saved_.resize(kSize * kSize * 2 * kDirections * kPad);
 }
 
 // The empty cell q's combination of colour c goes from `was` to `is`.
@@ -165,6 +167,9 @@ void Board::play(Pos p) {
     const LineMap& map = lineMap();
     Color c = sideToMove();
     Stone stone = stoneOf(c);
+    // The stacks grow as stones come, so that a copy of a board costs what it holds.
+    if (frames_.size() <= moves_.size()) frames_.resize(moves_.size() + kGrowth);
+    if (saved_.size() < savedCount_ + kMostSaved) saved_.resize(savedCount_ + kGrowth * kMostSaved);
     frames_[moves_.size()] = {near_, valueSums_, pattern4Counts_, savedCount_};
     account(p, -1);
     cells_[p] = stone;

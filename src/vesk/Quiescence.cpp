@@ -36,7 +36,7 @@ Score Searcher::leafScore(const Board& position) {
 Score Searcher::quiescence(int ply, Score alpha, Score beta, int leafPly, bool pvNode) {
     pvLength_[ply] = ply;
     if (stopping()) return 0;
-    if (Score s = decided(ply, pvNode)) return s;
+    if (Score s = decided(ply)) return s;
     if (board_.full()) return 0;
     if (ply >= kMaxPly - 1) return evaluate(board_);
     alpha = std::max(alpha, matedIn(ply));

@@ -98,6 +98,7 @@ void Searcher::run(const Board& position, const SearchSettings& settings) {
         completedDepth_ = depth;
         // A proven result does not change with depth.
         if (isMateScore(best) && !settings.exactRoot && settings.lines == 1) break;
+        if (settings_.afterIteration && settings_.afterIteration()) break;
     }
 }
 
@@ -217,41 +218,14 @@ void Searcher::savePv(int ply, Pos move) {
     pvLength_[ply] = std::max(pvLength_[ply + 1], ply + 1);
 }
 
-void Searcher::endPv(int ply, std::initializer_list<Pos> moves) {
-    int i = ply;
-    for (Pos p : moves)
-        if (i <= kMaxPly) pv_[ply][i++] = p;
-    pvLength_[ply] = i;
-}
-
-// The side to move wins or loses by force in at most three plies: the score, with the
-// line when the node is on the principal variation; 0 otherwise.
-Score Searcher::decided(int ply, bool pvNode) {
+// The side to move wins or loses by force in at most three plies: the score; 0
+// otherwise. The principal variation ends here; the engine plays out its last plies.
+Score Searcher::decided(int ply) {
     Color me = board_.sideToMove();
     Color them = opposite(me);
-    if (board_.hasFivePoint(me)) {
-        if (pvNode) endPv(ply, {board_.points(me, kFivePoint).first()});
-        return mateIn(ply + 1);
-    }
-    if (board_.hasFivePoint(them)) {
-        if (countFivePoints(board_, them) == 1) return 0;
-        if (pvNode) {
-            Pos block = board_.points(them, kFivePoint).first();
-            TrialStone stone(board_, block);
-            endPv(ply, {block, board_.points(them, kFivePoint).first()});
-        }
-        return matedIn(ply + 2);
-    }
-    if (board_.hasFlex4Point(me)) {
-        if (pvNode) {
-            Pos four = board_.points(me, kFlex4Point).first();
-            TrialStone attack(board_, four);
-            Pos block = board_.points(me, kFivePoint).first();
-            TrialStone defence(board_, block);
-            endPv(ply, {four, block, board_.points(me, kFivePoint).first()});
-        }
-        return mateIn(ply + 3);
-    }
+    if (board_.hasFivePoint(me)) return mateIn(ply + 1);
+    if (board_.hasFivePoint(them)) return countFivePoints(board_, them) > 1 ? matedIn(ply + 2) : 0;
+    if (board_.hasFlex4Point(me)) return mateIn(ply + 3);
     return 0;
 }
 
@@ -259,7 +233,7 @@ Score Searcher::search(int ply, int depth, Score alpha, Score beta, bool pvNode,
     if (depth <= 0) return quiescence(ply, alpha, beta, 0, pvNode);
     pvLength_[ply] = ply;
     if (stopping()) return 0;
-    if (Score s = decided(ply, pvNode)) return s;
+    if (Score s = decided(ply)) return s;
     if (board_.full()) return 0;
     if (ply >= kMaxPly - 1) return evaluate(board_);
     alpha = std::max(alpha, matedIn(ply));

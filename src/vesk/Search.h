@@ -8,6 +8,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <vector>
 
 // Principal-variation search with iterative deepening and aspiration windows on one
@@ -25,6 +26,8 @@ struct SearchSettings {
     int depthOffset = 0;         // a helper thread starts its iterations deeper
     long verifyNodes = 0;        // the check of each new best move for a win of the other side
     TimeManager* time = nullptr; // the thread that watches the clock
+    // Called after each finished iteration; true ends the search.
+    std::function<bool()> afterIteration;
 };
 
 struct RootMove {
@@ -63,11 +66,10 @@ class Searcher {
     Score quiescence(int ply, Score alpha, Score beta, int leafPly, bool pvNode);
     Score quiescenceFours(int ply, Score alpha, Score beta, int leafPly, bool pvNode, Pos ttMove,
                           Score eval);
-    Score decided(int ply, bool pvNode);
+    Score decided(int ply);
     bool stopping();
     bool stopped() const;
     void savePv(int ply, Pos move);
-    void endPv(int ply, std::initializer_list<Pos> moves);
 
     TranspositionTable& tt_;
     std::atomic<bool>& stop_;

@@ -186,6 +186,28 @@ TEST(Engine, VariesWithTheSeedOnlyWhenAskedTo) {
     EXPECT_GT(randomMoves.size(), 1u);
 }
 
+TEST(Engine, GivesItsBestMovesWithTheirScoresAndLinesOnRequest) {
+    ThinkLimits limits = smallLimits();
+    limits.lines = 3;
+    ThinkResult r = thinkOn(kMiddleGame, limits);
+    ASSERT_EQ(r.lines.size(), 3u);
+    EXPECT_EQ(r.lines[0].move, r.move);
+    EXPECT_EQ(r.lines[0].score, r.score);
+    std::set<std::pair<int, int>> moves;
+    for (std::size_t i = 0; i < r.lines.size(); ++i) {
+        const ThinkLine& line = r.lines[i];
+        moves.insert({line.move.x, line.move.y});
+        ASSERT_FALSE(line.pv.empty());
+        EXPECT_EQ(line.pv.front(), line.move);
+        if (i > 0) {
+            EXPECT_LE(line.score, r.lines[i - 1].score);
+        }
+    }
+    EXPECT_EQ(moves.size(), 3u);
+    EXPECT_GT(r.winProbability, 0.0);
+    EXPECT_LT(r.winProbability, 1.0);
+}
+
 TEST(Engine, OpensOnTheCentre) {
     ThinkResult r = thinkOn({{}});
     EXPECT_EQ(r.move, (wuzi::Cell{8, 8}));
@@ -231,6 +253,8 @@ TEST(Engine, KnowsWhenItHasLost) {
     }});
     // clang-format on
     EXPECT_LT(r.winningPlies(), 0);
+    EXPECT_EQ(static_cast<int>(r.pv.size()), -r.winningPlies());
+    EXPECT_EQ(r.winProbability, 0.0);
 }
 
 TEST(Engine, StoppedEarlyNeverReportsAWin) {
