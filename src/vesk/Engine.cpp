@@ -20,8 +20,14 @@ namespace {
 constexpr long kVerifyNodes = 4000;
 // A move with no alternative is played at once, after a search this deep for its score.
 constexpr int kOnlyMoveDepth = 6;
-// The proof search's table.
-constexpr int kProofTableBits = 19;
+// The proof search's table takes up to as many bytes as the transposition table.
+int proofTableBits(int hashMegabytes) {
+    int bits = 10;
+    while (bits < 24 && (std::size_t{1} << (bits + 1)) * kProofEntryBytes <=
+                            static_cast<std::size_t>(hashMegabytes) << 20)
+        ++bits;
+    return bits;
+}
 
 std::vector<wuzi::Cell> toCells(const std::vector<Pos>& line) {
     std::vector<wuzi::Cell> cells;
@@ -81,7 +87,7 @@ int ThinkResult::winningPlies() const {
 
 Engine::Engine(EngineOptions options, TimeSource* clock)
     : options_(options), clock_(clock ? *clock : steady_), tt_(options.hashMegabytes),
-      proof_(kProofTableBits) {}
+      proof_(proofTableBits(options.hashMegabytes)) {}
 
 Engine::~Engine() = default;
 
@@ -109,16 +115,25 @@ ThinkResult Engine::think(const ThinkLimits& limits) {
     if (board_.full() || gameOver(board_)) return result;
     result = decidedAtOnce();
     if (isNoCell(result.move)) {
-        RootThreats threats(proof_, board_, limits, time, stop_);
+        // A move with no alternative is not worth a long look for a win by threes.
+        ThinkLimits own = limits;
+        if (onlyMove()) own.vctNodes = 0;
+        RootThreats threats(proof_, board_, own, time, stop_);
         if (threats.lookFirst())
             result = lineResult(threats.line(), mateIn(threats.plies()));
         else
-            result = searchMoves(limits, time, threats);
+            result = searchMoves(own, time, threats);
         result.nodes += threats.nodes();
     }
     result.ms = time.elapsedMs();
     result.winProbability = winProbability(result.score);
     return result;
+}
+
+bool Engine::onlyMove() const {
+    std::vector<ScoredMove> replies;
+    return pickMoves(board_, kNoPos, 0, OrderingMemory(), replies) != NodeKind::Free &&
+           replies.size() <= 1;
 }
 
 // Five, the loss to two fours, and an open four need no search.
@@ -152,10 +167,7 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time,
     settings.time = time.limited() ? &time : nullptr;
     settings.verifyNodes = limits.vctNodes > 0 ? kVerifyNodes : 0;
     settings.afterIteration = [&] { return threats.goOn(); };
-    std::vector<ScoredMove> replies;
-    if (pickMoves(board_, kNoPos, 0, OrderingMemory(), replies) != NodeKind::Free &&
-        replies.size() <= 1)
-        settings.maxDepth = std::min(settings.maxDepth, kOnlyMoveDepth);
+    if (onlyMove()) settings.maxDepth = std::min(settings.maxDepth, kOnlyMoveDepth);
 
     int helpers = std::max(0, options_.threads - 1);
     std::vector<std::unique_ptr<Searcher>> searchers;

@@ -93,6 +93,8 @@ class Engine {
 
   private:
     ThinkResult decidedAtOnce() const;
+    // The side to move must block a four, or has one answer to an open three.
+    bool onlyMove() const;
     ThinkResult searchMoves(const ThinkLimits& limits, TimeManager& time, RootThreats& threats);
     ThinkResult resultOf(const std::vector<RootMove>& moves, const ThinkLimits& limits, int depth);
     Pos chooseAtRandom(const std::vector<RootMove>& moves, int randomness) const;

@@ -16,6 +16,9 @@
 // a table of its own, so that it reaches wins of twenty to thirty plies.
 namespace vesk {
 
+// What one entry of the proof search's table takes.
+inline constexpr std::size_t kProofEntryBytes = 24;
+
 class ProofSearch {
   public:
     struct Limits {
@@ -48,6 +51,7 @@ class ProofSearch {
         std::uint32_t work = 0; // trial stones spent below the node
         std::uint16_t plies = 0;
     };
+    static_assert(sizeof(Entry) == kProofEntryBytes);
     struct Numbers {
         std::uint32_t proof = 1;
         std::uint32_t disproof = 1;
