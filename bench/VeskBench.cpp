@@ -72,6 +72,25 @@ const std::vector<BenchPosition> kPositions = {
         "...............",
         "...............",
     }},
+    // The middle and crowded positions each leave the side to move one reply (the block
+    // of a four); this middle game leaves it a free choice.
+    {"quiet", {
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "......O.X......",
+        "......XOO......",
+        ".......XX......",
+        "........O......",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+    }},
 };
 // clang-format on
 

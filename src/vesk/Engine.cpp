@@ -18,7 +18,7 @@ namespace {
 // Each new best move is checked for a win of the other side by fours and threes with
 // this many trial stones.
 constexpr long kVerifyNodes = 4000;
-// A move with no alternative is played at once, after a search this deep for its score.
+// A move with no alternative is played after a search this deep for its score.
 constexpr int kOnlyMoveDepth = 6;
 // The proof search's table takes up to as many bytes as the transposition table.
 int proofTableBits(int hashMegabytes) {
@@ -167,7 +167,9 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time,
     settings.time = time.limited() ? &time : nullptr;
     settings.verifyNodes = limits.vctNodes > 0 ? kVerifyNodes : 0;
     settings.afterIteration = [&] { return threats.goOn(); };
-    if (onlyMove()) settings.maxDepth = std::min(settings.maxDepth, kOnlyMoveDepth);
+    // On the clock, a move without alternative is played at once.
+    if (time.limited() && onlyMove())
+        settings.maxDepth = std::min(settings.maxDepth, kOnlyMoveDepth);
 
     int helpers = std::max(0, options_.threads - 1);
     std::vector<std::unique_ptr<Searcher>> searchers;
