@@ -56,8 +56,4 @@ double winProbability(Score score) {
     return 1.0 / (1.0 + std::exp(-score / fittedScorePerLogOdds()));
 }
 
-Score scoreForProbability(double p) {
-    return static_cast<Score>(std::lround(fittedScorePerLogOdds() * std::log(p / (1 - p))));
-}
-
 } // namespace vesk

@@ -27,7 +27,4 @@ std::vector<Feature> features(const Board& b);
 // results of self-play games.
 double winProbability(Score score);
 
-// The score whose win probability is p (0 < p < 1).
-Score scoreForProbability(double p);
-
 } // namespace vesk

@@ -59,6 +59,7 @@ Score Searcher::quiescence(int ply, Score alpha, Score beta, int leafPly, bool p
         // Their four is answered by its block, which costs no four of ours.
         Pos block = board_.points(them, kFivePoint).first();
         board_.play(block);
+        tt_.prefetch(board_.hash());
         Score v = -quiescence(ply + 1, -beta, -alpha, leafPly + 1, pvNode);
         board_.undo();
         if (stopped()) return 0;
@@ -97,6 +98,7 @@ Score Searcher::quiescenceFours(int ply, Score alpha, Score beta, int leafPly, b
     });
     for (Pos move : moves) {
         board_.play(move);
+        tt_.prefetch(board_.hash());
         Score v = -quiescence(ply + 1, -beta, -alpha, leafPly + 1, pvNode);
         board_.undo();
         if (stopped()) return 0;

@@ -49,7 +49,7 @@ Score razorMargin(int depth) {
 
 constexpr Score kAspirationWindow = 60;
 // History points that take a ply off a reduction.
-constexpr int kHistoryPerPly = 2048;
+constexpr int kHistoryPerPly = 8192;
 
 } // namespace
 
@@ -293,6 +293,7 @@ Score Searcher::searchMoves(int ply, int depth, Score alpha, Score beta, bool pv
         }
         Score value;
         board_.play(move);
+        tt_.prefetch(board_.hash());
         if (moveCount == 1) {
             value = -search(ply + 1, next, -beta, -alpha, pvNode, !cutNode && !pvNode);
         } else {

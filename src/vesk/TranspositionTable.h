@@ -33,6 +33,8 @@ class TranspositionTable {
     // A new search begins: what earlier ones stored grows older.
     void age();
     bool probe(std::uint64_t key, TTHit& hit) const;
+    // Starts bringing the key's bucket into the cache, for a probe soon after.
+    void prefetch(std::uint64_t key) const { __builtin_prefetch(&buckets_[key & mask_]); }
     void store(std::uint64_t key, Score value, Score eval, Pos move, int depth, Bound bound);
 
   private:
