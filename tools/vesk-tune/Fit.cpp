@@ -13,9 +13,6 @@ namespace tune {
 
 namespace {
 
-// The share of a weight's square added to the loss: shapes are many and most are rare.
-constexpr double kPenalty = 2e-8;
-constexpr double kShapePenalty = 5e-7;
 constexpr int kHeldOutEvery = 10; // every tenth game
 
 struct Row {
@@ -66,14 +63,15 @@ bool isShape(int index) {
     return index >= vesk::weight::shape(0, 0) && index < vesk::weight::threat(0, 0);
 }
 
-// Full-batch gradient descent with Adam's step sizes.
+// Full-batch gradient descent with Adam's step sizes, shrinking to a tenth by the end.
 std::vector<double> descend(std::vector<double> w, const std::vector<Row>& rows,
                             const FitSettings& settings) {
     std::vector<double> m(w.size()), v(w.size()), g(w.size());
-    const double rate = 1.0, b1 = 0.9, b2 = 0.999;
+    const double b1 = 0.9, b2 = 0.999;
     int fitted = static_cast<int>(
         std::count_if(rows.begin(), rows.end(), [](const Row& r) { return !r.heldOut; }));
     for (int step = 1; step <= settings.steps; ++step) {
+        double rate = 1.0 - 0.9 * step / settings.steps;
         std::fill(g.begin(), g.end(), 0.0);
         for (const Row& row : rows) {
             if (row.heldOut) continue;
@@ -82,7 +80,8 @@ std::vector<double> descend(std::vector<double> w, const std::vector<Row>& rows,
                 g[f.index] += error * f.count / settings.scale / fitted;
         }
         for (std::size_t i = 0; i < w.size(); ++i) {
-            g[i] += 2 * (isShape(static_cast<int>(i)) ? kShapePenalty : kPenalty) * w[i];
+            g[i] += 2 * (isShape(static_cast<int>(i)) ? settings.shapePenalty : settings.penalty) *
+                    w[i];
             m[i] = b1 * m[i] + (1 - b1) * g[i];
             v[i] = b2 * v[i] + (1 - b2) * g[i] * g[i];
             double mh = m[i] / (1 - std::pow(b1, step)), vh = v[i] / (1 - std::pow(b2, step));

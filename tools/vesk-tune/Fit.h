@@ -17,7 +17,9 @@ namespace tune {
 
 struct FitSettings {
     int steps = 2000;
-    double scale = 400.0; // evaluation points per unit of log-odds
+    double scale = 400.0;       // evaluation points per unit of log-odds
+    double penalty = 2e-8;      // the share of a weight's square added to the loss
+    double shapePenalty = 1e-7; // the same for the shapes, which are many and most rare
 };
 
 struct FitReport {

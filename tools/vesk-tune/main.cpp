@@ -1,7 +1,7 @@
 // vesk-tune: fits the evaluation's weights to the results of self-play games.
 //
 //   vesk-tune play [--games 1300] [--depth 8] [--nodes 300000] [--seed 1] > FILE
-//   vesk-tune fit FILE... [--steps 2000] > src/vesk/FittedWeights.cpp
+//   vesk-tune fit FILE... [--steps 2000] [--shape-penalty 1e-7] > src/vesk/FittedWeights.cpp
 //
 // `play` has Vesk play itself (see SelfPlay.h) and writes the positions of its games with
 // their results (Samples.h); the same seed writes the same file. `fit` fits the weights
@@ -25,7 +25,8 @@ namespace {
 
 int usage() {
     std::cerr << "usage: vesk-tune play [--games N] [--depth D] [--nodes N] [--seed S] > FILE\n"
-                 "       vesk-tune fit FILE... [--steps N] > src/vesk/FittedWeights.cpp\n";
+                 "       vesk-tune fit FILE... [--steps N] [--shape-penalty P] "
+                 "> src/vesk/FittedWeights.cpp\n";
     return 2;
 }
 
@@ -57,6 +58,10 @@ int fit(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--steps" && i + 1 < args.size()) {
             settings.steps = std::atoi(args[++i].c_str());
+            continue;
+        }
+        if (args[i] == "--shape-penalty" && i + 1 < args.size()) {
+            settings.shapePenalty = std::atof(args[++i].c_str());
             continue;
         }
         std::ifstream file(args[i]);
