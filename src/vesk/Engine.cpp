@@ -20,11 +20,11 @@ namespace {
 constexpr long kVerifyNodes = 4000;
 // A move with no alternative is played after a search this deep for its score.
 constexpr int kOnlyMoveDepth = 6;
-// The proof search's table takes up to as many bytes as the transposition table.
+// The proof search's table takes up to half the bytes of the transposition table.
 int proofTableBits(int hashMegabytes) {
     int bits = 10;
     while (bits < 24 && (std::size_t{1} << (bits + 1)) * kProofEntryBytes <=
-                            static_cast<std::size_t>(hashMegabytes) << 20)
+                            static_cast<std::size_t>(hashMegabytes) << 19)
         ++bits;
     return bits;
 }
@@ -86,14 +86,20 @@ int ThinkResult::winningPlies() const {
 }
 
 Engine::Engine(EngineOptions options, TimeSource* clock)
-    : options_(options), clock_(clock ? *clock : steady_), tt_(options.hashMegabytes),
-      proof_(proofTableBits(options.hashMegabytes)) {}
+    : options_(options), clock_(clock ? *clock : steady_) {}
 
 Engine::~Engine() = default;
 
+void Engine::makeTables() {
+    if (tt_) return;
+    tt_ = std::make_unique<TranspositionTable>(options_.hashMegabytes);
+    proof_ = std::make_unique<ProofSearch>(proofTableBits(options_.hashMegabytes));
+}
+
 void Engine::newGame() {
-    tt_.clear();
-    proof_.clear();
+    if (!tt_) return;
+    tt_->clear();
+    proof_->clear();
 }
 
 bool Engine::setPosition(const std::vector<wuzi::Cell>& stones) {
@@ -108,9 +114,10 @@ bool Engine::setPosition(const std::vector<wuzi::Cell>& stones) {
 
 ThinkResult Engine::think(const ThinkLimits& limits) {
     stop_ = false;
-    tt_.age();
     TimeManager time(clock_);
     time.start({limits.turnMs, limits.matchLeftMs});
+    makeTables();
+    tt_->age();
     ThinkResult result;
     if (board_.full() || gameOver(board_)) return result;
     result = decidedAtOnce();
@@ -118,7 +125,7 @@ ThinkResult Engine::think(const ThinkLimits& limits) {
         // A move with no alternative is not worth a long look for a win by threes.
         ThinkLimits own = limits;
         if (onlyMove()) own.vctNodes = 0;
-        RootThreats threats(proof_, board_, own, time, stop_);
+        RootThreats threats(*proof_, board_, own, time, stop_);
         if (threats.lookFirst())
             result = lineResult(threats.line(), mateIn(threats.plies()));
         else
@@ -174,7 +181,7 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time,
     int helpers = std::max(0, options_.threads - 1);
     std::vector<std::unique_ptr<Searcher>> searchers;
     for (int i = 0; i <= helpers; ++i)
-        searchers.push_back(std::make_unique<Searcher>(tt_, stop_));
+        searchers.push_back(std::make_unique<Searcher>(*tt_, stop_));
     std::vector<std::thread> threads;
     for (int i = 1; i <= helpers; ++i) {
         SearchSettings helper = settings;

@@ -101,11 +101,14 @@ class Engine {
     // A mate score stands only when its line plays out to the five.
     void checkWin(ThinkLine& line);
 
+    // The tables come with the first think, on its clock.
+    void makeTables();
+
     EngineOptions options_;
     wuzi::SteadyClock steady_;
     TimeSource& clock_;
-    TranspositionTable tt_;
-    ProofSearch proof_;
+    std::unique_ptr<TranspositionTable> tt_;
+    std::unique_ptr<ProofSearch> proof_;
     Board board_;
     std::atomic<bool> stop_{false};
 };

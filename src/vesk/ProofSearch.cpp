@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint32_t kInfinite = 1u << 30;
 constexpr std::uint64_t kFoursSalt = 0x3C6EF372FE94F82BULL;
 constexpr std::uint64_t kThreatsSalt = 0xA54FF53A5F1D36F1ULL;
-constexpr long kClockInterval = 1024;
+constexpr long kClockInterval = 256;
 constexpr int kMostLinePlies = kSize * kSize;
 constexpr std::uint64_t kSettledWorth = 1 << 20;
 // The guessed proof number of an open three not yet searched.
@@ -78,7 +78,7 @@ bool ProofSearch::outOfBudget() {
     if (exhausted_) return true;
     if (nodes_ >= limits_.nodes) exhausted_ = true;
     if (limits_.stop && limits_.stop->load(std::memory_order_relaxed)) exhausted_ = true;
-    if (limits_.time && nodes_ % kClockInterval == 0 &&
+    if (limits_.time && ++checks_ % kClockInterval == 0 &&
         limits_.time->elapsedMs() >= limits_.untilMs)
         exhausted_ = true;
     return exhausted_;

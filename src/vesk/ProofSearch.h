@@ -74,6 +74,7 @@ class ProofSearch {
     Limits limits_;
     Color attacker_ = kBlack;
     long nodes_ = 0;
+    long checks_ = 0;
     long totalNodes_ = 0;
     bool exhausted_ = false;
     bool disproved_ = false;

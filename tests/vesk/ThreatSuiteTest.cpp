@@ -81,7 +81,7 @@ void expectWinsInTheirLines(const std::vector<SuiteEntry>& entries) {
     ThinkLimits limits;
     limits.depth = 1;
     limits.vctNodes = 2000000;
-    Engine engine({1, 16, 1});
+    Engine engine({1, 32, 1});
     for (const SuiteEntry& e : entries) {
         engine.setPosition(e.stones);
         ThinkResult r = engine.think(limits);
