@@ -72,9 +72,12 @@ void Searcher::run(const Board& position, const SearchSettings& settings) {
         rootDepth_ = depth;
         if (!iterate(depth)) {
             // A best move proved in the unfinished iteration is better than the last
-            // iteration's.
-            bool firstDone = rootMoves_.front().score > -kInfinity;
-            if (firstDone && completedDepth_ > 0 && settings_.lines == 1 && !settings_.exactRoot)
+            // iteration's, once checked for a win of the other side.
+            const RootMove& front = rootMoves_.front();
+            bool checked =
+                std::find(verified.begin(), verified.end(), front.move) != verified.end();
+            if (front.score > -kInfinity && checked && completedDepth_ > 0 &&
+                settings_.lines == 1 && !settings_.exactRoot)
                 completed_ = rootMoves_;
             break;
         }
