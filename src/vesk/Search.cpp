@@ -19,7 +19,7 @@ struct Reductions {
     Reductions() {
         for (int d = 1; d < 64; ++d)
             for (int m = 1; m < 64; ++m)
-                table[d][m] = static_cast<std::uint8_t>(0.4 + std::log(d) * std::log(m) / 1.9);
+                table[d][m] = static_cast<std::uint8_t>(0.4 + std::log(d) * std::log(m) / 1.3);
     }
 };
 
