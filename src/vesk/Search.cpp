@@ -30,7 +30,7 @@ int reduction(int depth, int moveCount) {
 
 // Near the leaves, quiet moves past this many are not searched at all.
 int quietMovesTried(int depth) {
-    constexpr int kTried[] = {0, 4, 6, 10, 15, 21, 28};
+    constexpr int kTried[] = {0, 3, 5, 8, 12, 17, 23};
     return depth < 7 ? kTried[depth] : 1000;
 }
 
@@ -38,7 +38,7 @@ int quietMovesTried(int depth) {
 // this far below alpha has its quiet moves left out.
 constexpr int kFutilityDepth = 4;
 Score futilityMargin(int depth) {
-    return 80 * depth;
+    return 50 * depth;
 }
 
 // A quiet node this far below alpha is asked of the threat search alone.
