@@ -1,11 +1,12 @@
-// Vesk's speed: nodes per second and time to depth on drawn positions of its games (one
-// thread and two), and the time the threat searches take to solve the threat suite.
+// Vesk's speed, measured through the engine's interface alone so that the same file
+// measures an earlier engine built beside it: time to depth and trial stones per second
+// on drawn positions of its games (one thread and two), the depth and time a one-second
+// think reaches, and the time the engine takes to find the wins of the threat suites.
 #include "vesk/ThreatSuite.h"
 
 #include "Signature.h"
 
 #include "vesk/Engine.h"
-#include "vesk/ThreatSolver.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,6 +74,25 @@ const std::vector<BenchPosition> kPositions = {
         "...............",
         "...............",
     }},
+    // The middle and crowded positions each leave the side to move one reply (the block
+    // of a four); this middle game leaves it a free choice.
+    {"quiet", {
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "......O.X......",
+        "......XOO......",
+        ".......XX......",
+        "........O......",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+    }},
 };
 // clang-format on
 
@@ -104,27 +124,39 @@ void timeToDepth(benchmark::State& state, const BenchPosition* p, int threads) {
         benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 
-void solveSuite(benchmark::State& state, bool byFours) {
-    std::vector<test::SuiteEntry> suite = test::readSuite(VESK_SUITE_FILE);
-    long solved = 0, positions = 0, nodes = 0;
+// One think of a second, as the game gives it: the depth it reaches and the time it takes.
+void oneSecond(benchmark::State& state, const BenchPosition* p) {
+    ThinkLimits limits;
+    limits.turnMs = 1000;
+    ThinkResult r;
     for (auto _ : state) {
-        ThreatSolver solver(18);
-        ThreatSolver::Limits limits;
-        limits.nodes = 200000;
+        Engine engine({1, 32, 1});
+        engine.setPosition(stonesOf(p->rows));
+        r = engine.think(limits);
+    }
+    state.counters["depth"] = r.depth;
+    state.counters["ms"] = static_cast<double>(r.ms);
+    state.counters["nodes/s"] = static_cast<double>(r.nodes) * 1000.0 / std::max<double>(1, r.ms);
+}
+
+// The engine's think on every entry of a suite, one iteration of its search after the
+// root's threat searches: how many wins it finds, and how fast.
+void solveSuite(benchmark::State& state, const char* path, int kind) {
+    std::vector<test::SuiteEntry> suite = test::readSuite(path);
+    ThinkLimits limits;
+    limits.depth = 1;
+    long solved = 0, positions = 0;
+    for (auto _ : state) {
+        Engine engine({1, 16, 1});
         for (const test::SuiteEntry& e : suite) {
-            if (e.byFours != byFours) continue;
-            Board b;
-            for (wuzi::Cell c : e.stones)
-                b.play(fromCell(c));
+            if (kind >= 0 && e.byFours != (kind == 1)) continue;
+            engine.setPosition(e.stones);
             ++positions;
-            solved += (byFours ? solver.vcf(b, limits) : solver.vct(b, limits)) > 0;
+            solved += engine.think(limits).winningPlies() > 0;
         }
-        nodes = solver.nodes();
     }
     state.counters["positions"] = static_cast<double>(positions) / state.iterations();
     state.counters["solved"] = static_cast<double>(solved) / state.iterations();
-    state.counters["nodes/s"] =
-        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 
 // Vesk's search to depth 6 on every position, one thread, for the bench's signature.
@@ -143,20 +175,28 @@ std::vector<wuzi::bench::SignedSearch> signedSearches() {
 
 const bool registered = [] {
     wuzi::bench::AddSignaturePart("Vesk", signedSearches);
-    for (const BenchPosition& p : kPositions)
+    for (const BenchPosition& p : kPositions) {
         for (int threads : {1, 2})
             benchmark::RegisterBenchmark(
                 ("Vesk/depth/" + std::string(p.name) + "/threads:" + std::to_string(threads))
                     .c_str(),
                 timeToDepth, &p, threads)
-                ->DenseRange(4, 10, 2)
+                ->DenseRange(4, 12, 2)
                 ->Unit(benchmark::kMillisecond)
                 ->MeasureProcessCPUTime()
                 ->UseRealTime();
-    benchmark::RegisterBenchmark("Vesk/suite/fours", solveSuite, true)
+        benchmark::RegisterBenchmark(("Vesk/second/" + std::string(p.name)).c_str(), oneSecond, &p)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->UseRealTime();
+    }
+    benchmark::RegisterBenchmark("Vesk/suite/fours", solveSuite, VESK_SUITE_FILE, 1)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Vesk/suite/threats", solveSuite, false)
+    benchmark::RegisterBenchmark("Vesk/suite/threats", solveSuite, VESK_SUITE_FILE, 0)
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Vesk/suite/long", solveSuite, VESK_LONG_WINS_FILE, -1)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
     return true;
 }();
 

@@ -1,14 +1,55 @@
 #include "vesk/Defence.h"
 
-#include <algorithm>
-#include <array>
+#include <cstdlib>
 
 namespace vesk {
 
+namespace {
+
+// The direction and signed steps from a to b when both lie within four steps on one
+// line; false otherwise.
+bool lineBetween(Pos a, Pos b, int& dir, int& steps) {
+    int dx = posX(b) - posX(a), dy = posY(b) - posY(a);
+    if (dy == 0)
+        dir = 0, steps = dx;
+    else if (dx == 0)
+        dir = 1, steps = dy;
+    else if (dx == dy)
+        dir = 2, steps = dy;
+    else if (dx == -dy)
+        dir = 3, steps = dy;
+    else
+        return false;
+    return std::abs(steps) <= kPad;
+}
+
+// The combination colour c would have on the empty cell t once the other side's stone
+// stands on q.
+Pattern4 pattern4After(const Board& b, Pos t, Pos q, Color c) {
+    int dir, steps;
+    if (!lineBetween(t, q, dir, steps)) return b.pattern4(t, c);
+    LineKey key =
+        static_cast<LineKey>(b.lineKey(t, dir) | stoneOf(opposite(c)) << (2 * keySlot(steps)));
+    int change = linePattern(key, c) - b.pattern(t, c, dir);
+    return cellTable()[b.combo(t, c) + change * kComboPlace[dir]].p4;
+}
+
+// A stone on q leaves colour c no cell of `threats` for five or an open four.
+bool stopsAll(const Board& b, Pos q, const CellSet& threats, Color c) {
+    bool stopped = true;
+    threats.forEach(
+        [&](Pos t) { stopped = stopped && (t == q || pattern4After(b, t, q, c) < kFlex4Any); });
+    return stopped;
+}
+
+} // namespace
+
 Pos findPoint(const Board& b, Color c, Pattern4 least) {
-    for (Pos p : Board::cells())
-        if (b.isEmpty(p) && b.pattern4(p, c) >= least) return p;
-    return kNoPos;
+    CellSet points = b.points(c, kFivePoint);
+    if (least <= kFlex4Any) points |= b.points(c, kFlex4Point);
+    if (least <= kBlock4One) points |= b.points(c, kFourPoint);
+    if (least <= kFlex3One) points |= b.points(c, kThreePoint);
+    return points.first();
 }
 
 int countFivePoints(const Board& b, Color c) {
@@ -17,42 +58,38 @@ int countFivePoints(const Board& b, Color c) {
 
 Pos fivePointAround(const Board& b, Pos p, Color c) {
     for (int d = 0; d < kDirections; ++d)
-        for (int i = -4; i <= 4; ++i) {
+        for (int i = -kPad; i <= kPad; ++i) {
             Pos q = static_cast<Pos>(p + i * kStep[d]);
             if (i != 0 && b.isEmpty(q) && b.pattern4(q, c) == kFiveAny) return q;
         }
     return kNoPos;
 }
 
-void addDefences(Board& b, std::vector<Pos>& out) {
+void addDefences(const Board& b, MoveList& out) {
     Color attacker = opposite(b.sideToMove());
-    std::array<bool, kArea> seen{};
-    std::vector<Pos> tries;
-    for (Pos t : Board::cells()) {
-        if (!b.isEmpty(t) || b.pattern4(t, attacker) < kFlex4Any) continue;
-        // Only a stone on t itself or on one of its four lines within reach changes the
-        // line that makes the threat.
+    const CellSet& threats = b.points(attacker, kFlex4Point);
+    CellSet seen;
+    auto consider = [&](Pos q) {
+        if (seen.contains(q)) return;
+        seen.insert(q);
+        if (stopsAll(b, q, threats, attacker)) out.push_back(q);
+    };
+    // Only a stone on a threat's cell, or on one of its lines that holds a four or an
+    // open four, can take the threat away.
+    threats.forEach([&](Pos t) {
+        consider(t);
         for (int d = 0; d < kDirections; ++d) {
             if (b.pattern(t, attacker, d) < kBlock4) continue;
-            for (int i = -4; i <= 4; ++i) {
+            for (int i = -kPad; i <= kPad; ++i) {
                 Pos q = static_cast<Pos>(t + i * kStep[d]);
-                if (!b.isEmpty(q) || seen[q]) continue;
-                seen[q] = true;
-                tries.push_back(q);
+                if (i != 0 && b.isEmpty(q)) consider(q);
             }
         }
-    }
-    for (Pos q : tries) {
-        TrialStone stone(b, q);
-        if (!b.hasFivePoint(attacker) && !b.hasFlex4Point(attacker)) out.push_back(q);
-    }
+    });
 }
 
-void addFours(const Board& b, Color c, std::vector<Pos>& out) {
-    for (Pos p : Board::cells()) {
-        Pattern4 p4 = b.pattern4(p, c);
-        if (b.isEmpty(p) && p4 >= kBlock4One && p4 <= kBlock4Flex3) out.push_back(p);
-    }
+void addFours(const Board& b, Color c, MoveList& out) {
+    b.points(c, kFourPoint).forEach([&](Pos p) { out.push_back(p); });
 }
 
 } // namespace vesk

@@ -1,49 +1,59 @@
 #include "vesk/Evaluation.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace vesk {
 
 namespace {
 
-// clang-format off
-// Fitted by tools/vesk-tune to 2493 positions of 150 self-play games (the open-four
-// features never occur in the quiet positions it fits, and keep their hand-set values).
-// Per side: B1 F1 B2 F2 B3 F3 B4 F4 | F3One F3Plus F3Double B4One B4Plus B4Flex3 F4Any
-constexpr Weights kWeights = {
-      6,  -2,   9,   3,  19, 132, 101, 200,  -113,  91, 495, -21,  41, 1156, 1000,
-     -4,   2, -13,   2, -13, -16, -73, -300,  -29, -62, 113, -31, -86, -316, -500,
-};
-// clang-format on
-
 constexpr Score kEvalLimit = 20000;
-
-void addSide(const Board& b, Color c, int* out) {
-    for (int p = kBlock1; p <= kFlex4; ++p)
-        *out++ = b.patternCount(c, static_cast<Pattern>(p));
-    for (int p = kFlex3One; p <= kFlex4Any; ++p)
-        *out++ = b.pattern4Count(c, static_cast<Pattern4>(p));
-}
 
 } // namespace
 
-Features features(const Board& b) {
-    Features f{};
-    addSide(b, b.sideToMove(), f.data());
-    addSide(b, opposite(b.sideToMove()), f.data() + kSideFeatures);
-    return f;
+ThreatLevel threatLevel(const Board& b, Color c) {
+    if (b.pattern4Count(c, kFlex4Any) > 0) return kOpenFourThreat;
+    if (b.pattern4Count(c, kBlock4Flex3) > 0) return kFourThreeThreat;
+    if (b.pattern4Count(c, kFlex3Double) > 0) return kDoubleThreeThreat;
+    if (b.hasFourPoint(c)) return kFourThreat;
+    if (!b.points(c, kThreePoint).empty()) return kThreeThreat;
+    return kNoThreat;
 }
 
-const Weights& defaultWeights() {
-    return kWeights;
-}
-
-Score evaluate(const Board& b, const Weights& w) {
-    Features f = features(b);
-    Score s = 0;
-    for (int i = 0; i < kFeatureCount; ++i)
-        s += w[i] * f[i];
+Score evaluate(const Board& b) {
+    Color me = b.sideToMove();
+    Color them = opposite(me);
+    Score s = b.valueSum(me, 0) + b.valueSum(them, 1) +
+              fittedWeights()[weight::threat(threatLevel(b, me), threatLevel(b, them))];
     return std::clamp(s, -kEvalLimit, kEvalLimit);
+}
+
+std::vector<Feature> features(const Board& b) {
+    std::map<int, int> counts;
+    Color me = b.sideToMove();
+    for (Pos p : Board::cells()) {
+        if (!b.isEmpty(p)) continue;
+        for (int side = 0; side < 2; ++side) {
+            Color c = side == 0 ? me : opposite(me);
+            Combo combo = b.combo(p, c);
+            for (int d = 0; d < kDirections; ++d)
+                ++counts[weight::line(side, patternOf(combo, d))];
+            ++counts[weight::combined(side, combine(combo))];
+            ++counts[weight::shape(side, shapeOf(combo))];
+        }
+    }
+    ++counts[weight::threat(threatLevel(b, me), threatLevel(b, opposite(me)))];
+    std::vector<Feature> list;
+    for (auto [index, count] : counts)
+        list.push_back({index, count});
+    return list;
+}
+
+double winProbability(Score score) {
+    if (score >= kMateBound) return 1.0;
+    if (score <= -kMateBound) return 0.0;
+    return 1.0 / (1.0 + std::exp(-score / fittedScorePerLogOdds()));
 }
 
 } // namespace vesk

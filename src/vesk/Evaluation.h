@@ -1,27 +1,30 @@
 #pragma once
 
 #include "vesk/Board.h"
+#include "vesk/EvalWeights.h"
 
-#include <array>
+#include <vector>
 
-// The static evaluation: a weighted count of what each empty cell offers either side,
-// line by line and combined, seen from the side to move. Linear in its features, so the
-// weights can be fitted to the results of self-play games.
+// The static evaluation, seen from the side to move: what every empty cell is worth to
+// either side (the board keeps the sums), and the strongest threat each side holds.
+// Linear in its features, so the weights can be fitted to the results of self-play.
 namespace vesk {
 
-// Features of one side: line patterns kBlock1..kFlex4, then combinations
-// kFlex3One..kFlex4Any.
-inline constexpr int kSideFeatures = (kFlex4 - kBlock1 + 1) + (kFlex4Any - kFlex3One + 1);
-inline constexpr int kFeatureCount = 2 * kSideFeatures; // the mover's, then the other's
+Score evaluate(const Board& b);
 
-using Features = std::array<int, kFeatureCount>;
-using Weights = std::array<int, kFeatureCount>;
+// The strongest threat colour c could make with one stone.
+ThreatLevel threatLevel(const Board& b, Color c);
 
-Features features(const Board& b);
+// How often each weight counts in the evaluation of `b` (weights that do not count are
+// left out), for fitting the weights: the evaluation is the sum of weight times count.
+struct Feature {
+    int index;
+    int count;
+};
+std::vector<Feature> features(const Board& b);
 
-// The weights in use: fitted by tools/vesk-tune from self-play games.
-const Weights& defaultWeights();
-
-Score evaluate(const Board& b, const Weights& w = defaultWeights());
+// The chance the side to move wins, read from the score: a logistic map fitted to the
+// results of self-play games.
+double winProbability(Score score);
 
 } // namespace vesk

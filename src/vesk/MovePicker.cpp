@@ -2,24 +2,21 @@
 
 #include "vesk/Defence.h"
 
-#include <algorithm>
-
 namespace vesk {
 
 namespace {
 
-// clang-format off
-//                                  Dead B1  F1  B2  F2  B3  F3  B4  F4  Five
-constexpr int kOwnLine[kPatternCount] = {0, 1,  2,  4, 12, 12, 30, 40, 60, 0};
-constexpr int kTheirLine[kPatternCount] = {0, 1, 2,  3,  9, 10, 25, 30, 50, 0};
-//                                  None F3 F3+ F3x2  B4  B4+ B4F3  F4  Five
-constexpr int kOwnCombo[kPattern4Count] = {0, 400, 600, 3000, 300, 700, 5000, 20000, 30000};
-constexpr int kTheirCombo[kPattern4Count] = {0, 300, 450, 2500, 200, 500, 4000, 9000, 25000};
-// clang-format on
-
 constexpr int kTableMoveBonus = 1 << 24;
-constexpr int kKillerBonus[2] = {900, 800};
 constexpr int kHistoryCap = 1 << 14;
+constexpr int kHistoryShare = 32; // history points per ordering point
+
+// The empty cells where either side makes a four or an open three.
+CellSet threatCells(const Board& b) {
+    CellSet cells;
+    for (Color c : {kBlack, kWhite})
+        cells |= b.points(c, kFourPoint) | b.points(c, kThreePoint);
+    return cells;
+}
 
 } // namespace
 
@@ -34,6 +31,11 @@ void OrderingMemory::rememberCutoff(Color c, int ply, Pos move, int depth) {
                 v /= 2;
 }
 
+void OrderingMemory::rememberFailure(Color c, Pos move, int depth) {
+    int& h = history[c][move];
+    h = std::max(h - depth, -kHistoryCap);
+}
+
 void OrderingMemory::clear() {
     for (auto& k : killers)
         k.fill(kNoPos);
@@ -41,56 +43,117 @@ void OrderingMemory::clear() {
         side.fill(0);
 }
 
-int threatScore(const Board& b, Pos p) {
-    Color me = b.sideToMove();
-    Color them = opposite(me);
-    int score = kOwnCombo[b.pattern4(p, me)] + kTheirCombo[b.pattern4(p, them)];
-    for (int d = 0; d < kDirections; ++d)
-        score += kOwnLine[b.pattern(p, me, d)] + kTheirLine[b.pattern(p, them, d)];
-    return score;
+MovePicker::MovePicker(const Board& b, Pos ttMove, int ply, const OrderingMemory& memory)
+    : board_(b), memory_(memory), ttMove_(ttMove), ply_(ply) {
+    Color them = opposite(b.sideToMove());
+    if (b.hasFivePoint(them)) {
+        kind_ = NodeKind::Forced;
+        stage_ = kThreatStage;
+        add(b.points(them, kFivePoint).first(), 0);
+    } else if (b.hasFlex4Point(them)) {
+        kind_ = NodeKind::Defence;
+        stage_ = kThreatStage;
+        MoveList answers;
+        addDefences(b, answers);
+        addFours(b, b.sideToMove(), answers);
+        for (Pos p : answers)
+            if (!handedOut_.contains(p)) {
+                handedOut_.insert(p);
+                add(p, p == ttMove ? kTableMoveBonus : 0);
+            }
+        if (count_ == 0) stage_ = kDone;
+    } else {
+        kind_ = NodeKind::Free;
+    }
 }
 
-NodeKind pickMoves(Board& b, Pos ttMove, int ply, const OrderingMemory& memory,
-                   std::vector<ScoredMove>& out) {
-    out.clear();
-    Color me = b.sideToMove();
-    Color them = opposite(me);
-    if (b.hasFivePoint(them)) {
-        out.push_back({findPoint(b, them, kFiveAny), 0});
-        return NodeKind::Forced;
-    }
-    NodeKind kind = NodeKind::Free;
-    std::vector<Pos> moves;
-    if (b.hasFlex4Point(them)) {
-        kind = NodeKind::Defence;
-        addDefences(b, moves);
-        addFours(b, me, moves);
-        std::sort(moves.begin(), moves.end());
-        moves.erase(std::unique(moves.begin(), moves.end()), moves.end());
-    } else {
-        for (Pos p : Board::cells())
-            if (b.isEmpty(p) && b.nearStones(p)) moves.push_back(p);
+void MovePicker::add(Pos p, int bonus) {
+    moves_[count_++] = {p, board_.orderScore(p) +
+                               memory_.history[board_.sideToMove()][p] / kHistoryShare + bonus};
+}
+
+Pos MovePicker::pickBest() {
+    if (picked_ == count_) return kNoPos;
+    int best = picked_;
+    for (int i = picked_ + 1; i < count_; ++i)
+        if (moves_[i].score > moves_[best].score) best = i;
+    std::swap(moves_[best], moves_[picked_]);
+    return moves_[picked_++].move;
+}
+
+void MovePicker::generateThreats() {
+    threats_ = threatCells(board_);
+    threats_.forEach([&](Pos p) {
+        if (!handedOut_.contains(p)) add(p, 0);
+    });
+}
+
+void MovePicker::generateQuiet() {
+    count_ = picked_ = 0;
+    CellSet candidates = board_.nearEmpty();
+    if (candidates.empty()) {
         // The first stone goes to the centre; a crowded board falls back on every cell.
         Pos centre = toPos(kSize / 2, kSize / 2);
-        if (moves.empty() && b.isEmpty(centre)) moves.push_back(centre);
-        if (moves.empty())
+        if (board_.moveCount() == 0)
+            candidates.insert(centre);
+        else
             for (Pos p : Board::cells())
-                if (b.isEmpty(p)) moves.push_back(p);
+                if (board_.isEmpty(p)) candidates.insert(p);
     }
-    const auto& killers = memory.killers[ply];
-    for (Pos p : moves) {
-        int score = threatScore(b, p) + memory.history[me][p] / 32;
-        if (p == ttMove)
-            score += kTableMoveBonus;
-        else if (p == killers[0])
-            score += kKillerBonus[0];
-        else if (p == killers[1])
-            score += kKillerBonus[1];
-        out.push_back({p, score});
+    candidates.forEach([&](Pos p) {
+        if (!handedOut_.contains(p) && !threats_.contains(p)) add(p, 0);
+    });
+}
+
+Pos MovePicker::next() {
+    switch (stage_) {
+    case kTableStage:
+        stage_ = kThreatStage;
+        if (ttMove_ != kNoPos && board_.isEmpty(ttMove_)) {
+            handedOut_.insert(ttMove_);
+            generateThreats();
+            return ttMove_;
+        }
+        generateThreats();
+        [[fallthrough]];
+    case kThreatStage:
+        if (Pos p = pickBest(); p != kNoPos) return p;
+        if (kind_ != NodeKind::Free) {
+            stage_ = kDone;
+            return kNoPos;
+        }
+        stage_ = kKillerStage;
+        [[fallthrough]];
+    case kKillerStage:
+        while (killerIndex_ < 2) {
+            Pos k = memory_.killers[ply_][killerIndex_++];
+            if (k != kNoPos && board_.isEmpty(k) && board_.nearStones(k) &&
+                !handedOut_.contains(k) && !threats_.contains(k)) {
+                handedOut_.insert(k);
+                return k;
+            }
+        }
+        stage_ = kQuietStage;
+        generateQuiet();
+        [[fallthrough]];
+    case kQuietStage:
+        if (Pos p = pickBest(); p != kNoPos) return p;
+        stage_ = kDone;
+        [[fallthrough]];
+    case kDone:
+        break;
     }
-    std::stable_sort(out.begin(), out.end(),
-                     [](const ScoredMove& x, const ScoredMove& y) { return x.score > y.score; });
-    return kind;
+    return kNoPos;
+}
+
+NodeKind pickMoves(const Board& b, Pos ttMove, int ply, const OrderingMemory& memory,
+                   std::vector<ScoredMove>& out) {
+    out.clear();
+    MovePicker picker(b, ttMove, ply, memory);
+    int rank = 0;
+    for (Pos p = picker.next(); p != kNoPos; p = picker.next())
+        out.push_back({p, --rank});
+    return picker.kind();
 }
 
 } // namespace vesk

@@ -121,10 +121,10 @@ Pattern linePattern(LineKey key, Color c) {
 
 namespace {
 
-Pattern4 combineByCount(const std::array<Pattern, kDirections>& patterns) {
+Pattern4 combineByCount(Combo combo) {
     int n[kPatternCount] = {};
-    for (Pattern p : patterns)
-        ++n[p];
+    for (int d = 0; d < kDirections; ++d)
+        ++n[patternOf(combo, d)];
     if (n[kFive]) return kFiveAny;
     if (n[kFlex4] || n[kBlock4] >= 2) return kFlex4Any;
     int supports = n[kBlock3] + n[kFlex2];
@@ -134,30 +134,36 @@ Pattern4 combineByCount(const std::array<Pattern, kDirections>& patterns) {
     return kNone4;
 }
 
-struct ComboTable {
-    std::array<Pattern4, 1 << 16> byKey{};
-    ComboTable() {
-        for (int key = 0; key < (1 << 16); ++key) {
-            std::array<Pattern, kDirections> patterns{};
-            bool valid = true;
-            for (int d = 0; d < kDirections; ++d) {
-                patterns[d] = patternOf(static_cast<PatternKey>(key), d);
-                valid = valid && patterns[d] < kPatternCount;
-            }
-            byKey[key] = valid ? combineByCount(patterns) : kNone4;
+struct Shapes {
+    std::array<std::uint16_t, kComboCount> ofCombo{};
+    Shapes() {
+        std::array<int, kComboCount> bySorted{};
+        int next = 0;
+        for (int a = 0; a < kPatternCount; ++a)
+            for (int b = a; b < kPatternCount; ++b)
+                for (int c = b; c < kPatternCount; ++c)
+                    for (int d = c; d < kPatternCount; ++d)
+                        bySorted[a + 10 * b + 100 * c + 1000 * d] = next++;
+        for (int combo = 0; combo < kComboCount; ++combo) {
+            std::array<int, kDirections> p{};
+            for (int dir = 0; dir < kDirections; ++dir)
+                p[dir] = patternOf(static_cast<Combo>(combo), dir);
+            std::sort(p.begin(), p.end());
+            ofCombo[combo] =
+                static_cast<std::uint16_t>(bySorted[p[0] + 10 * p[1] + 100 * p[2] + 1000 * p[3]]);
         }
     }
 };
 
 } // namespace
 
-const Pattern4* combineTable() {
-    static const ComboTable table;
-    return table.byKey.data();
+Pattern4 combine(Combo combo) {
+    return combineByCount(combo);
 }
 
-Pattern4 combine(PatternKey key) {
-    return combineTable()[key];
+int shapeOf(Combo combo) {
+    static const Shapes shapes;
+    return shapes.ofCombo[combo];
 }
 
 const std::uint8_t* linePatternTable() {

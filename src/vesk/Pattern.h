@@ -52,19 +52,26 @@ Pattern linePattern(LineKey key, Color c);
 // Both at once: black's in the low four bits, white's in the high four.
 std::uint8_t linePatterns(LineKey key);
 
-// A cell's four line patterns of one colour, four bits each, direction 0 lowest.
-using PatternKey = std::uint16_t;
+// A cell's four line patterns of one colour as one number, direction d's pattern counted
+// in units of 10^d: the key of the tables that say what a cell holds.
+using Combo = std::uint16_t;
+inline constexpr int kComboCount = 10000;
+inline constexpr int kComboPlace[kDirections] = {1, 10, 100, 1000};
 
-constexpr Pattern patternOf(PatternKey key, int dir) {
-    return static_cast<Pattern>((key >> (4 * dir)) & 0xF);
+constexpr Pattern patternOf(Combo combo, int dir) {
+    return static_cast<Pattern>(combo / kComboPlace[dir] % 10);
 }
 
 // The combination of four line patterns.
-Pattern4 combine(PatternKey key);
+Pattern4 combine(Combo combo);
 
-// The tables behind linePatterns() and combine(), indexed by the key, for callers that
-// read them in their innermost loops.
+// A cell's four line patterns as a set, whatever their directions: one of the 715
+// multisets of four patterns, numbered in order.
+inline constexpr int kShapeCount = 715;
+int shapeOf(Combo combo);
+
+// The table behind linePatterns(), indexed by the key, for callers that read it in their
+// innermost loops.
 const std::uint8_t* linePatternTable();
-const Pattern4* combineTable();
 
 } // namespace vesk

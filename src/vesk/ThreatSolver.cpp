@@ -13,9 +13,7 @@ constexpr std::uint64_t kVcfSalt = 0x5A17C0FFEE000001ULL;
 constexpr std::uint64_t kVctSalt = 0x7E57AB1E00000002ULL;
 
 bool hasFour(const Board& b, Color c) {
-    return b.pattern4Count(c, kBlock4One) + b.pattern4Count(c, kBlock4Plus) +
-               b.pattern4Count(c, kBlock4Flex3) >
-           0;
+    return b.hasFourPoint(c);
 }
 
 int distance(Pos a, Pos b) {
@@ -26,10 +24,11 @@ int distance(Pos a, Pos b) {
 // stone.
 std::vector<Pos> attacks(const Board& b, Color c, Pattern4 least, Pattern4 most) {
     std::vector<Pos> moves;
-    for (Pos p : Board::cells()) {
-        Pattern4 p4 = b.pattern4(p, c);
-        if (b.isEmpty(p) && p4 >= least && p4 <= most) moves.push_back(p);
-    }
+    CellSet points = b.points(c, kFourPoint);
+    if (least <= kFlex3One) points |= b.points(c, kThreePoint);
+    points.forEach([&](Pos p) {
+        if (b.pattern4(p, c) >= least && b.pattern4(p, c) <= most) moves.push_back(p);
+    });
     const auto& history = b.moves();
     Pos own = history.size() >= 2 ? history[history.size() - 2] : b.lastMove();
     std::stable_sort(moves.begin(), moves.end(), [&](Pos x, Pos y) {
@@ -185,7 +184,7 @@ int ThreatSolver::vctDefend(Board& b, int threats) {
     Color me = b.sideToMove();
     Color them = opposite(me);
     if (b.hasFivePoint(me)) return 0;
-    std::vector<Pos> answers;
+    MoveList answers;
     if (b.hasFivePoint(them)) {
         if (countFivePoints(b, them) > 1) return 2;
         answers.push_back(findPoint(b, them, kFiveAny));

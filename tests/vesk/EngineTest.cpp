@@ -2,14 +2,15 @@
 // interface: determinism, the empty board, finished games and refused positions.
 #include "VeskPicture.h"
 
-#include "vesk/Defence.h"
 #include "vesk/Engine.h"
+#include "vesk/Search.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <ostream>
-
 #include <set>
+#include <thread>
 
 namespace vesk::test {
 namespace {
@@ -185,6 +186,28 @@ TEST(Engine, VariesWithTheSeedOnlyWhenAskedTo) {
     EXPECT_GT(randomMoves.size(), 1u);
 }
 
+TEST(Engine, GivesItsBestMovesWithTheirScoresAndLinesOnRequest) {
+    ThinkLimits limits = smallLimits();
+    limits.lines = 3;
+    ThinkResult r = thinkOn(kMiddleGame, limits);
+    ASSERT_EQ(r.lines.size(), 3u);
+    EXPECT_EQ(r.lines[0].move, r.move);
+    EXPECT_EQ(r.lines[0].score, r.score);
+    std::set<std::pair<int, int>> moves;
+    for (std::size_t i = 0; i < r.lines.size(); ++i) {
+        const ThinkLine& line = r.lines[i];
+        moves.insert({line.move.x, line.move.y});
+        ASSERT_FALSE(line.pv.empty());
+        EXPECT_EQ(line.pv.front(), line.move);
+        if (i > 0) {
+            EXPECT_LE(line.score, r.lines[i - 1].score);
+        }
+    }
+    EXPECT_EQ(moves.size(), 3u);
+    EXPECT_GT(r.winProbability, 0.0);
+    EXPECT_LT(r.winProbability, 1.0);
+}
+
 TEST(Engine, OpensOnTheCentre) {
     ThinkResult r = thinkOn({{}});
     EXPECT_EQ(r.move, (wuzi::Cell{8, 8}));
@@ -230,14 +253,37 @@ TEST(Engine, KnowsWhenItHasLost) {
     }});
     // clang-format on
     EXPECT_LT(r.winningPlies(), 0);
+    EXPECT_EQ(static_cast<int>(r.pv.size()), -r.winningPlies());
+    EXPECT_EQ(r.winProbability, 0.0);
 }
 
-TEST(Engine, SearchesWithTwoThreads) {
-    ThinkLimits limits = smallLimits();
-    ThinkResult r = thinkOn(kMiddleGame, limits, {2, 4, 1});
-    Board b = boardOf(kMiddleGame);
-    EXPECT_TRUE(b.isEmpty(fromCell(r.move)));
-    EXPECT_GT(r.depth, 1);
+TEST(Engine, StoppedEarlyNeverReportsAWin) {
+    for (const Picture& picture : {kMiddleGame, kOpenThreeAgainst}) {
+        Board b = boardOf(picture);
+        for (long nodes : {1, 2, 10, 100}) {
+            ThinkLimits limits = smallLimits();
+            limits.nodes = nodes;
+            ThinkResult r = thinkOn(picture, limits);
+            EXPECT_EQ(r.winningPlies(), 0) << nodes << draw(b);
+            EXPECT_TRUE(b.isEmpty(fromCell(r.move))) << nodes << draw(b);
+        }
+    }
+}
+
+TEST(Search, OneThreadsNodeLimitLeavesTheOthersSearching) {
+    TranspositionTable tt(4);
+    std::atomic<bool> stop{false};
+    Searcher helper(tt, stop), main(tt, stop);
+    SearchSettings small, large;
+    small.nodeLimit = 1000;
+    large.nodeLimit = 20000;
+    Board position = boardOf(kMiddleGame);
+    std::thread helperThread([&] { helper.run(position, small); });
+    main.run(position, large);
+    helperThread.join();
+    EXPECT_FALSE(stop);
+    EXPECT_GE(helper.nodes(), small.nodeLimit);
+    EXPECT_GE(main.nodes(), large.nodeLimit);
 }
 
 } // namespace

@@ -33,12 +33,13 @@ struct BudgetCase {
 
 // clang-format off
 const BudgetCase kBudgets[] = {
-    {{2000, 0}, 1890, 756},       // a twentieth and 10 ms kept back; soft at two fifths
-    {{500, 0}, 465, 186},
-    {{0, 60000}, 2840, 1136},     // the game's clock spread over twenty moves
-    {{1000, 10000}, 465, 186},    // the tighter of the two
+    {{2000, 0}, 1959, 1959},      // a fiftieth and a millisecond kept for answering
+    {{500, 0}, 489, 489},         // a turn's time is spent whole
+    {{0, 60000}, 8819, 3000},     // aims at a twentieth of the game's clock, up to three
+    {{1000, 10000}, 979, 500},    // ... and no more than the turn's time
     {{0, 0}, 0, 0},
-    {{5, 0}, 1, 1},               // never below a millisecond
+    {{5, 0}, 4, 4},
+    {{1, 0}, 1, 1},               // never below a millisecond
 };
 // clang-format on
 
@@ -55,19 +56,36 @@ TEST_P(TimeBudgets, SetTheLimits) {
 
 INSTANTIATE_TEST_SUITE_P(Budgets, TimeBudgets, ::testing::ValuesIn(kBudgets));
 
-TEST(TimeManager, StopsIterationsBeforeTheSearch) {
+TEST(TimeManager, OnTheGameClockSpendsMoreWhileTheSearchChangesItsMind) {
     FakeClock clock;
     TimeManager time(clock);
-    time.start({2000, 0});
+    time.start({0, 60000});
+    std::int64_t share = time.softMs();
+    time.iterationDone(true, 0);
+    EXPECT_GT(time.softMs(), share);
+    for (int i = 0; i < 6; ++i)
+        time.iterationDone(false, 0);
+    std::int64_t stable = time.softMs();
+    EXPECT_LT(stable, share);
+    time.iterationDone(false, 150);
+    EXPECT_GT(time.softMs(), stable);
+    for (int i = 0; i < 20; ++i)
+        time.iterationDone(true, 200);
+    EXPECT_LE(time.softMs(), time.hardMs());
+}
+
+TEST(TimeManager, GivenATurnOnlySpendsItWhole) {
+    FakeClock clock;
+    TimeManager time(clock);
+    time.start({1000, 0});
+    for (int i = 0; i < 6; ++i)
+        time.iterationDone(false, -50);
+    EXPECT_EQ(time.softMs(), time.hardMs());
+    clock.advance(time.hardMs() - 1);
     EXPECT_FALSE(time.iterationTooLate());
-    clock.advance(755);
-    EXPECT_FALSE(time.iterationTooLate());
-    clock.advance(1);
-    EXPECT_TRUE(time.iterationTooLate());
     EXPECT_FALSE(time.outOfTime());
-    clock.advance(1890 - 756);
+    clock.advance(1);
     EXPECT_TRUE(time.outOfTime());
-    EXPECT_EQ(time.elapsedMs(), 1890);
 }
 
 TEST(TimeManager, UnlimitedNeverRunsOut) {
@@ -90,9 +108,9 @@ TEST(EngineClock, ThinksWithinTheLimitsAndAnswers) {
     ThinkResult r = engine.think(limits);
     Board b = boardOf(kMiddleGame);
     EXPECT_TRUE(b.isEmpty(fromCell(r.move)));
-    // It ends past the soft limit (no new iteration) and by the hard one.
-    EXPECT_GE(r.ms, 72);
-    EXPECT_LE(r.ms, 183);
+    // It thinks to the hard limit, 195 ms, and stops within a few readings of it.
+    EXPECT_GE(r.ms, 195);
+    EXPECT_LE(r.ms, 200);
     EXPECT_LT(r.depth, 64);
 }
 

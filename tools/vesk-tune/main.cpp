@@ -1,133 +1,89 @@
 // vesk-tune: fits the evaluation's weights to the results of self-play games.
 //
-//   vesk-tune [--games 300] [--nodes 5000] [--seed S]
+//   vesk-tune play [--games 1300] [--depth 8] [--nodes 300000] [--seed 1] > FILE
+//   vesk-tune fit FILE... [--steps 2000] [--shape-penalty 1e-7] > src/vesk/FittedWeights.cpp
 //
-// Vesk plays itself from random two-stone openings with small searches. Every position
-// of every game where neither side can make five or an open four is kept, with its
-// features and the game's result for the side to move. The weights are then fitted by
-// logistic regression (the score, scaled, read as the chance to win), starting from the
-// weights in use, and printed as the table of Evaluation.cpp.
-#include "vesk/Engine.h"
-#include "vesk/Evaluation.h"
+// `play` has Vesk play itself (see SelfPlay.h) and writes the positions of its games with
+// their results (Samples.h); the same seed writes the same file. `fit` fits the weights
+// to the positions of the files (Fit.h) and writes them as the engine's source file, its
+// header naming the commands given in VESK_TUNE_HOW. The weights in use were made with
+//
+//   for seed in 1 2; do nice vesk-tune play --games 1300 --seed $seed > selfplay-$seed.txt & done
+//   vesk-tune fit selfplay-1.txt selfplay-2.txt > src/vesk/FittedWeights.cpp
+#include "Fit.h"
+#include "Samples.h"
+#include "SelfPlay.h"
 
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <random>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr double kScale = 400.0; // a score of kScale reads as 1 : e odds
-
-struct Sample {
-    vesk::Features features;
-    double result; // 1 the side to move won, 0 lost, 0.5 drawn
-};
-
-// One game from a random opening; its quiet positions are appended with the result.
-void playGame(vesk::Engine& engine, std::mt19937& random, long nodes,
-              std::vector<Sample>& samples) {
-    std::uniform_int_distribution<int> near(-2, 2);
-    wuzi::Cell black{8 + near(random), 8 + near(random)};
-    wuzi::Cell white{black.x + near(random), black.y + near(random)};
-    if (white == black) return;
-    std::vector<wuzi::Cell> stones{black, white};
-    std::vector<std::pair<vesk::Features, int>> positions; // features, side to move
-    int winner = -1;
-    engine.newGame();
-    while (stones.size() < 225) {
-        engine.setPosition(stones);
-        const vesk::Board& b = engine.board();
-        vesk::Color me = b.sideToMove();
-        bool quiet = !b.hasFivePoint(me) && !b.hasFivePoint(vesk::opposite(me)) &&
-                     !b.hasFlex4Point(me) && !b.hasFlex4Point(vesk::opposite(me));
-        if (quiet && stones.size() >= 6) positions.push_back({vesk::features(b), me});
-        vesk::ThinkLimits limits;
-        limits.nodes = nodes;
-        limits.vctNodes = 2000;
-        if (stones.size() < 8) limits.depth = 2, limits.randomness = 100;
-        vesk::ThinkResult r = engine.think(limits);
-        if (wuzi::isNoCell(r.move)) break;
-        stones.push_back(r.move);
-        if (r.winningPlies() == 1) {
-            winner = me;
-            break;
-        }
-    }
-    for (const auto& [f, side] : positions)
-        samples.push_back({f, winner < 0 ? 0.5 : winner == side ? 1.0 : 0.0});
+int usage() {
+    std::cerr << "usage: vesk-tune play [--games N] [--depth D] [--nodes N] [--seed S] > FILE\n"
+                 "       vesk-tune fit FILE... [--steps N] [--shape-penalty P] "
+                 "> src/vesk/FittedWeights.cpp\n";
+    return 2;
 }
 
-double sigmoid(double x) {
-    return 1.0 / (1.0 + std::exp(-x));
+int play(const std::vector<std::string>& args) {
+    tune::SelfPlaySettings settings;
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+        long value = std::atol(args[i + 1].c_str());
+        if (args[i] == "--games")
+            settings.games = static_cast<int>(value);
+        else if (args[i] == "--depth")
+            settings.depth = static_cast<int>(value);
+        else if (args[i] == "--nodes")
+            settings.nodes = value;
+        else if (args[i] == "--seed")
+            settings.seed = static_cast<unsigned>(value);
+        else
+            return usage();
+    }
+    std::cout << "# vesk-tune play --games " << settings.games << " --depth " << settings.depth
+              << " --nodes " << settings.nodes << " --seed " << settings.seed << '\n';
+    tune::playGames(settings, std::cout);
+    return 0;
 }
 
-double loss(const std::vector<Sample>& samples, const std::array<double, vesk::kFeatureCount>& w) {
-    double total = 0;
-    for (const Sample& s : samples) {
-        double score = 0;
-        for (int i = 0; i < vesk::kFeatureCount; ++i)
-            score += w[i] * s.features[i];
-        double p = std::clamp(sigmoid(score / kScale), 1e-9, 1 - 1e-9);
-        total -= s.result * std::log(p) + (1 - s.result) * std::log(1 - p);
-    }
-    return total / samples.size();
-}
-
-// Plain gradient descent with Adam's step sizes.
-std::array<double, vesk::kFeatureCount> fit(const std::vector<Sample>& samples) {
-    std::array<double, vesk::kFeatureCount> w{}, m{}, v{};
-    for (int i = 0; i < vesk::kFeatureCount; ++i)
-        w[i] = vesk::defaultWeights()[i];
-    const double rate = 0.5, b1 = 0.9, b2 = 0.999;
-    for (int step = 1; step <= 3000; ++step) {
-        std::array<double, vesk::kFeatureCount> g{};
-        for (const Sample& s : samples) {
-            double score = 0;
-            for (int i = 0; i < vesk::kFeatureCount; ++i)
-                score += w[i] * s.features[i];
-            double error = sigmoid(score / kScale) - s.result;
-            for (int i = 0; i < vesk::kFeatureCount; ++i)
-                g[i] += error * s.features[i] / kScale / samples.size();
+int fit(const std::vector<std::string>& args) {
+    tune::FitSettings settings;
+    std::vector<tune::Sample> samples;
+    int games = 0;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--steps" && i + 1 < args.size()) {
+            settings.steps = std::atoi(args[++i].c_str());
+            continue;
         }
-        for (int i = 0; i < vesk::kFeatureCount; ++i) {
-            m[i] = b1 * m[i] + (1 - b1) * g[i];
-            v[i] = b2 * v[i] + (1 - b2) * g[i] * g[i];
-            double mh = m[i] / (1 - std::pow(b1, step)), vh = v[i] / (1 - std::pow(b2, step));
-            w[i] -= rate * mh / (std::sqrt(vh) + 1e-12);
+        if (args[i] == "--shape-penalty" && i + 1 < args.size()) {
+            settings.shapePenalty = std::atof(args[++i].c_str());
+            continue;
         }
-        if (step % 500 == 0) std::fprintf(stderr, "step %d: loss %.5f\n", step, loss(samples, w));
+        std::ifstream file(args[i]);
+        if (!file) return usage();
+        games = tune::readSamples(file, games, samples);
     }
-    return w;
+    if (samples.empty()) return usage();
+    tune::FitReport report = tune::fit(samples, settings);
+    const char* how = std::getenv("VESK_TUNE_HOW");
+    std::cout << tune::weightsSource(report, how ? how : "");
+    std::fprintf(stderr, "win probability: %.0f points per unit of log-odds\n",
+                 report.scorePerLogOdds);
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::map<std::string, long> args{{"--games", 300}, {"--nodes", 5000}, {"--seed", 1}};
-    for (int i = 1; i + 1 < argc; i += 2)
-        args[argv[i]] = std::atol(argv[i + 1]);
-    std::mt19937 random(static_cast<unsigned>(args["--seed"]));
-    vesk::Engine engine({1, 16, static_cast<std::uint64_t>(args["--seed"])});
-    std::vector<Sample> samples;
-    for (long game = 0; game < args["--games"]; ++game) {
-        playGame(engine, random, args["--nodes"], samples);
-        if (game % 20 == 19)
-            std::fprintf(stderr, "%ld games, %zu positions\n", game + 1, samples.size());
-    }
-    std::array<double, vesk::kFeatureCount> start{};
-    for (int i = 0; i < vesk::kFeatureCount; ++i)
-        start[i] = vesk::defaultWeights()[i];
-    std::fprintf(stderr, "loss with the weights in use: %.5f\n", loss(samples, start));
-    std::array<double, vesk::kFeatureCount> w = fit(samples);
-    std::printf("fitted on %zu positions of %ld games:\n", samples.size(), args["--games"]);
-    for (int i = 0; i < vesk::kFeatureCount; ++i)
-        std::printf("%s%5ld,", i % (vesk::kFeatureCount / 2) == 0 ? "\n" : " ", std::lround(w[i]));
-    std::printf("\n");
-    return 0;
+    if (argc < 2) return usage();
+    std::string command = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "play") return play(args);
+    if (command == "fit") return fit(args);
+    return usage();
 }
