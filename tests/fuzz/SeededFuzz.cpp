@@ -6,7 +6,10 @@
 //
 // A broken rule prints the last events and the board, saves the session's bytes to
 // wuzi-fuzz-failure-SEED-SESSION.bin and exits 1; --replay plays such a file again (as
-// does the libFuzzer target).
+// does the libFuzzer target). The seed is printed first, so a long run that is cut short
+// can be played again. At the end the process's memory and threads are compared with
+// what they were once the first sessions had warmed it up: a leak across games (a table
+// made for each game, a thread never joined) breaks the run too.
 #include "Episodes.h"
 #include "FuzzSession.h"
 
@@ -14,8 +17,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,6 +31,12 @@ namespace {
 
 constexpr std::size_t kSessionBytes = 4096;
 constexpr long kReplayEvery = 25;
+// The sessions after which the process counts as warmed up: every kind of table and
+// thread has been made once.
+constexpr long kWarmUpSessions = 50;
+// Growth of the resident memory past the warmed-up figure that counts as a leak: far
+// above what the allocator's own fragmentation adds over an hour.
+constexpr long kLeakKilobytes = 48 * 1024;
 
 struct Options {
     long moves = 200000;
@@ -97,6 +108,41 @@ int replay(const Options& o) {
     return 0;
 }
 
+// The process's resident memory and threads, read from /proc.
+struct Footprint {
+    long residentKilobytes = 0;
+    long threads = 0;
+};
+
+Footprint footprint() {
+    Footprint f;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) f.residentKilobytes = std::atol(line.c_str() + 6);
+    std::error_code error;
+    for (auto it = std::filesystem::directory_iterator("/proc/self/task", error);
+         it != std::filesystem::directory_iterator(); ++it)
+        ++f.threads;
+    return f;
+}
+
+// What the run left behind beyond the warmed-up process, or nothing.
+std::optional<Violation> leaked(const Footprint& warm, const Footprint& end) {
+    std::printf("memory: %ld MB resident once warmed up, %ld MB at the end; threads %ld, %ld\n",
+                warm.residentKilobytes / 1024, end.residentKilobytes / 1024, warm.threads,
+                end.threads);
+    if (end.threads > warm.threads)
+        return Violation{"threads left running across games: " + std::to_string(warm.threads) +
+                             " once warmed up, " + std::to_string(end.threads) + " at the end",
+                         ""};
+    if (end.residentKilobytes > warm.residentKilobytes + kLeakKilobytes)
+        return Violation{"memory grew across games from " +
+                             std::to_string(warm.residentKilobytes / 1024) + " MB to " +
+                             std::to_string(end.residentKilobytes / 1024) + " MB",
+                         ""};
+    return std::nullopt;
+}
+
 // A game holds all its state: played again from the start, a session must do exactly
 // what it did, or something reads memory it never set or keeps state between games.
 bool playsAlike(const std::vector<std::uint8_t>& bytes, const Stats& first) {
@@ -141,8 +187,11 @@ int main(int argc, char** argv) {
     auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
+    std::printf("wuzi_fuzz seed %llu\n", o.seed);
+    std::fflush(stdout);
     Stats total;
     long session = 0;
+    std::optional<Footprint> warm;
     // Plays on until both the moves and the time asked for are reached.
     while (total.playerMoves < o.moves || elapsed() < o.seconds) {
         std::vector<std::uint8_t> bytes = sessionBytes(o.seed, session);
@@ -153,12 +202,14 @@ int main(int argc, char** argv) {
         if (session % kReplayEvery == 0 && !playsAlike(bytes, stats))
             return fail({"the same session played differently the second time", ""}, bytes, saveAs);
         total += stats;
-        ++session;
+        if (++session == kWarmUpSessions) warm = footprint();
     }
     double seconds = elapsed();
     std::printf("seed %llu: %ld sessions in %.1f s, %.0f player moves a second\n%s", o.seed,
                 session, seconds, static_cast<double>(total.playerMoves) / seconds,
                 total.Summary().c_str());
     std::fflush(stdout);
+    if (warm)
+        if (auto v = leaked(*warm, footprint())) return fail(*v, {}, "");
     return o.requireCoverage && !covered(total) ? 1 : 0;
 }
