@@ -38,9 +38,10 @@ void layEngineBoard(GameState& s, Cell handedOver) {
 }
 
 // Vesk thinks for whichever side is to move: the player's, here.
-std::optional<Cell> veskMove(const GameState& g, const vesk::ThinkLimits& limits) {
+std::optional<Cell> veskMove(const GameState& g, const vesk::ThinkLimits& limits,
+                             int hashMegabytes) {
     vesk::EngineOptions options;
-    options.hashMegabytes = 8;
+    options.hashMegabytes = hashMegabytes;
     vesk::Engine engine(options);
     if (!engine.setPosition(VeskPosition(g))) return {};
     Cell move = engine.think(limits).move;
@@ -49,11 +50,13 @@ std::optional<Cell> veskMove(const GameState& g, const vesk::ThinkLimits& limits
 
 } // namespace
 
-std::optional<Cell> Hint(const GameState& g, const std::optional<vesk::ThinkLimits>& veskLimits) {
+std::optional<Cell> Hint(const GameState& g, const std::optional<vesk::ThinkLimits>& veskLimits,
+                         int veskHashMegabytes) {
     if (!g.GameActive || !g.PlayerTurn || ReplyOwed(g)) return {};
     if (g.CentreRule) return kCentre;
     if (g.compStones.empty()) return {};
-    if (VeskPlays(g)) return veskMove(g, veskLimits.value_or(VeskLimits(g.Difficulty)));
+    if (VeskPlays(g))
+        return veskMove(g, veskLimits.value_or(VeskLimits(g.Difficulty)), veskHashMegabytes);
     SilentMessages silent;
     FixedDigitClock clock(0);
     SeededRandom random;

@@ -13,8 +13,9 @@ namespace wuzi {
 // the position only, so it may run on a copy away from the window's thread. Nothing
 // outside a running game on the player's turn; the centre while the first stone must
 // go there. Against Vesk, Vesk's own move for the player's side within `veskLimits`
-// (by default those of the game's difficulty).
+// (by default those of the game's difficulty), with a table of `veskHashMegabytes`.
 std::optional<Cell> Hint(const GameState& g,
-                         const std::optional<vesk::ThinkLimits>& veskLimits = std::nullopt);
+                         const std::optional<vesk::ThinkLimits>& veskLimits = std::nullopt,
+                         int veskHashMegabytes = 4);
 
 } // namespace wuzi

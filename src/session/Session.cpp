@@ -20,7 +20,7 @@
 namespace wuzi {
 
 VeskSettings DefaultVeskSettings() {
-    return {VeskLimits, VeskLimits(1), 32};
+    return {VeskLimits, VeskLimits(1)};
 }
 
 // The view a front end holds: that of whichever game the board holds now.
@@ -48,7 +48,7 @@ struct Session::Impl {
     Impl(SessionEvents& events, Clock& clock, RandomSource& random, std::function<void()> wake)
         : events(events), game(events, clock, random), twoPlayers(events), search(random, wake),
           vesk(veskSettings.hashMegabytes, wake), hint(wake),
-          analysis(veskSettings.hashMegabytes, wake) {}
+          analysis(veskSettings.analysisHashMegabytes, wake) {}
 
     template <class Step> void announce(Step&& step, Outcome ending);
     Outcome outcomeOf(Outcome ending) const;
@@ -119,7 +119,7 @@ const Game& Session::state() const {
 void Session::setVeskSettings(VeskSettings settings) {
     impl_->veskSettings = std::move(settings);
     impl_->vesk.resize(impl_->veskSettings.hashMegabytes);
-    impl_->analysis.resize(impl_->veskSettings.hashMegabytes);
+    impl_->analysis.resize(impl_->veskSettings.analysisHashMegabytes);
 }
 
 // Runs one step of the game and tells the events what it did to the board; a game that
@@ -395,7 +395,10 @@ void Session::hint() {
     if (s.hint.busy() || !s.game.GameActive || !s.game.PlayerTurn) return;
     s.hintAskedAt = s.game;
     vesk::ThinkLimits limits = s.veskSettings.play(s.game.Difficulty);
-    s.hint.start([position = s.hintAskedAt, limits] { return Hint(position, limits); });
+    int megabytes = s.veskSettings.hintHashMegabytes;
+    s.hint.start([position = s.hintAskedAt, limits, megabytes] {
+        return Hint(position, limits, megabytes);
+    });
 }
 
 bool Session::hintPending() const {

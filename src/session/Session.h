@@ -14,11 +14,15 @@
 namespace wuzi {
 
 // How Vesk thinks: when it plays, at each difficulty; when it analyses a position or
-// gives the master's hint; and the size of its table.
+// gives the master's hint; and the sizes of its tables. Its play, its analysis and a hint
+// of its move for the player may all search at once, each with a table of its own, so the
+// tables are sized by what each search needs: a two-second move, a half-second look.
 struct VeskSettings {
     std::function<vesk::ThinkLimits(int difficulty)> play;
     vesk::ThinkLimits analysis;
-    int hashMegabytes = 32;
+    int hashMegabytes = 16;
+    int analysisHashMegabytes = 8;
+    int hintHashMegabytes = 4;
 };
 // What the game gives Vesk: 初级 shallow with some randomness, 中级 half a second, 高级
 // two seconds; half a second to analyse.

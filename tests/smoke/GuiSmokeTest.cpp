@@ -37,6 +37,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <initializer_list>
 
@@ -80,6 +81,24 @@ bool scaled() {
 // The run that saves the README's screenshots: the first, on the large screen unscaled.
 bool readmeRun() {
     return !scaled() && QGuiApplication::primaryScreen()->size().width() >= 1280;
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kSanitized = __has_feature(address_sanitizer) || __has_feature(thread_sanitizer);
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// The process's peak resident memory so far, from /proc.
+long PeakResidentMegabytes() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong() / 1024;
+    return -1;
 }
 
 // The first demonstration button a lesson window shows.
@@ -423,6 +442,46 @@ class GuiSmokeTest : public QObject {
         chooseFromMenu({"viewMenu", "languageMenu", "chinese"});
         QTRY_COMPARE(window().language(), Language::Chinese);
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
+    }
+
+    // Vesk at 高级 thinks while 大师分析 and a hint search beside it: the program's peak
+    // resident memory, printed, stays under 150 MB (the sanitizers' shadow memory aside).
+    void memoryWithEverySearchAtOnce() {
+        const GameView& game = program_->session().view();
+        chooseFromMenu({"optionsMenu", "opponentMenu", "opponent5"});
+        chooseFromMenu({"optionsMenu", "difficultyMenu", "difficulty2"});
+        QTRY_COMPARE(game.match().opponent, 5);
+        QTRY_COMPARE(game.match().difficulty, 2);
+        chooseFromMenu({"viewMenu", "masterAnalysis"});
+        QTRY_VERIFY(action("masterAnalysis")->isChecked());
+        chooseFromMenu({"fileMenu", "newGame"});
+        QTRY_VERIFY(game.gameRunning());
+        BoardView* board = window().board();
+        clickAt(board, QRect(board->pointOf(kCentre), QSize(1, 1)));
+        QTRY_COMPARE_WITH_TIMEOUT(game.moveCount(), std::size_t{2}, 15000);
+        QTRY_VERIFY(action("hint")->isEnabled());
+        chooseFromMenu({"fileMenu", "hint"});
+        QTRY_VERIFY(program_->session().hintPending());
+        for (Cell c : {Cell{7, 7}, Cell{9, 9}, Cell{7, 9}, Cell{9, 7}})
+            if (game.canPlay(c) == PlayResult::Placed) {
+                clickAt(board, QRect(board->pointOf(c), QSize(1, 1)));
+                break;
+            }
+        QTRY_VERIFY(program_->session().thinking());
+        QTRY_COMPARE_WITH_TIMEOUT(game.moveCount(), std::size_t{4}, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!program_->session().hintPending(), 15000);
+        long peak = PeakResidentMegabytes();
+        std::printf("peak resident memory, Vesk playing at 高级 with 大师分析 and a hint: %ld MB\n",
+                    peak);
+        if (!kSanitized) QVERIFY2(peak < 150, qPrintable(QString("%1 MB").arg(peak)));
+        chooseFromMenu({"viewMenu", "masterAnalysis"});
+        QTRY_VERIFY(!action("masterAnalysis")->isChecked());
+        whenModal<QMessageBox>("the question before ending the game", [](QMessageBox* box) {
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            clickAt(yes, yes->rect());
+        });
+        chooseFromMenu({"fileMenu", "endGame"});
+        QTRY_COMPARE(game.phase(), Phase::GameOver);
     }
 
     void lessonAndPage() {

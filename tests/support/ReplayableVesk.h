@@ -18,7 +18,7 @@ inline VeskSettings ReplayableVesk() {
         limits.vctNodes = std::min(limits.vctNodes, 600L);
         return limits;
     };
-    return {play, play(1), 1};
+    return {play, play(1), 1, 1, 1};
 }
 
 } // namespace wuzi::test
