@@ -12,6 +12,6 @@ double BlackWinChance(const vesk::ThinkResult& verdict, bool blackToMove);
 
 // The score at which the side to move's chance is 1 : e, measured on the review's own
 // self-play games (tools/review-calibrate fits it).
-inline constexpr double kWinChanceScale = 1050.0;
+inline constexpr double kWinChanceScale = 1400.0;
 
 } // namespace wuzi
