@@ -3,6 +3,7 @@
 //
 //   wuzi_fuzz [--moves N] [--seconds S] [--seed S] [--require-coverage]
 //   wuzi_fuzz --replay FILE [--trace]
+//   wuzi_fuzz --make-seeds DIR [--seed S] | --check-seeds DIR
 //
 // A broken rule prints the last events and the board, saves the session's bytes to
 // wuzi-fuzz-failure-SEED-SESSION.bin and exits 1; --replay plays such a file again (as
@@ -10,8 +11,13 @@
 // can be played again. At the end the process's memory and threads are compared with
 // what they were once the first sessions had warmed it up: a leak across games (a table
 // made for each game, a thread never joined) breaks the run too.
+//
+// --make-seeds writes the coverage-guided fuzzer's seed corpus (tests/fuzz/seeds/game):
+// short sessions that together reach every mode, difficulty and menu command;
+// --check-seeds plays such a corpus and checks that it still does.
 #include "Episodes.h"
 #include "FuzzSession.h"
+#include "SeedCorpus.h"
 
 #include <chrono>
 #include <cstdio>
@@ -45,11 +51,14 @@ struct Options {
     bool requireCoverage = false;
     std::string replay;
     bool trace = false;
+    std::string makeSeeds;
+    std::string checkSeeds;
 };
 
 [[noreturn]] void usage() {
     std::fprintf(stderr, "usage: wuzi_fuzz [--moves N] [--seconds S] [--seed S] "
-                         "[--require-coverage] | --replay FILE [--trace]\n");
+                         "[--require-coverage] | --replay FILE [--trace] | --make-seeds DIR "
+                         "[--seed S] | --check-seeds DIR\n");
     std::exit(2);
 }
 
@@ -70,6 +79,10 @@ Options parse(int argc, char** argv) {
             o.replay = value();
         else if (arg == "--trace")
             o.trace = true;
+        else if (arg == "--make-seeds")
+            o.makeSeeds = value();
+        else if (arg == "--check-seeds")
+            o.checkSeeds = value();
         else
             usage();
     }
@@ -182,6 +195,8 @@ bool covered(const Stats& s) {
 int main(int argc, char** argv) {
     Options o = parse(argc, argv);
     if (!o.replay.empty()) return replay(o);
+    if (!o.makeSeeds.empty()) return MakeSeedCorpus(o.makeSeeds, o.seed);
+    if (!o.checkSeeds.empty()) return CheckSeedCorpus(o.checkSeeds);
 
     auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] {
