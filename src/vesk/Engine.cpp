@@ -191,7 +191,9 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time,
         helper.depthOffset = i % 2;
         // Helpers search on, deeper than asked, until the main thread is done.
         helper.maxDepth = kMaxPly / 2;
-        threads.emplace_back([&, i, helper] { searchers[i]->run(board_, helper); });
+        // Each helper takes its copy of the position here, before it starts: between its
+        // iterations the main thread's threat search plays stones on the engine's board.
+        threads.emplace_back([&, i, helper, root = board_] { searchers[i]->run(root, helper); });
     }
     Searcher& main = *searchers.front();
     main.run(board_, settings);

@@ -270,6 +270,19 @@ TEST(Engine, StoppedEarlyNeverReportsAWin) {
     }
 }
 
+// Two threads share one table through the engine's own think (under ThreadSanitizer, the
+// engine's check for races): they reach the depth asked and agree on an empty cell.
+TEST(Engine, TwoThreadsSearchOneTable) {
+    ThinkLimits limits = smallLimits();
+    limits.nodes = 0;
+    limits.depth = 6;
+    for (const Picture& picture : {kMiddleGame, kOpenThreeAgainst}) {
+        ThinkResult r = thinkOn(picture, limits, {2, 4, 1});
+        EXPECT_EQ(r.depth, 6) << draw(boardOf(picture));
+        EXPECT_TRUE(boardOf(picture).isEmpty(fromCell(r.move))) << draw(boardOf(picture));
+    }
+}
+
 TEST(Search, OneThreadsNodeLimitLeavesTheOthersSearching) {
     TranspositionTable tt(4);
     std::atomic<bool> stop{false};
