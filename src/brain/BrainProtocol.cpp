@@ -60,7 +60,8 @@ std::unique_ptr<Clock> makeClock(int digit) {
 
 bool ParseBrainOptions(int argc, const char* const argv[], BrainOptions& options,
                        std::string& error) {
-    for (int i = 1; i < argc; ++i) {
+    // Each option is a flag and its number.
+    for (int i = 1; i < argc; i += 2) {
         std::string flag = argv[i];
         int* target = nullptr;
         int high = 0;
@@ -80,7 +81,6 @@ bool ParseBrainOptions(int argc, const char* const argv[], BrainOptions& options
             return false;
         }
         *target = value;
-        ++i;
     }
     return true;
 }
