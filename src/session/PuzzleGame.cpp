@@ -18,10 +18,6 @@ using vesk::Board;
 using vesk::Color;
 using vesk::Pos;
 
-// The referee's budget for one question, in trial stones: a puzzle's win is found well
-// within it.
-constexpr long kQuestionNodes = 60000;
-
 Board boardOf(const std::vector<Cell>& stones) {
     Board b;
     for (Cell c : stones)
@@ -30,9 +26,9 @@ Board boardOf(const std::vector<Cell>& stones) {
 }
 
 // The plies of the side to move's forced win, by fours or by fours and threes; 0: none.
-int winPlies(vesk::ThreatSolver& solver, Board& b) {
+int winPlies(vesk::ThreatSolver& solver, Board& b, long nodes) {
     vesk::ThreatSolver::Limits limits;
-    limits.nodes = kQuestionNodes;
+    limits.nodes = nodes;
     limits.threats = 8;
     if (int plies = solver.vcf(b, limits)) return plies;
     return solver.vct(b, limits);
@@ -59,7 +55,8 @@ std::vector<Pos> quietAnswers(const std::vector<Cell>& stones, std::optional<Cel
 
 } // namespace
 
-PuzzleGame::PuzzleGame(Puzzle puzzle) : puzzle_(std::move(puzzle)) {}
+PuzzleGame::PuzzleGame(Puzzle puzzle, long refereeNodes)
+    : puzzle_(std::move(puzzle)), refereeNodes_(refereeNodes) {}
 
 std::vector<Cell> PuzzleGame::stones() const {
     std::vector<Cell> all = puzzle_.stones;
@@ -101,7 +98,7 @@ PuzzleGame::Answer PuzzleGame::play(Cell c) {
     int most = -1;
     for (Pos answer : answers) {
         vesk::TrialStone stone(b, answer);
-        int plies = winPlies(solver, b);
+        int plies = winPlies(solver, b, refereeNodes_);
         if (plies == 0) return refute(vesk::toCell(answer));
         if (plies > most) most = plies, longest = answer;
     }
@@ -140,7 +137,7 @@ std::optional<Cell> PuzzleGame::hint() const {
     if (over() || refuted_) return std::nullopt;
     // Along the stored line while the player follows it, else the referee's own win.
     if (onStoredLine()) return puzzle_.line[played_.size()];
-    ThreatWin win = FindThreatWin(stones(), kQuestionNodes);
+    ThreatWin win = FindThreatWin(stones(), refereeNodes_);
     if (!win) return std::nullopt;
     return win.line.front();
 }

@@ -15,7 +15,12 @@ namespace wuzi {
 // move's time allows); off it, Vesk's threat search is the referee.
 class PuzzleGame {
   public:
-    explicit PuzzleGame(Puzzle puzzle);
+    // The referee's budget for one question, in trial stones: a puzzle's win is found well
+    // within it.
+    static constexpr long kRefereeNodes = 60000;
+
+    // A smaller budget makes a quicker, less certain referee (the fuzzing harness's).
+    explicit PuzzleGame(Puzzle puzzle, long refereeNodes = kRefereeNodes);
 
     enum class Verdict {
         Solved,  // the attacker's five
@@ -52,6 +57,7 @@ class PuzzleGame {
     std::optional<Cell> storedAnswer(Cell c) const;
 
     Puzzle puzzle_;
+    long refereeNodes_;
     std::vector<Cell> played_; // the attacker's and the defender's stones since the start
     bool solved_ = false;
     bool refuted_ = false;

@@ -16,7 +16,7 @@ namespace vesk {
 namespace {
 
 // Each new best move is checked for a win of the other side by fours and threes with
-// this many trial stones.
+// this many trial stones, or the root's own budget for such wins when that is smaller.
 constexpr long kVerifyNodes = 4000;
 // A move with no alternative is played after a search this deep for its score.
 constexpr int kOnlyMoveDepth = 6;
@@ -172,7 +172,7 @@ ThinkResult Engine::searchMoves(const ThinkLimits& limits, TimeManager& time,
     settings.exactRoot = limits.randomness > 0;
     settings.lines = std::max(1, limits.lines);
     settings.time = time.limited() ? &time : nullptr;
-    settings.verifyNodes = limits.vctNodes > 0 ? kVerifyNodes : 0;
+    settings.verifyNodes = std::min(kVerifyNodes, limits.vctNodes);
     settings.afterIteration = [&] { return threats.goOn(); };
     // On the clock, a move without alternative is played at once.
     if (time.limited() && onlyMove())
