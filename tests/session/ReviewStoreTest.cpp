@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 namespace wuzi::test {
 namespace {
@@ -45,7 +46,10 @@ Review SampleReview() {
 class ReviewStoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        directory = std::filesystem::path(::testing::TempDir()) / "wuzi-review-store";
+        // A folder of each test's own: ctest runs the tests side by side.
+        directory = std::filesystem::path(::testing::TempDir()) /
+                    ("wuzi-review-store-" +
+                     std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(directory);
     }
     void TearDown() override { std::filesystem::remove_all(directory); }
