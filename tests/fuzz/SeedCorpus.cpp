@@ -1,13 +1,11 @@
 #include "SeedCorpus.h"
 
 #include "Episodes.h"
+#include "SessionBytes.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 namespace wuzi::fuzz {
 
@@ -15,18 +13,6 @@ namespace {
 
 // Short sessions tried before the corpus maker gives up on reaching everything.
 constexpr long kMostTries = 200000;
-
-std::vector<std::uint8_t> seedBytes(std::mt19937_64& random) {
-    std::vector<std::uint8_t> bytes(kSeedBytes);
-    for (auto& b : bytes)
-        b = static_cast<std::uint8_t>(random() >> 56);
-    return bytes;
-}
-
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 } // namespace
 
@@ -57,7 +43,7 @@ int MakeSeedCorpus(const std::string& dir, unsigned long long seed) {
     Stats reached;
     int kept = 0;
     for (long tried = 0; tried < kMostTries && !Unreached(reached).empty(); ++tried) {
-        std::vector<std::uint8_t> bytes = seedBytes(random);
+        std::vector<std::uint8_t> bytes = RandomBytes(random, kSeedBytes);
         Stats stats;
         if (RunSession(bytes, stats)) continue; // a failing session is for the fuzzer to find
         Stats with = reached;
@@ -66,8 +52,7 @@ int MakeSeedCorpus(const std::string& dir, unsigned long long seed) {
         reached = with;
         char name[32];
         std::snprintf(name, sizeof name, "seed-%03d", kept++);
-        std::ofstream(std::filesystem::path(dir) / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+        WriteBytes(std::filesystem::path(dir) / name, bytes);
     }
     std::printf("%d seeds written to %s\n", kept, dir.c_str());
     for (const std::string& what : Unreached(reached))
@@ -82,7 +67,7 @@ int CheckSeedCorpus(const std::string& dir) {
     std::sort(files.begin(), files.end());
     Stats reached;
     for (const auto& path : files) {
-        std::vector<std::uint8_t> bytes = readFile(path);
+        std::vector<std::uint8_t> bytes = ReadBytes(path);
         if (bytes.size() > kSeedBytes) {
             std::fprintf(stderr, "%s: %zu bytes, longer than the fuzzer's inputs\n", path.c_str(),
                          bytes.size());

@@ -17,6 +17,7 @@
 // --check-seeds plays such a corpus and checks that it still does.
 #include "FuzzSession.h"
 #include "SeedCorpus.h"
+#include "SessionBytes.h"
 
 #include <chrono>
 #include <cstdio>
@@ -24,10 +25,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <malloc.h>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -94,17 +93,13 @@ Options parse(int argc, char** argv) {
 
 std::vector<std::uint8_t> sessionBytes(unsigned long long seed, long session) {
     std::mt19937_64 random(seed * 0x9E3779B97F4A7C15ULL + static_cast<unsigned long long>(session));
-    std::vector<std::uint8_t> bytes(kSessionBytes);
-    for (auto& b : bytes)
-        b = static_cast<std::uint8_t>(random() >> 56);
-    return bytes;
+    return RandomBytes(random, kSessionBytes);
 }
 
 int fail(const Violation& v, const std::vector<std::uint8_t>& bytes, const std::string& saveAs) {
     std::fprintf(stderr, "BROKEN: %s\n%s", v.what.c_str(), v.report.c_str());
     if (!saveAs.empty()) {
-        std::ofstream(saveAs, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+        WriteBytes(saveAs, bytes);
         std::fprintf(stderr, "session saved: replay with  wuzi_fuzz --replay %s --trace\n",
                      saveAs.c_str());
     }
@@ -112,12 +107,11 @@ int fail(const Violation& v, const std::vector<std::uint8_t>& bytes, const std::
 }
 
 int replay(const Options& o) {
-    std::ifstream file(o.replay, std::ios::binary);
-    if (!file) {
+    if (!std::ifstream(o.replay)) {
         std::fprintf(stderr, "cannot read %s\n", o.replay.c_str());
         return 2;
     }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
+    std::vector<std::uint8_t> bytes = ReadBytes(o.replay);
     Stats stats;
     if (auto v = RunSession(bytes, stats, o.trace)) return fail(*v, bytes, "");
     std::printf("no rule broken\n%s", stats.Summary().c_str());
