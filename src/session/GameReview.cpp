@@ -78,7 +78,8 @@ void GameReview::cancel() {
 }
 
 // On the review's thread: every position, and after each move the position it left when
-// that needs judging. Nothing once cancelled.
+// that needs judging; then the proofs that later positions make possible. Nothing once
+// cancelled.
 std::optional<GameAnalysis> GameReview::analyse(const GameRecord& record) {
     GameAnalysis analysis;
     const std::vector<Cell>& moves = record.moves;
@@ -96,7 +97,17 @@ std::optional<GameAnalysis> GameReview::analyse(const GameRecord& record) {
         }
         ++done_;
     }
-    return analysis;
+    proveWithHindsight(moves, analysis);
+    return cancelled_ ? std::nullopt : std::optional(std::move(analysis));
+}
+
+// From the last position back to the first, the proof search looks again at the
+// positions it left open, now knowing the proofs of the positions that came after them.
+void GameReview::proveWithHindsight(const std::vector<Cell>& moves, GameAnalysis& analysis) {
+    for (std::size_t i = moves.size() + 1; i-- > 0 && !cancelled_;) {
+        std::vector<Cell> stones(moves.begin(), moves.begin() + i);
+        analyst_->proveAgain(stones, analysis.positions[i]);
+    }
 }
 
 // On the review's thread. A fault of the analysis ends the review with its text.

@@ -60,6 +60,7 @@ class GameReview {
     };
     Outcome run(const GameRecord& record);
     std::optional<GameAnalysis> analyse(const GameRecord& record);
+    void proveWithHindsight(const std::vector<Cell>& moves, GameAnalysis& analysis);
 
     std::unique_ptr<PositionAnalyst> analyst_;
     std::atomic<bool> cancelled_{false};

@@ -29,7 +29,8 @@ const MarkWords& wordsOf(MoveMark mark) {
 
 MoveMark MarkMove(const MoveFacts& move) {
     if (move.threatWinBefore && move.after != Proven::Won) return MoveMark::MissedWin;
-    if (move.before != Proven::Lost && move.after == Proven::Lost) return MoveMark::Losing;
+    if (move.before != Proven::Lost && !move.lossForeseen && move.after == Proven::Lost)
+        return MoveMark::Losing;
     double loss = move.chanceBefore - move.chanceAfter;
     if (loss > kMistakeLoss) return MoveMark::Mistake;
     if (loss >= kDubiousLoss) return MoveMark::Dubious;

@@ -11,7 +11,7 @@ enum class MoveMark {
     Brilliant, // 妙手: the only move that keeps a won position
     Dubious,   // 疑问手: the mover's chance drops by kDubiousLoss to kMistakeLoss points
     Mistake,   // 失误: it drops by more than kMistakeLoss
-    Losing,    // 败着: a position that was not lost becomes lost
+    Losing,    // 败着: a position that was not lost, nor seen lost, is proven lost
     MissedWin, // 错失胜机: a forced win by fours, or by fours and threes, was not played
 };
 
@@ -34,6 +34,9 @@ struct MoveFacts {
     bool threatWinBefore = false; // a forced win by fours or by fours and threes was there
     // No other move keeps the win (only asked of a move that starts a kept win).
     bool soleWinningMove = false;
+    // The search saw the mover lose by force before the move, though nothing proved it:
+    // a proof of the loss after the move then shows no new fault.
+    bool lossForeseen = false;
 };
 
 // The mark a move earns. When several apply, the one that teaches most wins: a missed

@@ -17,6 +17,8 @@ constexpr long kOtherThreatNodes = 20000;
 vesk::EngineOptions optionsFor(const ReviewLimits& limits) {
     vesk::EngineOptions options;
     options.hashMegabytes = limits.hashMegabytes;
+    // Threads sharing a table reach different nodes from run to run.
+    if (limits.nodesPerPosition > 0) options.threads = 1;
     return options;
 }
 
@@ -35,16 +37,11 @@ double chanceFor(Proven proven, bool black) {
     return black ? toMove : 100.0 - toMove;
 }
 
-Proven provenBy(const vesk::ThinkResult& search) {
-    if (search.winningPlies() > 0) return Proven::Won;
-    if (search.winningPlies() < 0) return Proven::Lost;
-    return Proven::Open;
-}
-
 } // namespace
 
 PositionAnalyst::PositionAnalyst(const ReviewLimits& limits)
-    : limits_(limits), engine_(optionsFor(limits)) {}
+    : limits_(limits), engine_(optionsFor(limits)),
+      prover_(limits.hashMegabytes / 2, limits.proofNodes, stopped_) {}
 
 vesk::ThinkLimits PositionAnalyst::thinkLimits() const {
     vesk::ThinkLimits think;
@@ -57,12 +54,23 @@ vesk::ThinkLimits PositionAnalyst::thinkLimits() const {
 PositionVerdict PositionAnalyst::analyse(const std::vector<Cell>& stones) {
     PositionVerdict v = searched(stones, thinkLimits());
     if (v.over || stopped_) return v;
-    v.threatWin = FindThreatWin(stones, limits_.threatNodes);
-    if (v.threatWin) {
-        v.proven = Proven::Won;
-        v.blackChance = chanceFor(Proven::Won, blackToMove(stones));
-    }
+    Proof proof = prover_.prove(stones);
+    if (ThreatWin win = FindThreatWin(stones, limits_.threatNodes))
+        proof = {Proven::Won, std::move(win)};
+    settle(proof, blackToMove(stones), v);
     return v;
+}
+
+void PositionAnalyst::proveAgain(const std::vector<Cell>& stones, PositionVerdict& verdict) {
+    if (verdict.over || verdict.proven != Proven::Open || stopped_) return;
+    settle(prover_.prove(stones), blackToMove(stones), verdict);
+}
+
+void PositionAnalyst::settle(const Proof& proof, bool black, PositionVerdict& v) const {
+    if (proof.proven == Proven::Open) return;
+    v.proven = proof.proven;
+    v.threatWin = proof.win;
+    v.blackChance = chanceFor(proof.proven, black);
 }
 
 PositionVerdict PositionAnalyst::judge(const std::vector<Cell>& stones, int depth) {
@@ -89,9 +97,7 @@ PositionVerdict PositionAnalyst::searched(const std::vector<Cell>& stones,
         throw std::invalid_argument("a stone off the board or on another stone");
     engine_.newGame();
     if (!stopped_) v.search = engine_.think(limits);
-    v.proven = provenBy(v.search);
-    v.blackChance =
-        v.proven == Proven::Open ? BlackWinChance(v.search, black) : chanceFor(v.proven, black);
+    v.blackChance = UnprovenChance(BlackWinChance(v.search, black));
     return v;
 }
 
@@ -114,7 +120,7 @@ bool PositionAnalyst::keepsWin(std::vector<Cell> stones, Cell move) {
     stones.push_back(move);
     vesk::ThinkLimits brief;
     brief.nodes = kOtherThreatNodes;
-    return searched(stones, brief).proven == Proven::Lost;
+    return searched(stones, brief).search.winningPlies() < 0;
 }
 
 void PositionAnalyst::stop() {

@@ -18,46 +18,40 @@ void setProven(PositionVerdict& v, Proven proven, bool blackToMove) {
     v.blackChance = blackToMove ? toMove : 100.0 - toMove;
 }
 
-// The move that proved the position won: the threat line's first stone, or the search's
-// move when the search found the forced five.
+// The move that starts the position's proven win.
 bool playsTheWin(const PositionVerdict& v, Cell move) {
-    if (v.threatWin && v.threatWin.line.front() == move) return true;
-    return v.search.winningPlies() > 0 && v.search.move == move;
+    return v.threatWin && v.threatWin.line.front() == move;
 }
 
+// Each step a proof of its own: the first stone of a proven win leaves the other side
+// lost, and a move into a position proven lost for the other side was a winning one.
 void spreadProven(const GameRecord& record, GameAnalysis& analysis) {
     auto& positions = analysis.positions;
     const auto& moves = record.moves;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const auto& judged = analysis.judged[i];
-        if (judged && judged->proven != Proven::Open && positions[i + 1].proven == Proven::Open)
-            setProven(positions[i + 1], judged->proven, !isBlackMove(i));
-        if (positions[i].proven == Proven::Won && playsTheWin(positions[i], moves[i]))
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        if (positions[i].proven == Proven::Won && playsTheWin(positions[i], moves[i]) &&
+            positions[i + 1].proven == Proven::Open)
             setProven(positions[i + 1], Proven::Lost, !isBlackMove(i));
-    }
-    for (std::size_t i = moves.size(); i-- > 0;) {
-        Proven after = positions[i + 1].proven;
-        if (after == Proven::Lost) {
+    for (std::size_t i = moves.size(); i-- > 0;)
+        if (positions[i + 1].proven == Proven::Lost && positions[i].proven == Proven::Open)
             setProven(positions[i], Proven::Won, isBlackMove(i));
-        } else if (after == Proven::Won && positions[i].proven == Proven::Open &&
-                   moves[i] == positions[i].search.move) {
-            setProven(positions[i], Proven::Lost, isBlackMove(i));
-        }
-    }
 }
 
 double moverChance(double blackChance, bool black) {
     return black ? blackChance : 100.0 - blackChance;
 }
 
-// The mover's chance after the move: certain when proven, else the position after as
-// deep as the one before, else (Vesk's own choice) the chance before.
+// The mover's chance after the move: certain when proven; else the position after as deep
+// as the one before, unless its own longer search saw a forced five; else (Vesk's own
+// choice) the chance before.
 double chanceAfter(const GameAnalysis& analysis, std::size_t i, Cell played) {
     const PositionVerdict& before = analysis.positions[i];
     const PositionVerdict& after = analysis.positions[i + 1];
     bool black = isBlackMove(i);
     if (after.proven != Proven::Open || after.over) return moverChance(after.blackChance, black);
-    if (analysis.judged[i]) return moverChance(analysis.judged[i]->blackChance, black);
+    bool fiveSeenAfter = after.search.winningPlies() != 0;
+    if (analysis.judged[i] && !fiveSeenAfter)
+        return moverChance(analysis.judged[i]->blackChance, black);
     if (played == before.search.move) return moverChance(before.blackChance, black);
     return moverChance(after.blackChance, black);
 }
@@ -71,6 +65,7 @@ MoveFacts factsOf(const GameRecord& record, const GameAnalysis& analysis, std::s
     f.after = flipped(positions[i + 1].proven);
     f.wonLastTurn = i >= 2 && positions[i - 2].proven == Proven::Won;
     f.threatWinBefore = static_cast<bool>(positions[i].threatWin);
+    f.lossForeseen = positions[i].search.winningPlies() < 0;
     return f;
 }
 

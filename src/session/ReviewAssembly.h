@@ -28,12 +28,10 @@ bool NeedsJudging(const PositionVerdict& before, Cell played);
 // won position; asked only of moves that could be 妙手.
 using SoleWinningMove = std::function<bool(std::size_t index)>;
 
-// The review of a game from what the analysis found. What one search proved is carried
-// along the moves played: a winning move played from a won position leaves the other
-// side lost; a move into a position lost for the other side was played from a won one;
-// and when even Vesk's own choice leads into a lost position, the position was lost
-// before it, so that 败着 falls on the move that really let the win in. A search that
-// looked less deeply at one position does not contradict what its neighbour proved.
+// The review of a game from what the analysis found. What a proof settled is carried along
+// the moves played: the first stone of a proven win leaves the other side lost, and a move
+// into a position proven lost for the other side was played from a won one. A search's
+// verdict is never carried: a move's marks rest on its own positions and on proofs.
 Review AssembleReview(const GameRecord& record, GameAnalysis analysis,
                       const SoleWinningMove& soleWinningMove);
 

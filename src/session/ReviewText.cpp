@@ -11,7 +11,9 @@ namespace wuzi {
 
 namespace {
 
-constexpr std::string_view kHeader = "wuzi-review 1";
+// Version 1 held certain chances and marks that no proof stood behind: such a review is
+// left on disk but not read, and the game is reviewed afresh.
+constexpr std::string_view kHeader = "wuzi-review 2";
 
 constexpr std::array<std::string_view, 3> kProvenWords{"open", "won", "lost"};
 constexpr std::array<std::string_view, 3> kThreatWords{"none", "fours", "threes"};

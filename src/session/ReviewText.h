@@ -11,7 +11,7 @@ namespace wuzi {
 // A review as a small text file: a header, the game's moves, the accuracies, then a line
 // for every move:
 //
-//   wuzi-review 1
+//   wuzi-review 2
 //   moves H8 I9 J10
 //   accuracy 93.5 71.25
 //   move 1 H8 50 52.5 open H8 H8,I9 none - none

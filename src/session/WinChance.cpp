@@ -1,5 +1,6 @@
 #include "session/WinChance.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace wuzi {
@@ -11,6 +12,10 @@ double BlackWinChance(const vesk::ThinkResult& verdict, bool blackToMove) {
     else
         toMove = 100.0 / (1.0 + std::exp(-verdict.score / kWinChanceScale));
     return blackToMove ? toMove : 100.0 - toMove;
+}
+
+double UnprovenChance(double blackChance) {
+    return std::clamp(blackChance, 100.0 - kMostUnprovenChance, kMostUnprovenChance);
 }
 
 } // namespace wuzi

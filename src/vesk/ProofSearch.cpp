@@ -195,17 +195,21 @@ void ProofSearch::search(Board& b, bool attacker, std::uint32_t proofLimit,
     store(key, node, capped(static_cast<std::uint64_t>(nodes_ - firstNode)));
 }
 
-int ProofSearch::solve(Board& b, const Limits& limits, std::vector<Pos>* line) {
+ProofSearch::Numbers ProofSearch::searchRoot(Board& b, bool attacker, const Limits& limits) {
     limits_ = limits;
-    attacker_ = b.sideToMove();
+    attacker_ = attacker ? b.sideToMove() : opposite(b.sideToMove());
     nodes_ = 0;
     exhausted_ = false;
-    if (line) line->clear();
-    search(b, true, kInfinite, kInfinite);
+    search(b, attacker, kInfinite, kInfinite);
     Numbers root;
     bool known = lookup(keyOf(b.hash()), root);
     disproved_ = known && root.disproof == 0;
-    if (!known || root.proof != 0) return 0;
+    return known ? root : Numbers{};
+}
+
+int ProofSearch::solve(Board& b, const Limits& limits, std::vector<Pos>* line) {
+    if (line) line->clear();
+    if (searchRoot(b, true, limits).proof != 0) return 0;
     // The line's own length: the table's count of plies may come from another tree.
     std::vector<Pos> own;
     if (!line) line = &own;
@@ -213,6 +217,10 @@ int ProofSearch::solve(Board& b, const Limits& limits, std::vector<Pos>* line) {
     nodes_ = 0;
     extractLine(b, true, *line, false);
     return playOutToFive(b, *line, kMostLinePlies);
+}
+
+bool ProofSearch::provesLoss(Board& b, const Limits& limits) {
+    return searchRoot(b, false, limits).proof == 0;
 }
 
 // The proved children: the attacker's quickest, the defender's slowest, until the table

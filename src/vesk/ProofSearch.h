@@ -37,6 +37,9 @@ class ProofSearch {
     // proved way and the defender resisting longest, played out to the five. The line
     // goes to `line` if asked for.
     int solve(Board& b, const Limits& limits, std::vector<Pos>* line = nullptr);
+    // Whether the side to move, facing a four or an open three, was proved lost within the
+    // limits: every answer, its own fours included, leaves the other side a win by threats.
+    bool provesLoss(Board& b, const Limits& limits);
 
     // The last question was answered no: there is no win in the threats' game at all.
     bool disproved() const { return disproved_; }
@@ -66,6 +69,8 @@ class ProofSearch {
     bool lookup(std::uint64_t key, Numbers& n) const;
     void store(std::uint64_t key, const Numbers& numbers, std::uint32_t work);
     bool outOfBudget();
+    // Searches the root, the attacker's turn or the defender's, and reads it back.
+    Numbers searchRoot(Board& b, bool attacker, const Limits& limits);
     void extractLine(Board& b, bool attacker, std::vector<Pos>& line, bool relearned);
 
     static constexpr int kBucketSize = 4;

@@ -37,7 +37,8 @@ TEST_P(MarkOf, Move) {
 }
 
 // Facts: chance before and after (the mover's, 0–100), proven before and after, the
-// mover's previous position won, a forced win by threats there, no other move keeps it.
+// mover's previous position won, a forced win by threats there, no other move keeps it,
+// the search saw the mover lost before.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(, MarkOf, ::testing::Values(
     MarkCase{"just under dubious",     {55, 55.5 - kDubiousLoss, kOpen, kOpen},     MoveMark::None},
@@ -48,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(, MarkOf, ::testing::Values(
     MarkCase{"into a lost position",   {45, 0, kOpen, kLost},                       MoveMark::Losing},
     MarkCase{"a won position thrown",  {100, 0, kWon, kLost},                       MoveMark::Losing},
     MarkCase{"lost and still lost",    {0, 0, kLost, kLost},                        MoveMark::None},
+    MarkCase{"a foreseen loss proven", {1, 0, kOpen, kLost, false, false, false, true}, MoveMark::None},
     MarkCase{"a threat win missed",    {100, 55, kWon, kOpen, false, true},         MoveMark::MissedWin},
     MarkCase{"missed and lost",        {100, 0, kWon, kLost, false, true},          MoveMark::MissedWin},
     MarkCase{"a threat win played",    {100, 100, kWon, kWon, false, true},         MoveMark::None},

@@ -1,7 +1,9 @@
 // The threat searches on drawn positions: wins they must find, and wins that a
-// counter-threat of the defender refutes.
+// counter-threat of the defender refutes; after a winning stone, the proof search proves
+// the defender lost.
 #include "VeskPicture.h"
 
+#include "vesk/ProofSearch.h"
 #include "vesk/ThreatSolver.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +113,11 @@ TEST_P(ThreatSolverTest, FindsTheWinOrNone) {
         if (c.vctPlies > 0) {
             EXPECT_EQ(line.front(), markedCell(c.picture)) << draw(b);
         }
+    }
+    if (c.vctPlies > 0) {
+        TrialStone first(b, markedCell(c.picture));
+        ProofSearch proof(16);
+        EXPECT_TRUE(proof.provesLoss(b, {})) << "every answer to the winning stone loses";
     }
     EXPECT_EQ(b.hash(), before) << "the searches leave the board as they found it";
 }
