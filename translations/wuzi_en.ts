@@ -369,6 +369,18 @@
         <source>五子棋 — 双人对弈</source>
         <translation>Gomoku — two players</translation>
     </message>
+    <message>
+        <source>研究摆好的局面：黑方走</source>
+        <translation>Studying the position set up: Black to move</translation>
+    </message>
+    <message>
+        <source>研究摆好的局面：白方走</source>
+        <translation>Studying the position set up: White to move</translation>
+    </message>
+    <message>
+        <source>观战：%1（%2）执黑 对 %3（%4）执白</source>
+        <translation>Watched: %1 (%2) with black against %3 (%4) with white</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::LessonWindow</name>
@@ -495,14 +507,6 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <source>这一局还没有下完。要放弃它，复盘观战的一局吗？</source>
         <translation>This game is not finished. Give it up to review the game watched?</translation>
     </message>
-    <message>
-        <source>正在演示错过的胜法；再按一次回到原来的棋谱</source>
-        <translation>Playing out the missed win; press again to go back to the game</translation>
-    </message>
-    <message>
-        <source>第 %1 手错过了胜机：%2</source>
-        <translation>Move %1 missed a win: %2</translation>
-    </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
@@ -624,6 +628,29 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <source>本级已解 %1 / %2，连胜 %3</source>
         <translation>Solved at this level: %1 of %2; streak %3</translation>
     </message>
+    <message>
+        <source>连续冲四</source>
+        <translation>Fours</translation>
+    </message>
+    <message>
+        <source>冲四活三</source>
+        <translation>Fours and threes</translation>
+    </message>
+    <message>
+        <source>%1 · %2 手 · 第 %3 题</source>
+        <translation>%1 in %2 · No. %3</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::ReviewPresenter</name>
+    <message>
+        <source>正在演示错过的胜法；再按一次回到原来的棋谱</source>
+        <translation>Playing out the missed win; press again to go back to the game</translation>
+    </message>
+    <message>
+        <source>第 %1 手错过了胜机：%2</source>
+        <translation>Move %1 missed a win: %2</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::SetUpWindow</name>
@@ -684,12 +711,8 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>A stone lies off the board, or two stones on one point.</translation>
     </message>
     <message>
-        <source>这个局面里已经有五连，棋局已经结束，不能再接着下。</source>
-        <translation>This position has five in a row already: the game is over and cannot go on.</translation>
-    </message>
-    <message>
-        <source>黑白子的数目对不上：黑先走时黑白子一样多，白先走时黑子比白子多一个。</source>
-        <translation>The stones do not add up: with black to move both colours have as many stones, with white to move black has one more.</translation>
+        <source>黑白子的数目对不上。黑先走时黑白子一样多，白先走时黑子比白子多一个。</source>
+        <translation>The stones do not add up. With black to move both colours have as many stones, with white to move black has one more.</translation>
     </message>
     <message>
         <source>无法保存棋谱到“%1”：%2</source>
@@ -710,6 +733,22 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>打开棋谱</source>
         <translation>Open record</translation>
+    </message>
+    <message>
+        <source>棋盘上已经有五连，这盘棋已经结束了。</source>
+        <translation>Five in a row stands on the board already, so the game is over.</translation>
+    </message>
+    <message>
+        <source>这个局面不能研究：%1</source>
+        <translation>This position cannot be studied: %1</translation>
+    </message>
+    <message>
+        <source>不能从这个局面接着下：%1</source>
+        <translation>You cannot play on from this position: %1</translation>
+    </message>
+    <message>
+        <source>这个局面不能保存为棋谱：%1</source>
+        <translation>This position cannot be saved as a record: %1</translation>
     </message>
 </context>
 <context>
@@ -841,8 +880,20 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation> (thinking…)</translation>
     </message>
     <message>
-        <source>（已暂停）</source>
-        <translation> (paused)</translation>
+        <source>慢</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>两手间隔 %1 秒</source>
+        <translation>%1 s between moves</translation>
+    </message>
+    <message>
+        <source>已暂停：%1</source>
+        <translation>Paused: %1</translation>
     </message>
 </context>
 </TS>

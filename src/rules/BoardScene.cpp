@@ -42,4 +42,12 @@ BoardScene SceneOf(const GameRecord& record, std::size_t count) {
     return scene;
 }
 
+BoardScene SceneOf(const ReviewCursor& review) {
+    if (!review.source().laidOut) return SceneOf(review.record(), review.position());
+    BoardScene scene;
+    for (std::size_t i = 0; i < review.size(); ++i)
+        scene.stones.push_back({review.record().moves[i], isBlackMove(i)});
+    return scene;
+}
+
 } // namespace wuzi

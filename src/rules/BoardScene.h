@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/GameRecord.h"
+#include "rules/ReviewCursor.h"
 
 #include <optional>
 #include <vector>
@@ -12,7 +13,7 @@ namespace wuzi {
 struct SceneStone {
     Cell cell;
     bool black = true;
-    int number = 0; // 1 for the first move of the game
+    int number = 0; // 1 for the first move of the game; 0 for a stone laid out by hand
 };
 
 struct BoardScene {
@@ -27,5 +28,8 @@ BoardScene SceneOf(const GameState& g);
 
 // The first `count` moves of a record, the last of them marked.
 BoardScene SceneOf(const GameRecord& record, std::size_t count);
+
+// The position a review shows; one laid out by hand has no numbers and no last move.
+BoardScene SceneOf(const ReviewCursor& review);
 
 } // namespace wuzi

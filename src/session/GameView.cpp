@@ -13,7 +13,7 @@ Phase GameView::phase() const {
 }
 
 BoardScene GameView::shownScene() const {
-    return review_ ? SceneOf(review_->record(), review_->position()) : scene();
+    return review_ ? SceneOf(*review_) : scene();
 }
 
 Phase ComputerGameView::playPhase() const {

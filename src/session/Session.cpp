@@ -273,6 +273,20 @@ bool Session::resume(const std::vector<Cell>& moves, const Match& match) {
     return resumed;
 }
 
+bool Session::playOn(const std::vector<Cell>& moves) {
+    Impl& s = *impl_;
+    if (s.activeView().gameRunning()) return false;
+    bool sideChosen = s.checks.playerFirst;
+    Match match = view().match();
+    match.playerFirst = isBlackMove(moves.size());
+    match.mode = Mode::VersusComputer;
+    if (!resume(moves, match)) return false;
+    // The game has its own side; the options, and a game revived by 悔棋 once over, keep
+    // the one chosen.
+    s.checks.playerFirst = s.gameChecks.playerFirst = sideChosen;
+    return true;
+}
+
 bool Session::Impl::resumeTwoPlayers(const std::vector<Cell>& moves) {
     // Tried first without a word: the moves must all be playable, and leave the game running.
     SilentMessages quiet;
@@ -477,8 +491,8 @@ void Session::reviewGame() {
     review(impl_->activeRecord());
 }
 
-void Session::review(GameRecord record) {
-    impl_->review.emplace(std::move(record));
+void Session::review(GameRecord record, RecordSource source) {
+    impl_->review.emplace(std::move(record), source);
 }
 
 void Session::leaveReview() {

@@ -80,6 +80,11 @@ class Session {
     // a last stone of the player's; otherwise it is the player's turn. False (nothing
     // changes) for moves that no game of that match reaches with a move still to play.
     bool resume(const std::vector<Cell>& moves, const Match& match);
+    // 摆棋's 接着下: plays on from a position (its stones in an order a game could have
+    // played them) against the opponent and difficulty chosen, the player having the side
+    // to move. The side chosen for the next game stays as it was. False (nothing changes)
+    // as for resume().
+    bool playOn(const std::vector<Cell>& moves);
 
     // 悔棋: the player's last stone and the computer's answer; after a five the game
     // runs again from there, and a review of it is left.
@@ -119,7 +124,7 @@ class Session {
     // 复盘: a finished game or an opened record, stepped through without touching the game.
     bool canReview() const;
     void reviewGame();
-    void review(GameRecord record);
+    void review(GameRecord record, RecordSource source = {});
     void leaveReview();
     const ReviewCursor* reviewCursor() const;
     ReviewCursor* reviewCursor();

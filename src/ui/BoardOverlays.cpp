@@ -21,6 +21,17 @@ void setFontSize(QPainter& p, int pixels, bool bold) {
 
 } // namespace
 
+G::Mapping drawBoardIn(QPainter& p, QSizeF size, bool coordinates) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRectF(QPointF(), size), QColor(0x6B, 0x4A, 0x2B));
+    G::Mapping map(size, coordinates ? kCoordinateMargin : 0);
+    p.translate(map.target().topLeft());
+    p.scale(map.scaleX(), map.scaleY());
+    BoardPainter::drawBoard(p);
+    if (coordinates) drawCoordinates(p);
+    return map;
+}
+
 QString columnLabel(int x) {
     return QString(QChar('A' + x - 1));
 }

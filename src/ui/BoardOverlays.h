@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/Types.h"
+#include "ui/BoardMapping.h"
 
 #include <QPainter>
 #include <vector>
@@ -14,6 +15,11 @@ namespace BoardOverlays {
 
 // Logical pixels that the coordinates need around the board picture.
 inline constexpr double kCoordinateMargin = 12;
+
+// The wooden board on its dark surround, as large as a widget of `size` holds it, with
+// the coordinates in a margin around it when `coordinates`. The painter is left in logical
+// board pixels for what goes over the board; the mapping is that of the widget's clicks.
+BoardGeometry::Mapping drawBoardIn(QPainter& p, QSizeF size, bool coordinates);
 
 // Column letters A..O along the top and bottom; row numbers along the sides, 15 at the
 // top and 1 at the bottom as gomoku diagrams are read.

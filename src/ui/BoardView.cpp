@@ -112,13 +112,7 @@ std::optional<Cell> BoardView::previewCell() const {
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor(0x6B, 0x4A, 0x2B));
-    G::Mapping map(size(), margin());
-    p.translate(map.target().topLeft());
-    p.scale(map.scaleX(), map.scaleY());
-    BoardPainter::drawBoard(p);
-    if (coordinates_) BoardOverlays::drawCoordinates(p);
+    BoardOverlays::drawBoardIn(p, size(), coordinates_);
     BoardScene s = scene();
     paintStones(p, s);
     BoardOverlays::drawWinningLine(p, s.winningLine);
@@ -134,8 +128,9 @@ void BoardView::paintStones(QPainter& p, const BoardScene& s) const {
         BoardPainter::drawStone(p, stone.cell, stone.black);
     if (numbers_) {
         for (const SceneStone& stone : s.stones)
-            BoardOverlays::drawMoveNumber(p, stone.cell, stone.number, stone.black,
-                                          s.marker == stone.cell);
+            if (stone.number > 0)
+                BoardOverlays::drawMoveNumber(p, stone.cell, stone.number, stone.black,
+                                              s.marker == stone.cell);
         if (s.marker) BoardOverlays::drawCornerMarker(p, *s.marker, s.markerOnBlack);
     } else if (s.marker) {
         BoardPainter::drawLastMoveMarker(p, *s.marker, s.markerOnBlack);

@@ -62,8 +62,12 @@ QString GameStatus::thinkingText() const {
 
 QString GameStatus::statusText() const {
     const GameView& game = session_.view();
-    if (const ReviewCursor* review = session_.reviewCursor())
+    if (const ReviewCursor* review = session_.reviewCursor()) {
+        if (review->source().laidOut)
+            return isBlackMove(review->size()) ? tr("研究摆好的局面：黑方走")
+                                               : tr("研究摆好的局面：白方走");
         return tr("复盘：第 %1 手，共 %2 手").arg(review->position()).arg(review->size());
+    }
     if (game.phase() == Phase::NoGame) return turnText();
     if (!game.gameRunning()) return tr("本局结束 · %1").arg(moveText());
     return tr("%1 · %2").arg(turnText(), moveText());
@@ -77,6 +81,9 @@ QString GameStatus::moveText() const {
 }
 
 QString GameStatus::matchText() const {
+    const ReviewCursor* review = session_.reviewCursor();
+    if (review && review->source().black && review->source().white)
+        return watchedText(*review->source().black, *review->source().white);
     Match m = session_.view().match();
     if (m.mode == Mode::TwoPlayers) return tr("双人对弈：执黑先行");
     QString match =
@@ -84,6 +91,13 @@ QString GameStatus::matchText() const {
             .arg(QString::fromUtf8(OpponentName(m.opponent)), difficultyName(m.difficulty),
                  m.playerFirst ? tr("你先手（黑）") : tr("计算机先手"));
     return session_.view().gameRunning() ? tr("对手：%1").arg(match) : tr("下一局：%1").arg(match);
+}
+
+// The two opponents of a game watched (观战).
+QString GameStatus::watchedText(ComputerSide black, ComputerSide white) {
+    return tr("观战：%1（%2）执黑 对 %3（%4）执白")
+        .arg(QString::fromUtf8(OpponentName(black.opponent)), difficultyName(black.difficulty),
+             QString::fromUtf8(OpponentName(white.opponent)), difficultyName(white.difficulty));
 }
 
 QString GameStatus::titleText() const {

@@ -35,6 +35,7 @@ class GameStatus : public QObject {
     QString titleText() const;
 
   private:
+    static QString watchedText(ComputerSide black, ComputerSide white);
     void thinkingChanged(bool on);
     QString thinkingText() const;
 

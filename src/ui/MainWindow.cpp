@@ -286,10 +286,14 @@ void MainWindow::refresh() {
 
 void MainWindow::refreshPanel() {
     const GameView& game = session_.view();
-    if (const ReviewCursor* cursor = session_.reviewCursor())
-        panel_->setMoves(cursor->record().moves, cursor->position(), true,
-                         reviewPresenter_->marks());
-    else
+    if (const ReviewCursor* cursor = session_.reviewCursor()) {
+        // A position laid out by hand has no moves to list.
+        if (cursor->source().laidOut)
+            panel_->setMoves({}, 0, false);
+        else
+            panel_->setMoves(cursor->record().moves, cursor->position(), true,
+                             reviewPresenter_->marks());
+    } else
         panel_->setMoves(game.moves(), game.moveCount(), session_.canReview());
     panel_->setReview(reviewPresenter_->shown());
     panel_->setNotes(notes());
@@ -326,15 +330,12 @@ void MainWindow::setUpPosition() {
     if (!keeper_->mayLeaveGame(tr("摆棋"), tr("这一局还没有下完。要放弃它，改下摆好的局面吗？")))
         return;
     session_.endGame();
-    const HandPosition& position = window.position();
+    GameRecord stones = RecordOfPosition(window.position());
     if (window.choice() == SetUpWindow::Choice::Study) {
-        view_->review(RecordOfPosition(position));
+        view_->review(stones, RecordSource{true, {}, {}});
+        analysis_->action()->setChecked(true);
     } else {
-        // The player has the side to move, against the opponent and difficulty chosen.
-        Match match = session_.view().match();
-        match.playerFirst = position.blackToMove;
-        match.mode = Mode::VersusComputer;
-        session_.resume(RecordOfPosition(position).moves, match);
+        session_.playOn(stones.moves);
     }
     refresh();
 }
@@ -352,7 +353,7 @@ void MainWindow::watchGame() {
     if (!keeper_->mayLeaveGame(tr("观战"), tr("这一局还没有下完。要放弃它，复盘观战的一局吗？")))
         return;
     session_.endGame();
-    view_->review(*window.reviewed());
+    view_->review(*window.reviewed(), window.players());
     refresh();
 }
 

@@ -1,10 +1,10 @@
 #include "ui/PositionBoard.h"
 
-#include "ui/BoardMapping.h"
 #include "ui/BoardOverlays.h"
 #include "ui/BoardPainter.h"
 
 #include <QBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,18 +12,31 @@ namespace wuzi {
 
 namespace G = BoardGeometry;
 
+namespace {
+
+// The picture with the coordinates' margin, in logical pixels.
+constexpr double kFramedWidth = G::kWidth + 2 * BoardOverlays::kCoordinateMargin;
+constexpr double kFramedHeight =
+    (G::kHeight + 2 * BoardOverlays::kCoordinateMargin) * G::kRowStretch;
+
+G::Mapping mappingOf(QSize size) {
+    return G::Mapping(size, BoardOverlays::kCoordinateMargin);
+}
+
+} // namespace
+
 PositionBoard::PositionBoard(QWidget* parent) : QWidget(parent) {
     setObjectName("positionBoard");
-    setMinimumSize(static_cast<int>(G::kWidth * 0.75), static_cast<int>(G::kHeight * 0.75));
+    setMinimumSize(static_cast<int>(kFramedWidth * 0.75), static_cast<int>(kFramedHeight * 0.75));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 QSize PositionBoard::sizeHint() const {
-    return {static_cast<int>(G::kWidth * 1.6), static_cast<int>(G::kHeight * G::kRowStretch * 1.6)};
+    return {static_cast<int>(kFramedWidth * 1.6), static_cast<int>(kFramedHeight * 1.6)};
 }
 
 int PositionBoard::heightForWidth(int width) const {
-    return static_cast<int>(width * G::kHeight * G::kRowStretch / G::kWidth);
+    return static_cast<int>(width * kFramedHeight / kFramedWidth);
 }
 
 void PositionBoard::setScene(const BoardScene& scene) {
@@ -45,17 +58,12 @@ void PositionBoard::setPosition(const HandPosition& position) {
 }
 
 QPoint PositionBoard::pointOf(Cell c) const {
-    return G::Mapping(size()).toWidget(G::intersectionPoint(c)).toPoint();
+    return mappingOf(size()).toWidget(G::intersectionPoint(c)).toPoint();
 }
 
 void PositionBoard::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor(0x6B, 0x4A, 0x2B));
-    G::Mapping map(size());
-    p.translate(map.target().topLeft());
-    p.scale(map.scaleX(), map.scaleY());
-    BoardPainter::drawBoard(p);
+    BoardOverlays::drawBoardIn(p, size(), true);
     for (const SceneStone& stone : scene_.stones)
         BoardPainter::drawStone(p, stone.cell, stone.black);
     if (scene_.marker) BoardPainter::drawLastMoveMarker(p, *scene_.marker, scene_.markerOnBlack);
@@ -63,21 +71,36 @@ void PositionBoard::paintEvent(QPaintEvent*) {
     if (hint_) BoardOverlays::drawHint(p, *hint_, false);
 }
 
+void PositionBoard::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return event->ignore();
+    emit pressed(mappingOf(size()).cellAt(event->position()));
+}
+
 void LayOutBesideTheBoard(QWidget* window, PositionBoard* board,
-                          std::initializer_list<QWidget*> controls, QWidget* closing) {
+                          std::initializer_list<QWidget*> controls, QWidget* closing,
+                          QLabel* underBoard) {
     auto* side = new QVBoxLayout;
     for (QWidget* control : controls)
         side->addWidget(control);
     side->addStretch(1);
     side->addWidget(closing);
+    auto* left = new QVBoxLayout;
+    left->addWidget(board, 1);
+    if (underBoard) {
+        underBoard->setAlignment(Qt::AlignCenter);
+        left->addWidget(underBoard);
+    }
     auto* layout = new QHBoxLayout(window);
-    layout->addWidget(board, 1);
+    layout->addLayout(left, 1);
     layout->addLayout(side);
 }
 
-void PositionBoard::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return event->ignore();
-    emit pressed(G::Mapping(size()).cellAt(event->position()));
+QLabel* MessageLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
 }
 
 } // namespace wuzi

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 
 namespace wuzi {
 
@@ -24,9 +25,23 @@ const char* const kLevelNames[kPuzzleLevels] = {
     QT_TRANSLATE_NOOP("wuzi::PuzzleWindow", "连续冲四 · 5 手以上"),
     QT_TRANSLATE_NOOP("wuzi::PuzzleWindow", "冲四活三 · 3 手"),
     QT_TRANSLATE_NOOP("wuzi::PuzzleWindow", "冲四活三 · 4 手以上")};
+// What a puzzle's win is made of, in its name.
+const char* const kFours = QT_TRANSLATE_NOOP("wuzi::PuzzleWindow", "连续冲四");
+const char* const kThreats = QT_TRANSLATE_NOOP("wuzi::PuzzleWindow", "冲四活三");
+// After a puzzle's name in the list: solved, or tried.
+const QString kSolvedMark = QStringLiteral("  ✓");
+const QString kTriedMark = QStringLiteral("  ○");
 
 QString nameOf(Cell c) {
     return BoardOverlays::columnLabel(c.x) + BoardOverlays::rowLabel(c.y);
+}
+
+QString nameOf(PuzzleLevel level, int moves, int number) {
+    bool fours = level == PuzzleLevel::FoursIn3 || level == PuzzleLevel::FoursIn5;
+    return PuzzleWindow::tr("%1 · %2 手 · 第 %3 题")
+        .arg(PuzzleWindow::tr(fours ? kFours : kThreats))
+        .arg(moves)
+        .arg(number);
 }
 
 QPushButton* button(const char* name, const QString& text, QWidget* parent) {
@@ -46,17 +61,13 @@ std::vector<Puzzle> PuzzleWindow::PuzzlesOf(PuzzleLevel level) {
 
 PuzzleWindow::PuzzleWindow(PuzzleLevel level, QWidget* parent)
     : QDialog(parent), board_(new PositionBoard(this)), level_(new QComboBox(this)),
-      list_(new QListWidget(this)), goal_(new QLabel(this)), status_(new QLabel(this)),
-      record_(new QLabel(this)) {
+      list_(new QListWidget(this)), goal_(MessageLabel("puzzleGoal", this)),
+      status_(MessageLabel("puzzleStatus", this)), record_(MessageLabel("puzzleRecord", this)) {
     setObjectName("puzzleWindow");
     setWindowTitle(tr("习题"));
     level_->setObjectName("puzzleLevel");
     list_->setObjectName("puzzleList");
-    goal_->setObjectName("puzzleGoal");
-    status_->setObjectName("puzzleStatus");
-    record_->setObjectName("puzzleRecord");
-    for (QLabel* label : {status_, record_})
-        label->setWordWrap(true);
+    fitListToNames();
     QFont big = goal_->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
@@ -111,8 +122,8 @@ void PuzzleWindow::listPuzzles() {
     index_ = -1;
     game_.reset();
     list_->clear();
-    for (const Puzzle& p : puzzles_)
-        list_->addItem(QString::fromStdString(p.id));
+    for (std::size_t i = 0; i < puzzles_.size(); ++i)
+        list_->addItem(puzzleName(static_cast<int>(i)));
     refreshList();
     // The first not yet solved.
     int first = 0;
@@ -206,6 +217,20 @@ QString PuzzleWindow::goalText() const {
     return (p.blackToMove() ? tr("黑先胜") : tr("白先胜")) + tr("（%1 手）").arg(p.moves);
 }
 
+QString PuzzleWindow::puzzleName(int index) const {
+    const Puzzle& p = puzzles_[static_cast<std::size_t>(index)];
+    return nameOf(p.level, p.moves, index + 1);
+}
+
+// The list as wide as the longest name it can show, marked: whole, whichever level.
+void PuzzleWindow::fitListToNames() {
+    list_->addItem(nameOf(PuzzleLevel::ThreatsIn4, 8, 88) + kSolvedMark);
+    int widest = list_->sizeHintForColumn(0);
+    list_->clear();
+    list_->setMinimumWidth(widest + 2 * list_->frameWidth() +
+                           list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_));
+}
+
 QString PuzzleWindow::statusText() const {
     return status_->text();
 }
@@ -238,8 +263,8 @@ void PuzzleWindow::showPuzzle(const QString& status) {
 void PuzzleWindow::refreshList() {
     for (int i = 0; i < list_->count(); ++i) {
         QString id = QString::fromStdString(puzzles_[static_cast<std::size_t>(i)].id);
-        QString mark = progress_.solved(id) ? "  ✓" : progress_.tried(id) ? "  ·" : "";
-        list_->item(i)->setText(id + mark);
+        QString mark = progress_.solved(id) ? kSolvedMark : progress_.tried(id) ? kTriedMark : "";
+        list_->item(i)->setText(puzzleName(i) + mark);
     }
 }
 

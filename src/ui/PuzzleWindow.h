@@ -49,11 +49,14 @@ class PuzzleWindow : public QDialog {
     QString goalText() const;
     QString statusText() const;
     QStringList listTexts() const;
+    // The puzzle's name in words: what its win is made of, its length and its number.
+    QString puzzleName(int index) const;
 
   private:
     void showPuzzle(const QString& status);
     void refreshList();
     void listPuzzles();
+    void fitListToNames();
     void keepProgress();
     void replayStep();
 

@@ -20,7 +20,9 @@ ReviewPresenter::ReviewPresenter(Session& session, ViewMenu* view, QString direc
 }
 
 void ReviewPresenter::refresh() {
-    action_->setEnabled(session_.canReview());
+    // A position laid out by hand has no moves to judge.
+    const ReviewCursor* cursor = session_.reviewCursor();
+    action_->setEnabled(session_.canReview() && !(cursor && cursor->source().laidOut));
     if (!session_.view().gameRunning()) return;
     runner_->cancel();
     branchedFrom_.reset();
@@ -41,11 +43,11 @@ void ReviewPresenter::playMissedWin() {
     const ReviewCursor* cursor = session_.reviewCursor();
     if (!cursor) return;
     if (branchedFrom_) {
-        auto [record, position] = *branchedFrom_;
+        ReviewCursor back = *branchedFrom_;
         branchedFrom_.reset();
-        view_->review(record);
-        view_->showPosition(position);
-        runner_->start(record); // kept: at once
+        view_->review(back.record(), back.source());
+        view_->showPosition(back.position());
+        runner_->start(back.record()); // kept: at once
         return;
     }
     const std::optional<Review>& review = runner_->review();
@@ -55,8 +57,8 @@ void ReviewPresenter::playMissedWin() {
     GameRecord line{{cursor->record().moves.begin(),
                      cursor->record().moves.begin() + static_cast<long>(before)}};
     line.moves.insert(line.moves.end(), move.threatWin.line.begin(), move.threatWin.line.end());
-    branchedFrom_ = {cursor->record(), cursor->position()};
-    view_->review(line);
+    branchedFrom_ = *cursor;
+    view_->review(line, cursor->source());
     view_->showPosition(before);
 }
 
@@ -64,14 +66,14 @@ std::optional<ReviewShown> ReviewPresenter::shown() const {
     const ReviewCursor* cursor = session_.reviewCursor();
     if (!cursor) return std::nullopt;
     // While a missed win is played out, the review is still the game's it branched from.
-    const GameRecord& reviewed = branchedFrom_ ? branchedFrom_->first : cursor->record();
+    const GameRecord& reviewed = branchedFrom_ ? branchedFrom_->record() : cursor->record();
     if (runner_->record() != reviewed) return std::nullopt;
     GameReview::Progress progress = runner_->progress();
     ReviewShown shown{runner_->running(),
                       progress.done,
                       progress.total,
                       runner_->review(),
-                      branchedFrom_ ? branchedFrom_->second : cursor->position(),
+                      branchedFrom_ ? branchedFrom_->position() : cursor->position(),
                       {}};
     if (branchedFrom_) {
         shown.missedWin = tr("正在演示错过的胜法；再按一次回到原来的棋谱");

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <optional>
-#include <utility>
 
 class QAction;
 class QMainWindow;
@@ -50,8 +49,8 @@ class ReviewPresenter : public QObject {
     ViewMenu* view_;
     ReviewRunner* runner_;
     QAction* action_;
-    // While a missed win is played out: the review it branched from, and its position.
-    std::optional<std::pair<GameRecord, std::size_t>> branchedFrom_;
+    // While a missed win is played out: the review it branched from, at its position.
+    std::optional<ReviewCursor> branchedFrom_;
 };
 
 } // namespace wuzi

@@ -1,6 +1,7 @@
 #include "ui/SetUpWindow.h"
 
 #include "rules/Psq.h"
+#include "ui/LaidOutPosition.h"
 #include "ui/PositionBoard.h"
 #include "ui/ScreenFit.h"
 
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -82,6 +84,7 @@ SetUpWindow::SetUpWindow(MessageSink& boxes, QWidget* parent)
     connect(studyButton, &QPushButton::clicked, this, [this] { finish(Choice::Study); });
     connect(playButton, &QPushButton::clicked, this, [this] { finish(Choice::PlayOn); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    setPosition(ReadLaidOutPosition(QSettings()));
     FitToScreen(this, QSize(760, 560));
 }
 
@@ -93,6 +96,12 @@ void SetUpWindow::setPosition(const HandPosition& position) {
 
 void SetUpWindow::showPosition() {
     board_->setPosition(position_);
+    keepPosition();
+}
+
+void SetUpWindow::keepPosition() const {
+    QSettings settings;
+    WriteLaidOutPosition(settings, position_);
 }
 
 void SetUpWindow::toggle(Cell c) {
@@ -104,6 +113,7 @@ void SetUpWindow::toggle(Cell c) {
 
 void SetUpWindow::setBlackToMove(bool black) {
     position_.blackToMove = black;
+    keepPosition();
 }
 
 void SetUpWindow::clear() {
@@ -112,7 +122,8 @@ void SetUpWindow::clear() {
     showPosition();
 }
 
-bool SetUpWindow::refused(PositionProblem problem) {
+// `refusal` says what could not be done, as the button pressed asked it.
+bool SetUpWindow::refused(PositionProblem problem, const char* refusal) {
     const char* why = nullptr;
     switch (problem) {
     case PositionProblem::None:
@@ -121,25 +132,27 @@ bool SetUpWindow::refused(PositionProblem problem) {
         why = QT_TR_NOOP("有棋子不在棋盘上，或两个棋子在同一点。");
         break;
     case PositionProblem::Five:
-        why = QT_TR_NOOP("这个局面里已经有五连，棋局已经结束，不能再接着下。");
+        why = QT_TR_NOOP("棋盘上已经有五连，这盘棋已经结束了。");
         break;
     case PositionProblem::Counts:
-        why = QT_TR_NOOP("黑白子的数目对不上：黑先走时黑白子一样多，白先走时黑子比白子多一个。");
+        why = QT_TR_NOOP("黑白子的数目对不上。黑先走时黑白子一样多，白先走时黑子比白子多一个。");
         break;
     }
-    boxes_.information(title().toStdString(), tr(why).toStdString());
+    boxes_.information(title().toStdString(), tr(refusal).arg(tr(why)).toStdString());
     return true;
 }
 
 bool SetUpWindow::finish(Choice choice) {
-    if (refused(CheckPosition(position_))) return false;
+    const char* refusal = choice == Choice::Study ? QT_TR_NOOP("这个局面不能研究：%1")
+                                                  : QT_TR_NOOP("不能从这个局面接着下：%1");
+    if (refused(CheckPosition(position_), refusal)) return false;
     choice_ = choice;
     accept();
     return true;
 }
 
 bool SetUpWindow::savePosition(const QString& path) {
-    if (refused(CheckPosition(position_))) return false;
+    if (refused(CheckPosition(position_), QT_TR_NOOP("这个局面不能保存为棋谱：%1"))) return false;
     QByteArray text = QByteArray::fromStdString(WritePsq(RecordOfPosition(position_)));
     // Whole or not at all, as a game's record is saved.
     QSaveFile file(path);

@@ -16,7 +16,8 @@ class PositionBoard;
 // cleared, and the position saved as a record or read from one. It ends by asking to
 // study the position (大师分析 in a review) or to play on from it against the computer,
 // the player having the side to move; a position that no game can play on from is
-// refused with a message, and the window stays.
+// refused with a message that speaks of what was asked, and the window stays. It opens
+// on the position last laid out.
 class SetUpWindow : public QDialog {
     Q_OBJECT
   public:
@@ -40,7 +41,8 @@ class SetUpWindow : public QDialog {
     PositionBoard* board() const { return board_; }
 
   private:
-    bool refused(PositionProblem problem);
+    bool refused(PositionProblem problem, const char* refusal);
+    void keepPosition() const;
     void askAndSave();
     void askAndOpen();
     void showPosition();

@@ -98,8 +98,8 @@ void ViewMenu::checkLanguage(Language language) {
     (language == Language::English ? english_ : chinese_)->setChecked(true);
 }
 
-void ViewMenu::review(GameRecord record) {
-    session_.review(std::move(record));
+void ViewMenu::review(GameRecord record, RecordSource source) {
+    session_.review(std::move(record), source);
     refresh();
     emit shownPositionChanged();
 }

@@ -27,7 +27,7 @@ class ViewMenu : public QObject {
     const ReviewCursor* cursor() const { return session_.reviewCursor(); }
 
     // Opens a review of the record on its final position.
-    void review(GameRecord record);
+    void review(GameRecord record, RecordSource source = {});
     void leaveReview();
     // Brings the items' enabled states up to date with the game and the review.
     void refresh();

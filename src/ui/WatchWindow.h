@@ -2,6 +2,7 @@
 
 #include "rules/GameRecord.h"
 #include "rules/Platform.h"
+#include "rules/ReviewCursor.h"
 #include "session/WatchMatch.h"
 
 #include <QDialog>
@@ -20,8 +21,10 @@ namespace wuzi {
 class PositionBoard;
 
 // 观战: two of the computer's opponents, at difficulties chosen, play each other on a board
-// of their own, a stone every so often (the speed is set by a slider), with a pause; a
-// finished game can be taken to the main window for review.
+// of their own, a stone every so often (a slider from 慢 to 快 sets the seconds between
+// two stones), with a pause; a line under the board tells how the game stands, paused or
+// not. A finished game can be taken to the main window for review, its players named. A
+// button that cannot act is greyed.
 class WatchWindow : public QDialog {
     Q_OBJECT
   public:
@@ -37,7 +40,10 @@ class WatchWindow : public QDialog {
     const WatchMatch* match() const { return match_.get(); }
     // The finished game, once asked to be reviewed.
     std::optional<GameRecord> reviewed() const { return reviewed_; }
+    // Who played the game watched: the opponents and difficulties it was started with.
+    RecordSource players() const { return players_; }
     QString statusText() const;
+    QString delayText() const;
 
   signals:
     // A thinking opponent's reply is ready: delivered on the window's thread.
@@ -56,12 +62,14 @@ class WatchWindow : public QDialog {
     QComboBox* whiteOpponent_;
     QComboBox* whiteLevel_;
     QSlider* speed_;
+    QLabel* delay_;
     QPushButton* pause_;
     QPushButton* review_;
     QLabel* status_;
     QTimer stepTimer_;
     bool paused_ = false;
     std::optional<GameRecord> reviewed_;
+    RecordSource players_;
 };
 
 } // namespace wuzi

@@ -1,17 +1,22 @@
 // The real program on a real X server (run under xvfb-run): it starts as the program
 // does, and is driven only by mouse clicks and keys through the window system's event
-// queue. It passes the splash, plays a short game from the menus, opens a lesson, plays
-// a demonstration in it, opens one of its pages, the routines window and the help page,
-// and checks on screenshots of the X screen that the stones stand where the game put
-// them and that the Chinese text is drawn with real glyphs, not empty boxes. Every window
-// must fit the screen with all its buttons; ctest runs it once more on a 1920 × 1080
-// screen at a scale of 2. The run at scale 1 saves the README's screenshots.
+// queue. It passes the splash, plays a short game from the menus, opens 习题, 摆棋 and
+// 观战, opens a lesson, plays a demonstration in it, opens one of its pages, the routines
+// window and the help page, and checks on screenshots of the X screen that the stones
+// stand where the game put them and that the Chinese text is drawn with real glyphs, not
+// empty boxes. Every window must fit the screen with all its buttons; ctest runs it once
+// more on a 1024 × 700 screen and on a 1920 × 1080 screen at a scale of 2. The run at
+// scale 1 on the large screen saves the README's screenshots.
 #include "ScreenChecks.h"
 #include "lessons/LessonButtons.h"
 #include "ui/BoardMapping.h"
 #include "ui/BoardView.h"
+#include "ui/PositionBoard.h"
 #include "ui/Program.h"
+#include "ui/PuzzleWindow.h"
 #include "ui/ReviewRunner.h"
+#include "ui/SetUpWindow.h"
+#include "ui/WatchWindow.h"
 
 #include "ui/lessons/LessonWindow.h"
 #include "ui/lessons/PageViewer.h"
@@ -37,6 +42,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <initializer_list>
@@ -81,6 +87,13 @@ bool scaled() {
 // The run that saves the README's screenshots: the first, on the large screen unscaled.
 bool readmeRun() {
     return !scaled() && QGuiApplication::primaryScreen()->size().width() >= 1280;
+}
+
+// A screenshot's name for this run's screen: "small-" on the small one (the scaled run's
+// own prefix is GrabScreen's).
+QString shotName(const QString& name) {
+    bool small = QGuiApplication::primaryScreen()->size().width() < 1280;
+    return (scaled() ? "scale2-" : small ? "small-" : "") + name;
 }
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -482,6 +495,63 @@ class GuiSmokeTest : public QObject {
         });
         chooseFromMenu({"fileMenu", "endGame"});
         QTRY_COMPARE(game.phase(), Phase::GameOver);
+    }
+
+    // 习题, 摆棋 and 观战 in either language: each fits the screen with its texts whole, at
+    // their longest (a wrong stone's refutation, a paused game); the puzzle's board keeps
+    // its size when the message under it wraps. Their screenshots are saved.
+    void theSecondaryBoardsFit() {
+        for (const char* language : {"chinese", "english"}) {
+            chooseFromMenu({"viewMenu", "languageMenu", language});
+            QString suffix = QString("-%1.png").arg(language);
+            whenModal<PuzzleWindow>("习题", [this, suffix](PuzzleWindow* w) {
+                auto* board = w->findChild<PositionBoard*>();
+                QSize before = board->size();
+                std::vector<Cell> stones = w->game()->stones();
+                for (Cell c : {Cell{1, 15}, Cell{15, 15}, Cell{1, 1}, Cell{15, 1}})
+                    if (std::find(stones.begin(), stones.end(), c) == stones.end()) {
+                        clickAt(board, QRect(board->pointOf(c), QSize(1, 1)));
+                        break;
+                    }
+                QTest::qWait(150);
+                if (!w->game()->refuted()) problem("a stone in the corner was not refuted");
+                if (board->size() != before) problem("the puzzle's board changed size");
+                checkFits(w, "习题");
+                SaveWindowShot(w, shotName("puzzle" + suffix));
+                press(w, Qt::Key_Escape);
+            });
+            chooseFromMenu({"puzzleMenu", "puzzlesFoursIn5"});
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+            // The second opening starts from the first's stones: it adds to them.
+            std::vector<Cell> laid = suffix.contains("english")
+                                         ? std::vector<Cell>{{9, 7}, {10, 10}}
+                                         : std::vector<Cell>{{8, 8}, {9, 9}, {7, 9}};
+            whenModal<SetUpWindow>("摆棋", [this, suffix, laid](SetUpWindow* w) {
+                for (Cell c : laid)
+                    clickAt(w->board(), QRect(w->board()->pointOf(c), QSize(1, 1)));
+                QTest::qWait(100);
+                checkFits(w, "摆棋");
+                SaveWindowShot(w, shotName("setup" + suffix));
+                press(w, Qt::Key_Escape);
+            });
+            chooseFromMenu({"fileMenu", "setUp"});
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+            whenModal<WatchWindow>("观战", [this, suffix](WatchWindow* w) {
+                auto* start = w->findChild<QPushButton*>("start");
+                clickAt(start, start->rect());
+                QTest::qWait(1500);
+                auto* pause = w->findChild<QPushButton*>("pause");
+                clickAt(pause, pause->rect());
+                QTest::qWait(150);
+                checkFits(w, "观战");
+                SaveWindowShot(w, shotName("watch" + suffix));
+                press(w, Qt::Key_Escape);
+            });
+            chooseFromMenu({"fileMenu", "watch"});
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+        }
+        chooseFromMenu({"viewMenu", "languageMenu", "chinese"});
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
     }
 
     void lessonAndPage() {
