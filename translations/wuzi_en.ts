@@ -369,6 +369,10 @@
         <source>五子棋 — 双人对弈</source>
         <translation>Gomoku — two players</translation>
     </message>
+    <message>
+        <source>第一手请下在天元</source>
+        <translation>The first stone goes on the centre point</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::LessonWindow</name>
@@ -426,14 +430,6 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>这一局还没有下完。要就此结束吗？</source>
         <translation>This game is not finished. End it here?</translation>
-    </message>
-    <message>
-        <source>第一手请下在天元</source>
-        <translation>The first stone goes on the centre point</translation>
-    </message>
-    <message>
-        <source>正在想提示…</source>
-        <translation>Working out a hint…</translation>
     </message>
     <message>
         <source>金色圆圈：大师提示</source>
@@ -496,24 +492,12 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>This game is not finished. Give it up to review the game watched?</translation>
     </message>
     <message>
-        <source>正在演示错过的胜法；再按一次回到原来的棋谱</source>
-        <translation>Playing out the missed win; press again to go back to the game</translation>
-    </message>
-    <message>
-        <source>第 %1 手错过了胜机：%2</source>
-        <translation>Move %1 missed a win: %2</translation>
+        <source>正在计算提示…</source>
+        <translation>Working out a hint…</translation>
     </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
-    <message>
-        <source>大师分析：思考中…</source>
-        <translation>Master: thinking…</translation>
-    </message>
-    <message>
-        <source>大师分析：此局已终</source>
-        <translation>Master: the game is over</translation>
-    </message>
     <message>
         <source>黑</source>
         <translation>Black</translation>
@@ -523,16 +507,48 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>White</translation>
     </message>
     <message>
-        <source>大师分析：%1 %2 手胜，最佳 %3</source>
-        <translation>Master: %1 wins in %2, best %3</translation>
-    </message>
-    <message>
-        <source>大师分析：黑 %1%，最佳 %2</source>
-        <translation>Master: Black %1%, best %2</translation>
-    </message>
-    <message>
         <source>变化：%1</source>
         <translation>Line: %1</translation>
+    </message>
+    <message>
+        <source>思考中…</source>
+        <translation>Thinking…</translation>
+    </message>
+    <message>
+        <source>大师分析：%1</source>
+        <translation>Master: %1</translation>
+    </message>
+    <message>
+        <source>此局已终</source>
+        <translation>The game is over</translation>
+    </message>
+    <message>
+        <source>%1 %2 手胜，最佳 %3</source>
+        <translation>%1 wins in %2, best %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 手胜；%3最佳应手 %4</source>
+        <translation>%1 wins in %2; %3&apos;s best reply %4</translation>
+    </message>
+    <message>
+        <source>你的胜率 %1%，最佳 %2</source>
+        <translation>Your chance %1%, best %2</translation>
+    </message>
+    <message>
+        <source>黑 %1%，最佳 %2</source>
+        <translation>Black %1%, best %2</translation>
+    </message>
+    <message>
+        <source>黑 %1%；白最佳 %2</source>
+        <translation>Black %1%; White&apos;s best %2</translation>
+    </message>
+    <message>
+        <source>你的胜率</source>
+        <translation>Your chance</translation>
+    </message>
+    <message>
+        <source>黑方胜率</source>
+        <translation>Black&apos;s chance</translation>
     </message>
 </context>
 <context>
@@ -623,6 +639,13 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>本级已解 %1 / %2，连胜 %3</source>
         <translation>Solved at this level: %1 of %2; streak %3</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::ReviewPresenter</name>
+    <message>
+        <source>第 %1 手错过了胜机：%2</source>
+        <translation>Move %1 missed a win: %2</translation>
     </message>
 </context>
 <context>
@@ -737,6 +760,14 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>准确率：黑 %1%，白 %2%</source>
         <translation>Accuracy: black %1%, white %2%</translation>
+    </message>
+    <message>
+        <source>回到这一手</source>
+        <translation>Back to this move</translation>
+    </message>
+    <message>
+        <source>用 → / ← 一步步看</source>
+        <translation>Step through it with → / ←</translation>
     </message>
 </context>
 <context>
