@@ -370,6 +370,10 @@
         <translation>Gomoku — two players</translation>
     </message>
     <message>
+        <source>第一手请下在天元</source>
+        <translation>The first stone goes on the centre point</translation>
+    </message>
+    <message>
         <source>研究摆好的局面：黑方走</source>
         <translation>Studying the position set up: Black to move</translation>
     </message>
@@ -440,14 +444,6 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>This game is not finished. End it here?</translation>
     </message>
     <message>
-        <source>第一手请下在天元</source>
-        <translation>The first stone goes on the centre point</translation>
-    </message>
-    <message>
-        <source>正在想提示…</source>
-        <translation>Working out a hint…</translation>
-    </message>
-    <message>
         <source>金色圆圈：大师提示</source>
         <translation>Gold ring: the master&apos;s hint</translation>
     </message>
@@ -507,17 +503,13 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <source>这一局还没有下完。要放弃它，复盘观战的一局吗？</source>
         <translation>This game is not finished. Give it up to review the game watched?</translation>
     </message>
+    <message>
+        <source>正在计算提示…</source>
+        <translation>Working out a hint…</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
-    <message>
-        <source>大师分析：思考中…</source>
-        <translation>Master: thinking…</translation>
-    </message>
-    <message>
-        <source>大师分析：此局已终</source>
-        <translation>Master: the game is over</translation>
-    </message>
     <message>
         <source>黑</source>
         <translation>Black</translation>
@@ -527,16 +519,48 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>White</translation>
     </message>
     <message>
-        <source>大师分析：%1 %2 手胜，最佳 %3</source>
-        <translation>Master: %1 wins in %2, best %3</translation>
-    </message>
-    <message>
-        <source>大师分析：黑 %1%，最佳 %2</source>
-        <translation>Master: Black %1%, best %2</translation>
-    </message>
-    <message>
         <source>变化：%1</source>
         <translation>Line: %1</translation>
+    </message>
+    <message>
+        <source>思考中…</source>
+        <translation>Thinking…</translation>
+    </message>
+    <message>
+        <source>大师分析：%1</source>
+        <translation>Master: %1</translation>
+    </message>
+    <message>
+        <source>此局已终</source>
+        <translation>The game is over</translation>
+    </message>
+    <message>
+        <source>%1 %2 手胜，最佳 %3</source>
+        <translation>%1 wins in %2, best %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 手胜；%3最佳应手 %4</source>
+        <translation>%1 wins in %2; %3&apos;s best reply %4</translation>
+    </message>
+    <message>
+        <source>你的胜率 %1%，最佳 %2</source>
+        <translation>Your chance %1%, best %2</translation>
+    </message>
+    <message>
+        <source>黑 %1%，最佳 %2</source>
+        <translation>Black %1%, best %2</translation>
+    </message>
+    <message>
+        <source>黑 %1%；白最佳 %2</source>
+        <translation>Black %1%; White&apos;s best %2</translation>
+    </message>
+    <message>
+        <source>你的胜率</source>
+        <translation>Your chance</translation>
+    </message>
+    <message>
+        <source>黑方胜率</source>
+        <translation>Black&apos;s chance</translation>
     </message>
 </context>
 <context>
@@ -644,10 +668,6 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
 <context>
     <name>wuzi::ReviewPresenter</name>
     <message>
-        <source>正在演示错过的胜法；再按一次回到原来的棋谱</source>
-        <translation>Playing out the missed win; press again to go back to the game</translation>
-    </message>
-    <message>
         <source>第 %1 手错过了胜机：%2</source>
         <translation>Move %1 missed a win: %2</translation>
     </message>
@@ -711,10 +731,6 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <translation>A stone lies off the board, or two stones on one point.</translation>
     </message>
     <message>
-        <source>黑白子的数目对不上。黑先走时黑白子一样多，白先走时黑子比白子多一个。</source>
-        <translation>The stones do not add up. With black to move both colours have as many stones, with white to move black has one more.</translation>
-    </message>
-    <message>
         <source>无法保存棋谱到“%1”：%2</source>
         <translation>Cannot save the record to “%1”: %2</translation>
     </message>
@@ -737,6 +753,10 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>棋盘上已经有五连，这盘棋已经结束了。</source>
         <translation>Five in a row stands on the board already, so the game is over.</translation>
+    </message>
+    <message>
+        <source>黑白子的数目对不上。黑先走时黑白子一样多，白先走时黑子比白子多一个。</source>
+        <translation>The stones do not add up. With black to move both colours have as many stones, with white to move black has one more.</translation>
     </message>
     <message>
         <source>这个局面不能研究：%1</source>
@@ -776,6 +796,14 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>准确率：黑 %1%，白 %2%</source>
         <translation>Accuracy: black %1%, white %2%</translation>
+    </message>
+    <message>
+        <source>回到这一手</source>
+        <translation>Back to this move</translation>
+    </message>
+    <message>
+        <source>用 → / ← 一步步看</source>
+        <translation>Step through it with → / ←</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,9 @@ VeskSettings DefaultVeskSettings() {
     return {VeskLimits, VeskLimits(1)};
 }
 
+// The stones on the board, by cell.
+using Board = decltype(GameState::BoardCells);
+
 // The view a front end holds: that of whichever game the board holds now.
 class CurrentView final : public GameView {
   public:
@@ -68,7 +71,10 @@ struct Session::Impl {
     void stopThinking();
     void finishThinking();
     void finishVesk();
+    void startHint();
     void finishHint();
+    bool stillAt(const Board& cells) const;
+    void tellHint(std::optional<Cell> cell, bool master, std::uint64_t asked);
     void lookAt(std::vector<Cell> position);
     void finishAnalysis();
 
@@ -91,9 +97,13 @@ struct Session::Impl {
     VeskWorker vesk;
     BackgroundTask<std::optional<Cell>> hint;
     GameState hintAskedAt;
-    VeskWorker analysis; // 大师分析 and 大师提示
+    std::optional<Board> hintWaiting; // asked again while a hint is looked for, on this board
+    VeskWorker analysis;              // 大师分析 and 大师提示
     std::vector<Cell> analysed;
     bool masterHintWanted = false;
+    // The hints asked, numbered in order: the hint's and the master's latest, and the one
+    // whose ring was told last.
+    std::uint64_t hintsAsked = 0, hintNo = 0, masterHintNo = 0, hintToldNo = 0;
     bool analysisWanted = false;
 };
 
@@ -404,32 +414,56 @@ void Session::waitForReply() {
     if (s.vesk.running()) s.finishVesk();
 }
 
+// One hint is looked for at a time: one asked meanwhile waits for it, and is looked for
+// next unless the answer under way serves it.
 void Session::hint() {
     Impl& s = *impl_;
-    if (s.hint.busy() || !s.game.GameActive || !s.game.PlayerTurn) return;
-    s.hintAskedAt = s.game;
-    vesk::ThinkLimits limits = s.veskSettings.play(s.game.Difficulty);
-    int megabytes = s.veskSettings.hintHashMegabytes;
-    s.hint.start([position = s.hintAskedAt, limits, megabytes] {
-        return Hint(position, limits, megabytes);
-    });
+    if (!s.game.GameActive || !s.game.PlayerTurn) return;
+    s.hintNo = ++s.hintsAsked;
+    if (s.hint.busy())
+        s.hintWaiting = s.game.BoardCells;
+    else
+        s.startHint();
+}
+
+void Session::Impl::startHint() {
+    hintAskedAt = game;
+    vesk::ThinkLimits limits = veskSettings.play(game.Difficulty);
+    int megabytes = veskSettings.hintHashMegabytes;
+    hint.start(
+        [position = hintAskedAt, limits, megabytes] { return Hint(position, limits, megabytes); });
 }
 
 bool Session::hintPending() const {
     return impl_->hint.busy() || (impl_->analysis.running() && impl_->masterHintWanted);
 }
 
+bool Session::Impl::stillAt(const Board& cells) const {
+    return game.GameActive && game.PlayerTurn && game.BoardCells == cells;
+}
+
 void Session::Impl::finishHint() {
     std::optional<Cell> cell = hint.collect();
-    // A stone played, taken back or a new game meanwhile makes the hint stale.
-    bool samePosition =
-        game.GameActive && game.PlayerTurn && game.BoardCells == hintAskedAt.BoardCells;
-    events.hintFound(samePosition ? cell : std::nullopt, false);
+    std::optional<Board> waiting = std::exchange(hintWaiting, std::nullopt);
+    // A stone played, taken back or a new game meanwhile makes the hint stale; a hint
+    // asked since, on the board as it is, is looked for in its place.
+    bool current = stillAt(hintAskedAt.BoardCells);
+    if (!current && waiting && stillAt(*waiting)) return startHint();
+    tellHint(current ? cell : std::nullopt, false, hintNo);
+}
+
+// An answer never covers the ring of a hint asked after it: F2 then Shift+F2 shows the
+// master's ring, whichever comes first.
+void Session::Impl::tellHint(std::optional<Cell> cell, bool master, std::uint64_t asked) {
+    if (asked < hintToldNo) cell.reset();
+    if (cell) hintToldNo = asked;
+    events.hintFound(cell, master);
 }
 
 void Session::waitForHint() {
     Impl& s = *impl_;
-    if (s.hint.busy()) s.finishHint();
+    while (s.hint.busy())
+        s.finishHint();
     if (s.analysis.running() && s.masterHintWanted) s.finishAnalysis();
 }
 
@@ -438,6 +472,7 @@ void Session::masterHint() {
     if (!s.playersTurn()) return;
     s.lookAt(VeskPosition(s.game));
     s.masterHintWanted = true;
+    s.masterHintNo = ++s.hintsAsked;
 }
 
 void Session::analyse(std::vector<Cell> position) {
@@ -474,7 +509,8 @@ void Session::Impl::finishAnalysis() {
     // The master's hint is for the game as it was asked: not after a stone or a take-back.
     bool samePosition =
         playersTurn() && VeskPosition(game) == found.position && !isNoCell(found.result.move);
-    events.hintFound(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt, true);
+    tellHint(samePosition ? std::optional<Cell>(found.result.move) : std::nullopt, true,
+             masterHintNo);
 }
 
 void Session::waitForAnalysis() {

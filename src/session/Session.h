@@ -106,7 +106,9 @@ class Session {
     // Waits for the search and places its reply; nothing when no search runs.
     void waitForReply();
 
-    // 提示: looked for away from the driver's thread; hintFound tells the result.
+    // 提示: looked for away from the driver's thread; hintFound tells the result. Asked
+    // again while one is looked for, it waits for that one and is looked for next. Of two
+    // hints asked (提示, 大师提示), the one asked first is not told over the other.
     void hint();
     bool hintPending() const;
     void waitForHint();

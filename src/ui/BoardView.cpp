@@ -92,6 +92,7 @@ void BoardView::hideHint() {
     hintTimer_.stop();
     hint_.reset();
     update();
+    emit hintHidden();
 }
 
 std::optional<Cell> BoardView::hintCell() const {

@@ -53,6 +53,8 @@ class BoardView : public QWidget {
 
   signals:
     void pressed(Cell cell);
+    // The hint's ring went: its time ran out, or a stone was placed or taken back.
+    void hintHidden();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -59,7 +59,6 @@ QString MarkText(MoveMark mark) {
 
 EvalGraph::EvalGraph(QWidget* parent) : QWidget(parent) {
     setObjectName("evalGraph");
-    setMinimumHeight(60);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

@@ -16,7 +16,8 @@ class EvalGraph : public QWidget {
     Q_OBJECT
   public:
     explicit EvalGraph(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {220, 90}; }
+    // Of a fixed height, so that the panel's other parts keep their room.
+    QSize sizeHint() const override { return {220, 64}; }
 
     void setReview(const std::optional<Review>& review);
     void setShown(std::size_t moves);

@@ -70,7 +70,17 @@ QString GameStatus::statusText() const {
     }
     if (game.phase() == Phase::NoGame) return turnText();
     if (!game.gameRunning()) return tr("本局结束 · %1").arg(moveText());
+    // The panel tells the rule among its notes; without it, the status bar does.
+    QString centre = centreRuleText();
+    if (!centre.isEmpty() && panel_->isHidden()) return tr("%1 · %2").arg(turnText(), centre);
     return tr("%1 · %2").arg(turnText(), moveText());
+}
+
+QString GameStatus::centreRuleText() const {
+    const GameView& game = session_.view();
+    bool applies =
+        game.gameRunning() && game.moveCount() == 0 && game.canPlay(kCentre) == PlayResult::Placed;
+    return applies ? tr("第一手请下在天元") : QString();
 }
 
 QString GameStatus::moveText() const {

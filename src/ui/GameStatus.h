@@ -16,8 +16,9 @@ class SessionBridge;
 class SidePanel;
 
 // What the window says of the game: in the status bar one short line (whose turn, the
-// move number, or the review's position), in the side panel the match and the turn at
-// length (how to start, how to go on after a game), and the window's title.
+// move number, or the review's position; with the panel hidden, where the first stone
+// goes), in the side panel the match and the turn at length (how to start, how to go on
+// after a game), and the window's title.
 class GameStatus : public QObject {
     Q_OBJECT
   public:
@@ -31,6 +32,8 @@ class GameStatus : public QObject {
     // The panel's: whose turn, or how to start or go on.
     QString turnText() const;
     QString moveText() const;
+    // "第一手请下在天元" while the first stone must go on the centre, else nothing.
+    QString centreRuleText() const;
     QString matchText() const;
     QString titleText() const;
 

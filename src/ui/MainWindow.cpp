@@ -2,6 +2,7 @@
 
 #include "ui/Actions.h"
 #include "ui/BoardOverlays.h"
+#include "ui/BoardPanelLayout.h"
 #include "ui/BoardView.h"
 #include "ui/GameCommands.h"
 #include "ui/GameKeeper.h"
@@ -22,7 +23,6 @@
 #include "ui/lessons/PageViewer.h"
 
 #include <QActionGroup>
-#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
@@ -54,15 +54,16 @@ MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
     setWindowTitle("五子棋");
     setWindowIcon(ProgramIcon());
     auto* middle = new QWidget(this);
-    layout_ = new QBoxLayout(QBoxLayout::LeftToRight, middle);
-    layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->addWidget(board_, 1);
-    layout_->addWidget(panel_);
+    new BoardPanelLayout(board_, panel_, middle);
     setCentralWidget(middle);
     connect(board_, &BoardView::pressed, this, &MainWindow::boardPressed);
+    connect(board_, &BoardView::hintHidden, this, &MainWindow::refreshPanel);
     view_ = new ViewMenu(session_, board_, this);
     commands_ = new GameCommands(session_, view_, events_, this);
     connect(commands_, &GameCommands::gameChanged, this, &MainWindow::refresh);
+    // A hint asked for is told among the notes at once.
+    for (QAction* command : commands_->actions())
+        connect(command, &QAction::triggered, this, &MainWindow::refreshPanel);
     status_ = new GameStatus(session_, events_, this, panel_);
     analysis_ = new MasterAnalysis(session_, events_, board_, panel_, this);
     view_->addBeforeLanguages(analysis_->action());
@@ -307,9 +308,8 @@ QStringList MainWindow::notes() const {
     const GameView& game = session_.view();
     QStringList notes;
     bool running = game.gameRunning();
-    if (running && game.moveCount() == 0 && game.canPlay(kCentre) == PlayResult::Placed)
-        notes << tr("第一手请下在天元");
-    if (session_.hintPending()) notes << tr("正在想提示…");
+    if (QString centre = status_->centreRuleText(); !centre.isEmpty()) notes << centre;
+    if (session_.hintPending()) notes << tr("正在计算提示…");
     if (board_->hintCell())
         notes << (board_->hintIsMasters() ? tr("金色圆圈：大师提示") : tr("绿色圆圈：提示"));
     if (analysis_->action()->isChecked() && board_->masterMove())
@@ -366,13 +366,6 @@ void MainWindow::offerUnfinishedGame() {
     if (!game || session_.view().gameRunning()) return;
     QString question = tr("上一局（%1 手）还没有下完。要接着下吗？").arg(game->moves.size());
     if (events_.question(tr("继续上一局").toStdString(), question.toStdString())) resumeGame();
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    // Beside a square board while the window is wide enough, else below it.
-    bool wide = width() >= height() + panel_->minimumWidth();
-    layout_->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
-    QMainWindow::resizeEvent(event);
 }
 
 void MainWindow::NewGame() {

@@ -13,7 +13,6 @@
 #include <memory>
 
 class QAction;
-class QBoxLayout;
 class QMenu;
 
 namespace wuzi {
@@ -83,7 +82,6 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void createActions();
@@ -99,7 +97,6 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<GameKeeper> keeper_;
     BoardView* board_;
     SidePanel* panel_;
-    QBoxLayout* layout_ = nullptr;
     ViewMenu* view_ = nullptr;                   // 查看: numbers, coordinates, review
     GameCommands* commands_ = nullptr;           // 悔棋, 提示, records
     GameStatus* status_ = nullptr;               // the status bar and the title

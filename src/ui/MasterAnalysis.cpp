@@ -26,6 +26,11 @@ bool blackToMove(const Analysis& analysis) {
     return analysis.position.size() % 2 == 0;
 }
 
+double ownersPercent(const Analysis& analysis, ChanceOwner owner) {
+    double black = MasterAnalysis::BlackPercent(analysis);
+    return owner.black ? black : 100 - black;
+}
+
 QString colour(bool black) {
     return black ? MasterAnalysis::tr("黑") : MasterAnalysis::tr("白");
 }
@@ -87,11 +92,17 @@ void MasterAnalysis::found(const Analysis& analysis) {
     show();
 }
 
+ChanceOwner MasterAnalysis::owner() const {
+    const GameView& game = session_.view();
+    if (session_.reviewCursor() || game.mode() != Mode::VersusComputer) return {};
+    return {game.match().playerFirst, true};
+}
+
 // In the language shown now, so that a switch is followed at once.
 void MasterAnalysis::show() {
-    MasterView view = answer_ ? ViewOf(*answer_) : MasterView{tr("大师分析：思考中…"), {}, {}};
+    MasterView view = answer_ ? ViewOf(*answer_, owner()) : MasterView{tr("思考中…"), {}, {}};
     panel_->setMasterView(view);
-    label_->setText(view.verdict);
+    label_->setText(tr("大师分析：%1").arg(view.verdict));
     label_->setVisible(!panel_->isVisibleTo(panel_->window()));
 }
 
@@ -103,24 +114,28 @@ double MasterAnalysis::BlackPercent(const Analysis& analysis) {
     return BlackWinChance(analysis.result, blackToMove(analysis));
 }
 
-QString MasterAnalysis::Verdict(const Analysis& analysis) {
+QString MasterAnalysis::Verdict(const Analysis& analysis, ChanceOwner owner) {
     const vesk::ThinkResult& r = analysis.result;
-    if (isNoCell(r.move)) return tr("大师分析：此局已终");
+    if (isNoCell(r.move)) return tr("此局已终");
     QString best = coordinates(r.move);
+    bool black = blackToMove(analysis);
     if (int plies = r.winningPlies()) {
-        bool blackWins = (plies > 0) == blackToMove(analysis);
-        return tr("大师分析：%1 %2 手胜，最佳 %3")
-            .arg(colour(blackWins))
-            .arg((std::abs(plies) + 1) / 2)
-            .arg(best);
+        QString moves = QString::number((std::abs(plies) + 1) / 2);
+        if (plies > 0) return tr("%1 %2 手胜，最佳 %3").arg(colour(black), moves, best);
+        // The best move is the loser's: the reply that holds out longest.
+        return tr("%1 %2 手胜；%3最佳应手 %4").arg(colour(!black), moves, colour(black), best);
     }
-    return tr("大师分析：黑 %1%，最佳 %2").arg(std::lround(BlackPercent(analysis))).arg(best);
+    long percent = std::lround(ownersPercent(analysis, owner));
+    if (owner.player) return tr("你的胜率 %1%，最佳 %2").arg(percent).arg(best);
+    if (black) return tr("黑 %1%，最佳 %2").arg(percent).arg(best);
+    return tr("黑 %1%；白最佳 %2").arg(percent).arg(best);
 }
 
-MasterView MasterAnalysis::ViewOf(const Analysis& analysis) {
-    MasterView view{Verdict(analysis), {}, {}};
+MasterView MasterAnalysis::ViewOf(const Analysis& analysis, ChanceOwner owner) {
+    MasterView view{Verdict(analysis, owner), {}, {}};
     if (isNoCell(analysis.result.move)) return view;
-    view.blackPercent = BlackPercent(analysis);
+    view.chance = WinChanceShown{ownersPercent(analysis, owner), owner.black,
+                                 owner.player ? tr("你的胜率") : tr("黑方胜率")};
     QStringList line;
     for (Cell c : analysis.result.pv)
         line << coordinates(c);

@@ -74,11 +74,11 @@ std::optional<ReviewShown> ReviewPresenter::shown() const {
                       progress.total,
                       runner_->review(),
                       branchedFrom_ ? branchedFrom_->position() : cursor->position(),
-                      {}};
-    if (branchedFrom_) {
-        shown.missedWin = tr("正在演示错过的胜法；再按一次回到原来的棋谱");
-    } else if (shown.review && cursor->position() > 0) {
-        const ReviewedMove& move = shown.review->moves[cursor->position() - 1];
+                      {},
+                      branchedFrom_.has_value()};
+    // The win missed before the move shown, told while it is played out too.
+    if (shown.review && shown.shown > 0) {
+        const ReviewedMove& move = shown.review->moves[shown.shown - 1];
         if (move.mark == MoveMark::MissedWin) {
             QStringList line;
             for (Cell c : move.threatWin.line)

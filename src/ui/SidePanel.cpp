@@ -1,16 +1,15 @@
 #include "ui/SidePanel.h"
 
-#include "ui/BoardOverlays.h"
 #include "ui/EvalGraph.h"
-#include "ui/WinBar.h"
+#include "ui/FoldingSection.h"
+#include "ui/MoveList.h"
 
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,6 +19,10 @@ namespace wuzi {
 
 namespace {
 
+// The panel's widths in lines of text: the least its words need, and the most it takes
+// beside the board; wider than this, under the board, it lays its parts side by side.
+constexpr int kLeastWidth = 10, kWidest = 19, kTwoColumns = 22;
+
 QLabel* wrappedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -27,12 +30,11 @@ QLabel* wrappedLabel(const char* name, QWidget* parent) {
     return label;
 }
 
-QString moveText(std::size_t index, Cell c) {
-    // Black's moves are the odd ones; a filled or hollow dot says whose each is.
-    const char* dot = index % 2 == 0 ? "●" : "○";
-    return QString("%1  %2 %3%4")
-        .arg(index + 1, 3)
-        .arg(QString::fromUtf8(dot), BoardOverlays::columnLabel(c.x), BoardOverlays::rowLabel(c.y));
+QVBoxLayout* column(QWidget* widget, int spacing) {
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
 }
 
 } // namespace
@@ -40,59 +42,56 @@ QString moveText(std::size_t index, Cell c) {
 SidePanel::SidePanel(QWidget* parent)
     : QFrame(parent), match_(wrappedLabel("panelMatch", this)),
       turn_(wrappedLabel("panelTurn", this)), notes_(wrappedLabel("panelNotes", this)),
-      movesCaption_(new QLabel(this)), moves_(new QListWidget(this)), master_(new QGroupBox(this)),
-      winBar_(new WinBar(master_)), verdict_(wrappedLabel("panelVerdict", master_)),
-      line_(wrappedLabel("panelLine", master_)), review_(new QGroupBox(this)),
-      progress_(new QProgressBar(review_)), cancel_(new QPushButton(review_)),
-      accuracy_(wrappedLabel("panelAccuracy", review_)), graph_(new EvalGraph(review_)),
-      missedWin_(wrappedLabel("panelMissedWin", review_)),
-      playMissedWin_(new QPushButton(review_)) {
+      movesCaption_(new QLabel(this)), moves_(new MoveList(this)),
+      master_(new FoldingSection("panelMaster", this)), winBar_(new WinBar(master_)),
+      verdict_(wrappedLabel("panelVerdict", master_)), line_(wrappedLabel("panelLine", master_)),
+      review_(new FoldingSection("panelReview", this)), progress_(new QProgressBar(review_)),
+      cancel_(new QPushButton(review_)), accuracy_(wrappedLabel("panelAccuracy", review_)),
+      graph_(new EvalGraph(review_)), missedWin_(wrappedLabel("panelMissedWin", review_)),
+      playMissedWin_(new QPushButton(review_)), stepping_(wrappedLabel("panelStepping", review_)),
+      game_(new QWidget(this)), sections_(new QWidget(this)), scroll_(new QScrollArea(this)) {
     setObjectName("sidePanel");
     setFrameShape(QFrame::StyledPanel);
-    setMinimumWidth(180);
     QFont bold = turn_->font();
     bold.setBold(true);
     turn_->setFont(bold);
-    notes_->setStyleSheet("color: #6a5a40;");
+    for (QLabel* quiet : {notes_, stepping_})
+        quiet->setStyleSheet("color: #6a5a40;");
     moves_->setObjectName("panelMoves");
-    moves_->setSelectionMode(QAbstractItemView::SingleSelection);
-    master_->setObjectName("panelMaster");
     winBar_->setObjectName("panelWinBar");
-
-    auto* masterLayout = new QVBoxLayout(master_);
-    masterLayout->addWidget(winBar_);
-    masterLayout->addWidget(verdict_);
-    masterLayout->addWidget(line_);
-    review_->setObjectName("panelReview");
     progress_->setObjectName("reviewProgress");
     cancel_->setObjectName("cancelReview");
     playMissedWin_->setObjectName("playMissedWin");
-    auto* reviewLayout = new QVBoxLayout(review_);
+    for (QWidget* w : std::initializer_list<QWidget*>{winBar_, verdict_, line_})
+        master_->add(w);
     for (QWidget* w : std::initializer_list<QWidget*>{progress_, cancel_, accuracy_, graph_,
-                                                      missedWin_, playMissedWin_})
-        reviewLayout->addWidget(w);
-    // On a short screen the panel scrolls rather than make the window taller than it.
+                                                      missedWin_, playMissedWin_, stepping_})
+        review_->add(w);
+
+    QVBoxLayout* gameLayout = column(game_, 4);
+    for (QWidget* w : std::initializer_list<QWidget*>{match_, turn_, notes_, movesCaption_})
+        gameLayout->addWidget(w);
+    gameLayout->addWidget(moves_, 1);
+    QVBoxLayout* sectionsLayout = column(sections_, 6);
+    sectionsLayout->addWidget(master_);
+    sectionsLayout->addWidget(review_);
+    sectionsLayout->addStretch(1);
     auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(6, 6, 6, 6);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(content);
-    auto* frame = new QVBoxLayout(this);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(scroll);
-    moves_->setMinimumHeight(80);
-    layout->addWidget(match_);
-    layout->addWidget(turn_);
-    layout->addWidget(notes_);
-    layout->addWidget(movesCaption_);
-    layout->addWidget(moves_, 1);
-    layout->addWidget(master_);
-    layout->addWidget(review_);
+    columns_ = new QBoxLayout(QBoxLayout::TopToBottom, content);
+    columns_->setContentsMargins(6, 6, 6, 6);
+    columns_->setSpacing(8);
+    columns_->addWidget(game_, 1);
+    columns_->addWidget(sections_);
+    // Scrolls only where even the move list at its shortest leaves too little room.
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidget(content);
+    column(this, 0)->addWidget(scroll_);
     master_->hide();
     review_->hide();
+    sections_->hide();
+    stepping_->hide();
     connect(graph_, &EvalGraph::positionChosen, this, &SidePanel::positionChosen);
     connect(cancel_, &QPushButton::clicked, this, &SidePanel::reviewCancelled);
     connect(playMissedWin_, &QPushButton::clicked, this, &SidePanel::missedWinAsked);
@@ -102,12 +101,34 @@ SidePanel::SidePanel(QWidget* parent)
     retranslate();
 }
 
+QSize SidePanel::sizeHint() const {
+    return {kWidest * fontMetrics().height(), QFrame::sizeHint().height()};
+}
+
+QSize SidePanel::minimumSizeHint() const {
+    // One column's width, the longest word or button whole, whichever way it is laid out.
+    int words = std::max(game_->minimumSizeHint().width(), sections_->minimumSizeHint().width());
+    QMargins margins = columns_->contentsMargins();
+    int room = words + margins.left() + margins.right() + 2 * frameWidth() +
+               scroll_->verticalScrollBar()->sizeHint().width();
+    return {std::max(kLeastWidth * fontMetrics().height(), room),
+            QFrame::minimumSizeHint().height()};
+}
+
+void SidePanel::resizeEvent(QResizeEvent* event) {
+    bool sideBySide = width() > height() && width() >= kTwoColumns * fontMetrics().height();
+    columns_->setDirection(sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    columns_->setStretch(1, sideBySide ? 1 : 0);
+    QFrame::resizeEvent(event);
+}
+
 void SidePanel::retranslate() {
     movesCaption_->setText(tr("棋谱"));
     master_->setTitle(tr("大师分析"));
     review_->setTitle(tr("复盘分析"));
     cancel_->setText(tr("取消分析"));
-    playMissedWin_->setText(tr("演示这条胜法"));
+    playMissedWin_->setText(demonstrating_ ? tr("回到这一手") : tr("演示这条胜法"));
+    stepping_->setText(tr("用 → / ← 一步步看"));
 }
 
 void SidePanel::changeEvent(QEvent* event) {
@@ -131,25 +152,12 @@ void SidePanel::setNotes(const QStringList& notes) {
 void SidePanel::setMoves(const std::vector<Cell>& moves, std::size_t shown, bool clickable,
                          const QStringList& marks) {
     movesClickable_ = clickable;
-    QStringList texts;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        int k = static_cast<int>(i);
-        QString mark = k < marks.size() ? marks[k] : QString();
-        texts << moveText(i, moves[i]) + (mark.isEmpty() ? QString() : "  " + mark);
-    }
-    // Rebuilt only when the moves differ, so a click's selection is not lost.
-    if (texts != moveTexts()) {
-        moves_->clear();
-        moves_->addItems(texts);
-    }
-    // The last move on the board stands out; none before the first.
-    int current = static_cast<int>(shown) - 1;
-    moves_->setCurrentRow(current);
-    if (current >= 0) moves_->scrollToItem(moves_->item(current));
+    moves_->setMoves(moves, shown, marks);
 }
 
 void SidePanel::setReview(const std::optional<ReviewShown>& review) {
     review_->setVisible(review.has_value());
+    showSections();
     if (!review) return;
     progress_->setVisible(review->running);
     cancel_->setVisible(review->running);
@@ -164,18 +172,28 @@ void SidePanel::setReview(const std::optional<ReviewShown>& review) {
         accuracy_->setText(tr("准确率：黑 %1%，白 %2%")
                                .arg(std::lround(review->review->blackAccuracy))
                                .arg(std::lround(review->review->whiteAccuracy)));
+    bool missed = !review->missedWin.isEmpty();
     missedWin_->setText(review->missedWin);
-    missedWin_->setVisible(!review->missedWin.isEmpty());
-    playMissedWin_->setVisible(!review->missedWin.isEmpty());
+    missedWin_->setVisible(missed);
+    playMissedWin_->setVisible(missed);
+    demonstrating_ = missed && review->demonstrating;
+    stepping_->setVisible(demonstrating_);
+    retranslate();
 }
 
 void SidePanel::setMasterView(const std::optional<MasterView>& view) {
     master_->setVisible(view.has_value());
+    showSections();
     if (!view) return;
-    winBar_->setBlackPercent(view->blackPercent);
+    winBar_->setChance(view->chance);
     verdict_->setText(view->verdict);
     line_->setText(view->line);
     line_->setVisible(!view->line.isEmpty());
+}
+
+// The sections' column takes no room while both are off.
+void SidePanel::showSections() {
+    sections_->setVisible(!master_->isHidden() || !review_->isHidden());
 }
 
 QString SidePanel::turnText() const {
@@ -187,10 +205,7 @@ QString SidePanel::notesText() const {
 }
 
 QStringList SidePanel::moveTexts() const {
-    QStringList texts;
-    for (int i = 0; i < moves_->count(); ++i)
-        texts << moves_->item(i)->text();
-    return texts;
+    return moves_->texts();
 }
 
 } // namespace wuzi

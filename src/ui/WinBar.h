@@ -1,28 +1,40 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <optional>
 
 namespace wuzi {
 
-// Black's chance to win as a bar: black's share from the left, white's the rest, the
-// percentage over it. Empty while nothing is known.
+// One side's chance to win: in percent (0 .. 100), whether that side is black, and whose
+// it is in words ("你的胜率").
+struct WinChanceShown {
+    double percent = 50;
+    bool black = true;
+    QString whose;
+};
+
+// A side's chance to win as a bar: its share from the left in its stones' colour, the
+// other side's the rest, and over the larger share whose chance it is and the percentage
+// ("你的胜率 62%"). Empty while nothing is known.
 class WinBar : public QWidget {
     Q_OBJECT
   public:
     explicit WinBar(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {200, 22}; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
-    // Black's chance in percent (0 .. 100), or none.
-    void setBlackPercent(std::optional<double> percent);
-    std::optional<double> blackPercent() const { return percent_; }
+    void setChance(const std::optional<WinChanceShown>& chance);
+    const std::optional<WinChanceShown>& chance() const { return chance_; }
+    // What the bar says over its shares; empty while nothing is known.
+    QString text() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    std::optional<double> percent_;
+    std::optional<WinChanceShown> chance_;
 };
 
 } // namespace wuzi

@@ -254,6 +254,33 @@ TEST(Session, TheHintComesForThePositionItWasAskedFor) {
     t.events.take();
     t.session.waitForHint();
     EXPECT_EQ(t.events.take(), Lines{"hint none"});
+    // Asked again on the new board while the stale one is looked for: looked for next.
+    t.session.hint();
+    ASSERT_EQ(t.session.play({3, 3}), PlayResult::Placed);
+    t.session.hint();
+    t.events.take();
+    t.session.waitForHint();
+    Lines told = t.events.take();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0], "hint none");
+}
+
+// 提示 then 大师提示: the master's answer, told first, is not covered by the other's.
+TEST(Session, AHintIsNotToldOverOneAskedAfterIt) {
+    TestSession t(0);
+    t.session.setVeskSettings(ReplayableVesk());
+    t.session.newGame();
+    ASSERT_EQ(t.session.play({8, 8}), PlayResult::Placed);
+    t.session.hint();
+    t.session.masterHint();
+    t.session.analyse({{8, 8}, t.g.compStone(1)}); // joins the master's hint: told first
+    t.events.take();
+    t.session.waitForAnalysis();
+    t.session.waitForHint();
+    Lines told = t.events.take();
+    ASSERT_EQ(told.size(), 3u);
+    EXPECT_NE(told[1], "hint none");
+    EXPECT_EQ(told[2], "hint none");
 }
 
 TEST(Session, VeskThinksOnItsOwnThreadAndRefusesStonesMeanwhile) {

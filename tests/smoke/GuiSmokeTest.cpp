@@ -34,7 +34,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
@@ -202,24 +204,38 @@ class GuiSmokeTest : public QObject {
         checkLabelsWhole(window, what);
     }
 
-    // A text that scrolls is whole by scrolling.
-    static bool insideScrollArea(QWidget* w) {
+    // A text in a part that scrolls is whole by scrolling.
+    static bool insideScrollingArea(QWidget* w) {
         for (QWidget* up = w->parentWidget(); up; up = up->parentWidget())
-            if (qobject_cast<QAbstractScrollArea*>(up)) return true;
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(up);
+                area && (area->verticalScrollBar()->isVisible() ||
+                         area->horizontalScrollBar()->isVisible()))
+                return true;
         return false;
     }
 
-    // Every text shown whole: a line as wide as its label at most, wrapped text no taller,
-    // and each label inside its window.
+    // A word of Latin letters wider than its label, which wrapping cannot keep whole.
+    static bool wordTooWide(const QLabel* label) {
+        for (const QString& word : label->text().split(QRegularExpression("\\s+"))) {
+            bool latin =
+                std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x2E80; });
+            if (latin && label->fontMetrics().horizontalAdvance(word) > label->width()) return true;
+        }
+        return false;
+    }
+
+    // Every text shown whole: a line as wide as its label at most, wrapped text no taller
+    // and no word of it broken, and each label inside its window.
     void checkLabelsWhole(QWidget* window, const QString& what) {
         for (QLabel* label : window->findChildren<QLabel*>()) {
             if (!label->isVisible() || label->text().isEmpty() || !label->pixmap().isNull() ||
-                insideScrollArea(label))
+                insideScrollingArea(label))
                 continue;
             QRect inWindow(label->mapTo(window, QPoint()), label->size());
             bool clipped = !window->rect().contains(inWindow);
             if (label->wordWrap())
-                clipped |= label->heightForWidth(label->width()) > label->height();
+                clipped |=
+                    label->heightForWidth(label->width()) > label->height() || wordTooWide(label);
             else
                 clipped |= label->fontMetrics().horizontalAdvance(label->text()) > label->width();
             if (clipped)

@@ -86,6 +86,19 @@ class GameStatusTest : public QObject {
         QCOMPARE(t.w.windowTitle(), QString("五子棋"));
     }
 
+    // Where the first stone goes stands among the panel's notes; without the panel, in
+    // the status bar.
+    void withoutThePanelTheStatusBarTellsTheCentreRule() {
+        test::TestWindow t(messages, clock, random);
+        action(t.w, "opponent0")->trigger();
+        t.w.NewGame();
+        QCOMPARE(label(t.w, "statusLine"), QString("轮到你走 · 第 1 手"));
+        action(t.w, "sidePanel")->trigger();
+        QCOMPARE(label(t.w, "statusLine"), QString("轮到你走 · 第一手请下在天元"));
+        t.w.boardPressed({8, 8});
+        QCOMPARE(label(t.w, "statusLine"), QString("轮到你走 · 第 3 手"));
+    }
+
     // Corbie blocks one end of an open four; the player's five at the other end is taken
     // back from the window, and the game goes on against Corbie.
     void aFiveIsTakenBackAndTheGameGoesOn() {

@@ -1,17 +1,25 @@
 #include "ui/MainWindow.h"
 #include "rules/Game.h"
+#include "support/ReplayableVesk.h"
 #include "ui/BoardView.h"
+#include "ui/EvalGraph.h"
+#include "ui/MasterAnalysis.h"
 #include "ui/RecordedMessages.h"
+#include "ui/ReviewRunner.h"
+#include "ui/SidePanel.h"
 #include "ui/SplashWindow.h"
 #include "ui/TestWindow.h"
+#include "ui/ViewMenu.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace wuzi;
 
@@ -22,6 +30,44 @@ using NoMessages = test::RecordedMessages;
 // Widget position of cell (x, y) at the board's current size.
 QPoint cellPoint(BoardView* board, int x, int y) {
     return board->pointOf({x, y});
+}
+
+// A short game reviewed, the position after the move that missed a five shown, and the
+// master's view of it: the panel at its fullest.
+void ShowReviewedGame(MainWindow& w) {
+    w.session().setVeskSettings(test::ReplayableVesk());
+    w.reviews()->setLimits({0, 4000, 4000, 4});
+    w.show();
+    w.viewMenu()->review({{{8, 8},
+                           {7, 8},
+                           {9, 8},
+                           {1, 1},
+                           {10, 8},
+                           {1, 3},
+                           {11, 8},
+                           {1, 5},
+                           {3, 3},
+                           {12, 8},
+                           {2, 2},
+                           {3, 4},
+                           {5, 5},
+                           {6, 6}}});
+    w.findChild<QAction*>("gameReview")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(w.reviews()->review().has_value(), 60000);
+    w.findChild<QAction*>("masterAnalysis")->trigger();
+    w.viewMenu()->showPosition(9);
+}
+
+// The window at `size`, once the master's view of the position shown has come.
+void ResizeAndWait(MainWindow& w, QSize size) {
+    w.resize(size);
+    QTRY_VERIFY(!w.analysis()->verdict().contains("…"));
+    QTest::qWait(50); // the layouts within layouts settle
+}
+
+// Wholly in sight: shown, and clipped by nothing around it (its own parts aside).
+bool InSight(QWidget* w) {
+    return w->isVisible() && w->visibleRegion().boundingRect() == w->rect();
 }
 
 } // namespace
@@ -40,6 +86,9 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
+    // The program's own font, whose glyphs take the room they take on the user's screen.
+    void initTestCase() { QApplication::setFont(QFont("Noto Sans CJK SC")); }
+
     void menuBarHasItsCaptionsAndShortcuts() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
@@ -165,6 +214,58 @@ class MainWindowTest : public QObject {
             QCOMPARE(g.cell(8, 8), kPlayer);
             t.session.endGame();
         }
+    }
+
+    // Beside the board, at the first window's size on a 1024 × 700 screen and on larger
+    // ones, the move list, the master's view and the review's graph are all in sight
+    // without scrolling, and a click on the graph leaves them so.
+    void thePanelShowsItsPartsBesideTheBoard() {
+        test::TestWindow t(messages, clock, random);
+        ShowReviewedGame(t.w);
+        auto* graph = t.w.panel()->findChild<EvalGraph*>("evalGraph");
+        auto* moves = t.w.panel()->findChild<QListWidget*>("panelMoves");
+        for (QSize size : {QSize(960, 652), QSize(960, 700), QSize(1280, 852)}) {
+            ResizeAndWait(t.w, size);
+            for (int click = 0; click < 2; ++click) {
+                QVERIFY(t.w.panel()->x() > t.w.board()->x());
+                for (QWidget* part :
+                     {static_cast<QWidget*>(moves), t.w.panel()->findChild<QWidget*>("panelMaster"),
+                      static_cast<QWidget*>(graph)})
+                    QVERIFY2(InSight(part), qPrintable(QString("%1 at %2 × %3")
+                                                           .arg(part->objectName())
+                                                           .arg(size.width())
+                                                           .arg(size.height())));
+                QVERIFY(moves->height() >= moves->minimumSizeHint().height());
+                QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->width() / 3, 10));
+                ResizeAndWait(t.w, size);
+            }
+        }
+    }
+
+    // A narrow window leaves the board and the panel each a share they serve in: beside
+    // the board the panel as wide as its words, under it a third of the height at least;
+    // the move list's rows in sight, the board's square no less than half the window.
+    void aNarrowWindowSharesItsRoom() {
+        test::TestWindow t(messages, clock, random);
+        ShowReviewedGame(t.w);
+        auto* moves = t.w.panel()->findChild<QListWidget*>("panelMoves");
+        for (QSize size : {QSize(700, 600), QSize(480, 760)}) {
+            ResizeAndWait(t.w, size);
+            QString at = QString("at %1 × %2").arg(size.width()).arg(size.height());
+            BoardView* board = t.w.board();
+            SidePanel* panel = t.w.panel();
+            QVERIFY2(std::min(board->width(), board->height()) >= size.width() / 2, qPrintable(at));
+            QVERIFY2(panel->width() >= panel->minimumSizeHint().width(), qPrintable(at));
+            QVERIFY2(panel->height() >= t.w.centralWidget()->height() / 3, qPrintable(at));
+            QVERIFY2(InSight(moves) && moves->height() >= moves->minimumSizeHint().height(),
+                     qPrintable(at));
+        }
+        // Folded, the sections leave their room to the moves.
+        ResizeAndWait(t.w, {700, 600});
+        int height = moves->height();
+        for (const char* title : {"panelMasterTitle", "panelReviewTitle"})
+            QTest::mouseClick(t.w.panel()->findChild<QToolButton*>(title), Qt::LeftButton);
+        QTRY_VERIFY(moves->height() > height);
     }
 
     void lessonItemSetsTheLessonNumber() {

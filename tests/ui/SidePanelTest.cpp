@@ -14,6 +14,8 @@
 #include "ui/ReviewRunner.h"
 #include "ui/TestWindow.h"
 #include "ui/ViewMenu.h"
+#include "ui/WinBar.h"
+#include "vesk/Types.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,7 +79,48 @@ class SidePanelTest : public QObject {
         choose(t.w, "chinese");
         QVERIFY(t.w.analysis()->verdict().startsWith("大师分析：黑 1 手胜，最佳 "));
         auto* verdict = panel->findChild<QLabel*>("panelVerdict");
-        QCOMPARE(verdict->text(), t.w.analysis()->verdict());
+        QCOMPARE("大师分析：" + verdict->text(), t.w.analysis()->verdict());
+    }
+
+    // The best move is the winner's when the side to move wins, else the loser's reply;
+    // the chance is the player's in a game against the computer, else black's.
+    void theMastersVerdictSaysWhoseMoveItIs_data() {
+        QTest::addColumn<int>("stones");
+        QTest::addColumn<int>("score"); // the side to move's
+        QTest::addColumn<bool>("playerWhite");
+        QTest::addColumn<QString>("chinese");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("bar");
+        QTest::newRow("black to move wins") << 8 << vesk::mateIn(9) << false << "黑 5 手胜，最佳 I5"
+                                            << "Black wins in 5, best I5"
+                                            << "黑方胜率 100%";
+        QTest::newRow("black to move loses")
+            << 8 << vesk::matedIn(6) << false << "白 3 手胜；黑最佳应手 I5"
+            << "White wins in 3; Black's best reply I5"
+            << "黑方胜率 0%";
+        QTest::newRow("white to move, black's chance") << 7 << 1400 << false << "黑 27%；白最佳 I5"
+                                                       << "Black 27%; White's best I5"
+                                                       << "黑方胜率 27%";
+        QTest::newRow("the player white, to move") << 7 << 1400 << true << "你的胜率 73%，最佳 I5"
+                                                   << "Your chance 73%, best I5"
+                                                   << "你的胜率 73%";
+    }
+    void theMastersVerdictSaysWhoseMoveItIs() {
+        QFETCH(int, stones);
+        QFETCH(int, score);
+        QFETCH(bool, playerWhite);
+        Analysis analysis{std::vector<Cell>(static_cast<std::size_t>(stones), Cell{1, 1}), {}};
+        analysis.result.move = {9, 11};
+        analysis.result.score = score;
+        ChanceOwner owner = playerWhite ? ChanceOwner{false, true} : ChanceOwner{};
+        MasterView view = MasterAnalysis::ViewOf(analysis, owner);
+        QTEST(view.verdict, "chinese");
+        WinBar bar;
+        bar.setChance(view.chance);
+        QTEST(bar.text(), "bar");
+        test::TestWindow t(messages, clock, random);
+        choose(t.w, "english");
+        QTEST(MasterAnalysis::ViewOf(analysis, owner).verdict, "english");
     }
 
     // A click on a move shows the position after it, as 复盘 would.
@@ -102,6 +145,44 @@ class SidePanelTest : public QObject {
         QCOMPARE(statusLine(t.w), QString("复盘：第 3 手，共 6 手"));
         QCOMPARE(t.w.board()->scene().stones.size(), std::size_t(3));
         QCOMPARE(t.w.panel()->moveTexts(), first);
+    }
+
+    // During play the last move stays in view, though the master's view under the list
+    // grows once its answer comes; a black stone is black in every row, a selected one too.
+    void theMoveListShowsTheLastMoveInItsColours() {
+        test::TestWindow t(messages, clock, random);
+        t.w.session().setVeskSettings(test::ReplayableVesk());
+        t.w.resize(960, 700);
+        t.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        action(t.w, "twoPlayers")->trigger();
+        action(t.w, "masterAnalysis")->trigger();
+        auto* moves = t.w.panel()->findChild<QListWidget*>("panelMoves");
+        play(t.w, {kCentre});
+        for (int i = 0; i < 40; ++i) { // two cells apart: no five
+            play(t.w, {{1 + i % 8 * 2, 1 + i / 8 * 2}});
+            QTRY_VERIFY(!t.w.analysis()->verdict().contains("…"));
+            QCoreApplication::processEvents();
+            QCOMPARE(moves->count(), i + 2);
+            QListWidgetItem* last = moves->item(moves->count() - 1);
+            QVERIFY2(moves->viewport()->rect().contains(moves->visualItemRect(last)),
+                     qPrintable(last->text()));
+        }
+        action(t.w, "endGame")->trigger();
+        t.w.viewMenu()->showPosition(1); // black's first move selected
+        auto darkPixels = [moves](int row) {
+            QImage shown =
+                moves->viewport()->grab(moves->visualItemRect(moves->item(row))).toImage();
+            int dark = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    dark += qGray(shown.pixel(x, y)) < 60;
+            return dark;
+        };
+        moves->scrollToTop();
+        QCOMPARE(moves->currentRow(), 0);
+        for (int row : {0, 2})
+            QVERIFY2(darkPixels(row) > 30, qPrintable(moves->item(row)->text()));
     }
 
     // New game, 结束游戏 and leaving ask first during a game; No keeps it.
@@ -210,13 +291,22 @@ class SidePanelTest : public QObject {
         t.w.viewMenu()->showPosition(9); // after the move that missed the five
         auto* missed = t.w.panel()->findChild<QLabel*>("panelMissedWin");
         QVERIFY(missed->text().contains("错过了胜机"));
-        t.w.panel()->findChild<QPushButton*>("playMissedWin")->click();
+        auto* playOut = t.w.panel()->findChild<QPushButton*>("playMissedWin");
+        auto* stepping = t.w.panel()->findChild<QLabel*>("panelStepping");
+        QCOMPARE(playOut->text(), QString("演示这条胜法"));
+        QVERIFY(!stepping->isVisibleTo(&t.w));
+        playOut->click();
         GameRecord line = t.w.viewMenu()->cursor()->record();
         QCOMPARE(line.moves.size(), std::size_t(9));
         QCOMPARE(line.moves.back(), (Cell{12, 8})); // the five at L8
         QCOMPARE(t.w.viewMenu()->cursor()->position(), std::size_t(8));
-        t.w.panel()->findChild<QPushButton*>("playMissedWin")->click(); // and back
+        // Pressed again it goes back; meanwhile the arrows step through the line.
+        QCOMPARE(playOut->text(), QString("回到这一手"));
+        QVERIFY(stepping->isVisibleTo(&t.w));
+        QCOMPARE(stepping->text(), QString("用 → / ← 一步步看"));
+        playOut->click(); // and back
         QCOMPARE(t.w.viewMenu()->cursor()->record(), game);
+        QCOMPARE(playOut->text(), QString("演示这条胜法"));
 
         t.w.reviews()->start(game); // reopened: read at once from the data directory
         QVERIFY(!t.w.reviews()->running());
