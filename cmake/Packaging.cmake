@@ -1,8 +1,10 @@
-# The desktop entry and icon, and a Debian package of everything `cmake --install` puts in
-# place: `cpack -G DEB` in the build directory.
+# The desktop entry, icon and AppStream metadata, and a Debian package of everything
+# `cmake --install` puts in place: `cpack -G DEB` in the build directory.
 if(WUZI_BUILD_UI)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/wuzi.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/localhost.wuzi.wuzi.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/wuzi.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
