@@ -1,8 +1,10 @@
-# The desktop entry and icon, and a Debian package of everything `cmake --install` puts in
-# place: `cpack -G DEB` in the build directory.
+# The desktop entry, icon and AppStream metadata, and a Debian package of everything
+# `cmake --install` puts in place: `cpack -G DEB` in the build directory.
 if(WUZI_BUILD_UI)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/wuzi.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/localhost.wuzi.wuzi.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/wuzi.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
@@ -23,10 +25,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Library dependencies come from the binaries themselves; Qt's window-system plugins, Qt's
-# own translations (its buttons and dialogs in Chinese) and a font with Chinese glyphs
-# are not linked, so they are named.
+# own translations (its buttons and dialogs in Chinese), Qt Multimedia's back ends (its
+# plugins, which play the sounds, come with its library's package) and a font with
+# Chinese glyphs are loaded, not linked, so they are named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libqt6multimedia6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -210,6 +210,10 @@
         <source>习题(&amp;Z)</source>
         <translation>&amp;Puzzles</translation>
     </message>
+    <message>
+        <source>声音(&amp;S)</source>
+        <translation>&amp;Sound</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::EvalGraph</name>

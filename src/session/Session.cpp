@@ -9,6 +9,7 @@
 #include "rules/WinningLine.h"
 #include "session/BackgroundTask.h"
 #include "session/GameFlow.h"
+#include "session/HeldMessages.h"
 #include "session/Hint.h"
 #include "session/SearchWorker.h"
 #include "session/TwoPlayerGame.h"
@@ -49,8 +50,8 @@ class CurrentView final : public GameView {
 
 struct Session::Impl {
     Impl(SessionEvents& events, Clock& clock, RandomSource& random, std::function<void()> wake)
-        : events(events), game(events, clock, random), twoPlayers(events), search(random, wake),
-          vesk(veskSettings.hashMegabytes, wake), hint(wake),
+        : events(events), boxes(events), game(boxes, clock, random), twoPlayers(boxes),
+          search(random, wake), vesk(veskSettings.hashMegabytes, wake), hint(wake),
           analysis(veskSettings.analysisHashMegabytes, wake) {}
 
     template <class Step> void announce(Step&& step, Outcome ending);
@@ -79,6 +80,7 @@ struct Session::Impl {
     void finishAnalysis();
 
     SessionEvents& events;
+    HeldMessages boxes; // the game's boxes, on their way to the events
     Game game;
     MenuChecks checks;     // the options for the next game
     MenuChecks gameChecks; // the options the game in hand was started with
@@ -132,11 +134,12 @@ void Session::setVeskSettings(VeskSettings settings) {
     impl_->analysis.resize(impl_->veskSettings.analysisHashMegabytes);
 }
 
-// Runs one step of the game and tells the events what it did to the board; a game that
-// the step ends ends by `ending`, or as its board says.
+// Runs one step of the game and tells the events what it did to the board, then the
+// step's boxes; a game that the step ends ends by `ending`, or as its board says.
 template <class Step> void Session::Impl::announce(Step&& step, Outcome ending) {
     std::size_t players = game.playerStones.size(), computers = game.compStones.size();
     bool wasActive = game.GameActive;
+    boxes.hold();
     step();
     for (std::size_t k = players; k < game.playerStones.size(); ++k)
         events.stonePlaced(game.playerStones[k], kPlayer);
@@ -146,6 +149,7 @@ template <class Step> void Session::Impl::announce(Step&& step, Outcome ending) 
         outcome = outcomeOf(ending);
         events.gameOver();
     }
+    boxes.release();
 }
 
 Outcome Session::Impl::outcomeOf(Outcome ending) const {
@@ -246,9 +250,11 @@ bool Session::playFromPosition(const std::vector<SetUpStone>& stones) {
 
 PlayResult Session::Impl::playTwoPlayers(Cell c) {
     bool wasRunning = twoPlayers.running();
+    boxes.hold();
     PlayResult result = twoPlayers.play(c);
     if (result == PlayResult::Placed) events.stonePlaced(c, kPlayer);
     if (wasRunning && !twoPlayers.running()) events.gameOver();
+    boxes.release();
     return result;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/SessionBridge.h"
 #include "ui/SetUpWindow.h"
 #include "ui/SidePanel.h"
+#include "ui/Sounds.h"
 #include "ui/SplashWindow.h"
 #include "ui/ViewMenu.h"
 #include "ui/WatchWindow.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(Session& session, SessionBridge& events, QWidget* parent)
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     reviewPresenter_ = new ReviewPresenter(session_, view_, data + "/reviews", this);
     view_->addBeforeLanguages(reviewPresenter_->action());
+    sounds_ = new Sounds(session_, events_, this);
     connect(reviewPresenter_, &ReviewPresenter::changed, this, &MainWindow::refreshPanel);
     connect(panel_, &SidePanel::reviewCancelled, reviews(), &ReviewRunner::cancel);
     connect(panel_, &SidePanel::missedWinAsked, reviewPresenter_, &ReviewPresenter::playMissedWin);
@@ -233,6 +235,8 @@ void MainWindow::createMenus() {
     optionsMenu_->addMenu(players);
     for (QAction* a : opponents_)
         players->addAction(a);
+    optionsMenu_->addSeparator();
+    optionsMenu_->addAction(sounds_->action());
     menuBar()->addMenu(view_->menu());
     // The lessons stay open to the player during a game, so they sit on the menu bar.
     QMenu* lessons = MakeMenu(this, "lessonMenu", QT_TRANSLATE_NOOP("Menu", "Vesk十式(&K)"));
@@ -441,6 +445,7 @@ StoredSettings MainWindow::settings() const {
     stored.difficulty = match.difficulty;
     stored.playerFirst = match.playerFirst;
     stored.language = LanguageCode(language());
+    stored.sound = sounds_->on();
     return stored;
 }
 
@@ -462,6 +467,7 @@ void MainWindow::restore(const StoredSettings& stored) {
     else
         session_.chooseComputerFirst();
     setLanguage(LanguageOfCode(stored.language));
+    sounds_->setOn(stored.sound);
     refresh();
 }
 

@@ -26,6 +26,7 @@ class MasterAnalysis;
 class ReviewRunner;
 class SessionBridge;
 class SidePanel;
+class Sounds;
 class ViewMenu;
 
 // The main window: the board and the menus that start and end games and choose side,
@@ -72,7 +73,7 @@ class MainWindow : public QMainWindow {
     Language language() const { return translations_.current(); }
 
     // What is remembered between runs, and its restoring at the start: the geometry, the
-    // board's aids, the options for the next game and the language.
+    // board's aids, the options for the next game, the sound and the language.
     StoredSettings settings() const;
     void restore(const StoredSettings& stored);
 
@@ -102,6 +103,7 @@ class MainWindow : public QMainWindow {
     GameStatus* status_ = nullptr;               // the status bar and the title
     MasterAnalysis* analysis_ = nullptr;         // 大师分析
     ReviewPresenter* reviewPresenter_ = nullptr; // 复盘分析
+    Sounds* sounds_ = nullptr;                   // 选项 → 声音
     QMenu* optionsMenu_ = nullptr;
     QAction* newGame_ = nullptr;
     QAction* endGame_ = nullptr;

@@ -10,8 +10,9 @@ namespace wuzi {
 
 // The game session's events as Qt signals on the window's thread: the window pulls the
 // game's view when it refreshes, and is told only what it cannot pull (work finished on
-// another thread, thinking started or stopped, a hint or an analysis found). Its message
-// boxes go to the boxes the window shows (the real ones, or a test's recorder).
+// another thread, a stone placed, the game's end, thinking started or stopped, a hint or
+// an analysis found). Its message boxes go to the boxes the window shows (the real ones,
+// or a test's recorder).
 class SessionBridge : public QObject, public SessionEvents {
     Q_OBJECT
   public:
@@ -26,6 +27,8 @@ class SessionBridge : public QObject, public SessionEvents {
     bool question(const std::string& title, const std::string& text) override;
     bool confirm(const std::string& title, const std::string& text) override;
 
+    void stonePlaced(Cell, int) override { emit stoneAdded(); }
+    void gameOver() override { emit gameEnded(); }
     void thinkingStarted() override { emit thinking(true); }
     void thinkingFinished() override { emit thinking(false); }
     void hintFound(std::optional<Cell> cell, bool master) override { emit hintReady(cell, master); }
@@ -34,6 +37,9 @@ class SessionBridge : public QObject, public SessionEvents {
   signals:
     // The session's search or hint has finished: deliver it.
     void workDone();
+    // A stone reached the board; the game ended.
+    void stoneAdded();
+    void gameEnded();
     void thinking(bool on);
     void hintReady(std::optional<Cell> cell, bool master);
     void analysisReady(const Analysis& analysis);

@@ -42,6 +42,7 @@ StoredSettings ReadSettings(const QSettings& s) {
     r.opponent = readInt(s, "game/opponent", d.opponent, kOpponentCount);
     r.difficulty = readInt(s, "game/difficulty", d.difficulty, kDifficulties);
     r.playerFirst = readBool(s, "game/playerFirst", d.playerFirst);
+    r.sound = readBool(s, "game/sound", d.sound);
     QString language = s.value("view/language").toString();
     r.language = language == "en" || language == "zh_CN" ? language : d.language;
     return r;
@@ -55,6 +56,7 @@ void WriteSettings(QSettings& s, const StoredSettings& v) {
     s.setValue("game/opponent", v.opponent);
     s.setValue("game/difficulty", v.difficulty);
     s.setValue("game/playerFirst", v.playerFirst);
+    s.setValue("game/sound", v.sound);
     s.setValue("view/language", v.language);
 }
 

@@ -18,6 +18,7 @@ struct StoredSettings {
     int opponent = 2;      // Marrowick
     int difficulty = 0;
     bool playerFirst = true;
+    bool sound = true;          // 选项 → 声音
     QString language = "zh_CN"; // or "en"
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;

@@ -46,6 +46,7 @@ class SettingsTest : public QObject {
         chosen.opponent = 4;
         chosen.difficulty = 2;
         chosen.playerFirst = false;
+        chosen.sound = false;
         chosen.language = "en";
         {
             QSettings settings(file("round.conf"), QSettings::IniFormat);

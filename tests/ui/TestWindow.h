@@ -25,7 +25,10 @@ struct EmptyDataDirectory {
 // message boxes, clock and random numbers a test gives it.
 struct TestWindow {
     TestWindow(MessageSink& boxes, Clock& clock, RandomSource& random)
-        : events(boxes), session(events, clock, random, events.wake()), w(session, events) {}
+        : events(boxes), session(events, clock, random, events.wake()), w(session, events) {
+        // Silent unless a test turns the sound on: the tests make no noise at a desk.
+        w.findChild<QAction*>("sound")->setChecked(false);
+    }
 
     EmptyDataDirectory data;
     SessionBridge events;
