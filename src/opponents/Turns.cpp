@@ -50,8 +50,8 @@ void CompChoose(Game& g, int x, int y) {
         RunChain(g, x, y);
         g.PlayerTurn = true;
         if (!g.CompMoved) {
-            g.messages.information(kHintTitle, kDrawText);
             EndGame(g);
+            g.messages.information(kHintTitle, kDrawText);
         }
     });
 }

@@ -31,8 +31,8 @@ void PlaceVeskReply(Game& g, Cell reply) {
     guarded(g, [&] {
         if (!VeskReplyDue(g)) return;
         if (isNoCell(reply)) {
-            g.messages.information(kHintTitle, kDrawText);
             EndGame(g);
+            g.messages.information(kHintTitle, kDrawText);
             return;
         }
         PlayMove(g, reply);

@@ -67,16 +67,17 @@ bool CompPlace(Game& g, int x, int y) {
 void CheckWin(Game& g, int side, int x, int y) {
     guarded(g, [&] {
         if (g.cell(x, y) != side || WinningLine(g.BoardCells, {x, y}).empty()) return;
-        g.messages.information(kHintTitle, side == kComputer ? kComputerWins : kPlayerWins);
+        // Over before its box: whoever looks at the game while the box stands sees it ended.
         EndGame(g);
+        g.messages.information(kHintTitle, side == kComputer ? kComputerWins : kPlayerWins);
     });
 }
 
 void CheckDraw(Game& g) {
     guarded(g, [&] {
         if (!g.boardFull()) return;
-        g.messages.information(kHintTitle, kDrawText);
         EndGame(g);
+        g.messages.information(kHintTitle, kDrawText);
     });
 }
 

@@ -44,13 +44,46 @@ class CurrentView final : public GameView {
     std::function<const GameView&()> active_;
 };
 
+// The game's message boxes, each told after what the game did before it: the box that
+// ends a game ("计算机胜!") comes after its last stone and its end, so that a front end
+// shows and keeps the game as it ended while the box stands.
+class NewsBeforeBoxes final : public MessageSink {
+  public:
+    NewsBeforeBoxes(SessionEvents& events, std::function<void()> tellNews)
+        : events_(events), tellNews_(std::move(tellNews)) {}
+    void information(const std::string& title, const std::string& text) override {
+        tellNews_();
+        events_.information(title, text);
+    }
+    void critical(const std::string& title, const std::string& text) override {
+        tellNews_();
+        events_.critical(title, text);
+    }
+    bool question(const std::string& title, const std::string& text) override {
+        return events_.question(title, text);
+    }
+    bool confirm(const std::string& title, const std::string& text) override {
+        return events_.confirm(title, text);
+    }
+
+  private:
+    SessionEvents& events_;
+    std::function<void()> tellNews_;
+};
+
 struct Session::Impl {
     Impl(SessionEvents& events, Clock& clock, RandomSource& random, std::function<void()> wake)
-        : events(events), game(events, clock, random), twoPlayers(events), search(random, wake),
-          vesk(veskSettings.hashMegabytes, wake), hint(wake),
-          analysis(veskSettings.analysisHashMegabytes, wake) {}
+        : events(events), boxes(events, [this] { tellNews(); }), game(boxes, clock, random),
+          twoPlayers(boxes), search(random, wake), vesk(veskSettings.hashMegabytes, wake),
+          hint(wake), analysis(veskSettings.analysisHashMegabytes, wake) {}
 
     template <class Step> void announce(Step&& step, Outcome ending);
+    // Runs a step whose news `tell` tells, at its first box and at its end; `tell` tells
+    // each piece of news once.
+    template <class Step, class Tell> void runTelling(Step&& step, Tell&& tell);
+    void tellNews() {
+        if (news) news();
+    }
     Outcome outcomeOf(Outcome ending) const;
     bool thinking() const { return search.running() || vesk.running(); }
     bool playersTurn() const { return game.GameActive && game.PlayerTurn && !ReplyOwed(game); }
@@ -73,6 +106,8 @@ struct Session::Impl {
     void finishAnalysis();
 
     SessionEvents& events;
+    NewsBeforeBoxes boxes;
+    std::function<void()> news; // what the step running has done and not yet told
     Game game;
     MenuChecks checks;     // the options for the next game
     MenuChecks gameChecks; // the options the game in hand was started with
@@ -122,20 +157,29 @@ void Session::setVeskSettings(VeskSettings settings) {
     impl_->analysis.resize(impl_->veskSettings.analysisHashMegabytes);
 }
 
+template <class Step, class Tell> void Session::Impl::runTelling(Step&& step, Tell&& tell) {
+    std::function<void()> outer = std::exchange(news, tell);
+    step();
+    news = std::move(outer);
+    tell();
+}
+
 // Runs one step of the game and tells the events what it did to the board; a game that
 // the step ends ends by `ending`, or as its board says.
 template <class Step> void Session::Impl::announce(Step&& step, Outcome ending) {
     std::size_t players = game.playerStones.size(), computers = game.compStones.size();
     bool wasActive = game.GameActive;
-    step();
-    for (std::size_t k = players; k < game.playerStones.size(); ++k)
-        events.stonePlaced(game.playerStones[k], kPlayer);
-    for (std::size_t k = computers; k < game.compStones.size(); ++k)
-        events.stonePlaced(game.compStones[k], kComputer);
-    if (wasActive && !game.GameActive) {
-        outcome = outcomeOf(ending);
-        events.gameOver();
-    }
+    runTelling(step, [&] {
+        for (; players < game.playerStones.size(); ++players)
+            events.stonePlaced(game.playerStones[players], kPlayer);
+        for (; computers < game.compStones.size(); ++computers)
+            events.stonePlaced(game.compStones[computers], kComputer);
+        if (wasActive && !game.GameActive) {
+            wasActive = false;
+            outcome = outcomeOf(ending);
+            events.gameOver();
+        }
+    });
 }
 
 Outcome Session::Impl::outcomeOf(Outcome ending) const {
@@ -236,9 +280,19 @@ bool Session::playFromPosition(const std::vector<SetUpStone>& stones) {
 
 PlayResult Session::Impl::playTwoPlayers(Cell c) {
     bool wasRunning = twoPlayers.running();
-    PlayResult result = twoPlayers.play(c);
-    if (result == PlayResult::Placed) events.stonePlaced(c, kPlayer);
-    if (wasRunning && !twoPlayers.running()) events.gameOver();
+    std::size_t played = twoPlayers.record().moves.size();
+    PlayResult result = PlayResult::NoGame;
+    runTelling([&] { result = twoPlayers.play(c); },
+               [&] {
+                   if (twoPlayers.record().moves.size() > played) {
+                       played = twoPlayers.record().moves.size();
+                       events.stonePlaced(c, kPlayer);
+                   }
+                   if (wasRunning && !twoPlayers.running()) {
+                       wasRunning = false;
+                       events.gameOver();
+                   }
+               });
     return result;
 }
 

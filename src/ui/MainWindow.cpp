@@ -89,6 +89,8 @@ void MainWindow::listen(SessionBridge& events) {
         session_.deliver();
         refresh();
     });
+    // Before the box that says so: the game is kept, shown and told as it ended.
+    connect(&events, &SessionBridge::gameEnded, this, &MainWindow::refresh);
     connect(&events, &SessionBridge::hintReady, this,
             [this](std::optional<Cell> cell, bool master) {
                 if (cell) board_->showHint(*cell, master);
@@ -253,6 +255,8 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::refresh() {
+    // First, so that a game just ended is forgotten before 继续上一局 asks for one.
+    keeper_->keep();
     const GameView& game = session_.view();
     bool optionsEnabled = !game.gameRunning();
     optionsMenu_->setEnabled(optionsEnabled);
@@ -281,7 +285,6 @@ void MainWindow::refresh() {
     board_->positionChanged();
     refreshPanel();
     board_->update();
-    keeper_->keep();
 }
 
 void MainWindow::refreshPanel() {

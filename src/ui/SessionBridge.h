@@ -26,6 +26,7 @@ class SessionBridge : public QObject, public SessionEvents {
     bool question(const std::string& title, const std::string& text) override;
     bool confirm(const std::string& title, const std::string& text) override;
 
+    void gameOver() override { emit gameEnded(); }
     void thinkingStarted() override { emit thinking(true); }
     void thinkingFinished() override { emit thinking(false); }
     void hintFound(std::optional<Cell> cell, bool master) override { emit hintReady(cell, master); }
@@ -34,6 +35,8 @@ class SessionBridge : public QObject, public SessionEvents {
   signals:
     // The session's search or hint has finished: deliver it.
     void workDone();
+    // The game has ended; its box, if any, is still to come.
+    void gameEnded();
     void thinking(bool on);
     void hintReady(std::optional<Cell> cell, bool master);
     void analysisReady(const Analysis& analysis);
