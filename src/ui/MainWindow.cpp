@@ -457,7 +457,7 @@ void MainWindow::restore(const StoredSettings& stored) {
     // A geometry saved on a larger screen is fitted to this one; without one the window
     // opens at its preferred size.
     if (!stored.geometry.isEmpty() && restoreGeometry(stored.geometry))
-        FitRestoredWindow(this);
+        FitRestoredWindow(this, stored.geometry);
     else
         FitToScreen(this, kPreferredSize);
     view_->setShowNumbers(stored.showNumbers);
