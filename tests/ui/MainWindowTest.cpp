@@ -167,6 +167,22 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // Opened again and again, a menu keeps its width (it grew by its room to spare each time).
+    void menusKeepTheirWidth() {
+        test::TestWindow t(messages, clock, random);
+        t.w.show();
+        for (QMenu* menu : t.w.findChildren<QMenu*>()) {
+            QList<int> widths;
+            for (int i = 0; i < 3; ++i) {
+                menu->popup(QPoint(0, 0));
+                QVERIFY(QTest::qWaitForWindowExposed(menu));
+                widths << menu->width();
+                menu->hide();
+            }
+            QVERIFY2(widths[2] == widths[0], qPrintable(menu->objectName()));
+        }
+    }
+
     void lessonItemSetsTheLessonNumber() {
         test::TestWindow t(messages, clock, random);
         MainWindow& w = t.w;
