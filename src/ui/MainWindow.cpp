@@ -204,6 +204,14 @@ void MainWindow::createActions() {
     connect(support_, &QAction::triggered, this, &MainWindow::showSupport);
     connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
     connect(view_, &ViewMenu::languageChosen, this, &MainWindow::setLanguage);
+
+    // Each choice is remembered at once: a crash later loses none.
+    QList<QAction*> choices = {playerFirst_, computerFirst_};
+    choices << QList<QAction*>(difficulties_.begin(), difficulties_.end())
+            << QList<QAction*>(opponents_.begin(), opponents_.end());
+    for (QAction* a : choices)
+        connect(a, &QAction::triggered, this, &MainWindow::settingsChanged);
+    connect(view_, &ViewMenu::settingChosen, this, &MainWindow::settingsChanged);
 }
 
 void MainWindow::createMenus() {
