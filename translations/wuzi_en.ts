@@ -266,6 +266,10 @@
         <source>无法保存棋谱到“%1”：%2</source>
         <translation>Cannot save the record to “%1”: %2</translation>
     </message>
+    <message>
+        <source>棋谱已保存：%1</source>
+        <translation>Record saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::GameStatus</name>

@@ -212,6 +212,7 @@ void MainWindow::createActions() {
     for (QAction* a : choices)
         connect(a, &QAction::triggered, this, &MainWindow::settingsChanged);
     connect(view_, &ViewMenu::settingChosen, this, &MainWindow::settingsChanged);
+    connect(commands_, &GameCommands::recordFolderChanged, this, &MainWindow::settingsChanged);
 }
 
 void MainWindow::createMenus() {
@@ -458,6 +459,7 @@ StoredSettings MainWindow::settings() const {
     stored.difficulty = match.difficulty;
     stored.playerFirst = match.playerFirst;
     stored.language = LanguageCode(language());
+    stored.recordFolder = commands_->recordFolder();
     return stored;
 }
 
@@ -479,6 +481,7 @@ void MainWindow::restore(const StoredSettings& stored) {
     else
         session_.chooseComputerFirst();
     setLanguage(LanguageOfCode(stored.language));
+    commands_->setRecordFolder(stored.recordFolder);
     refresh();
 }
 

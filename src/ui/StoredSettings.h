@@ -19,6 +19,7 @@ struct StoredSettings {
     int difficulty = 0;
     bool playerFirst = true;
     QString language = "zh_CN"; // or "en"
+    QString recordFolder;       // where 打开棋谱 and 保存棋谱 open: the folder last used
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

@@ -96,6 +96,7 @@ class SettingsTest : public QObject {
         chosen.difficulty = 2;
         chosen.playerFirst = false;
         chosen.language = "en";
+        chosen.recordFolder = "/home/棋手/棋谱, 2024";
         {
             QSettings settings(file("round.conf"), QSettings::IniFormat);
             WriteSettings(settings, chosen);
@@ -114,7 +115,7 @@ class SettingsTest : public QObject {
             << QByteArray("[game]\nopponent=9\ndifficulty=-1\n") << 2 << false;
         QTest::newRow("wrong kinds")
             << QByteArray("[game]\nopponent=Corvane\nplayerFirst=1\n[view]\nmoveNumbers=yes\n"
-                          "language=fr\n[window]\ngeometry=not bytes\n")
+                          "language=fr\n[window]\ngeometry=not bytes\n[records]\nfolder=a, b\n")
             << 2 << false;
         QTest::newRow("another program's")
             << QByteArray("[General]\ntheme=dark\n[recent]\nfiles=a.txt, b.txt\n") << 2 << false;
@@ -132,6 +133,7 @@ class SettingsTest : public QObject {
         QCOMPARE(read.playerFirst, defaults.playerFirst);
         QCOMPARE(read.language, defaults.language);
         QVERIFY(read.geometry.isEmpty());
+        QVERIFY(read.recordFolder.isEmpty());
     }
 
     void theWindowStartsAsTheSettingsSay() {
