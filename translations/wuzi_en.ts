@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Vesk十式(&amp;K)</source>
-        <translation>Vesk十式 (&amp;K)</translation>
+        <translation>Vesk&apos;s &amp;Ten Forms</translation>
     </message>
     <message>
         <source>查看(&amp;V)</source>
@@ -209,6 +209,46 @@
     <message>
         <source>习题(&amp;Z)</source>
         <translation>&amp;Puzzles</translation>
+    </message>
+    <message>
+        <source>小鬼出山</source>
+        <translation>The Imp Sets Out</translation>
+    </message>
+    <message>
+        <source>小鬼索命</source>
+        <translation>The Imp Comes to Kill</translation>
+    </message>
+    <message>
+        <source>神出鬼没</source>
+        <translation>Here, Then Gone</translation>
+    </message>
+    <message>
+        <source>八卦迷魂</source>
+        <translation>The Trigram Maze</translation>
+    </message>
+    <message>
+        <source>天昏地暗</source>
+        <translation>Darkness Falls</translation>
+    </message>
+    <message>
+        <source>黑白无常</source>
+        <translation>The Black and White Reapers</translation>
+    </message>
+    <message>
+        <source>魔高一丈</source>
+        <translation>The Devil Stands Taller</translation>
+    </message>
+    <message>
+        <source>孤魂野鬼</source>
+        <translation>Wandering Ghosts</translation>
+    </message>
+    <message>
+        <source>月黑风高</source>
+        <translation>A Dark and Windy Night</translation>
+    </message>
+    <message>
+        <source>轮回转世</source>
+        <translation>Rebirth</translation>
     </message>
 </context>
 <context>
@@ -499,14 +539,6 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
         <source>这一局还没有下完。要放弃它，复盘观战的一局吗？</source>
         <translation>This game is not finished. Give it up to review the game watched?</translation>
     </message>
-    <message>
-        <source>正在演示错过的胜法；再按一次回到原来的棋谱</source>
-        <translation>Playing out the missed win; press again to go back to the game</translation>
-    </message>
-    <message>
-        <source>第 %1 手错过了胜机：%2</source>
-        <translation>Move %1 missed a win: %2</translation>
-    </message>
 </context>
 <context>
     <name>wuzi::MasterAnalysis</name>
@@ -627,6 +659,17 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     <message>
         <source>本级已解 %1 / %2，连胜 %3</source>
         <translation>Solved at this level: %1 of %2; streak %3</translation>
+    </message>
+</context>
+<context>
+    <name>wuzi::ReviewPresenter</name>
+    <message>
+        <source>正在演示错过的胜法；再按一次回到原来的棋谱</source>
+        <translation>Playing out the missed win; press again to go back to the game</translation>
+    </message>
+    <message>
+        <source>第 %1 手错过了胜机：%2</source>
+        <translation>Move %1 missed a win: %2</translation>
     </message>
 </context>
 <context>
@@ -755,7 +798,7 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     </message>
     <message>
         <source>人机对弈 · Vesk十式教程</source>
-        <translation>against the computer · the Vesk十式 lessons</translation>
+        <translation>against the computer · the Ten Forms tutorial</translation>
     </message>
     <message>
         <source>版本 %1 · MIT 许可证</source>

@@ -36,10 +36,13 @@ namespace {
 // The first run's size, before any geometry is remembered: the board and the panel.
 constexpr QSize kPreferredSize(960, 700);
 
-// The lessons' names stay as the series names them, in either language.
-const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂",
-                                         "天昏地暗", "黑白无常", "魔高一丈", "孤魂野鬼",
-                                         "月黑风高", "轮回转世"};
+// The lessons' names as the series names them, and in English a short rendering of each.
+const char* const kLessonCaptions[10] = {
+    QT_TRANSLATE_NOOP("Menu", "小鬼出山"), QT_TRANSLATE_NOOP("Menu", "小鬼索命"),
+    QT_TRANSLATE_NOOP("Menu", "神出鬼没"), QT_TRANSLATE_NOOP("Menu", "八卦迷魂"),
+    QT_TRANSLATE_NOOP("Menu", "天昏地暗"), QT_TRANSLATE_NOOP("Menu", "黑白无常"),
+    QT_TRANSLATE_NOOP("Menu", "魔高一丈"), QT_TRANSLATE_NOOP("Menu", "孤魂野鬼"),
+    QT_TRANSLATE_NOOP("Menu", "月黑风高"), QT_TRANSLATE_NOOP("Menu", "轮回转世")};
 const char* const kLessonItemNames[10] = {"lesson1", "lesson2", "lesson3", "lesson4", "lesson5",
                                           "lesson6", "lesson7", "lesson8", "lesson9", "lesson10"};
 

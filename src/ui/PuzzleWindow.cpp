@@ -238,7 +238,7 @@ void PuzzleWindow::showPuzzle(const QString& status) {
 void PuzzleWindow::refreshList() {
     for (int i = 0; i < list_->count(); ++i) {
         QString id = QString::fromStdString(puzzles_[static_cast<std::size_t>(i)].id);
-        QString mark = progress_.solved(id) ? "  ✓" : progress_.tried(id) ? "  ·" : "";
+        QString mark = progress_.solved(id) ? " ✓" : progress_.tried(id) ? " ·" : "";
         list_->item(i)->setText(id + mark);
     }
 }

@@ -30,8 +30,9 @@ QLabel* wrappedLabel(const char* name, QWidget* parent) {
 QString moveText(std::size_t index, Cell c) {
     // Black's moves are the odd ones; a filled or hollow dot says whose each is.
     const char* dot = index % 2 == 0 ? "●" : "○";
-    return QString("%1  %2 %3%4")
-        .arg(index + 1, 3)
+    // Numbers padded with figure spaces, as wide as a digit: the columns line up.
+    return QString("%1 %2 %3%4")
+        .arg(index + 1, 3, 10, QChar(0x2007))
         .arg(QString::fromUtf8(dot), BoardOverlays::columnLabel(c.x), BoardOverlays::rowLabel(c.y));
 }
 
@@ -135,7 +136,7 @@ void SidePanel::setMoves(const std::vector<Cell>& moves, std::size_t shown, bool
     for (std::size_t i = 0; i < moves.size(); ++i) {
         int k = static_cast<int>(i);
         QString mark = k < marks.size() ? marks[k] : QString();
-        texts << moveText(i, moves[i]) + (mark.isEmpty() ? QString() : "  " + mark);
+        texts << moveText(i, moves[i]) + (mark.isEmpty() ? QString() : " " + mark);
     }
     // Rebuilt only when the moves differ, so a click's selection is not lost.
     if (texts != moveTexts()) {
