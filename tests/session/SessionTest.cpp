@@ -129,7 +129,7 @@ TEST(SessionTwoPlayers, TakeTurnsUntilAFive) {
     EXPECT_EQ(view.phase(), Phase::PlayerToMove);
     t.events.take();
     EXPECT_EQ(t.session.play({12, 8}), PlayResult::Placed);
-    EXPECT_EQ(t.events.take(), (Lines{"提示: 黑胜!", "player (12, 8)", "game over"}));
+    EXPECT_EQ(t.events.take(), (Lines{"player (12, 8)", "game over", "提示: 黑胜!"}));
     EXPECT_EQ(view.outcome(), Outcome::BlackWon);
     EXPECT_EQ(view.scene().winningLine.size(), 5u);
     EXPECT_EQ(t.session.recordToSave().moves.size(), 9u);
@@ -152,7 +152,8 @@ TEST(Session, TheComputersFiveEndsTheGameOnce) {
     for (Cell c : {Cell{8, 8}, Cell{10, 10}, Cell{12, 12}, Cell{14, 14}, Cell{6, 12}})
         stones.push_back({c, kPlayer});
     ASSERT_TRUE(t.session.playFromPosition(stones));
-    EXPECT_EQ(t.events.take(), (Lines{"提示: 计算机胜!", "computer (5, 1)", "game over"}));
+    // The box after the stone and the end: a front end shows the game over while it stands.
+    EXPECT_EQ(t.events.take(), (Lines{"computer (5, 1)", "game over", "提示: 计算机胜!"}));
     t.session.endGame();
     EXPECT_TRUE(t.events.take().empty());
     EXPECT_EQ(t.session.view().outcome(), Outcome::ComputerWon);
