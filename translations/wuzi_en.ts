@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Vesk十式(&amp;K)</source>
-        <translation>Vesk十式 (&amp;K)</translation>
+        <translation>Vesk&apos;s &amp;Ten Forms</translation>
     </message>
     <message>
         <source>查看(&amp;V)</source>
@@ -214,6 +214,46 @@
         <source>声音(&amp;S)</source>
         <translation>&amp;Sound</translation>
     </message>
+    <message>
+        <source>小鬼出山</source>
+        <translation>The Imp Sets Out</translation>
+    </message>
+    <message>
+        <source>小鬼索命</source>
+        <translation>The Imp Comes to Kill</translation>
+    </message>
+    <message>
+        <source>神出鬼没</source>
+        <translation>Here, Then Gone</translation>
+    </message>
+    <message>
+        <source>八卦迷魂</source>
+        <translation>The Trigram Maze</translation>
+    </message>
+    <message>
+        <source>天昏地暗</source>
+        <translation>Darkness Falls</translation>
+    </message>
+    <message>
+        <source>黑白无常</source>
+        <translation>The Black and White Reapers</translation>
+    </message>
+    <message>
+        <source>魔高一丈</source>
+        <translation>The Devil Stands Taller</translation>
+    </message>
+    <message>
+        <source>孤魂野鬼</source>
+        <translation>Wandering Ghosts</translation>
+    </message>
+    <message>
+        <source>月黑风高</source>
+        <translation>A Dark and Windy Night</translation>
+    </message>
+    <message>
+        <source>轮回转世</source>
+        <translation>Rebirth</translation>
+    </message>
 </context>
 <context>
     <name>wuzi::EvalGraph</name>
@@ -269,6 +309,10 @@
     <message>
         <source>无法保存棋谱到“%1”：%2</source>
         <translation>Cannot save the record to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>棋谱已保存：%1</source>
+        <translation>Record saved: %1</translation>
     </message>
 </context>
 <context>
@@ -822,7 +866,7 @@ To report a problem, tell whoever gave you this program (the maintainer of its p
     </message>
     <message>
         <source>人机对弈 · Vesk十式教程</source>
-        <translation>against the computer · the Vesk十式 lessons</translation>
+        <translation>against the computer · the Ten Forms tutorial</translation>
     </message>
     <message>
         <source>版本 %1 · MIT 许可证</source>

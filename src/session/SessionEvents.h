@@ -20,7 +20,8 @@ struct Analysis {
 // What a game session tells its front end (the window, the brain, the fuzzing harness).
 // Every call comes on the thread that drives the session, while one of its calls runs.
 // The message boxes of the game arrive through MessageSink's information and critical,
-// as the game raises them: the session waits for each, as for a modal box.
+// as the game raises them: the session waits for each, as for a modal box. Each comes
+// after the news of what came before it: "计算机胜!" after the winning stone and gameOver.
 class SessionEvents : public MessageSink {
   public:
     // A stone reached the board: the player's (kPlayer) or the computer's (kComputer).

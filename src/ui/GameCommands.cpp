@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QSaveFile>
-#include <QWidget>
+#include <QStatusBar>
 
 namespace wuzi {
 
@@ -28,10 +30,16 @@ QString recordFilter() {
 }
 // A record of 225 moves is a few kilobytes; anything far larger is no record.
 constexpr qint64 kLargestRecord = 64 * 1024;
+// Qt's own dialog, whose texts follow the language chosen; a desktop's dialog would speak
+// the desktop's.
+constexpr QFileDialog::Options kDialogOptions = QFileDialog::DontUseNativeDialog;
+// How long the status bar says that a record was saved.
+constexpr int kConfirmationMs = 5000;
 
 } // namespace
 
-GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& events, QWidget* window)
+GameCommands::GameCommands(Session& session, ViewMenu* view, SessionBridge& events,
+                           QMainWindow* window)
     : QObject(window), session_(session), view_(view), events_(events), window_(window) {
     undo_ = MakeWindowAction(window, "undo", QT_TRANSLATE_NOOP("Menu", "悔棋(&U)"),
                              QKeySequence("Ctrl+Z"));
@@ -101,19 +109,40 @@ bool GameCommands::saveRecord(const QString& path) {
         refuse(saveTitle(), tr("无法保存棋谱到“%1”：%2").arg(path, file.errorString()));
         return false;
     }
+    window_->statusBar()->showMessage(tr("棋谱已保存：%1").arg(QFileInfo(path).fileName()),
+                                      kConfirmationMs);
     return true;
 }
 
+QString GameCommands::startFolder() const {
+    return !folder_.isEmpty() && QFileInfo(folder_).isDir() ? folder_ : QDir::homePath();
+}
+
+void GameCommands::rememberFolderOf(const QString& path) {
+    QString folder = QFileInfo(path).absolutePath();
+    if (folder == folder_) return;
+    folder_ = folder;
+    emit recordFolderChanged();
+}
+
 void GameCommands::askAndOpen() {
-    QString path = QFileDialog::getOpenFileName(window_, openTitle(), {}, recordFilter());
-    if (!path.isEmpty()) openRecord(path);
+    QString path = QFileDialog::getOpenFileName(window_, openTitle(), startFolder(), recordFilter(),
+                                                nullptr, kDialogOptions);
+    if (!path.isEmpty()) {
+        rememberFolderOf(path);
+        openRecord(path);
+    }
     refresh();
 }
 
 void GameCommands::askAndSave() {
     QString suggested = QDateTime::currentDateTime().toString("'wuzi-'yyyyMMdd-hhmm'.psq'");
-    QString path = QFileDialog::getSaveFileName(window_, saveTitle(), suggested, recordFilter());
-    if (!path.isEmpty()) saveRecord(path);
+    QString path =
+        QFileDialog::getSaveFileName(window_, saveTitle(), QDir(startFolder()).filePath(suggested),
+                                     recordFilter(), nullptr, kDialogOptions);
+    if (path.isEmpty()) return;
+    rememberFolderOf(path);
+    saveRecord(path);
 }
 
 void GameCommands::refresh() {

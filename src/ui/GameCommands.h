@@ -7,7 +7,7 @@
 #include <QString>
 
 class QAction;
-class QWidget;
+class QMainWindow;
 
 namespace wuzi {
 
@@ -19,7 +19,7 @@ class ViewMenu;
 class GameCommands : public QObject {
     Q_OBJECT
   public:
-    GameCommands(Session& session, ViewMenu* view, SessionBridge& events, QWidget* window);
+    GameCommands(Session& session, ViewMenu* view, SessionBridge& events, QMainWindow* window);
 
     // The items in menu order, a separator between the two groups.
     QList<QAction*> actions() const { return actions_; }
@@ -32,24 +32,34 @@ class GameCommands : public QObject {
     // Read a record and show it for review; a file that is no record is refused with a
     // message and changes nothing. Returns whether the record was opened.
     bool openRecord(const QString& path);
-    // Writes the reviewed record, or else the game's moves. Returns whether it was saved.
+    // Writes the reviewed record, or else the game's moves, and says so in the status bar.
+    // Returns whether it was saved.
     bool saveRecord(const QString& path);
+
+    // The folder the record dialogs open in: the one last used, remembered between runs.
+    QString recordFolder() const { return folder_; }
+    void setRecordFolder(const QString& folder) { folder_ = folder; }
 
     void refresh();
 
   signals:
     // The game's position changed (a take-back).
     void gameChanged();
+    // A record dialog was left in another folder.
+    void recordFolderChanged();
 
   private:
     void askAndOpen();
     void askAndSave();
     void refuse(const QString& title, const QString& text);
+    QString startFolder() const;
+    void rememberFolderOf(const QString& path);
 
     Session& session_;
     ViewMenu* view_;
     SessionBridge& events_;
-    QWidget* window_;
+    QMainWindow* window_;
+    QString folder_;
     QAction* undo_;
     QAction* hint_;
     QAction* masterHint_; // 大师提示: Vesk's move for the player's side

@@ -1,6 +1,8 @@
 #include "ui/GameKeeper.h"
 
 #include "opponents/Roster.h"
+#include "rules/GameRecord.h"
+#include "rules/WinningLine.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +31,19 @@ std::optional<Cell> cellIn(const QString& text) {
     std::optional<int> x = numberIn(xy[0], 1, kBoardSize), y = numberIn(xy[1], 1, kBoardSize);
     if (!x || !y) return std::nullopt;
     return Cell{*x, *y};
+}
+
+// Moves a game can go on from: each on a cell of its own, no five among them, and a cell
+// left to play. A finished game is none to carry on.
+bool goesOn(const std::vector<Cell>& moves) {
+    if (moves.size() >= static_cast<std::size_t>(kCellCount)) return false;
+    ColourBoard board{};
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (at(board, moves[i]) != 0) return false;
+        at(board, moves[i]) = isBlackMove(i) ? kBlackStone : kWhiteStone;
+        if (!WinningLine(board, moves[i]).empty()) return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -119,6 +134,7 @@ std::optional<UnfinishedGame> GameKeeper::Read(const QString& text) {
             game.moves.push_back(*c);
         }
     }
+    if (!goesOn(game.moves)) return std::nullopt;
     return game;
 }
 

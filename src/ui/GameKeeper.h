@@ -39,7 +39,8 @@ class GameKeeper {
 
     QString path() const;
 
-    // The saved text of a game, and its reading; a text that is not one reads as none.
+    // The saved text of a game, and its reading; a text that is not one reads as none, and
+    // so does a game that cannot go on (a five on the board, no cell left).
     static QString TextOf(const UnfinishedGame& game);
     static std::optional<UnfinishedGame> Read(const QString& text);
 

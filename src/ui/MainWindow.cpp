@@ -37,10 +37,13 @@ namespace {
 // The first run's size, before any geometry is remembered: the board and the panel.
 constexpr QSize kPreferredSize(960, 700);
 
-// The lessons' names stay as the series names them, in either language.
-const char* const kLessonCaptions[10] = {"小鬼出山", "小鬼索命", "神出鬼没", "八卦迷魂",
-                                         "天昏地暗", "黑白无常", "魔高一丈", "孤魂野鬼",
-                                         "月黑风高", "轮回转世"};
+// The lessons' names as the series names them, and in English a short rendering of each.
+const char* const kLessonCaptions[10] = {
+    QT_TRANSLATE_NOOP("Menu", "小鬼出山"), QT_TRANSLATE_NOOP("Menu", "小鬼索命"),
+    QT_TRANSLATE_NOOP("Menu", "神出鬼没"), QT_TRANSLATE_NOOP("Menu", "八卦迷魂"),
+    QT_TRANSLATE_NOOP("Menu", "天昏地暗"), QT_TRANSLATE_NOOP("Menu", "黑白无常"),
+    QT_TRANSLATE_NOOP("Menu", "魔高一丈"), QT_TRANSLATE_NOOP("Menu", "孤魂野鬼"),
+    QT_TRANSLATE_NOOP("Menu", "月黑风高"), QT_TRANSLATE_NOOP("Menu", "轮回转世")};
 const char* const kLessonItemNames[10] = {"lesson1", "lesson2", "lesson3", "lesson4", "lesson5",
                                           "lesson6", "lesson7", "lesson8", "lesson9", "lesson10"};
 
@@ -92,6 +95,8 @@ void MainWindow::listen(SessionBridge& events) {
         session_.deliver();
         refresh();
     });
+    // Before the box that says so: the game is kept, shown and told as it ended.
+    connect(&events, &SessionBridge::gameEnded, this, &MainWindow::refresh);
     connect(&events, &SessionBridge::hintReady, this,
             [this](std::optional<Cell> cell, bool master) {
                 if (cell) board_->showHint(*cell, master);
@@ -205,6 +210,15 @@ void MainWindow::createActions() {
     connect(support_, &QAction::triggered, this, &MainWindow::showSupport);
     connect(about_, &QAction::triggered, this, &MainWindow::showAbout);
     connect(view_, &ViewMenu::languageChosen, this, &MainWindow::setLanguage);
+
+    // Each choice is remembered at once: a crash later loses none.
+    QList<QAction*> choices = {playerFirst_, computerFirst_};
+    choices << QList<QAction*>(difficulties_.begin(), difficulties_.end())
+            << QList<QAction*>(opponents_.begin(), opponents_.end()) << sounds_->action();
+    for (QAction* a : choices)
+        connect(a, &QAction::triggered, this, &MainWindow::settingsChanged);
+    connect(view_, &ViewMenu::settingChosen, this, &MainWindow::settingsChanged);
+    connect(commands_, &GameCommands::recordFolderChanged, this, &MainWindow::settingsChanged);
 }
 
 void MainWindow::createMenus() {
@@ -258,6 +272,8 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::refresh() {
+    // First, so that a game just ended is forgotten before 继续上一局 asks for one.
+    keeper_->keep();
     const GameView& game = session_.view();
     bool optionsEnabled = !game.gameRunning();
     optionsMenu_->setEnabled(optionsEnabled);
@@ -286,7 +302,6 @@ void MainWindow::refresh() {
     board_->positionChanged();
     refreshPanel();
     board_->update();
-    keeper_->keep();
 }
 
 void MainWindow::refreshPanel() {
@@ -446,6 +461,7 @@ StoredSettings MainWindow::settings() const {
     stored.playerFirst = match.playerFirst;
     stored.language = LanguageCode(language());
     stored.sound = sounds_->on();
+    stored.recordFolder = commands_->recordFolder();
     return stored;
 }
 
@@ -453,7 +469,7 @@ void MainWindow::restore(const StoredSettings& stored) {
     // A geometry saved on a larger screen is fitted to this one; without one the window
     // opens at its preferred size.
     if (!stored.geometry.isEmpty() && restoreGeometry(stored.geometry))
-        FitRestoredWindow(this);
+        FitRestoredWindow(this, stored.geometry);
     else
         FitToScreen(this, kPreferredSize);
     view_->setShowNumbers(stored.showNumbers);
@@ -468,6 +484,7 @@ void MainWindow::restore(const StoredSettings& stored) {
         session_.chooseComputerFirst();
     setLanguage(LanguageOfCode(stored.language));
     sounds_->setOn(stored.sound);
+    commands_->setRecordFolder(stored.recordFolder);
     refresh();
 }
 

@@ -80,6 +80,11 @@ class MainWindow : public QMainWindow {
     // Brings menus and board up to date with the game state.
     void refresh();
 
+  signals:
+    // A choice to remember between runs was made: side, difficulty, opponent, the view's
+    // items, the language, the records' folder.
+    void settingsChanged();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -28,11 +28,13 @@ QIcon stoneIcon(int side, bool black) {
     return icon;
 }
 
+// Numbers padded with figure spaces, as wide as a digit, so that the columns line up
+// without runs of plain spaces.
 QString rowText(std::size_t index, Cell c, const QString& mark) {
-    QString text = QString("%1  %2%3")
-                       .arg(index + 1, 3)
+    QString text = QString("%1 %2%3")
+                       .arg(index + 1, 3, 10, QChar(0x2007))
                        .arg(BoardOverlays::columnLabel(c.x), BoardOverlays::rowLabel(c.y));
-    return mark.isEmpty() ? text : text + "  " + mark;
+    return mark.isEmpty() ? text : text + " " + mark;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "ui/BoardView.h"
 #include "ui/ProgramIcon.h"
+#include "ui/SettingsWriter.h"
 
 #include <QApplication>
 #include <QFont>
@@ -33,10 +34,9 @@ Program::Program() : splash_(SplashWindow::Role::Startup) {
         // Once the window stands, a game the last run left unfinished is offered.
         QTimer::singleShot(0, &window_, &MainWindow::offerUnfinishedGame);
     });
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window_, [this] {
-        QSettings settings;
-        WriteSettings(settings, window_.settings());
-    });
+    // Written as they change, and once more as the program quits.
+    auto* writer = new SettingsWriter(window_);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, writer, &SettingsWriter::write);
 }
 
 void Program::start() {

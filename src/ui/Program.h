@@ -13,7 +13,7 @@ void SetUpApplication();
 
 // The program as it starts: the game session with the real clock, random numbers and
 // message boxes, the main window as the last run left it, and the splash that opens it.
-// The window's settings are written when the program quits.
+// The window's settings are written as they change.
 class Program {
   public:
     Program();

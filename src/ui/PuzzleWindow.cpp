@@ -29,8 +29,8 @@ const char* const kLevelNames[kPuzzleLevels] = {
 const char* const kFours = QT_TRANSLATE_NOOP("wuzi::PuzzleWindow", "连续冲四");
 const char* const kThreats = QT_TRANSLATE_NOOP("wuzi::PuzzleWindow", "冲四活三");
 // After a puzzle's name in the list: solved, or tried.
-const QString kSolvedMark = QStringLiteral("  ✓");
-const QString kTriedMark = QStringLiteral("  ○");
+const QString kSolvedMark = QStringLiteral(" ✓");
+const QString kTriedMark = QStringLiteral(" ○");
 
 QString nameOf(Cell c) {
     return BoardOverlays::columnLabel(c.x) + BoardOverlays::rowLabel(c.y);

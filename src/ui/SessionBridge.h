@@ -37,8 +37,9 @@ class SessionBridge : public QObject, public SessionEvents {
   signals:
     // The session's search or hint has finished: deliver it.
     void workDone();
-    // A stone reached the board; the game ended.
+    // A stone reached the board.
     void stoneAdded();
+    // The game has ended; its box, if any, is still to come.
     void gameEnded();
     void thinking(bool on);
     void hintReady(std::optional<Cell> cell, bool master);

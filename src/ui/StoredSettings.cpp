@@ -11,6 +11,8 @@ namespace {
 constexpr int kDifficulties = 3;
 // A saved geometry is a few dozen bytes; anything far larger is no geometry.
 constexpr qsizetype kLargestGeometry = 4096;
+// Paths are limited to 4096 bytes on Linux.
+constexpr qsizetype kLongestPath = 4096;
 
 // The INI format writes booleans as the words true and false, numbers as digits.
 bool readBool(const QSettings& s, const char* key, bool fallback) {
@@ -45,6 +47,9 @@ StoredSettings ReadSettings(const QSettings& s) {
     r.sound = readBool(s, "game/sound", d.sound);
     QString language = s.value("view/language").toString();
     r.language = language == "en" || language == "zh_CN" ? language : d.language;
+    QVariant folder = s.value("records/folder");
+    if (folder.typeId() == QMetaType::QString && folder.toString().size() <= kLongestPath)
+        r.recordFolder = folder.toString();
     return r;
 }
 
@@ -58,6 +63,7 @@ void WriteSettings(QSettings& s, const StoredSettings& v) {
     s.setValue("game/playerFirst", v.playerFirst);
     s.setValue("game/sound", v.sound);
     s.setValue("view/language", v.language);
+    s.setValue("records/folder", v.recordFolder);
 }
 
 } // namespace wuzi

@@ -20,6 +20,7 @@ struct StoredSettings {
     bool playerFirst = true;
     bool sound = true;          // 选项 → 声音
     QString language = "zh_CN"; // or "en"
+    QString recordFolder;       // where 打开棋谱 and 保存棋谱 open: the folder last used
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

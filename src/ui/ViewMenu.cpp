@@ -36,6 +36,8 @@ ViewMenu::ViewMenu(Session& session, BoardView* board, QMainWindow* window)
     connect(numbers_, &QAction::toggled, board_, &BoardView::setShowNumbers);
     connect(coordinates_, &QAction::toggled, board_, &BoardView::setShowCoordinates);
     connect(panel_, &QAction::toggled, this, &ViewMenu::panelToggled);
+    for (QAction* a : {numbers_, coordinates_, panel_})
+        connect(a, &QAction::triggered, this, &ViewMenu::settingChosen);
     connect(review_, &QAction::triggered, this, &ViewMenu::toggleReview);
     connect(first_, &QAction::triggered, this, [this] { step(&ReviewCursor::First); });
     connect(previous_, &QAction::triggered, this, [this] { step(&ReviewCursor::Previous); });
@@ -69,10 +71,12 @@ void ViewMenu::createLanguageMenu() {
         languages->addAction(a);
     }
     chinese_->setChecked(true);
-    connect(chinese_, &QAction::triggered, this,
-            [this] { emit languageChosen(Language::Chinese); });
-    connect(english_, &QAction::triggered, this,
-            [this] { emit languageChosen(Language::English); });
+    auto choose = [this](Language language) {
+        emit languageChosen(language);
+        emit settingChosen();
+    };
+    connect(chinese_, &QAction::triggered, this, [choose] { choose(Language::Chinese); });
+    connect(english_, &QAction::triggered, this, [choose] { choose(Language::English); });
 }
 
 bool ViewMenu::showsNumbers() const {

@@ -47,6 +47,8 @@ class ViewMenu : public QObject {
 
   signals:
     void languageChosen(Language language);
+    // 显示手数, 显示坐标, 侧栏 or a language was chosen: a setting to remember.
+    void settingChosen();
     // 侧栏 was checked or cleared.
     void panelToggled(bool on);
     // A review began, moved or ended: the board shows another position.

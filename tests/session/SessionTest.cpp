@@ -152,6 +152,7 @@ TEST(Session, TheComputersFiveEndsTheGameOnce) {
     for (Cell c : {Cell{8, 8}, Cell{10, 10}, Cell{12, 12}, Cell{14, 14}, Cell{6, 12}})
         stones.push_back({c, kPlayer});
     ASSERT_TRUE(t.session.playFromPosition(stones));
+    // The box after the stone and the end: a front end shows the game over while it stands.
     EXPECT_EQ(t.events.take(), (Lines{"computer (5, 1)", "game over", "提示: 计算机胜!"}));
     t.session.endGame();
     EXPECT_TRUE(t.events.take().empty());

@@ -11,6 +11,8 @@
 #include "lessons/LessonButtons.h"
 #include "ui/BoardMapping.h"
 #include "ui/BoardView.h"
+#include "ui/GameKeeper.h"
+#include "ui/KilledRun.h"
 #include "ui/PositionBoard.h"
 #include "ui/Program.h"
 #include "ui/PuzzleWindow.h"
@@ -40,6 +42,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
@@ -363,6 +366,34 @@ class GuiSmokeTest : public QObject {
             problem("the page is not on the screen");
     }
 
+    QString statusLine() { return window().findChild<QLabel*>("statusLine")->text(); }
+
+    // The killed run: a game lost to Marrowick by mouse, killed while "计算机胜!" stands.
+    void loseAndWaitToBeKilled() {
+        splashOpensTheMainWindow();
+        if (QTest::currentTestFailed()) return;
+        whenModal<QMessageBox>("the computer's win", [this](QMessageBox* box) {
+            test::TellAndWaitToBeKilled({"box: " + box->text(), "status: " + statusLine(),
+                                         "kept: " + window().keeper().path()});
+        });
+        const GameView& game = program_->session().view();
+        chooseFromMenu({"fileMenu", "newGame"});
+        QTRY_VERIFY(game.gameRunning());
+        // The centre, then every other cell of the edges, where no five of the player's grows.
+        std::vector<Cell> tries = {kCentre};
+        for (int i = 1; i <= kBoardSize; i += 2)
+            for (Cell c : {Cell{1, i}, Cell{kBoardSize, i}, Cell{i, 1}, Cell{i, kBoardSize}})
+                tries.push_back(c);
+        for (Cell c : tries) {
+            if (!game.gameRunning()) break;
+            if (game.canPlay(c) != PlayResult::Placed) continue;
+            BoardView* board = window().board();
+            clickAt(board, QRect(board->pointOf(c), QSize(1, 1)));
+            QTRY_VERIFY(game.phase() != Phase::ComputerThinking);
+        }
+        problem("the computer never won");
+    }
+
   private slots:
     void initTestCase() {
         QVERIFY2(QGuiApplication::platformName() == "xcb", "run under xvfb-run, on X");
@@ -379,6 +410,11 @@ class GuiSmokeTest : public QObject {
                      .isEmpty());
         program_ = new Program;
         program_->start();
+        if (test::IsKilledRun()) {
+            loseAndWaitToBeKilled();
+            qFatal("the killed run stopped before it was killed: %s",
+                   qPrintable(problems_.join("\n")));
+        }
     }
 
     void splashOpensTheMainWindow() {
@@ -657,6 +693,20 @@ class GuiSmokeTest : public QObject {
         press(&window(), Qt::Key_F1);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join("\n")));
+    }
+
+    // Killed while "计算机胜!" stands, the program has already forgotten the game it lost
+    // and says it is over: the next start offers nothing to play on.
+    void aLostGameIsNotOfferedAfterAKill() {
+        QTemporaryDir home;
+        std::optional<QStringList> told = test::RunKilled(home.path());
+        QVERIFY2(told, "the killed run never showed the computer's win");
+        QCOMPARE(test::Told(*told, "box"), QString("计算机胜!"));
+        QFile kept(test::Told(*told, "kept"));
+        if (kept.open(QIODevice::ReadOnly))
+            QFAIL(qPrintable("the lost game is kept:\n" + QString::fromUtf8(kept.readAll())));
+        QVERIFY2(test::Told(*told, "status").startsWith("本局结束"),
+                 qPrintable(test::Told(*told, "status")));
     }
 
     void cleanupTestCase() { delete program_; }

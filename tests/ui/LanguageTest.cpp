@@ -5,13 +5,18 @@
 #include "ui/GameStatus.h"
 #include "ui/MainWindow.h"
 #include "ui/RecordedMessages.h"
+#include "ui/ReviewRunner.h"
+#include "ui/SidePanel.h"
 #include "ui/TestWindow.h"
+#include "ui/ViewMenu.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace wuzi;
@@ -46,8 +51,9 @@ class LanguageTest : public QObject {
         choose(t.w, "english");
         QCOMPARE(t.w.language(), Language::English);
         QVERIFY(action(t.w, "english")->isChecked());
-        QCOMPARE(menuTitles(t.w),
-                 QStringList({"&File", "&Options", "&View", "Vesk十式 (&K)", "&Puzzles", "&Help"}));
+        QCOMPARE(menuTitles(t.w), QStringList({"&File", "&Options", "&View", "Vesk's &Ten Forms",
+                                               "&Puzzles", "&Help"}));
+        QCOMPARE(action(t.w, "lesson10")->text(), QString("Rebirth"));
         QCOMPARE(action(t.w, "newGame")->text(), QString("&New game"));
         QCOMPARE(action(t.w, "opponent3")->text(), QString("Peddrin"));
         t.w.NewGame();
@@ -62,6 +68,7 @@ class LanguageTest : public QObject {
         QCOMPARE(menuTitles(t.w), QStringList({"文件(&F)", "选项(&O)", "查看(&V)", "Vesk十式(&K)",
                                                "习题(&Z)", "帮助(&H)"}));
         QCOMPARE(action(t.w, "newGame")->text(), QString("新游戏(&N)"));
+        QCOMPARE(action(t.w, "lesson10")->text(), QString("轮回转世"));
         QCOMPARE(t.w.status()->turnText(), QString("轮到你走"));
         QCOMPARE(CoreText(kComputerWins), QString("计算机胜!"));
     }
@@ -74,6 +81,29 @@ class LanguageTest : public QObject {
         t.w.setLanguage(Language::English);
         QCOMPARE(cancelButton(), QString("Cancel"));
         t.w.setLanguage(Language::Chinese);
+    }
+
+    // Every text the window shows in English, its menus and a reviewed game's move list
+    // among them, is spaced singly.
+    void englishTextsHaveNoDoubledSpaces() {
+        test::TestWindow t(messages, clock, random);
+        choose(t.w, "english");
+        t.w.reviews()->setLimits({0, 4000, 4000, 4});
+        // Black leaves its four open at L8 and plays elsewhere: the review marks a miss.
+        t.w.viewMenu()->review(
+            {{{8, 8}, {7, 8}, {9, 8}, {1, 1}, {10, 8}, {1, 3}, {11, 8}, {1, 5}, {3, 3}, {12, 8}}});
+        action(t.w, "gameReview")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(t.w.reviews()->review().has_value(), 60000);
+        t.w.viewMenu()->showPosition(9);
+        QStringList texts = {t.w.windowTitle(), t.w.statusBar()->currentMessage()};
+        for (QAction* a : t.w.findChildren<QAction*>())
+            texts << a->text();
+        for (QLabel* label : t.w.findChildren<QLabel*>())
+            texts << label->text();
+        texts << t.w.panel()->moveTexts();
+        for (const QString& text : texts)
+            QVERIFY2(!text.contains("  "), qPrintable(text));
+        choose(t.w, "chinese");
     }
 
     void everyCoreMessageHasItsEnglish() {

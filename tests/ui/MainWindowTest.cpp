@@ -3,6 +3,7 @@
 #include "support/ReplayableVesk.h"
 #include "ui/BoardView.h"
 #include "ui/EvalGraph.h"
+#include "ui/GameCommands.h"
 #include "ui/MasterAnalysis.h"
 #include "ui/RecordedMessages.h"
 #include "ui/ReviewRunner.h"
@@ -13,10 +14,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -266,6 +272,55 @@ class MainWindowTest : public QObject {
         for (const char* title : {"panelMasterTitle", "panelReviewTitle"})
             QTest::mouseClick(t.w.panel()->findChild<QToolButton*>(title), Qt::LeftButton);
         QTRY_VERIFY(moves->height() > height);
+    }
+
+    // Opened again and again, a menu keeps its width (it grew by its room to spare each time).
+    void menusKeepTheirWidth() {
+        test::TestWindow t(messages, clock, random);
+        t.w.show();
+        for (QMenu* menu : t.w.findChildren<QMenu*>()) {
+            QList<int> widths;
+            for (int i = 0; i < 3; ++i) {
+                menu->popup(QPoint(0, 0));
+                QVERIFY(QTest::qWaitForWindowExposed(menu));
+                widths << menu->width();
+                menu->hide();
+            }
+            QVERIFY2(widths[2] == widths[0], qPrintable(menu->objectName()));
+        }
+    }
+
+    // 保存棋谱 opens Qt's own dialog, in Chinese, in the folder used last; the status bar
+    // says the record was saved, and the folder is remembered for the next run.
+    void aRecordIsSavedWhereTheLastOneWas() {
+        QTemporaryDir last;
+        QVERIFY(QDir(last.path()).mkdir("新"));
+        test::TestWindow t(messages, clock, random);
+        StoredSettings stored;
+        stored.recordFolder = last.path();
+        t.w.restore(stored);
+        t.w.NewGame();
+        t.w.boardPressed(kCentre);
+        QString openedIn, buttons;
+        QStringList filters;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            openedIn = dialog->directory().path();
+            filters = dialog->nameFilters();
+            for (QPushButton* b :
+                 dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
+                buttons += b->text();
+            dialog->selectFile(last.filePath("新/一局.psq"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        action(t.w, "saveRecord")->trigger();
+        QCOMPARE(openedIn, last.path());
+        QCOMPARE(filters, QStringList({"五子棋棋谱 (*.psq)", "所有文件 (*)"}));
+        QVERIFY2(buttons.contains("保存") && buttons.contains("取消"), qPrintable(buttons));
+        QVERIFY(QFile::exists(last.filePath("新/一局.psq")));
+        QCOMPARE(t.w.statusBar()->currentMessage(), QString("棋谱已保存：一局.psq"));
+        QCOMPARE(t.w.settings().recordFolder, last.filePath("新"));
     }
 
     void lessonItemSetsTheLessonNumber() {

@@ -50,7 +50,7 @@ class PuzzleWindowTest : public QObject {
         QVERIFY(w.progress().solved("t-1"));
         QCOMPARE(w.progress().streak(PuzzleLevel::FoursIn3), 0); // not cleanly: a wrong stone
         QCOMPARE(w.listTexts(),
-                 (QStringList{"连续冲四 · 2 手 · 第 1 题  ✓", "连续冲四 · 2 手 · 第 2 题"}));
+                 (QStringList{"连续冲四 · 2 手 · 第 1 题 ✓", "连续冲四 · 2 手 · 第 2 题"}));
 
         PuzzleWindow again(PuzzleLevel::FoursIn3);
         again.usePuzzles({openThree("t-1"), openThree("t-2")});

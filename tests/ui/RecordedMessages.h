@@ -2,6 +2,7 @@
 
 #include "rules/Platform.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ class RecordedMessages : public MessageSink {
   public:
     void information(const std::string& title, const std::string& text) override {
         shown.push_back(title + ":" + text);
+        if (whileShown) whileShown();
     }
     void critical(const std::string& title, const std::string& text) override {
         shown.push_back(title + ":" + text);
@@ -26,6 +28,8 @@ class RecordedMessages : public MessageSink {
     std::vector<std::string> asked;
     bool agrees = true;
     std::vector<std::string> shown;
+    // What a test looks at while an information box stands.
+    std::function<void()> whileShown;
 };
 
 } // namespace wuzi::test

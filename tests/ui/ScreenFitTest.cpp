@@ -12,6 +12,7 @@
 #include "ui/lessons/RoutinesWindow.h"
 
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 using namespace wuzi;
@@ -82,21 +83,57 @@ class ScreenFitTest : public QObject {
         {
             test::TestWindow t(messages, clock, random);
             t.w.setGeometry(600, 500, 1200, 900);
+            t.w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&t.w));
             saved = t.w.saveGeometry();
         }
         test::TestWindow t(messages, clock, random);
         StoredSettings stored;
         stored.geometry = saved;
         t.w.restore(stored);
-        QRect area = t.w.screen()->availableGeometry();
-        QRect inside = t.w.geometry();
-        QVERIFY(fitsTheScreen(t.w));
-        QVERIFY2(area.contains(inside.adjusted(-8, -40, 8, 8)),
+        t.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        QRect frame = t.w.frameGeometry();
+        QVERIFY2(t.w.screen()->availableGeometry().contains(frame),
                  qPrintable(QString("%1,%2 %3x%4")
-                                .arg(inside.x())
-                                .arg(inside.y())
-                                .arg(inside.width())
-                                .arg(inside.height())));
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(frame.width())
+                                .arg(frame.height())));
+    }
+
+    // Closed anywhere on the screen, frame and all, the window opens there again.
+    void aWindowComesBackWhereItWasClosed_data() {
+        QTest::addColumn<int>("corner");
+        QTest::newRow("in the middle") << int(Qt::AlignCenter);
+        QTest::newRow("in the top left corner") << int(Qt::AlignTop | Qt::AlignLeft);
+        QTest::newRow("in the bottom right corner") << int(Qt::AlignBottom | Qt::AlignRight);
+    }
+    void aWindowComesBackWhereItWasClosed() {
+        QFETCH(int, corner);
+        QByteArray saved;
+        QRect closedAt;
+        {
+            test::TestWindow t(messages, clock, random);
+            t.w.resize(560, 480);
+            t.w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+            QRect area = t.w.screen()->availableGeometry();
+            QRect frame = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(corner),
+                                              t.w.frameGeometry().size(), area);
+            t.w.move(frame.topLeft());
+            QTRY_COMPARE(t.w.frameGeometry(), frame);
+            closedAt = t.w.geometry();
+            saved = t.w.settings().geometry;
+        }
+        test::TestWindow t(messages, clock, random);
+        StoredSettings stored;
+        stored.geometry = saved;
+        t.w.restore(stored);
+        t.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        QCOMPARE(t.w.geometry(), closedAt);
+        QVERIFY(t.w.screen()->availableGeometry().contains(t.w.frameGeometry()));
     }
 
     void theWindowsFitTheScreen() {

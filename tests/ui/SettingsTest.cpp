@@ -1,6 +1,8 @@
 // What the window remembers: the settings written and read back, a damaged or foreign
 // file giving the defaults, and the window restored from them at the start.
+#include "ui/KilledRun.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/RecordedMessages.h"
 #include "ui/StoredSettings.h"
 #include "ui/TestWindow.h"
@@ -9,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,7 +40,53 @@ class SettingsTest : public QObject {
         return ReadSettings(settings);
     }
 
+    // The killed run: the program as it starts, its choices made from the menus and its
+    // window moved; killed once the window has stood still long enough to be written.
+    static void chooseAndWaitToBeKilled() {
+        SetUpApplication();
+        QStandardPaths::setTestModeEnabled(true);
+        Program program;
+        MainWindow& w = program.window();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const char* item : {"opponent4", "difficulty2", "computerFirst", "showCoordinates",
+                                 "sidePanel", "english"})
+            action(w, item)->trigger();
+        w.setGeometry(60, 70, 520, 460);
+        QTRY_COMPARE_WITH_TIMEOUT(ReadSettings(QSettings()).geometry, w.saveGeometry(), 10000);
+        test::TellAndWaitToBeKilled(
+            {"settings: " + QSettings().fileName(),
+             QString("inside: %1 %2").arg(w.geometry().x()).arg(w.geometry().y())});
+    }
+
   private slots:
+    void initTestCase() {
+        if (!test::IsKilledRun()) return;
+        chooseAndWaitToBeKilled();
+        qFatal("the killed run stopped before it was killed");
+    }
+
+    // Every choice is written as it is made: a run killed after them loses none.
+    void choicesOutliveAKilledRun() {
+        QTemporaryDir home;
+        std::optional<QStringList> told = test::RunKilled(home.path());
+        QVERIFY2(told, "the killed run never got ready");
+        QSettings file(test::Told(*told, "settings"), QSettings::IniFormat);
+        StoredSettings read = ReadSettings(file);
+        QCOMPARE(read.opponent, 4);
+        QCOMPARE(read.difficulty, 2);
+        QCOMPARE(read.playerFirst, false);
+        QCOMPARE(read.showCoordinates, true);
+        QCOMPARE(read.showPanel, false);
+        QCOMPARE(read.language, QString("en"));
+        test::TestWindow t(messages, clock, random);
+        t.w.restore(read);
+        QCOMPARE(QString("%1 %2").arg(t.w.geometry().x()).arg(t.w.geometry().y()),
+                 test::Told(*told, "inside"));
+        QCOMPARE(t.w.size(), QSize(520, 460));
+        t.w.setLanguage(Language::Chinese);
+    }
+
     void aRoundTripKeepsEveryValue() {
         StoredSettings chosen;
         chosen.geometry = QByteArray("\x01\xd9\xd0\xcb\x00\x03", 6);
@@ -48,6 +97,7 @@ class SettingsTest : public QObject {
         chosen.playerFirst = false;
         chosen.sound = false;
         chosen.language = "en";
+        chosen.recordFolder = "/home/棋手/棋谱, 2024";
         {
             QSettings settings(file("round.conf"), QSettings::IniFormat);
             WriteSettings(settings, chosen);
@@ -66,7 +116,7 @@ class SettingsTest : public QObject {
             << QByteArray("[game]\nopponent=9\ndifficulty=-1\n") << 2 << false;
         QTest::newRow("wrong kinds")
             << QByteArray("[game]\nopponent=Corvane\nplayerFirst=1\n[view]\nmoveNumbers=yes\n"
-                          "language=fr\n[window]\ngeometry=not bytes\n")
+                          "language=fr\n[window]\ngeometry=not bytes\n[records]\nfolder=a, b\n")
             << 2 << false;
         QTest::newRow("another program's")
             << QByteArray("[General]\ntheme=dark\n[recent]\nfiles=a.txt, b.txt\n") << 2 << false;
@@ -84,6 +134,7 @@ class SettingsTest : public QObject {
         QCOMPARE(read.playerFirst, defaults.playerFirst);
         QCOMPARE(read.language, defaults.language);
         QVERIFY(read.geometry.isEmpty());
+        QVERIFY(read.recordFolder.isEmpty());
     }
 
     void theWindowStartsAsTheSettingsSay() {

@@ -31,6 +31,24 @@
 using namespace wuzi;
 using wuzi::test::action;
 
+namespace {
+
+// A game that fills the board but H1's corner, (15, 15), without a five: runs of two in
+// every direction, black first on the centre, white last.
+std::vector<Cell> allButTheLastCell() {
+    std::vector<Cell> black = {kCentre}, white;
+    for (int y = 1; y <= kBoardSize; ++y)
+        for (int x = 1; x <= kBoardSize; ++x)
+            if (Cell c{x, y}; c != kCentre && c != Cell{15, 15})
+                (((x + 2 * y) / 2) % 2 == 0 ? black : white).push_back(c);
+    std::vector<Cell> moves;
+    for (std::size_t i = 0; i < white.size(); ++i)
+        moves.insert(moves.end(), {black[i], white[i]});
+    return moves;
+}
+
+} // namespace
+
 class SidePanelTest : public QObject {
     Q_OBJECT
 
@@ -247,6 +265,58 @@ class SidePanelTest : public QObject {
         QCOMPARE(t.session.view().moveCount(), before + 2); // Corvane answers as ever
     }
 
+    // However a game ends, it is forgotten before its box stands (the program may be killed
+    // then) and is never offered; the status bar and the panel say it is over meanwhile.
+    void anEndedGameIsForgottenBeforeItsBox() {
+        const std::vector<Cell> whitesFour = {{8, 8},  {1, 1}, {10, 10}, {1, 2},
+                                              {12, 8}, {1, 3}, {8, 12},  {1, 4}};
+        const std::vector<Cell> blacksFour = {{8, 8},  {1, 1}, {9, 8},  {1, 3},
+                                              {10, 8}, {1, 5}, {11, 8}, {1, 7}};
+        struct End {
+            const char* name;
+            std::vector<Cell> moves;
+            Mode mode;
+            std::optional<Cell> last; // none: 结束游戏
+            std::string box;
+        };
+        const End ends[] = {
+            {"the computer's five", whitesFour, Mode::VersusComputer, Cell{14, 14},
+             "提示:计算机胜!"},
+            {"the player's five", blacksFour, Mode::VersusComputer, Cell{12, 8}, "提示:玩家胜!"},
+            {"a draw", allButTheLastCell(), Mode::VersusComputer, Cell{15, 15}, "提示:此局为和局!"},
+            {"a five of two players", blacksFour, Mode::TwoPlayers, Cell{12, 8}, "提示:黑胜!"},
+            {"a draw of two players", allButTheLastCell(), Mode::TwoPlayers, Cell{15, 15},
+             "提示:此局为和局!"},
+            {"结束游戏", blacksFour, Mode::VersusComputer, std::nullopt, ""},
+        };
+        for (const End& end : ends) {
+            test::TestWindow t(messages, clock, random);
+            QVERIFY(t.session.resume(end.moves, Match{2, true, 0, end.mode}));
+            t.w.refresh();
+            QVERIFY2(t.w.keeper().unfinished(), end.name);
+            QString whileShown;
+            messages.shown.clear();
+            messages.whileShown = [&] {
+                whileShown = QString("%1 | %2 | %3")
+                                 .arg(statusLine(t.w), t.w.panel()->turnText(),
+                                      QFile::exists(t.w.keeper().path()) ? "kept" : "forgotten");
+            };
+            if (end.last)
+                t.w.boardPressed(*end.last);
+            else
+                action(t.w, "endGame")->trigger();
+            messages.whileShown = nullptr;
+            QVERIFY2(!action(t.w, "resumeGame")->isEnabled(), end.name);
+            QVERIFY2(!t.w.panel()->notesText().contains("上一局"), end.name);
+            QVERIFY2(!t.w.keeper().unfinished(), end.name);
+            if (!end.last) continue;
+            QVERIFY2(!messages.shown.empty() && messages.shown.back() == end.box, end.name);
+            QVERIFY2(whileShown.startsWith("本局结束") && whileShown.contains("| 本局结束") &&
+                         whileShown.endsWith("forgotten"),
+                     qPrintable(QString("%1: %2").arg(end.name, whileShown)));
+        }
+    }
+
     // Two people on one board: each click is the side's to move; 悔棋 takes back one
     // stone; the record saved reads back as the same moves.
     void twoPlayersTakeTurnsTakeBackAndSave() {
@@ -333,6 +403,12 @@ class SidePanelTest : public QObject {
             << "wuzi unfinished game\nopponent 9\ndifficulty 0\nplayer-first 1\nmoves 8,8\n";
         QTest::newRow("cell off the board")
             << "wuzi unfinished game\nopponent 1\ndifficulty 0\nplayer-first 1\nmoves 8,16\n";
+        QTest::newRow("a cell played twice") << "wuzi unfinished game\nopponent 1\ndifficulty "
+                                                "0\nplayer-first 1\ntwo-players 0\nmoves 8,8 "
+                                                "9,9 8,8\n";
+        QTest::newRow("a five on the board")
+            << "wuzi unfinished game\nopponent 1\ndifficulty 0\nplayer-first 1\ntwo-players 0\n"
+               "moves 8,8 1,1 9,8 1,3 10,8 1,5 11,8 1,7 12,8\n";
     }
     void aDamagedKeptGameIsNotOffered() {
         QFETCH(QString, text);
