@@ -129,6 +129,19 @@ const PuzzleCase kCases[] = {
         "...............",
         "O....O....O...O",
     }, "t3", 3, "the line's stone 1 does not win"},
+    // X's fours and threes win in 5 moves, but a quiet stone first wins in 4.
+    {"a_quiet_stone_wins_sooner", {
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        ".......O.8.....",
+        ".......6.7O.2..",
+        ".......OX3X14..",
+        ".......XO5X....",
+        "......O..XX....",
+        ".........9O....",
+    }, "t4", 5, "a shorter win exists, any stone allowed"},
 };
 // clang-format on
 
