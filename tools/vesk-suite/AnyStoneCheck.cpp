@@ -271,10 +271,11 @@ bool AnyStoneCheck::leavesDoubleFive(int cell) const {
 int AnyStoneCheck::fivesWith(int g, int cell) const {
     int first = kUnknown;
     for (int w : LineGrid::windowsThrough(g)) {
+        int mine = grid_.inWindow(w, attacker_);
+        if (grid_.inWindow(w, defender_) != 0 || mine < 2 || mine > 3) continue;
         const auto& cells = LineGrid::windowCells(w);
         bool withCell = std::find(cells.begin(), cells.end(), cell) != cells.end();
-        if (grid_.inWindow(w, defender_) != 0 || grid_.inWindow(w, attacker_) + withCell != 3)
-            continue;
+        if (mine + withCell != 3) continue;
         for (int e : cells)
             if (e != g && e != cell && grid_.isEmpty(e)) {
                 if (first != kUnknown && e != first) return 2;

@@ -34,7 +34,7 @@ class AnyStoneCheck {
         std::uint8_t failsWith = 0;  // no win within this many stones
         std::uint8_t winsWith = 255; // a win within this many stones
     };
-    static constexpr int kTableBits = 18;
+    static constexpr int kTableBits = 16;
     // An empty cell where the attacker's stone would leave two or more cells of five.
     struct DoubleFive {
         int cell;
