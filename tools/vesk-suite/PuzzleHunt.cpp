@@ -47,11 +47,18 @@ class Catch {
         auto length = lengths_.find({level, p.moves});
         bool oneLength = puzzleLevels()[level].mostMoves == puzzleLevels()[level].leastMoves;
         return (oneLength || length == lengths_.end() || length->second < mostOfOne()) &&
-               std::none_of(found_[level].begin(), found_[level].end(), sameStart);
+               std::none_of(found_[level].begin(), found_[level].end(), sameStart) &&
+               (!mending_ || place(level, p.moves) != places_[level].end());
     }
     // A puzzle kept from before the hunt, of no game.
     void keep(int level, const Puzzle& p) { take(level, kNoGame, p); }
+    // In a mend, a place to fill: a new puzzle of `moves` (or, with 0, of any length).
+    void wantPlace(int level, int moves) {
+        mending_ = true;
+        places_[level].push_back(moves);
+    }
     void take(int level, int game, const Puzzle& p) {
+        if (mending_ && game != kNoGame) places_[level].erase(place(level, p.moves));
         found_[level].push_back({p, game});
         ++lengths_[{level, p.moves}];
         ++sides_[{level, static_cast<int>(p.stones.size() % 2)}];
@@ -85,6 +92,12 @@ class Catch {
     }
 
   private:
+    // The place a new puzzle of `moves` fills: one of its length, else one of any.
+    std::vector<int>::const_iterator place(int level, int moves) const {
+        const std::vector<int>& open = places_[level];
+        auto same = std::find(open.begin(), open.end(), moves);
+        return same != open.end() ? same : std::find(open.begin(), open.end(), 0);
+    }
     int size(int level) const { return static_cast<int>(found_[level].size()); }
     int mostOfOne() const { return (count_ * 3 + 4) / 5; }
     int inGame(int level, int game) const {
@@ -101,6 +114,8 @@ class Catch {
     std::map<std::pair<int, int>, int> lengths_; // level, moves
     std::map<std::pair<int, int>, int> sides_;   // level, side to move
     std::array<int, kLevels> openings_{};
+    bool mending_ = false;
+    std::array<std::vector<int>, kLevels> places_;
 };
 
 class Hunt {
@@ -223,6 +238,28 @@ void writeAll(const Catch& caught, const PuzzleOptions& options, const std::stri
     }
 }
 
+// Each place takes a new puzzle of its old one's length, if any; the places of lengths
+// the level no longer holds take the rest, shortest first.
+void fill(std::vector<Puzzle>& puzzles, const std::vector<std::size_t>& places,
+          std::vector<Puzzle> fresh) {
+    std::vector<std::size_t> open;
+    for (std::size_t k : places) {
+        auto same = std::find_if(fresh.begin(), fresh.end(),
+                                 [&](const Puzzle& p) { return p.moves == puzzles[k].moves; });
+        if (same == fresh.end()) {
+            open.push_back(k);
+            continue;
+        }
+        same->name = nextName(puzzles[k].name);
+        puzzles[k] = *same;
+        fresh.erase(same);
+    }
+    for (std::size_t i = 0; i < open.size() && i < fresh.size(); ++i) {
+        fresh[i].name = nextName(puzzles[open[i]].name);
+        puzzles[open[i]] = fresh[i];
+    }
+}
+
 } // namespace
 
 std::vector<std::vector<Puzzle>> huntPuzzles(const PuzzleOptions& options,
@@ -258,10 +295,13 @@ std::vector<std::vector<Puzzle>> mendPuzzles(const PuzzleOptions& options,
             hunt.see(p.stones);
             std::string fault = puzzleFault(p, level);
             log << p.name << (fault.empty() ? ": kept" : ": to replace, " + fault) << std::endl;
-            if (fault.empty())
+            bool fits = p.moves >= level.leastMoves && p.moves <= level.mostMoves;
+            if (fault.empty()) {
                 hunt.caught().keep(i, p);
-            else
+            } else {
                 places[i].push_back(k);
+                hunt.caught().wantPlace(i, fits ? p.moves : 0);
+            }
         }
     }
     std::mt19937 random(options.seed);
@@ -274,12 +314,7 @@ std::vector<std::vector<Puzzle>> mendPuzzles(const PuzzleOptions& options,
     }
     for (int i = 0; i < kLevels; ++i) {
         const PuzzleLevel& level = puzzleLevels()[i];
-        std::vector<Puzzle> fresh = hunt.caught().fresh(i);
-        for (std::size_t k = 0; k < fresh.size() && k < places[i].size(); ++k) {
-            Puzzle& place = puzzles[i][places[i][k]];
-            fresh[k].name = nextName(place.name);
-            place = fresh[k];
-        }
+        fill(puzzles[i], places[i], hunt.caught().fresh(i));
         std::string path = puzzlePath(folder, level);
         writePuzzles(path, puzzleHeader(level, madeText(path) + mendedText(options, game)),
                      puzzles[i]);

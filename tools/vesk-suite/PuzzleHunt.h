@@ -32,7 +32,8 @@ std::vector<std::vector<Puzzle>> huntPuzzles(const PuzzleOptions& options,
 
 // Mends the files of `folder`: keeps every puzzle that passes the check (puzzleFault) and
 // hunts as above for new ones to take the places of the others, each of the same level
-// and named after the old one with a letter added (f5-062b), so that the trainer's record
+// and length (any length the level holds where it no longer holds the old one's), and
+// named after the old one with a letter added (f5-062b), so that the trainer's record
 // of the old puzzle, kept by name, does not pass to the new. The header says so under the
 // command that grew the file. Returns the puzzles of each level.
 std::vector<std::vector<Puzzle>> mendPuzzles(const PuzzleOptions& options,

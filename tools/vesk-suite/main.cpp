@@ -25,12 +25,13 @@
 //       and options write the same files. The puzzles were made with
 //       --puzzles --seed 1 --count 90 assets/puzzles.
 //
-//   vesk-suite --mend-puzzles [--seed 1] [--games 1000] [--budget 2000000]
+//   vesk-suite --mend-puzzles [--seed 1] [--count 90] [--games 1000] [--budget 2000000]
 //              [--suites tests/vesk/data] FOLDER
 //       Keeps the puzzles of FOLDER's files that pass the check and hunts as --puzzles
-//       does for new ones in the places of the others, each named after the puzzle it
-//       replaces with a letter added (PuzzleHunt.h). The puzzles were mended with
-//       --mend-puzzles --seed 2 assets/puzzles after the check came to try quiet stones.
+//       does for new ones in the places of the others, of the same length where the
+//       level still holds it, each named after the puzzle it replaces with a letter
+//       added (PuzzleHunt.h). The puzzles were mended with --mend-puzzles --seed 2
+//       assets/puzzles after the check came to try quiet stones.
 //
 //   vesk-suite --verify-puzzles [--suites tests/vesk/data] FOLDER
 //       Checks every puzzle of FOLDER's files with the exhaustive check, and that no
@@ -169,7 +170,8 @@ int main(int argc, char** argv) {
                  "       vesk-suite --verify-long FILE [--budget NODES]\n"
                  "       vesk-suite --puzzles [--seed S] [--count N] [--games N] [--budget NODES] "
                  "[--suites DIR] FOLDER\n"
-                 "       vesk-suite --mend-puzzles [--seed S] [--games N] [--budget NODES] "
+                 "       vesk-suite --mend-puzzles [--seed S] [--count N] [--games N] "
+                 "[--budget NODES] "
                  "[--suites DIR] FOLDER\n"
                  "       vesk-suite --verify-puzzles [--suites DIR] FOLDER\n";
     return 2;
