@@ -20,13 +20,9 @@
 //     needs a double five, which no defender stone creates. The same holds for the
 //     answers: after a three, a reply that leaves a double five standing and makes no
 //     four of the defender's loses to it at once.
-// (4) With 3 stones left, a stone of either side on a cell that shares no window with an
-//     attacker stone (among windows free of defender stones), nor with two defender
-//     stones (among windows free of attacker stones), changes nothing: within 3 stones
-//     the attacker's fives and double fives come only from windows holding an attacker
-//     stone already, the defender gets at most two more stones and so no four from a
-//     window holding fewer than two, and every cell either side needs lies in such a
-//     window (nearStones).
+//
+// Every other stone and reply is tried: the replies that refuted a quiet stone lately
+// first, since one often refutes the next as well.
 
 namespace {
 
@@ -83,8 +79,6 @@ bool AnyStoneCheck::attack(int stones) {
     if (b.winsWith <= stones) return true;
     if (b.failsWith >= stones) return false;
     if (stones == 3) return remember(true, stones, winsInThree());
-    // Quiet stones are tried only with no win a stone shorter (see nearStones).
-    if (attack(stones - 1)) return true;
     return remember(true, stones, attackMoves(stones));
 }
 
@@ -168,13 +162,9 @@ bool AnyStoneCheck::unstoppable(const std::vector<DoubleFive>& threats) {
     return true;
 }
 
-// Fours, then threes, then (with 4 stones or more) every other stone that may matter.
+// Fours, then threes, then (with 4 stones or more) every other stone.
 bool AnyStoneCheck::attackMoves(int stones) {
     std::vector<int> threes;
-    std::vector<int> cells = stones == 4 ? nearStones() : std::vector<int>{};
-    if (stones > 4)
-        for (int c = 0; c < LineGrid::kCells; ++c)
-            if (grid_.isEmpty(c)) cells.push_back(c);
     for (int c = 0; c < LineGrid::kCells; ++c) {
         if (!grid_.isEmpty(c)) continue;
         if (grid_.makesFour(c, attacker_)) {
@@ -192,8 +182,10 @@ bool AnyStoneCheck::attackMoves(int stones) {
         grid_.lift(c);
         if (win) return true;
     }
-    for (int c : cells) {
-        if (grid_.makesFour(c, attacker_) || std::count(threes.begin(), threes.end(), c)) continue;
+    for (int c = 0; c < LineGrid::kCells; ++c) {
+        if (!grid_.isEmpty(c) || grid_.makesFour(c, attacker_) ||
+            std::count(threes.begin(), threes.end(), c))
+            continue;
         grid_.place(c, attacker_);
         bool win = defend(stones - 1);
         grid_.lift(c);
@@ -232,15 +224,15 @@ bool AnyStoneCheck::answerThree(int stones) {
 
 bool AnyStoneCheck::answerQuiet(int stones) {
     if (!attack(stones)) return false;
-    std::vector<int> replies = stones == 3 ? nearStones() : std::vector<int>{};
-    if (stones > 3)
-        for (int c = 0; c < LineGrid::kCells; ++c)
-            if (grid_.isEmpty(c)) replies.push_back(c);
-    for (int c : killers_)
-        if (grid_.isEmpty(c) && std::count(replies.begin(), replies.end(), c) && refutes(c, stones))
+    std::vector<int> tried;
+    for (int c : std::vector<int>(killers_))
+        if (grid_.isEmpty(c)) {
+            if (refutes(c, stones)) return false;
+            tried.push_back(c);
+        }
+    for (int c = 0; c < LineGrid::kCells; ++c)
+        if (grid_.isEmpty(c) && !std::count(tried.begin(), tried.end(), c) && refutes(c, stones))
             return false;
-    for (int c : replies)
-        if (refutes(c, stones)) return false;
     return true;
 }
 
@@ -331,22 +323,6 @@ std::vector<int> AnyStoneCheck::stoppers(const std::vector<DoubleFive>& threats)
             std::erase_if(stops, [&](int c) { return !std::count(undo.begin(), undo.end(), c); });
     }
     return stops;
-}
-
-// The cells that may matter within 3 stones (4): those in a window free of defender stones
-// that holds an attacker stone, or free of attacker stones that holds two defender stones.
-std::vector<int> AnyStoneCheck::nearStones() const {
-    std::vector<bool> near(LineGrid::kCells);
-    for (int w = 0; w < LineGrid::kWindows; ++w) {
-        int mine = grid_.inWindow(w, attacker_), theirs = grid_.inWindow(w, defender_);
-        if ((mine >= 1 && theirs == 0) || (theirs >= 2 && mine == 0))
-            for (int c : LineGrid::windowCells(w))
-                near[c] = true;
-    }
-    std::vector<int> cells;
-    for (int c = 0; c < LineGrid::kCells; ++c)
-        if (near[c] && grid_.isEmpty(c)) cells.push_back(c);
-    return cells;
 }
 
 // The turn is part of the key: after a quiet stone the attacker moves again on the same

@@ -15,9 +15,9 @@
 // is already known (AnyStoneCheck.cpp):
 //   - a win within 3 stones is always one of fours and threes;
 //   - a stone of the defender never helps the attacker, so a quiet stone after which
-//     the attacker, moving again, has no win in the stones left, loses; and a position
-//     that the attacker wins after some reply of the defender it also wins without it;
-//   - with 3 stones left, a stone far from both sides' stones changes nothing.
+//     the attacker, moving again, has no win in the stones left, loses;
+//   - after a three, a reply that leaves a double five standing loses to it at once,
+//     unless it makes a four of the defender's.
 class AnyStoneCheck {
   public:
     // LineGrid cells, black first; the side to move attacks.
@@ -62,7 +62,6 @@ class AnyStoneCheck {
     std::vector<DoubleFive> doubleFivesThrough(int cell) const;
     static std::vector<int> stoppers(const std::vector<DoubleFive>& threats);
     std::vector<int> replies() const;
-    std::vector<int> nearStones() const;
 
     std::uint64_t key(bool attackerToMove) const;
     Bounds known(bool attackerToMove) const;
