@@ -40,6 +40,7 @@ class LineGrid {
     int inWindow(int window, int side) const { return counts_[window][side]; }
 
     bool hasFiveCell(int side) const { return fiveCells_[side] > 0; }
+    int fiveCellCount(int side) const { return fiveCells_[side]; }
     std::vector<int> fiveCells(int side) const;
     // The cells of five that a stone of `side` on the empty `cell` would add, at most
     // `most` of them; returns how many it wrote.

@@ -5,7 +5,7 @@
 const std::array<PuzzleLevel, 4>& puzzleLevels() {
     static const std::array<PuzzleLevel, 4> levels{{
         {"fours-3.txt", "f3", true, 3, 3},
-        {"fours-5.txt", "f5", true, 5, 8},
+        {"fours-5.txt", "f5", true, 5, 6},
         {"threats-3.txt", "t3", false, 3, 3},
         {"threats-4.txt", "t4", false, 4, 6},
     }};

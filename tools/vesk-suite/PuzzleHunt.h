@@ -30,6 +30,17 @@ std::vector<std::vector<Puzzle>> huntPuzzles(const PuzzleOptions& options,
                                              const std::vector<std::string>& suites,
                                              std::ostream& log);
 
-// The header of a level's file, which says what its puzzles are and how the file was
-// made and checked.
-std::string puzzleHeader(const PuzzleLevel& level, const PuzzleOptions& options, int gamesPlayed);
+// Mends the files of `folder`: keeps every puzzle that passes the check (puzzleFault) and
+// hunts as above for new ones to take the places of the others, each of the same level
+// and length (any length the level holds where it no longer holds the old one's), and
+// named after the old one with a letter added (f5-062b), so that the trainer's record
+// of the old puzzle, kept by name, does not pass to the new. The header says so under the
+// command that grew the file. Returns the puzzles of each level.
+std::vector<std::vector<Puzzle>> mendPuzzles(const PuzzleOptions& options,
+                                             const std::string& folder,
+                                             const std::vector<std::string>& suites,
+                                             std::ostream& log);
+
+// The header of a level's file, which says what its puzzles are, how the file was made
+// (`made`: the commands, each after a line that leads to it) and how it is checked.
+std::string puzzleHeader(const PuzzleLevel& level, const std::string& made);

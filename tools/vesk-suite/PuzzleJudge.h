@@ -11,7 +11,7 @@
 // (ShortestWin); the exhaustive check has the last word (PuzzleCheck.h).
 //
 // Neither side may have a four standing, and the side to move may have no win in one or
-// two stones. Then a win by fours whose shortest is 3 stones, or 5 to 8 with no win by
+// two stones. Then a win by fours whose shortest is 3 stones, or 5 to 6 with no win by
 // fours and threes shorter, is a puzzle of fours; a position with no win by fours at all
 // and a shortest win by fours and threes of 3 to 6 stones is one of threats.
 struct JudgedPuzzle {

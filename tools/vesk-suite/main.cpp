@@ -18,12 +18,20 @@
 //   vesk-suite --puzzles [--seed 1] [--count 90] [--games 1000] [--budget 2000000]
 //              [--suites tests/vesk/data] FOLDER
 //       The puzzle trainer's puzzles (习题), --count of each level, written to the four
-//       files of FOLDER (assets/puzzles): wins by fours in 3 moves and in 5 to 8, by
+//       files of FOLDER (assets/puzzles): wins by fours in 3 moves and in 5 or 6, by
 //       fours and threes in 3 and in 4 to 6 (Puzzle.h), from self-play, each kept only
 //       when the exhaustive check confirms it (PuzzleHunt.h). Positions of the threat
 //       suites in --suites are left out. Run from the source tree, niced; the same seed
 //       and options write the same files. The puzzles were made with
 //       --puzzles --seed 1 --count 90 assets/puzzles.
+//
+//   vesk-suite --mend-puzzles [--seed 1] [--count 90] [--games 1000] [--budget 2000000]
+//              [--suites tests/vesk/data] FOLDER
+//       Keeps the puzzles of FOLDER's files that pass the check and hunts as --puzzles
+//       does for new ones in the places of the others, of the same length where the
+//       level still holds it, each named after the puzzle it replaces with a letter
+//       added (PuzzleHunt.h). The puzzles were mended with --mend-puzzles --seed 2
+//       assets/puzzles after the check came to try quiet stones.
 //
 //   vesk-suite --verify-puzzles [--suites tests/vesk/data] FOLDER
 //       Checks every puzzle of FOLDER's files with the exhaustive check, and that no
@@ -57,7 +65,8 @@ struct Arguments {
 };
 
 Arguments parse(int argc, char** argv) {
-    const std::set<std::string> flags{"--long", "--verify-long", "--puzzles", "--verify-puzzles"};
+    const std::set<std::string> flags{"--long", "--verify-long", "--puzzles", "--mend-puzzles",
+                                      "--verify-puzzles"};
     Arguments args;
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
@@ -105,14 +114,20 @@ std::vector<std::string> suitePaths(const Arguments& args) {
     return {suites + "/threat-suite.txt", suites + "/long-wins.txt"};
 }
 
-int huntPuzzleFiles(const Arguments& args) {
+PuzzleOptions puzzleOptions(const Arguments& args) {
     PuzzleOptions options;
     options.seed = static_cast<unsigned>(args.number("--seed", options.seed));
     options.count = static_cast<int>(args.number("--count", options.count));
     options.games = static_cast<int>(args.number("--games", options.games));
     options.budget = args.number("--budget", options.budget);
+    return options;
+}
+
+int huntPuzzleFiles(const Arguments& args) {
     auto start = std::chrono::steady_clock::now();
-    auto puzzles = huntPuzzles(options, args.path, suitePaths(args), std::cerr);
+    auto puzzles = args.flags.count("--mend-puzzles")
+                       ? mendPuzzles(puzzleOptions(args), args.path, suitePaths(args), std::cerr)
+                       : huntPuzzles(puzzleOptions(args), args.path, suitePaths(args), std::cerr);
     for (std::size_t i = 0; i < puzzles.size(); ++i)
         std::cerr << puzzleLevels()[i].file << ": " << puzzles[i].size() << " puzzles\n";
     std::cerr << secondsSince(start) << " s\n";
@@ -145,7 +160,8 @@ int main(int argc, char** argv) {
     Arguments args = parse(argc, argv);
     if (args.flags.count("--long") && !args.path.empty()) return huntLong(args);
     if (args.flags.count("--verify-long") && !args.path.empty()) return verifyLong(args);
-    if (args.flags.count("--puzzles") && !args.path.empty()) return huntPuzzleFiles(args);
+    if ((args.flags.count("--puzzles") || args.flags.count("--mend-puzzles")) && !args.path.empty())
+        return huntPuzzleFiles(args);
     if (args.flags.count("--verify-puzzles") && !args.path.empty()) return verifyPuzzles(args);
     if (args.values.count("--out")) return huntThreats(args);
     std::cerr << "usage: vesk-suite --out FILE [--seed S] [--fours N] [--threes N] [--games N]\n"
@@ -153,6 +169,9 @@ int main(int argc, char** argv) {
                  "FILE\n"
                  "       vesk-suite --verify-long FILE [--budget NODES]\n"
                  "       vesk-suite --puzzles [--seed S] [--count N] [--games N] [--budget NODES] "
+                 "[--suites DIR] FOLDER\n"
+                 "       vesk-suite --mend-puzzles [--seed S] [--count N] [--games N] "
+                 "[--budget NODES] "
                  "[--suites DIR] FOLDER\n"
                  "       vesk-suite --verify-puzzles [--suites DIR] FOLDER\n";
     return 2;

@@ -3,6 +3,7 @@
 // the answer, and so on to the five.
 #include "PuzzleCheck.h"
 #include "BoardPicture.h"
+#include "PuzzleFile.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,19 @@ const PuzzleCase kCases[] = {
         "...............",
         "O....O....O...O",
     }, "t3", 3, "the line's stone 1 does not win"},
+    // X's fours and threes win in 5 moves, but a quiet stone first wins in 4.
+    {"a_quiet_stone_wins_sooner", {
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        ".......O.8.....",
+        ".......6.7O.2..",
+        ".......OX3X14..",
+        ".......XO5X....",
+        "......O..XX....",
+        ".........9O....",
+    }, "t4", 5, "a shorter win exists, any stone allowed"},
 };
 // clang-format on
 
@@ -141,5 +155,13 @@ TEST_P(PuzzleCheckTest, FindsTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PuzzleCheckTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.what); });
+
+// t4-057 with a poorer first answer: after I7 the fours and threes still need 5 moves,
+// but a quiet stone first wins in 4.
+TEST(PuzzleCheck, AnAnswerThatLetsAQuietStoneWinSoonerDoesNotHoldOutLongest) {
+    Puzzle p = puzzleFromText("t4-057 6 G8 I9 G7 G9 H9 I10 I8 F8 J7 G10 / "
+                              "H7 I7 K6 L5 I6 F9 H6 H8 J6 G6 L6");
+    EXPECT_EQ(puzzleFault(p, *levelOfName("t4")), "the line's answer 2 does not hold out longest");
+}
 
 } // namespace

@@ -69,7 +69,7 @@ void PrintTo(const FirstStone& f, std::ostream* out) {
 const FirstStone kFirstStones[] = {
     {"f3-008", "E6", true},   {"f3-008", "B8", false}, {"f5-016", "L11", true},
     {"f5-016", "K13", false}, {"t3-036", "E8", true},  {"t3-036", "H10", false},
-    {"t4-038", "M7", true},   {"t4-038", "I7", false},
+    {"t4-033", "J7", true},   {"t4-033", "J8", false},
 };
 
 class FirstStoneTest : public ::testing::TestWithParam<FirstStone> {};

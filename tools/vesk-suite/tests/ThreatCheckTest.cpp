@@ -1,6 +1,9 @@
-// The checks that vouch for Vesk's suites, on drawn positions: the exhaustive check and
-// the threat-game search must agree on wins known by hand, the search must try every
-// defence that matters, and the check of a long win's line must catch a broken line.
+// The checks that vouch for Vesk's suites and the puzzles, on drawn positions: the
+// exhaustive check and the threat-game search must agree on wins known by hand, the check
+// that lets the attacker play any stone must find the wins that begin with a quiet one,
+// the search must try every defence that matters, and the check of a long win's line
+// must catch a broken line.
+#include "AnyStoneCheck.h"
 #include "BoardPicture.h"
 #include "ExhaustiveCheck.h"
 #include "LongWinCheck.h"
@@ -23,6 +26,7 @@ struct CheckCase {
     std::vector<std::string> rows;
     int byFours;   // the shortest win by fours, in plies; 0: none within 6 stones
     int byThreats; // the shortest win by threats; 0: none within 4 stones
+    int anyStone;  // the shortest win by any stones; 0: none within 4 stones
 };
 
 // gtest names the case in its reports by this, not by the struct's bytes.
@@ -38,14 +42,14 @@ const CheckCase kCases[] = {
         "...............",
         "...............",
         "O....O....O...O",
-    }, 1, 1},
+    }, 1, 1, 1},
     {"open_four_next", {
         "...............",
         "..XXX..........",
         "...............",
         "...............",
         "O....O....O....",
-    }, 3, 3},
+    }, 3, 3, 3},
     {"four_three", {
         "...............",
         ".O.............",
@@ -59,7 +63,7 @@ const CheckCase kCases[] = {
         "...............",
         "...............",
         "O....O....O...O",
-    }, 5, 5},
+    }, 5, 5, 5},
     {"the_block_opens_a_four", {
         "...............",
         ".O.............",
@@ -73,7 +77,7 @@ const CheckCase kCases[] = {
         "...............",
         "...............",
         "O..............",
-    }, 0, 0},
+    }, 0, 0, 0},
     {"the_block_makes_a_four", {
         "...............",
         ".O.............",
@@ -87,7 +91,7 @@ const CheckCase kCases[] = {
         "...............",
         "...............",
         "O.............O",
-    }, 0, 0},
+    }, 0, 0, 0},
     {"a_three_first", {
         "...............",
         "...............",
@@ -98,7 +102,7 @@ const CheckCase kCases[] = {
         "...............",
         "....O..X.O.....",
         "......X........",
-    }, 0, 7},
+    }, 0, 7, 7},
     {"double_three", {
         "...............",
         "...............",
@@ -113,7 +117,26 @@ const CheckCase kCases[] = {
         "...............",
         "...............",
         "O....O....O...O",
-    }, 0, 5},
+    }, 0, 5, 5},
+    // X's fours and threes win in 5 moves, a quiet stone first in 4: after it every
+    // answer leaves X a win in 3.
+    {"a_quiet_stone_first", {
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        ".......O.......",
+        "..........O....",
+        ".......OX.X....",
+        ".......XO.X....",
+        "......O..XX....",
+        "..........O....",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+    }, 0, 0, 7},
     {"defender_three_comes_first", {
         "...............",
         "...............",
@@ -128,7 +151,7 @@ const CheckCase kCases[] = {
         ".........OOO...",
         "...............",
         "O..............",
-    }, 0, 0},
+    }, 0, 0, 0},
 };
 // clang-format on
 
@@ -144,6 +167,12 @@ TEST_P(ShortestWinTest, BothChecksFindTheShortestWin) {
     ShortestWin search(gridOf(cellsOf(c.rows)), 1'000'000);
     EXPECT_EQ(search.shortestPlies(Space::kFours, 1, 6), c.byFours);
     EXPECT_EQ(search.shortestPlies(Space::kThreats, 1, 4), c.byThreats);
+}
+
+TEST_P(ShortestWinTest, AnyStoneFindsTheShortestWinWithQuietStones) {
+    const CheckCase& c = GetParam();
+    int moves = AnyStoneCheck(cellsOf(c.rows)).shortest(4);
+    EXPECT_EQ(moves > 0 ? 2 * moves - 1 : 0, c.anyStone);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, ShortestWinTest, ::testing::ValuesIn(kCases),
