@@ -32,7 +32,7 @@ constexpr int kUnknown = -1;
 
 AnyStoneCheck::AnyStoneCheck(const std::vector<int>& stones)
     : grid_(gridOf(stones)), attacker_(grid_.sideToMove()), defender_(1 - attacker_),
-      table_(std::size_t{1} << kTableBits) {}
+      table_(kTableBits) {}
 
 bool AnyStoneCheck::winsWithin(int stones) {
     return attack(stones);
@@ -332,24 +332,9 @@ std::uint64_t AnyStoneCheck::key(bool attackerToMove) const {
 }
 
 AnyStoneCheck::Bounds AnyStoneCheck::known(bool attackerToMove) const {
-    std::uint64_t k = key(attackerToMove);
-    std::size_t first = (k >> 8) & (table_.size() - 4);
-    for (std::size_t i = first; i < first + 4; ++i)
-        if (table_[i].key == k) return table_[i];
-    return {};
+    return table_.known(key(attackerToMove));
 }
 
 bool AnyStoneCheck::remember(bool attackerToMove, int stones, bool win) {
-    std::uint64_t k = key(attackerToMove);
-    std::size_t first = (k >> 8) & (table_.size() - 4);
-    Bounds* slot = &table_[first];
-    for (std::size_t i = first; i < first + 4; ++i)
-        if (table_[i].key == k || table_[i].key == 0) {
-            slot = &table_[i];
-            break;
-        }
-    if (slot->key != k) *slot = {k, 0, 255};
-    if (win && stones < slot->winsWith) slot->winsWith = static_cast<std::uint8_t>(stones);
-    if (!win && stones > slot->failsWith) slot->failsWith = static_cast<std::uint8_t>(stones);
-    return win;
+    return table_.remember(key(attackerToMove), stones, win);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoundsTable.h"
 #include "LineGrid.h"
 
 #include <cstdint>
@@ -29,11 +30,7 @@ class AnyStoneCheck {
     int shortest(int most);
 
   private:
-    struct Bounds {
-        std::uint64_t key = 0;
-        std::uint8_t failsWith = 0;  // no win within this many stones
-        std::uint8_t winsWith = 255; // a win within this many stones
-    };
+    using Bounds = BoundsTable::Bounds;
     static constexpr int kTableBits = 16;
     // An empty cell where the attacker's stone would leave two or more cells of five.
     struct DoubleFive {
@@ -70,7 +67,7 @@ class AnyStoneCheck {
     LineGrid grid_;
     int attacker_;
     int defender_;
-    std::vector<Bounds> table_;
+    BoundsTable table_;
     // Replies that refuted a quiet stone lately, tried first against the next.
     std::vector<int> killers_;
 };

@@ -9,8 +9,7 @@ constexpr std::uint64_t kThreatsSalt = 0x9E3779B97F4A7C15ULL;
 } // namespace
 
 ShortestWin::ShortestWin(const LineGrid& position, long nodeBudget)
-    : grid_(position), attacker_(position.sideToMove()), budget_(nodeBudget),
-      table_(std::size_t{1} << kTableBits) {}
+    : grid_(position), attacker_(position.sideToMove()), budget_(nodeBudget), table_(kTableBits) {}
 
 ShortestWin::Answer ShortestWin::winsWithin(Space space, int stones) {
     threes_ = space == Space::kThreats;
@@ -39,27 +38,12 @@ std::uint64_t ShortestWin::key() const {
 }
 
 ShortestWin::Bounds ShortestWin::known() const {
-    std::uint64_t k = key();
-    std::size_t first = (k >> 8) & (table_.size() - 4);
-    for (std::size_t i = first; i < first + 4; ++i)
-        if (table_[i].key == k) return table_[i];
-    return {};
+    return table_.known(key());
 }
 
 bool ShortestWin::remember(int stones, bool win) {
     if (exhausted_) return false;
-    std::uint64_t k = key();
-    std::size_t first = (k >> 8) & (table_.size() - 4);
-    Bounds* slot = &table_[first];
-    for (std::size_t i = first; i < first + 4; ++i)
-        if (table_[i].key == k || table_[i].key == 0) {
-            slot = &table_[i];
-            break;
-        }
-    if (slot->key != k) *slot = {k, 0, 255};
-    if (win && stones < slot->winsWith) slot->winsWith = static_cast<std::uint8_t>(stones);
-    if (!win && stones > slot->failsWith) slot->failsWith = static_cast<std::uint8_t>(stones);
-    return win;
+    return table_.remember(key(), stones, win);
 }
 
 // The attacker to move, with `stones` left for the five.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoundsTable.h"
 #include "LineGrid.h"
 
 #include <cstdint>
@@ -36,13 +37,7 @@ class ShortestWin {
     bool exhausted() const { return exhausted_; }
 
   private:
-    // What is proved of a position, kept in a table of 4-way buckets; a new position
-    // takes the place of the first of its bucket when the bucket is full.
-    struct Bounds {
-        std::uint64_t key = 0;
-        std::uint8_t failsWith = 0;  // no win within this many stones
-        std::uint8_t winsWith = 255; // a win within this many stones
-    };
+    using Bounds = BoundsTable::Bounds;
     static constexpr int kTableBits = 20;
 
     bool attack(int stones);
@@ -63,5 +58,5 @@ class ShortestWin {
     long budget_;
     long nodes_ = 0;
     bool exhausted_ = false;
-    std::vector<Bounds> table_;
+    BoundsTable table_;
 };
