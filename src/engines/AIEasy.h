@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "engines/EngineGame.h"
 
 namespace wuzi {
 
@@ -12,6 +12,6 @@ void EngineProbePatterns(Game& g);
 // Group extension, stages 1..3.
 void EnginePatternMove(Game& g, int stage);
 // Blocks the player's live threes, stages 1..2.
-void EngineSpanMove(Game& g, int stage);
+void EngineSpanMove(EngineGame& g, int stage);
 
 } // namespace wuzi

@@ -13,11 +13,11 @@ void PlayNextToLastMove(Game& g, int x, int y);
 void OwnSplitThree(Game& g);
 void PlayerSplitThree(Game& g);
 
-// Own-line attack, stages 1..4, and its four tests: four stones of a side through (x, y)
-// with a free cell, in a line other than `skip`, flag ResultFlags[0].
+// Own-line attack, stages 1..4, and its four tests: do four stones of a side lie through
+// (x, y) with a free cell, in a line other than `skip`?
 void HardOwnLine(Game& g, int stage);
-void TestOwnCell(Game& g, int x, int y, int skip);
-void TestPlayerCellHard(Game& g, int x, int y, int skip);
+bool TestOwnCell(Game& g, int x, int y, int skip);
+bool TestPlayerCellHard(Game& g, int x, int y, int skip);
 
 // Hard player-line guard, stages 1..4.
 void HardPlayerLine(Game& g, int stage);

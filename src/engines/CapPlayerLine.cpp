@@ -7,7 +7,7 @@ namespace wuzi {
 
 namespace {
 
-bool onLattice(const Game& g, Cell c) {
+bool onLattice(const EngineGame& g, Cell c) {
     return !isNoCell(c) && OnLattice(g, c.x, c.y);
 }
 
@@ -25,7 +25,7 @@ void blockSide(Game& g, const HalfLine& side, int d) {
 }
 
 // Stage 2 on one side: only a lattice cell, near before far.
-void blockSideOnLattice(Game& g, const HalfLine& side) {
+void blockSideOnLattice(EngineGame& g, const HalfLine& side) {
     if (onLattice(g, side.near) && PlayMove(g, side.near)) return;
     if (onLattice(g, side.far)) PlayMove(g, side.far);
 }
@@ -41,7 +41,7 @@ const HalfLine* sideAcross(const LineScan& s) {
 
 // Stage 2 across the stone: the near cells of the sides with gaps, or of the sides with
 // two free cells on an unbroken line.
-void blockAcrossOnLattice(Game& g, const LineScan& s) {
+void blockAcrossOnLattice(EngineGame& g, const LineScan& s) {
     bool unbroken = s.gaps() == 0;
     for (const HalfLine* side : {&s.a, &s.b})
         if ((unbroken ? side->free >= 2 : side->gap > 0) && onLattice(g, side->near) &&
@@ -49,7 +49,7 @@ void blockAcrossOnLattice(Game& g, const LineScan& s) {
             return;
 }
 
-void capLine(Game& g, int stage, const LineScan& s, LineTest t) {
+void capLine(EngineGame& g, int stage, const LineScan& s, LineTest t) {
     int d = s.dir.number;
     if (t == LineTest::C) {
         const HalfLine* side = sideAcross(s);
@@ -68,7 +68,7 @@ void capLine(Game& g, int stage, const LineScan& s, LineTest t) {
 
 } // namespace
 
-void CapPlayerLine(Game& g, int stage) {
+void CapPlayerLine(EngineGame& g, int stage) {
     guarded(g, [&] {
         if (g.PlayerMoveNo < 6 || (stage != 1 && stage != 2)) return;
         ForEachPassedTest(g, kPlayer,

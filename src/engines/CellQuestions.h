@@ -14,18 +14,18 @@ namespace wuzi {
 
 // Would a player stone on c start a line with room in another direction?
 inline bool StartsPlayerLine(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestPlayerCell(g, c.x, c.y, skip, PlayerCellMode::Flag); });
+    return TestPlayerCell(g, c.x, c.y, skip, PlayerCellMode::Answer);
 }
 // Would a stone on c give its side four stones with a free cell in another line?
 inline bool MakesComputerFourHard(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestOwnCell(g, c.x, c.y, skip); });
+    return TestOwnCell(g, c.x, c.y, skip);
 }
 inline bool MakesPlayerFourHard(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { TestPlayerCellHard(g, c.x, c.y, skip); });
+    return TestPlayerCellHard(g, c.x, c.y, skip);
 }
 // Does another line through c hold a computer group with room to develop?
 inline bool LiesOnGroupWithRoom(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { PatternMoveAt(g, c.x, c.y, skip, DevelopMode::Flag); });
+    return PatternMoveAt(g, c.x, c.y, skip, DevelopMode::Answer);
 }
 
 inline bool Moved(const Game& g) {

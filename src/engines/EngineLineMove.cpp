@@ -45,8 +45,7 @@ void runStage(Game& g, int stage, int d, Cell a, Cell b) {
 
 // Plays the developing cell of a group through the stone; answers whether it did.
 bool developedFrom(Game& g, Cell stone) {
-    return Answers(g, 0,
-                   [&] { PatternMoveAt(g, stone.x, stone.y, 0, DevelopMode::PlayGroupCell); });
+    return PatternMoveAt(g, stone.x, stone.y, 0, DevelopMode::PlayGroupCell);
 }
 
 } // namespace

@@ -51,13 +51,13 @@ bool blockTowardTheCrowd(Game& g, const lines::ThreeLine& three, int d) {
 }
 
 // Stage 2: the first preferred end on the lattice, else the first preferred end.
-bool blockOnTheLattice(Game& g, const lines::CellOrder& ends) {
+bool blockOnTheLattice(EngineGame& g, const lines::CellOrder& ends) {
     for (Cell c : ends)
         if (OnLattice(g, c.x, c.y) && PlayMove(g, c)) return true;
     return PlayMove(g, ends.front());
 }
 
-bool blockThree(Game& g, int stage, const lines::ThreeLine& three, int d) {
+bool blockThree(EngineGame& g, int stage, const lines::ThreeLine& three, int d) {
     lines::CellOrder ends = preferredEnds(three);
     if (ends.empty()) return false;
     if (stage == 2) return blockOnTheLattice(g, ends);
@@ -68,7 +68,7 @@ bool blockThree(Game& g, int stage, const lines::ThreeLine& three, int d) {
 
 } // namespace
 
-void EngineSpanMove(Game& g, int stage) {
+void EngineSpanMove(EngineGame& g, int stage) {
     if (stage != 1 && stage != 2) return;
     guarded(g, [&] {
         if (g.PlayerMoveNo < 4) return;

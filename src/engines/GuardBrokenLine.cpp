@@ -34,7 +34,7 @@ void blockCrossedLine(Game& g, Cell stone, const LineScan& s) {
 
 // Stage 4: the near cell of a side with a gap, or of either side of an unbroken line,
 // when it lies on the lattice.
-void blockOnLattice(Game& g, const LineScan& s) {
+void blockOnLattice(EngineGame& g, const LineScan& s) {
     bool unbroken = s.gaps() == 0;
     for (const HalfLine* side : {&s.a, &s.b})
         if ((unbroken || side->gap >= 1) && OnLattice(g, side->near.x, side->near.y) &&
@@ -42,7 +42,7 @@ void blockOnLattice(Game& g, const LineScan& s) {
             return;
 }
 
-void answerYoungLine(Game& g, int stage, Cell stone, const LineScan& s) {
+void answerYoungLine(EngineGame& g, int stage, Cell stone, const LineScan& s) {
     int d = s.dir.number;
     switch (stage) {
     case 1:
@@ -65,7 +65,7 @@ void answerYoungLine(Game& g, int stage, Cell stone, const LineScan& s) {
 
 } // namespace
 
-void GuardBrokenLine(Game& g, int stage) {
+void GuardBrokenLine(EngineGame& g, int stage) {
     guarded(g, [&] {
         if (g.PlayerMoveNo <= 2 || stage < 1 || stage > 4) return;
         ForEachLineScan(g, kPlayer, kRoomFrameFree, [&](Cell stone, const LineScan& s) {

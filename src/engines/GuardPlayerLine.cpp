@@ -14,16 +14,13 @@ void GuardPlayerLine(Game& g, int stage) {
     });
 }
 
-void TestPlayerCell(Game& g, int x, int y, int skip, PlayerCellMode mode) {
-    guarded(g, [&] {
-        if (isNoCell({x, y})) return;
-        lines::forEachDirection(skip, [&](const Direction& d) {
+bool TestPlayerCell(Game& g, int x, int y, int skip, PlayerCellMode mode) {
+    return guardedAnswer(g, [&] {
+        if (isNoCell({x, y})) return false;
+        return lines::forEachDirection(skip, [&](const Direction& d) {
             LineScan s = ScanLine(g, {x, y}, d, kPlayer, kRoomFrameFree);
             if (!HasRoom(s)) return false;
-            if (mode == PlayerCellMode::Flag) {
-                g.ResultFlags[0] = true;
-                return true;
-            }
+            if (mode == PlayerCellMode::Answer) return true;
             for (Cell c : RoomCandidates(s))
                 if (MakesPlayerFour(g, c, d.number) && PlayMove(g, x, y)) return true;
             return false;

@@ -11,7 +11,6 @@ namespace {
 // Difficulty, a player stone on the guard cell would make neither an open four (1 and 2)
 // nor a four (2).
 bool playGuardedThree(Game& g, Cell c, Cell guard, int d) {
-    ClearFlags(g);
     return MakesComputerThree(g, c, d) && !MakesFearedPlayerFour(g, guard, d) && PlayMove(g, c);
 }
 
@@ -68,18 +67,16 @@ void attackLine(Game& g, int stage, const LineScan& s, LineTest t) {
 
 // Four or more stones of `side` through (x, y) in another line, over a stretch with at most
 // one inner gap and at least one free cell: each half takes in one free cell at most.
-void testFourCell(Game& g, int x, int y, int skip, int side) {
-    guarded(g, [&] {
-        if (isNoCell({x, y})) return;
-        lines::forEachDirection(skip, [&](const Direction& d) {
+bool testFourCell(Game& g, int x, int y, int skip, int side) {
+    return guardedAnswer(g, [&] {
+        if (isNoCell({x, y})) return false;
+        return lines::forEachDirection(skip, [&](const Direction& d) {
             LineScan s = ScanLine(g, {x, y}, d, side, kFourFrameFree);
             bool fourOnA = s.a.free >= 1 && s.a.run >= 4;
             bool fourOnB = s.b.free >= 1 && s.b.run >= 4;
             bool fourAcross =
                 s.a.run + s.b.run - 1 >= 4 && s.a.free + s.b.free >= 1 && s.gaps() <= 1;
-            if (!fourOnA && !fourOnB && !fourAcross) return false;
-            g.ResultFlags[0] = true;
-            return true;
+            return fourOnA || fourOnB || fourAcross;
         });
     });
 }
@@ -94,12 +91,12 @@ void HardOwnLine(Game& g, int stage) {
     });
 }
 
-void TestOwnCell(Game& g, int x, int y, int skip) {
-    testFourCell(g, x, y, skip, kComputer);
+bool TestOwnCell(Game& g, int x, int y, int skip) {
+    return testFourCell(g, x, y, skip, kComputer);
 }
 
-void TestPlayerCellHard(Game& g, int x, int y, int skip) {
-    testFourCell(g, x, y, skip, kPlayer);
+bool TestPlayerCellHard(Game& g, int x, int y, int skip) {
+    return testFourCell(g, x, y, skip, kPlayer);
 }
 
 } // namespace wuzi

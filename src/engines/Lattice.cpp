@@ -30,7 +30,7 @@ constexpr std::array<Cell, 8> kNeighbourSteps{
 
 // At the computer's second stone the first neighbour on either lattice is played and
 // fixes the game's lattice; later, only the current lattice counts.
-bool replyOn(Game& g, int x, int y) {
+bool replyOn(EngineGame& g, int x, int y) {
     if (g.CompMoveNo != 2) return onLatticeOf(g.GameMode, g.LatticeFlip, x, y) && PlayMove(g, x, y);
     for (bool flip : {true, false}) {
         if (!onLatticeOf(g.GameMode, flip, x, y)) continue;
@@ -43,12 +43,12 @@ bool replyOn(Game& g, int x, int y) {
 
 } // namespace
 
-bool OnLattice(const Game& g, int x, int y) {
+bool OnLattice(const EngineGame& g, int x, int y) {
     if (g.CompMoveNo <= 2 || !latticeMode(g.GameMode)) return false;
     return (onLatticeOf(g.GameMode, g.LatticeFlip, x, y));
 }
 
-void LatticeReply(Game& g, int x, int y) {
+void LatticeReply(EngineGame& g, int x, int y) {
     guarded(g, [&] {
         if (!latticeMode(g.GameMode)) return;
         for (Cell step : kNeighbourSteps) {

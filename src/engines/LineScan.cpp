@@ -146,7 +146,6 @@ GroupLine ScanGroupLine(const Game& g, int x, int y, const Direction& d) {
 }
 
 bool CrossThreeMove(Game& g, Cell a, Cell b, int skip, Cell playA, Cell playB) {
-    ClearFlags(g);
     if (MakesComputerThree(g, a, skip))
         return !MakesFearedPlayerFour(g, b, skip) && PlayMove(g, playA);
     if (MakesComputerThree(g, b, skip))

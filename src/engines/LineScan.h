@@ -18,12 +18,13 @@ inline constexpr Cell stepCell(int x, int y, const Direction& d, int sign, int s
 }
 
 // Runs `test(direction)` on directions 1..4 in order, leaving out the one numbered
-// `skip`, until it answers true.
-template <class Test> void forEachDirection(int skip, Test&& test) {
+// `skip`, until it answers true; returns whether one did.
+template <class Test> bool forEachDirection(int skip, Test&& test) {
     for (const Direction& d : kDirections) {
         if (d.number == skip) continue;
-        if (test(d)) return;
+        if (test(d)) return true;
     }
+    return false;
 }
 
 // Up to four cells, offered in order.

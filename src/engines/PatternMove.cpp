@@ -46,13 +46,10 @@ bool developAt(Game& g, int x, int y, int skip, DevelopMode mode, const Directio
     case DevelopMode::Play:
         return PlayMove(g, x, y);
     case DevelopMode::PlayGroupCell:
-        if (!PlayMove(g, line.developCell())) return false;
-        g.ResultFlags[0] = true;
-        return true;
+        return PlayMove(g, line.developCell());
     case DevelopMode::PlayIfCrossThree:
         return playIfCrossThree(g, x, y, line, d.number);
-    case DevelopMode::Flag:
-        g.ResultFlags[0] = true;
+    case DevelopMode::Answer:
         return true;
     }
     return false;
@@ -67,16 +64,16 @@ bool secondGroupGivesFour(Game& g, const lines::GroupLine& line, int d, int keep
 
 } // namespace
 
-void PatternMoveAt(Game& g, int x, int y, int skip, DevelopMode mode) {
-    if (isNoCell({x, y})) return;
-    lines::forEachDirection(skip, [&](const Direction& d) {
+bool PatternMoveAt(Game& g, int x, int y, int skip, DevelopMode mode) {
+    if (isNoCell({x, y})) return false;
+    return lines::forEachDirection(skip, [&](const Direction& d) {
         return skippingFaults([&] { return developAt(g, x, y, skip, mode, d); });
     });
 }
 
-void PatternMoveAtB(Game& g, int x, int y, int skip, int keep) {
-    if (isNoCell({x, y})) return;
-    lines::forEachDirection(skip, [&](const Direction& d) {
+bool PatternMoveAtB(Game& g, int x, int y, int skip, int keep) {
+    if (isNoCell({x, y})) return false;
+    return lines::forEachDirection(skip, [&](const Direction& d) {
         return skippingFaults([&] {
             lines::GroupLine line = lines::ScanGroupLine(g, x, y, d);
             return line.qualifies() && secondGroupGivesFour(g, line, d.number, keep) &&

@@ -5,34 +5,27 @@
 namespace wuzi {
 
 // The questions asked of a candidate cell c through the point tests, each leaving out
-// the line under examination (`skip`): clear the flag read, run the point test in a
-// flag mode, read the answer. The flag keeps the answer.
-template <class Test> bool Answers(Game& g, int flag, Test test) {
-    g.ResultFlags[flag] = false;
-    test();
-    return g.ResultFlags[flag];
-}
+// the line under examination (`skip`): the point test in an answering mode, and its answer.
 
 // Would a computer stone on c make a four in another line?
 inline bool MakesComputerFour(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { ComputerFourAt(g, c.x, c.y, skip, 1, FourMode::Flag); });
+    return ComputerFourAt(g, c.x, c.y, skip, 1, FourMode::Answer);
 }
 // ... a four in a line other than `skip` and `keep`?
 inline bool MakesComputerFourBeyond(Game& g, Cell c, int skip, int keep) {
-    return Answers(g, 0,
-                   [&] { ComputerFourAt(g, c.x, c.y, skip, keep, FourMode::FlagUnlessKept); });
+    return ComputerFourAt(g, c.x, c.y, skip, keep, FourMode::AnswerUnlessKept);
 }
 // ... a live three in another line?
 inline bool MakesComputerThree(Game& g, Cell c, int skip) {
-    return Answers(g, 0, [&] { ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Flag); });
+    return ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Answer);
 }
 // Would a player stone on c make an open four in another line?
 inline bool MakesPlayerOpenFour(Game& g, Cell c, int skip) {
-    return Answers(g, 1, [&] { PlayerOpenFourAt(g, c.x, c.y, skip); });
+    return PlayerOpenFourAt(g, c.x, c.y, skip);
 }
 // ... a four with an open end in another line?
 inline bool MakesPlayerFour(Game& g, Cell c, int skip) {
-    return Answers(g, 1, [&] { PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Flag); });
+    return PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Answer);
 }
 // ... a four the Difficulty guards against: none at 0, an open four at 1, any four above?
 // Only those fours are asked.
@@ -45,14 +38,7 @@ inline bool MakesFearedPlayerFour(Game& g, Cell c, int skip) {
 // Does the first of the regions cut at a and b across a line in direction `dir` hold
 // more player stones than the second (see ComparePlayerRegions)?
 inline bool FirstRegionHoldsMorePlayerStones(Game& g, Cell a, Cell b, int dir) {
-    ComparePlayerRegions(g, a.x, a.y, b.x, b.y, dir);
-    return g.ResultFlags[0];
-}
-
-// A three-then-four question starts from two clear flags, even when the player's four is
-// never asked.
-inline void ClearFlags(Game& g) {
-    g.ResultFlags = {false, false};
+    return ComparePlayerRegions(g, a.x, a.y, b.x, b.y, dir);
 }
 
 } // namespace wuzi

@@ -1,7 +1,6 @@
 #include "engines/PointTests.h"
 
 #include "engines/LineScan.h"
-#include "engines/PointQuestions.h"
 #include "rules/Fault.h"
 #include "rules/Placement.h"
 
@@ -80,7 +79,7 @@ PlayerFour scanPlayerFour(const Game& g, int x, int y, const Direction& d) {
 // Would a player stone on `end` make a live three in a line other than `skip`? A yes is
 // announced: it also sets CompMoved, for the block the caller places.
 bool announcesPlayerThree(Game& g, Cell end, int skip) {
-    return Answers(g, 0, [&] { PlayerThreeAt(g, end.x, end.y, skip, PlayerThreeMode::Announce); });
+    return PlayerThreeAt(g, end.x, end.y, skip, PlayerThreeMode::Announce);
 }
 
 // Blocks the player's four through (x, y) when a player stone on one of its open ends
@@ -108,63 +107,56 @@ int countPlayerStones(const Game& g, int x1, int x2, int y1, int y2) {
 
 } // namespace
 
-void ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, FourMode mode) {
-    guarded(g, [&] {
-        if (isNoCell({x, y})) return;
-        forEachDirection(skip, [&](const Direction& d) {
+bool ComputerFourAt(Game& g, int x, int y, int skip, int keepDir, FourMode mode) {
+    return guardedAnswer(g, [&] {
+        if (isNoCell({x, y})) return false;
+        return forEachDirection(skip, [&](const Direction& d) {
             if (!makesComputerFour(g, x, y, d)) return false;
             if (mode == FourMode::Play) return PlayMove(g, x, y);
-            if (mode == FourMode::FlagUnlessKept && d.number == keepDir) return false;
-            g.ResultFlags[0] = true;
-            return true;
+            return mode != FourMode::AnswerUnlessKept || d.number != keepDir;
         });
     });
 }
 
-void PlayerOpenFourAt(Game& g, int x, int y, int skip) {
-    guarded(g, [&] {
-        if (isNoCell({x, y})) return;
-        forEachDirection(skip, [&](const Direction& d) {
+bool PlayerOpenFourAt(Game& g, int x, int y, int skip) {
+    return guardedAnswer(g, [&] {
+        if (isNoCell({x, y})) return false;
+        return forEachDirection(skip, [&](const Direction& d) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
-            if (four.stones < 4 || four.ends != 2) return false;
-            g.ResultFlags[1] = true;
-            return true;
+            return four.stones >= 4 && four.ends == 2;
         });
     });
 }
 
-void PlayerFourAt(Game& g, int x, int y, int skip, PlayerFourMode mode) {
-    guarded(g, [&] {
-        if (isNoCell({x, y})) return;
-        forEachDirection(skip, [&](const Direction& d) {
+bool PlayerFourAt(Game& g, int x, int y, int skip, PlayerFourMode mode) {
+    return guardedAnswer(g, [&] {
+        if (isNoCell({x, y})) return false;
+        return forEachDirection(skip, [&](const Direction& d) {
             PlayerFour four = scanPlayerFour(g, x, y, d);
             if (four.stones < 4 || four.ends < 1) return false;
             if (mode == PlayerFourMode::Block) return blockPlayerFour(g, x, y, d, four);
-            g.ResultFlags[1] = true;
             return true;
         });
     });
 }
 
-void ComputerThreeAt(Game& g, int x, int y, int skip, ComputerThreeMode mode) {
-    guarded(g, [&] {
-        if (isNoCell({x, y})) return;
-        forEachDirection(skip, [&](const Direction& d) {
+bool ComputerThreeAt(Game& g, int x, int y, int skip, ComputerThreeMode mode) {
+    return guardedAnswer(g, [&] {
+        if (isNoCell({x, y})) return false;
+        return forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kComputer).live()) return false;
             if (mode == ComputerThreeMode::Play) return PlayMove(g, x, y);
-            g.ResultFlags[0] = true;
             return true;
         });
     });
 }
 
-void PlayerThreeAt(Game& g, int x, int y, int skip, PlayerThreeMode mode) {
-    guarded(g, [&] {
-        if (isNoCell({x, y})) return;
-        forEachDirection(skip, [&](const Direction& d) {
+bool PlayerThreeAt(Game& g, int x, int y, int skip, PlayerThreeMode mode) {
+    return guardedAnswer(g, [&] {
+        if (isNoCell({x, y})) return false;
+        return forEachDirection(skip, [&](const Direction& d) {
             if (!lines::ScanThreeLine(g, x, y, d, kPlayer).live()) return false;
             if (mode == PlayerThreeMode::Play) return PlayMove(g, x, y);
-            g.ResultFlags[0] = true;
             // Announces the block; the caller places the stone itself.
             if (mode == PlayerThreeMode::Announce) g.CompMoved = true;
             return true;
@@ -173,7 +165,7 @@ void PlayerThreeAt(Game& g, int x, int y, int skip, PlayerThreeMode mode) {
 }
 
 // No handler of its own: a fault ends it and is reported by the calling routine.
-void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int dir) {
+bool ComparePlayerRegions(Game& g, int a, int b, int c, int d, int dir) {
     int first = 0, second = 0;
     switch (dir) {
     case 1:
@@ -193,15 +185,15 @@ void ComparePlayerRegions(Game& g, int a, int b, int c, int d, int dir) {
         second = countPlayerStones(g, c, kBoardSize, 1, d);
         break;
     }
-    g.ResultFlags[0] = (first > second);
+    return first > second;
 }
 
 // No handler of its own: a fault ends it and is reported by the calling routine.
 // Only the line's first empty cell is kept, in the slot of the half it lies in; the
 // other slot is (0, 0) and its tests find nothing.
-void ThreatReplyAt(Game& g, int x, int y, int skip) {
-    if (isNoCell({x, y})) return;
-    forEachDirection(skip, [&](const Direction& d) {
+bool ThreatReplyAt(Game& g, int x, int y, int skip) {
+    if (isNoCell({x, y})) return false;
+    return forEachDirection(skip, [&](const Direction& d) {
         lines::EmptiesLine line = lines::ScanEmptiesLine(g, x, y, d);
         if (line.stones < 3 || line.empties != 2) return false;
         Cell slot0 = line.firstHalf == kBack ? line.cells[0] : Cell{};

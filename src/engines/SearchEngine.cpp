@@ -41,7 +41,7 @@ bool countWindow(const SearchState& s, int row, int column, int dRow, int dColum
 // below it) stands for a book reply. When a take-back has undone that reply, the
 // computer's stone is no longer on the game board: the opening goes from the engine's
 // board too. It was never scored.
-void dropUndoneBookOpening(Game& g) {
+void dropUndoneBookOpening(EngineGame& g) {
     SearchState& s = g.engine;
     if (s.EngineBoard[8][7] != kEngineComputer || g.cell(8, 9) == kComputer) return;
     for (auto [row, column] : {std::pair{7, 7}, std::pair{8, 7}}) {
@@ -99,7 +99,7 @@ void RecordEngineStone(SearchState& s, int row, int column, std::uint8_t side) {
     EngineEvalUpdate(s, row, column);
 }
 
-void CompBoardClick(Game& g, int column, int row) {
+void CompBoardClick(EngineGame& g, int column, int row) {
     guarded(g, [&] {
         if (!onEngineBoard(row, column)) throw Fault("下标越界");
         dropUndoneBookOpening(g);
@@ -111,7 +111,7 @@ void CompBoardClick(Game& g, int column, int row) {
     });
 }
 
-void SyncEngineStones(Game& g) {
+void SyncEngineStones(EngineGame& g) {
     guarded(g, [&] {
         for (int row = 0; row < kSize; ++row)
             for (int column = 0; column < kSize; ++column)
@@ -121,7 +121,7 @@ void SyncEngineStones(Game& g) {
     });
 }
 
-bool EngineReplyOwed(const Game& g) {
+bool EngineReplyOwed(const EngineGame& g) {
     return g.GameActive && g.engine.MoveSignal;
 }
 
@@ -159,7 +159,7 @@ int PlayersFiveCell(const SearchState& s) {
     return -1;
 }
 
-void PlaceEngineReply(Game& g, int bestIndex) {
+void PlaceEngineReply(EngineGame& g, int bestIndex) {
     guarded(g, [&] {
         g.engine.MoveSignal = false;
         if (!g.GameActive || bestIndex < 0 || bestIndex >= kSize * kSize) return;
@@ -172,7 +172,7 @@ void PlaceEngineReply(Game& g, int bestIndex) {
     });
 }
 
-void EngineTurn(Game& g) {
+void EngineTurn(EngineGame& g) {
     guarded(g, [&] {
         if (!EngineReplyOwed(g)) return;
         PlaceEngineReply(g, FindEngineReply(g.engine, g.SearchLevel, g.random));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engines/EngineGame.h"
 #include "engines/SearchEngineFast.h"
-#include "rules/Game.h"
 
 #include <atomic>
 #include <cstdint>
@@ -20,15 +20,15 @@ void RecordEngineStone(SearchState& s, int row, int column, std::uint8_t side);
 
 // Opponent 3 takes the player's stone, given 0-based: records it on the engine's board
 // and hands the turn to the engine (MoveSignal). Nothing happens on a taken cell.
-void CompBoardClick(Game& g, int column, int row);
+void CompBoardClick(EngineGame& g, int column, int row);
 
 // Puts every computer stone of the engine's board that the game board lacks onto the
 // game board (the window's DrawBoard).
-void SyncEngineStones(Game& g);
+void SyncEngineStones(EngineGame& g);
 
 // True when the player's stone has been handed to the engine and its reply is owed
 // (MoveSignal stays True until the reply is placed).
-bool EngineReplyOwed(const Game& g);
+bool EngineReplyOwed(const EngineGame& g);
 
 // The engine's reply: searches `depth` plies for the computer on the engine's board.
 // Returns the EngineCells position to play (-1 when none is free or the search was
@@ -46,9 +46,9 @@ int PlayersFiveCell(const SearchState& s);
 
 // Plays the engine's chosen move on its board and on the game board; nothing when the
 // game has ended meanwhile or no move was found. The player acts next (MoveSignal False).
-void PlaceEngineReply(Game& g, int bestIndex);
+void PlaceEngineReply(EngineGame& g, int bestIndex);
 
 // The whole reply, synchronously (the headless brain, tests): nothing unless owed.
-void EngineTurn(Game& g);
+void EngineTurn(EngineGame& g);
 
 } // namespace wuzi

@@ -3,7 +3,7 @@
 // The board the fast search plays its trial stones on: window counts and, for every
 // candidate in visiting order, the gain a stone of each side would bring.
 
-#include "rules/SearchState.h"
+#include "engines/SearchState.h"
 
 #include <algorithm>
 #include <array>

@@ -46,13 +46,11 @@ bool splitThreeAlong(const Game& g, Cell stone, const Ray& r, int side) {
 }
 
 // Would the side's stone on a free cell beyond (step 5 or 6) make a live three across, as
-// `threeTest` flags it? Both cells are always asked, under one clear flag.
-template <class ThreeTest>
-bool threeBeyond(Game& g, Cell stone, const Ray& r, ThreeTest threeTest) {
-    return Answers(g, 0, [&] {
-        threeTest(stone.x + 5 * r.dx, stone.y + 5 * r.dy, r.skip);
-        threeTest(stone.x + 6 * r.dx, stone.y + 6 * r.dy, r.skip);
-    });
+// `threeTest` answers? Both cells are always asked; either answer is a yes.
+template <class ThreeTest> bool threeBeyond(Cell stone, const Ray& r, ThreeTest threeTest) {
+    bool fifth = threeTest(stone.x + 5 * r.dx, stone.y + 5 * r.dy, r.skip);
+    bool sixth = threeTest(stone.x + 6 * r.dx, stone.y + 6 * r.dy, r.skip);
+    return fifth || sixth;
 }
 
 // Plays the middle gap (step 3) of the first split three of `side` whose free cells beyond
@@ -60,7 +58,7 @@ bool threeBeyond(Game& g, Cell stone, const Ray& r, ThreeTest threeTest) {
 template <class ThreeTest> void playSplitThree(Game& g, int side, ThreeTest threeTest) {
     forEachStone(g, side, [&](Cell s) {
         for (const Ray& r : kRays)
-            if (splitThreeAlong(g, s, r, side) && threeBeyond(g, s, r, threeTest) &&
+            if (splitThreeAlong(g, s, r, side) && threeBeyond(s, r, threeTest) &&
                 PlayMove(g, s.x + 3 * r.dx, s.y + 3 * r.dy))
                 break;
         return Moved(g);
@@ -73,7 +71,7 @@ void OwnSplitThree(Game& g) {
     guarded(g, [&] {
         if (g.CompMoveNo <= 4) return;
         playSplitThree(g, kComputer, [&](int x, int y, int skip) {
-            ComputerThreeAt(g, x, y, skip, ComputerThreeMode::Flag);
+            return ComputerThreeAt(g, x, y, skip, ComputerThreeMode::Answer);
         });
     });
 }
@@ -82,7 +80,7 @@ void PlayerSplitThree(Game& g) {
     guarded(g, [&] {
         if (g.PlayerMoveNo <= 4) return;
         playSplitThree(g, kPlayer, [&](int x, int y, int skip) {
-            PlayerThreeAt(g, x, y, skip, PlayerThreeMode::Flag);
+            return PlayerThreeAt(g, x, y, skip, PlayerThreeMode::Answer);
         });
     });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "playbooks/BookGame.h"
 
 #include <algorithm>
 #include <climits>
@@ -64,20 +64,21 @@ constexpr CellArgument AtCell(int x, int y) {
 
 // One step of a chain: a routine with its arguments, and its condition.
 struct Step {
-    std::function<void(Game&, int x, int y)> run;
+    std::function<void(BookGame&, int x, int y)> run;
     When when = kAlways;
 
     Step If(When w) const { return {run, w}; }
 };
 
-inline Step Run(void (*routine)(Game&)) {
-    return {[routine](Game& g, int, int) { routine(g); }};
+// A routine takes the game of its own layer: the rules' Game, or the engines' EngineGame.
+template <class G> Step Run(void (*routine)(G&)) {
+    return {[routine](BookGame& g, int, int) { routine(g); }};
 }
-inline Step Run(void (*routine)(Game&, int), int stage) {
-    return {[routine, stage](Game& g, int, int) { routine(g, stage); }};
+template <class G> Step Run(void (*routine)(G&, int), int stage) {
+    return {[routine, stage](BookGame& g, int, int) { routine(g, stage); }};
 }
-inline Step Run(void (*routine)(Game&, int, int), CellArgument at) {
-    return {[routine, at](Game& g, int x, int y) {
+template <class G> Step Run(void (*routine)(G&, int, int), CellArgument at) {
+    return {[routine, at](BookGame& g, int x, int y) {
         if (at.lastStone)
             routine(g, x, y);
         else
@@ -90,7 +91,7 @@ bool OpenFourProbe(Game& g, int x, int y);
 
 // The open-four probe on the player's last stone; `reaction` runs when it finds one.
 inline Step OnOpenFour(Step reaction) {
-    return {[reaction = std::move(reaction)](Game& g, int x, int y) {
+    return {[reaction = std::move(reaction)](BookGame& g, int x, int y) {
         if (OpenFourProbe(g, x, y)) reaction.run(g, x, y);
     }};
 }
@@ -98,7 +99,7 @@ inline Step OnOpenFour(Step reaction) {
 using Chain = std::vector<Step>;
 
 // Runs the steps in order while no stone has been placed this turn.
-inline void RunSteps(Game& g, const Chain& chain, int x, int y) {
+inline void RunSteps(BookGame& g, const Chain& chain, int x, int y) {
     for (const Step& step : chain) {
         if (g.CompMoved) return;
         if (step.when.holds(g)) step.run(g, x, y);

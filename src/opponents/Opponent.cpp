@@ -12,7 +12,7 @@ namespace {
 
 // Quillon with the player first: the main book, unless the coin chose the diagonal book,
 // which also answers once the main book has been left at its second move.
-bool quillonWhiteBooks(Game& g, int x, int y) {
+bool quillonWhiteBooks(BookGame& g, int x, int y) {
     if (!g.BookCoin && g.BookActive) {
         QuillonWhitePlaybook(g, x, y, CompChoose);
         return true;
@@ -25,8 +25,8 @@ bool quillonWhiteBooks(Game& g, int x, int y) {
 }
 
 // A book followed while BookActive holds.
-template <void (*Playbook)(Game&, int, int, MoveSelection)>
-bool whileBookActive(Game& g, int x, int y) {
+template <void (*Playbook)(BookGame&, int, int, MoveSelection)>
+bool whileBookActive(BookGame& g, int x, int y) {
     if (!g.BookActive) return false;
     Playbook(g, x, y, CompChoose);
     return true;

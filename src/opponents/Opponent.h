@@ -2,13 +2,12 @@
 
 #include "opponents/ChainSteps.h"
 #include "opponents/Roster.h"
-#include "rules/Game.h"
 
 namespace wuzi {
 
 // Answers the player's stone (x, y) from an opening book while one is in force; false
 // when none is, and the chain answers instead.
-using BookEntry = bool (*)(Game& g, int x, int y);
+using BookEntry = bool (*)(BookGame& g, int x, int y);
 
 // How an opponent plays one side: its chain of routines (none where the search answers)
 // and its opening book (none for a side without one).

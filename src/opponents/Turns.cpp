@@ -12,7 +12,7 @@ namespace {
 
 // The search opponent: its own five first; otherwise the player's stone goes to the
 // search engine, which answers later from its own turn. The chain never declares a draw.
-void runSearchChain(Game& g, int x, int y) {
+void runSearchChain(EngineGame& g, int x, int y) {
     CompFive(g);
     if (!g.CompMoved) CompBoardClick(g, x - 1, y - 1);
     g.CompMoved = true;
@@ -26,25 +26,25 @@ void runVeskChain(Game& g) {
 
 } // namespace
 
-void PlayerPlace(Game& g, Cell c) {
+void PlayerPlace(BookGame& g, Cell c) {
     guarded(g, [&] {
         if (PlacePlayerStone(g, c)) AfterPlayerStone(g, c);
     });
 }
 
-void AfterPlayerStone(Game& g, Cell c) {
+void AfterPlayerStone(BookGame& g, Cell c) {
     // An opponent that thinks apart answers later: a full board must end the game now.
     if (ThinksApart(g) && g.GameActive) CheckDraw(g);
     if (g.GameActive) HandTurnOn(g, c.x, c.y);
 }
 
-void HandTurnOn(Game& g, int x, int y) {
+void HandTurnOn(BookGame& g, int x, int y) {
     const OpponentSide* side = SideOf(g.GameMode);
     if (side && side->book && side->book(g, x, y)) return;
     CompChoose(g, x, y);
 }
 
-void CompChoose(Game& g, int x, int y) {
+void CompChoose(BookGame& g, int x, int y) {
     guarded(g, [&] {
         g.CompMoved = false;
         RunChain(g, x, y);
@@ -56,7 +56,7 @@ void CompChoose(Game& g, int x, int y) {
     });
 }
 
-void RunChain(Game& g, int x, int y) {
+void RunChain(BookGame& g, int x, int y) {
     if (SearchPlays(g)) return runSearchChain(g, x, y);
     if (VeskPlays(g)) return runVeskChain(g);
     const OpponentSide* side = SideOf(g.GameMode);

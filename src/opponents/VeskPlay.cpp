@@ -23,7 +23,7 @@ bool VeskReplyDue(const GameState& g) {
     return g.PlayerFirst ? players > computers : players > 0 && players >= computers;
 }
 
-bool ReplyOwed(const GameState& g) {
+bool ReplyOwed(const EngineGame& g) {
     return g.GameActive && (g.engine.MoveSignal || VeskReplyDue(g));
 }
 

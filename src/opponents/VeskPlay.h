@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "engines/EngineGame.h"
 #include "vesk/Engine.h"
 
 #include <vector>
@@ -20,7 +20,7 @@ bool VeskReplyDue(const GameState& g);
 
 // A thinking opponent owes its reply in the running game: opponent 3's search holds the
 // player's stone, or Vesk's reply is due. Every other opponent answers at once.
-bool ReplyOwed(const GameState& g);
+bool ReplyOwed(const EngineGame& g);
 
 // Places Vesk's reply. Nothing when the game has ended meanwhile; a reply of no cell
 // (a full board) is a draw.

@@ -24,12 +24,12 @@ const Row* defaultOf(std::span<const Row> rows, int move, int line, bool coin) {
     return nullptr;
 }
 
-void switchMode(Game& g, const Then& then) {
+void switchMode(BookGame& g, const Then& then) {
     if (then.mode != 0) g.GameMode = then.mode;
     if (then.flip != kKeepFlip) g.LatticeFlip = then.flip != 0;
 }
 
-void applyThen(Game& g, const Book& book, const Then& then) {
+void applyThen(BookGame& g, const Book& book, const Then& then) {
     if (then.line != kKeep) g.BookLine = then.line;
     if (then.subLine != kKeep) g.BookSubLine = then.subLine;
     if (then.orientation != kKeep) g.BookOrientation = then.orientation;
@@ -40,7 +40,7 @@ void applyThen(Game& g, const Book& book, const Then& then) {
 }
 
 // A book never plays on a taken cell or off the board: it hands over instead.
-void reply(Game& g, const Book& book, Cell at, const Then& then, Cell stone,
+void reply(BookGame& g, const Book& book, Cell at, const Then& then, Cell stone,
            MoveSelection general) {
     if (!g.isEmpty(at)) return HandOver(g, book, stone, general);
     CompPlace(g, at.x, at.y);
@@ -50,7 +50,7 @@ void reply(Game& g, const Book& book, Cell at, const Then& then, Cell stone,
 }
 
 // The routines of an AskRoutines row, in their fixed order; true when one placed.
-bool askRoutines(Game& g, std::uint8_t routines) {
+bool askRoutines(BookGame& g, std::uint8_t routines) {
     g.CompMoved = false;
     if (routines & kCompFive) CompFive(g);
     if (!g.CompMoved && (routines & kCompFour)) CompFour(g);
@@ -75,7 +75,7 @@ bool AtNode(const Row& r, int move, int line, bool coin) {
     return r.move == move && (r.line == kAnyLine || r.line == line) && coinMatches(r.coin, coin);
 }
 
-void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical,
+void PerformRow(BookGame& g, const Book& book, const Row& row, Cell stone, bool canonical,
                 MoveSelection general) {
     const Action& a = row.action;
     auto real = [&](Point p) { return canonical ? book.toReal(g, toCell(p)) : toCell(p); };
@@ -108,7 +108,7 @@ void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool cano
     }
 }
 
-bool ForcedMovePlayed(Game& g, const Book& book) {
+bool ForcedMovePlayed(BookGame& g, const Book& book) {
     g.CompMoved = false;
     if (book.compFiveFirst) CompFive(g);
     if (!g.CompMoved) BlockFive(g);
@@ -129,23 +129,22 @@ const Row* FindRow(const Tree& tree, int move, int line, bool coin, Point stone)
     return nullptr;
 }
 
-const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone) {
+const Row* OpeningRowFor(const BookGame& g, const Book& book, Cell stone) {
     if (!onBoard(stone)) return nullptr;
     return FindRow(book.opening, g.BookMoveNo, book.openingKey(g), g.BookCoin, toPoint(stone));
 }
 
-void HandOver(Game& g, const Book& book, Cell stone, MoveSelection general) {
+void HandOver(BookGame& g, const Book& book, Cell stone, MoveSelection general) {
     g.*book.flag = false;
     general(g, stone.x, stone.y);
 }
 
-void PlayBook(Game& g, const Book& book, Cell stone, MoveSelection general) {
+void PlayBook(BookGame& g, const Book& book, Cell stone, MoveSelection general) {
     if (const Row* row = OpeningRowFor(g, book, stone))
         return PerformRow(g, book, *row, stone, false, general);
     const Tree* tree = book.treeFor(g);
     Cell c = tree ? book.toCanonical(g, stone) : Cell{};
     if (!onBoard(c)) return HandOver(g, book, stone, general);
-    if (book.keepsLastMove) g.BookLastMove = c;
     if (ForcedMovePlayed(g, book)) {
         g.PlayerTurn = true;
         return;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "playbooks/BookGame.h"
 #include "playbooks/BookRows.h"
 #include "playbooks/GrownTrees.h"
 #include "playbooks/Playbooks.h"
-#include "rules/Game.h"
 
 #include <span>
 
@@ -58,21 +58,20 @@ Cell ToReal(std::span<const Transform> table, int o, Cell canonical);
 // Book.cpp walks every book through this description.
 struct Book {
     const char* name;
-    bool Game::*flag;
+    bool BookState::*flag;
     bool compFiveFirst; // the forced-move step runs CompFive before BlockFive
-    bool keepsLastMove; // BookLastMove holds the player's canonical stone
     // Opening rows, real coordinates, matched by move and by openingKey.
     std::span<const Row> opening;
-    int (*openingKey)(const Game&);
+    int (*openingKey)(const BookGame&);
     // The tree that answers the next stone in canonical coordinates; null while the book
     // has no tree at this move.
-    const Tree* (*treeFor)(const Game&);
+    const Tree* (*treeFor)(const BookGame&);
     // Every tree of the book.
     std::span<const Tree* const> trees;
     // Real to canonical and back for the current state; a cell off the board, or
     // (0, 0) for an orientation the book does not have, means "not in the book".
-    Cell (*toCanonical)(const Game&, Cell);
-    Cell (*toReal)(const Game&, Cell);
+    Cell (*toCanonical)(const BookGame&, Cell);
+    Cell (*toReal)(const BookGame&, Cell);
 };
 
 extern const Book kQuillonWhiteBook;
@@ -90,20 +89,20 @@ const Row* FindRow(std::span<const Row> rows, int move, int line, bool coin, Poi
 const Row* FindRow(const Tree& tree, int move, int line, bool coin, Point stone);
 
 // The opening row that answers the player's real stone now, if any.
-const Row* OpeningRowFor(const Game& g, const Book& book, Cell stone);
+const Row* OpeningRowFor(const BookGame& g, const Book& book, Cell stone);
 
 // One turn of a book for the player's real stone: an opening row, else the tree (with
 // the forced-move step first), else the hand-over to the general selection.
-void PlayBook(Game& g, const Book& book, Cell stone, MoveSelection general);
+void PlayBook(BookGame& g, const Book& book, Cell stone, MoveSelection general);
 
 // Leaves the book for the rest of the game; the general selection answers `stone`.
-void HandOver(Game& g, const Book& book, Cell stone, MoveSelection general);
+void HandOver(BookGame& g, const Book& book, Cell stone, MoveSelection general);
 
 // The steps of PlayBook, for the book generator: the forced-move step before a tree
 // move (true when it placed the computer's stone), and a row's action for the player's
 // real stone (`canonical` rows are mapped back through the book's orientation).
-bool ForcedMovePlayed(Game& g, const Book& book);
-void PerformRow(Game& g, const Book& book, const Row& row, Cell stone, bool canonical,
+bool ForcedMovePlayed(BookGame& g, const Book& book);
+void PerformRow(BookGame& g, const Book& book, const Row& row, Cell stone, bool canonical,
                 MoveSelection general);
 
 } // namespace wuzi::book

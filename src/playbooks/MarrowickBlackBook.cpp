@@ -84,7 +84,7 @@ constexpr Tree kSub10{"MarrowickBlackSubLine10", {}, GrownTree::MarrowickBlackSu
 constexpr const Tree* kTrees[] = {&kSub1, &kSub2, &kSub3, &kSub4, &kSub5,
                                   &kSub6, &kSub7, &kSub8, &kSub9, &kSub10};
 
-const Tree* treeFor(const Game& g) {
+const Tree* treeFor(const BookGame& g) {
     if (g.BookMoveNo < 2 || g.BookSubLine < 1 || g.BookSubLine > 10) return nullptr;
     return kTrees[g.BookSubLine - 1];
 }
@@ -103,7 +103,7 @@ constexpr Transform kOrthogonalGroups[] = {
     {{Y, 16 - X}, {16 - Y, X}},
 };
 
-std::span<const Transform> transformsOf(const Game& g) {
+std::span<const Transform> transformsOf(const BookGame& g) {
     bool diagonal = g.BookSubLine == 1 || (g.BookSubLine >= 4 && g.BookSubLine <= 7);
     return diagonal ? std::span<const Transform>(kDiagonalGroup) : kOrthogonalGroups;
 }
@@ -112,16 +112,16 @@ std::span<const Transform> transformsOf(const Game& g) {
 
 const Book kMarrowickBlackBook{
     .name = "MarrowickBlack",
-    .flag = &Game::BookActive,
+    .flag = &BookState::BookActive,
     .compFiveFirst = true,
-    .keepsLastMove = false,
     .opening = kOpening,
-    .openingKey = [](const Game&) { return 0; },
+    .openingKey = [](const BookGame&) { return 0; },
     .treeFor = treeFor,
     .trees = kTrees,
-    .toCanonical = [](const Game& g,
+    .toCanonical = [](const BookGame& g,
                       Cell c) { return ToCanonical(transformsOf(g), g.BookOrientation, c); },
-    .toReal = [](const Game& g, Cell c) { return ToReal(transformsOf(g), g.BookOrientation, c); },
+    .toReal = [](const BookGame& g,
+                 Cell c) { return ToReal(transformsOf(g), g.BookOrientation, c); },
 };
 
 } // namespace wuzi::book

@@ -50,7 +50,7 @@ constexpr Tree kLine11{"MarrowickWhiteLine11", {}, GrownTree::MarrowickWhiteLine
 constexpr const Tree* kTrees[] = {&kLine1, &kLine3, &kLine4,  &kLine5,
                                   &kLine6, &kLine7, &kLine10, &kLine11};
 
-const Tree* treeFor(const Game& g) {
+const Tree* treeFor(const BookGame& g) {
     switch (g.BookSubLine) {
     case 1:
     case 3:
@@ -89,7 +89,7 @@ constexpr Transform kLines10And11[] = {
 
 // The line's transforms and the orientation to read them by: line 4 mirrors for every
 // orientation but 1, lines 3 and 6 never turn.
-std::pair<std::span<const Transform>, int> transformOf(const Game& g) {
+std::pair<std::span<const Transform>, int> transformOf(const BookGame& g) {
     int o = g.BookOrientation;
     switch (g.BookSubLine) {
     case 1:
@@ -114,20 +114,19 @@ std::pair<std::span<const Transform>, int> transformOf(const Game& g) {
 
 const Book kMarrowickWhiteBook{
     .name = "MarrowickWhite",
-    .flag = &Game::BookActive,
+    .flag = &BookState::BookActive,
     .compFiveFirst = true,
-    .keepsLastMove = false,
     .opening = kOpening,
-    .openingKey = [](const Game& g) { return g.BookSubLine; },
+    .openingKey = [](const BookGame& g) { return g.BookSubLine; },
     .treeFor = treeFor,
     .trees = kTrees,
     .toCanonical =
-        [](const Game& g, Cell c) {
+        [](const BookGame& g, Cell c) {
             auto [table, o] = transformOf(g);
             return ToCanonical(table, o, c);
         },
     .toReal =
-        [](const Game& g, Cell c) {
+        [](const BookGame& g, Cell c) {
             auto [table, o] = transformOf(g);
             return ToReal(table, o, c);
         },

@@ -8,7 +8,7 @@ namespace wuzi {
 
 namespace {
 
-void play(Game& g, const book::Book& b, int x, int y, MoveSelection general) {
+void play(BookGame& g, const book::Book& b, int x, int y, MoveSelection general) {
     guarded(g, [&] { book::PlayBook(g, b, {x, y}, general); });
 }
 
@@ -16,7 +16,7 @@ void play(Game& g, const book::Book& b, int x, int y, MoveSelection general) {
 
 // At move 2 a listed stone shuts the diagonal book out for the game; an unlisted one
 // leaves this book, and the diagonal book (while it may still play) answers it.
-void QuillonWhitePlaybook(Game& g, int x, int y, MoveSelection general) {
+void QuillonWhitePlaybook(BookGame& g, int x, int y, MoveSelection general) {
     guarded(g, [&] {
         const book::Book& quillon = book::kQuillonWhiteBook;
         if (g.BookMoveNo == 2) {
@@ -31,20 +31,20 @@ void QuillonWhitePlaybook(Game& g, int x, int y, MoveSelection general) {
     });
 }
 
-void QuillonWhiteDiagonalPlaybook(Game& g, int x, int y, MoveSelection general) {
+void QuillonWhiteDiagonalPlaybook(BookGame& g, int x, int y, MoveSelection general) {
     play(g, book::kQuillonWhiteDiagonalBook, x, y, general);
 }
-void QuillonBlackPlaybook(Game& g, int x, int y, MoveSelection general) {
+void QuillonBlackPlaybook(BookGame& g, int x, int y, MoveSelection general) {
     play(g, book::kQuillonBlackBook, x, y, general);
 }
-void MarrowickWhitePlaybook(Game& g, int x, int y, MoveSelection general) {
+void MarrowickWhitePlaybook(BookGame& g, int x, int y, MoveSelection general) {
     play(g, book::kMarrowickWhiteBook, x, y, general);
 }
-void MarrowickBlackPlaybook(Game& g, int x, int y, MoveSelection general) {
+void MarrowickBlackPlaybook(BookGame& g, int x, int y, MoveSelection general) {
     play(g, book::kMarrowickBlackBook, x, y, general);
 }
 
-void PeddrinFixedReply(Game& g, int x, int y, MoveSelection general) {
+void PeddrinFixedReply(BookGame& g, int x, int y, MoveSelection general) {
     guarded(g, [&] {
         if (!g.isEmpty(8, 9)) {
             g.BookActive = false;

@@ -180,16 +180,15 @@ constexpr Transform kTransforms[] = {
 
 const Book kQuillonBlackBook{
     .name = "QuillonBlack",
-    .flag = &Game::BookActive,
+    .flag = &BookState::BookActive,
     .compFiveFirst = false,
-    .keepsLastMove = true,
     .opening = kOpening,
-    .openingKey = [](const Game&) { return 0; },
-    .treeFor = [](const Game& g) { return g.BookMoveNo >= 2 ? &kTree : nullptr; },
+    .openingKey = [](const BookGame&) { return 0; },
+    .treeFor = [](const BookGame& g) { return g.BookMoveNo >= 2 ? &kTree : nullptr; },
     .trees = kTrees,
-    .toCanonical = [](const Game& g,
+    .toCanonical = [](const BookGame& g,
                       Cell c) { return ToCanonical(kTransforms, g.BookOrientation, c); },
-    .toReal = [](const Game& g, Cell c) { return ToReal(kTransforms, g.BookOrientation, c); },
+    .toReal = [](const BookGame& g, Cell c) { return ToReal(kTransforms, g.BookOrientation, c); },
 };
 
 } // namespace wuzi::book

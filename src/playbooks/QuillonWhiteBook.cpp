@@ -115,17 +115,17 @@ struct Final {
 constexpr Final kFinal[] = {{&kA, 1}, {&kB, 1}, {&kA, 2}, {&kB, 2}, {&kA, 3}, {&kB, 3},
                             {&kC, 1}, {&kC, 2}, {&kC, 3}, {&kB, 4}, {&kA, 4}, {&kC, 4}};
 
-const Final* finalOrientation(const Game& g) {
+const Final* finalOrientation(const BookGame& g) {
     if (g.BookOrientation < 1 || g.BookOrientation > 12) return nullptr;
     return &kFinal[g.BookOrientation - 1];
 }
 
-const Tree* treeFor(const Game& g) {
+const Tree* treeFor(const BookGame& g) {
     const Final* f = finalOrientation(g);
     return f && g.BookMoveNo >= 4 ? f->tree : nullptr;
 }
 
-int transformOf(const Game& g) {
+int transformOf(const BookGame& g) {
     const Final* f = finalOrientation(g);
     return f ? f->transform : 0;
 }
@@ -134,16 +134,16 @@ int transformOf(const Game& g) {
 
 const Book kQuillonWhiteBook{
     .name = "QuillonWhite",
-    .flag = &Game::BookActive,
+    .flag = &BookState::BookActive,
     .compFiveFirst = true,
-    .keepsLastMove = false,
     .opening = kOpening,
-    .openingKey = [](const Game& g) { return g.BookMoveNo <= 3 ? g.BookLine : g.BookOrientation; },
+    .openingKey =
+        [](const BookGame& g) { return g.BookMoveNo <= 3 ? g.BookLine : g.BookOrientation; },
     .treeFor = treeFor,
     .trees = kTrees,
-    .toCanonical = [](const Game& g,
+    .toCanonical = [](const BookGame& g,
                       Cell c) { return ToCanonical(kTransforms, transformOf(g), c); },
-    .toReal = [](const Game& g, Cell c) { return ToReal(kTransforms, transformOf(g), c); },
+    .toReal = [](const BookGame& g, Cell c) { return ToReal(kTransforms, transformOf(g), c); },
 };
 
 } // namespace wuzi::book

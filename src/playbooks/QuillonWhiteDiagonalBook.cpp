@@ -83,16 +83,15 @@ constexpr Transform kTransforms[] = {
 
 const Book kQuillonWhiteDiagonalBook{
     .name = "QuillonWhiteDiagonal",
-    .flag = &Game::DiagonalBookActive,
+    .flag = &BookState::DiagonalBookActive,
     .compFiveFirst = false,
-    .keepsLastMove = true,
     .opening = kOpening,
-    .openingKey = [](const Game& g) { return g.BookLine; },
-    .treeFor = [](const Game& g) { return g.BookMoveNo >= 4 ? &kTree : nullptr; },
+    .openingKey = [](const BookGame& g) { return g.BookLine; },
+    .treeFor = [](const BookGame& g) { return g.BookMoveNo >= 4 ? &kTree : nullptr; },
     .trees = kTrees,
-    .toCanonical = [](const Game& g,
+    .toCanonical = [](const BookGame& g,
                       Cell c) { return ToCanonical(kTransforms, g.BookOrientation, c); },
-    .toReal = [](const Game& g, Cell c) { return ToReal(kTransforms, g.BookOrientation, c); },
+    .toReal = [](const BookGame& g, Cell c) { return ToReal(kTransforms, g.BookOrientation, c); },
 };
 
 } // namespace wuzi::book

@@ -25,4 +25,11 @@ template <class Body> void guarded(Game& g, Body&& body) {
     }
 }
 
+// The same for a procedure that answers a question: a fault answers false.
+template <class Body> bool guardedAnswer(Game& g, Body&& body) {
+    bool answer = false;
+    guarded(g, [&] { answer = body(); });
+    return answer;
+}
+
 } // namespace wuzi

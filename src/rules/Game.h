@@ -7,7 +7,6 @@
 #endif
 
 #include "rules/Platform.h"
-#include "rules/SearchState.h"
 #include "rules/Types.h"
 
 #include <array>
@@ -23,9 +22,12 @@ struct Marker {
     friend bool operator==(const Marker&, const Marker&) = default;
 };
 
-// The whole program-wide game state. Every procedure reads and writes it directly,
-// as the routines of the game do; the fields carry the game's own names. It holds
-// values only, so a copy of it is a complete snapshot of a game (take-back, hints).
+// The game itself: the board, the histories, the counters and the settings of the run.
+// Every procedure reads and writes it directly, as the routines of the game do; the
+// fields carry the game's own names. It holds values only. The layers above keep their
+// own parts beside it (engines/EngineGame.h: the search board and the lattice;
+// playbooks/BookGame.h: the books' state); a snapshot of the whole game is the
+// opponents' GameSnapshot.
 struct GameState {
     std::array<std::int16_t, kCellCount> BoardCells{};
     int PlayerMoveNo = 1;
@@ -39,29 +41,11 @@ struct GameState {
     bool GameActive = false;
     bool CentreRule = false;
 
-    // Opening-book state.
-    bool BookActive = false;
-    bool DiagonalBookActive = false;
-    bool BookCoin = false;
-    int BookMoveNo = 0;
-    int BookOrientation = 0;
-    int BookLine = 0;    // not reset by a new game
-    int BookSubLine = 0; // not reset by a new game
-    Cell BookLastMove;   // not reset by a new game
-    bool LatticeFlip = false;
-
-    // Shared answers of the point tests: 0 computer-side, 1 player threats.
-    std::array<bool, 2> ResultFlags{};
-
     // Move histories: each side's stones in the order played, oldest first.
     std::vector<Cell> playerStones;
     std::vector<Cell> compStones;
     Marker imgW; // marker on a black stone
     Marker imgB; // marker on a white stone
-
-    // The search engine of opponent 3 keeps a board of its own; it lives with the game so
-    // that a snapshot (take-back, hint) holds it too.
-    SearchState engine;
 
     // Checked board access: a read off the board is a fault.
     int cell(int x, int y) const;

@@ -24,14 +24,14 @@ int ModeFromChecks(const MenuChecks& m) {
 
 namespace {
 
-void recordEngineOpening(Game& g) {
+void recordEngineOpening(EngineGame& g) {
     g.engine.record(7, 7, kEnginePlayer);
     g.engine.record(8, 7, kEngineComputer);
 }
 
 } // namespace
 
-void NewGame(Game& g, const MenuChecks& checks) {
+void NewGame(BookGame& g, const MenuChecks& checks) {
     guarded(g, [&] {
         g.playerStones.clear();
         g.compStones.clear();
@@ -107,7 +107,7 @@ void placeSetUpStone(Game& g, const SetUpStone& s) {
 
 // The search engine's board is the position too, scored, all but the last player stone:
 // that one reaches the engine as the move it answers.
-void recordSetUpOnEngine(Game& g, const std::vector<SetUpStone>& stones) {
+void recordSetUpOnEngine(EngineGame& g, const std::vector<SetUpStone>& stones) {
     auto last = std::find_if(stones.rbegin(), stones.rend(),
                              [](const SetUpStone& s) { return s.side == kPlayer; });
     for (auto it = stones.begin(); it != stones.end(); ++it) {
@@ -127,7 +127,7 @@ bool holdsAFive(const std::vector<SetUpStone>& stones) {
 
 // A new game on the stones given, the books switched off. NewGame placed the computer's
 // centre stone when it moves first: the board starts from empty.
-void layOut(Game& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones) {
+void layOut(BookGame& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones) {
     NewGame(g, checks);
     g.BoardCells.fill(kEmpty);
     g.playerStones.clear();
@@ -143,7 +143,7 @@ void layOut(Game& g, const MenuChecks& checks, const std::vector<SetUpStone>& st
 
 } // namespace
 
-bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& stones) {
+bool SetUpPosition(BookGame& g, MenuChecks& checks, const std::vector<SetUpStone>& stones) {
     bool playerFirst = true;
     if (!validSetUp(stones, playerFirst)) return false;
     checks.playerFirst = playerFirst;
@@ -153,7 +153,8 @@ bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& s
     return true;
 }
 
-bool SetUpPlayersTurn(Game& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones) {
+bool SetUpPlayersTurn(BookGame& g, const MenuChecks& checks,
+                      const std::vector<SetUpStone>& stones) {
     int players = 0, computers = 0;
     if (!validStones(stones, players, computers) || stones.empty() ||
         computers != players + (checks.playerFirst ? 0 : 1) || holdsAFive(stones))
@@ -169,7 +170,7 @@ bool SetUpPlayersTurn(Game& g, const MenuChecks& checks, const std::vector<SetUp
     return true;
 }
 
-void AnswerSetUpPosition(Game& g, Cell last) {
+void AnswerSetUpPosition(BookGame& g, Cell last) {
     CheckWin(g, kPlayer, last.x, last.y);
     if (g.GameActive) AfterPlayerStone(g, last);
 }
@@ -201,7 +202,7 @@ void OnOpponent(Game& g, MenuChecks& checks, int index) {
     g.PlayerTurn = checks.playerFirst;
 }
 
-void OnBoardClick(Game& g, Cell c) {
+void OnBoardClick(BookGame& g, Cell c) {
     if (g.GameActive && g.PlayerTurn) PlayerPlace(g, c);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "playbooks/BookGame.h"
 
 #include <vector>
 
@@ -16,7 +16,7 @@ struct MenuChecks {
 
 // Resets the game from the menu checks and opens it; when the computer moves first,
 // its centre stone is placed at once.
-void NewGame(Game& g, const MenuChecks& checks);
+void NewGame(BookGame& g, const MenuChecks& checks);
 
 // Last digit of the clock's seconds.
 int SecondsDigit(Game& g);
@@ -31,17 +31,17 @@ int ModeFromChecks(const MenuChecks& m);
 // off the board or on a taken cell. The side checked follows the position. The search
 // engine's board holds the same position, but for the last player stone, which it
 // receives as the move to answer.
-bool SetUpPosition(Game& g, MenuChecks& checks, const std::vector<SetUpStone>& stones);
+bool SetUpPosition(BookGame& g, MenuChecks& checks, const std::vector<SetUpStone>& stones);
 
 // A game on a position where it is the player's turn, with the side and opponent checked:
 // the stones are placed in the order given, the last of them the computer's, with the
 // books switched off; the search engine's board holds them all. Returns false (and
 // changes nothing) for a position no game of that side can reach with the player to move.
-bool SetUpPlayersTurn(Game& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones);
+bool SetUpPlayersTurn(BookGame& g, const MenuChecks& checks, const std::vector<SetUpStone>& stones);
 
 // The computer's answer to the last player stone of a set-up position, exactly as in a
 // game: the result is tested first, then the turn is handed on.
-void AnswerSetUpPosition(Game& g, Cell last);
+void AnswerSetUpPosition(BookGame& g, Cell last);
 
 // Handlers of the options menu. They do nothing while the menu is disabled, which it is
 // while a game runs.
@@ -52,6 +52,6 @@ void OnOpponent(Game& g, MenuChecks& checks, int index);
 
 // A board click on cell c: a move only while the game is active and it is the player's
 // turn, otherwise nothing.
-void OnBoardClick(Game& g, Cell c);
+void OnBoardClick(BookGame& g, Cell c);
 
 } // namespace wuzi

@@ -1,7 +1,7 @@
 #include "session/GameView.h"
 
+#include "engines/EngineGame.h"
 #include "opponents/VeskPlay.h"
-#include "rules/Game.h"
 #include "rules/GameRecord.h"
 #include "rules/ReviewCursor.h"
 #include "session/GameFlow.h"

@@ -9,7 +9,7 @@
 
 namespace wuzi {
 
-struct Game;
+struct EngineGame;
 struct MenuChecks;
 
 // Where the game stands, as a front end shows it.
@@ -97,7 +97,7 @@ class GameView {
 // The game against the computer.
 class ComputerGameView final : public GameView {
   public:
-    ComputerGameView(const Game& game, const MenuChecks& checks, const Outcome& outcome,
+    ComputerGameView(const EngineGame& game, const MenuChecks& checks, const Outcome& outcome,
                      const std::optional<ReviewCursor>& review)
         : GameView(review), game_(game), checks_(checks), outcome_(outcome) {}
 
@@ -113,7 +113,7 @@ class ComputerGameView final : public GameView {
     Phase playPhase() const override;
 
   private:
-    const Game& game_;
+    const EngineGame& game_;
     const MenuChecks& checks_;
     const Outcome& outcome_;
 };

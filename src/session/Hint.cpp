@@ -13,7 +13,7 @@ namespace {
 
 // The computer takes the player's place and the player the computer's; the books stay
 // shut, so the general selection answers.
-void exchangeSides(GameState& s) {
+void exchangeSides(BookGame& s) {
     for (auto& c : s.BoardCells)
         if (c != kEmpty) c = static_cast<std::int16_t>(otherSide(c));
     std::swap(s.playerStones, s.compStones);
@@ -26,7 +26,7 @@ void exchangeSides(GameState& s) {
 
 // Opponent 3 searches on a board of its own: the exchanged position, scored, without the
 // stone it is about to be handed as the player's move.
-void layEngineBoard(GameState& s, Cell handedOver) {
+void layEngineBoard(EngineGame& s, Cell handedOver) {
     EngineInit(s.engine);
     for (int y = 1; y <= kBoardSize; ++y)
         for (int x = 1; x <= kBoardSize; ++x) {
@@ -50,18 +50,18 @@ std::optional<Cell> veskMove(const GameState& g, const vesk::ThinkLimits& limits
 
 } // namespace
 
-std::optional<Cell> Hint(const GameState& g, const std::optional<vesk::ThinkLimits>& veskLimits,
+std::optional<Cell> Hint(const GameSnapshot& g, const std::optional<vesk::ThinkLimits>& veskLimits,
                          int veskHashMegabytes) {
-    if (!g.GameActive || !g.PlayerTurn || ReplyOwed(g)) return {};
+    SilentMessages silent;
+    FixedDigitClock clock(0);
+    SeededRandom random;
+    BookGame copy(silent, clock, random);
+    Restore(copy, g);
+    if (!g.GameActive || !g.PlayerTurn || ReplyOwed(copy)) return {};
     if (g.CentreRule) return kCentre;
     if (g.compStones.empty()) return {};
     if (VeskPlays(g))
         return veskMove(g, veskLimits.value_or(VeskLimits(g.Difficulty)), veskHashMegabytes);
-    SilentMessages silent;
-    FixedDigitClock clock(0);
-    SeededRandom random;
-    Game copy(silent, clock, random);
-    static_cast<GameState&>(copy) = g;
     exchangeSides(copy);
     Cell answered = g.compStones.back();
     if (SearchPlays(copy)) layEngineBoard(copy, answered);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "opponents/GameSnapshot.h"
 #include "vesk/Engine.h"
 
 #include <optional>
@@ -14,7 +14,7 @@ namespace wuzi {
 // outside a running game on the player's turn; the centre while the first stone must
 // go there. Against Vesk, Vesk's own move for the player's side within `veskLimits`
 // (by default those of the game's difficulty), with a table of `veskHashMegabytes`.
-std::optional<Cell> Hint(const GameState& g,
+std::optional<Cell> Hint(const GameSnapshot& g,
                          const std::optional<vesk::ThinkLimits>& veskLimits = std::nullopt,
                          int veskHashMegabytes = 4);
 

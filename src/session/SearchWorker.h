@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engines/SearchState.h"
 #include "rules/Platform.h"
-#include "rules/SearchState.h"
 #include "session/BackgroundTask.h"
 
 #include <atomic>

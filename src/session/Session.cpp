@@ -2,10 +2,10 @@
 
 #include "engines/SearchEngine.h"
 #include "opponents/Roster.h"
+#include "opponents/TakeBack.h"
 #include "opponents/VeskPlay.h"
 #include "rules/Game.h"
 #include "rules/Placement.h"
-#include "rules/TakeBack.h"
 #include "rules/WinningLine.h"
 #include "session/BackgroundTask.h"
 #include "session/GameFlow.h"
@@ -81,7 +81,7 @@ struct Session::Impl {
 
     SessionEvents& events;
     HeldMessages boxes; // the game's boxes, on their way to the events
-    Game game;
+    BookGame game;
     MenuChecks checks;     // the options for the next game
     MenuChecks gameChecks; // the options the game in hand was started with
     int lessonNo = 0;
@@ -98,7 +98,7 @@ struct Session::Impl {
     VeskSettings veskSettings = DefaultVeskSettings();
     VeskWorker vesk;
     BackgroundTask<std::optional<Cell>> hint;
-    GameState hintAskedAt;
+    GameSnapshot hintAskedAt;
     std::optional<Board> hintWaiting; // asked again while a hint is looked for, on this board
     VeskWorker analysis;              // 大师分析 and 大师提示
     std::vector<Cell> analysed;
@@ -124,7 +124,7 @@ const GameView& Session::view() const {
     return impl_->currentView;
 }
 
-const Game& Session::state() const {
+const BookGame& Session::state() const {
     return impl_->game;
 }
 

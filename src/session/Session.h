@@ -13,6 +13,8 @@
 
 namespace wuzi {
 
+struct BookGame;
+
 // How Vesk thinks: when it plays, at each difficulty; when it analyses a position or
 // gives the master's hint; and the sizes of its tables. Its play, its analysis and a hint
 // of its move for the player may all search at once, each with a table of its own, so the
@@ -50,7 +52,7 @@ class Session {
     const GameView& view() const;
     // The whole state of the game, for the checks of its rules in the tests; front ends
     // read the view.
-    const Game& state() const;
+    const BookGame& state() const;
 
     // The options menu: side, difficulty and opponent, between games only.
     void choosePlayerFirst();

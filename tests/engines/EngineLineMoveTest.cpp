@@ -206,18 +206,14 @@ TEST(EngineProbePatterns, DevelopsTheNewestStoneThatHasAGroup) {
     for (const auto& c : cases) {
         TestGame t;
         SetPosition(t.g, picture, {1, 4}, c.newestLast);
-        t.g.ResultFlags[0] = true;
         EngineProbePatterns(t.g);
         EXPECT_EQ(NewestComputerStone(t.g), c.expected) << c.name;
-        EXPECT_TRUE(t.g.ResultFlags[0]) << c.name;
     }
 
     TestGame lone;
     SetPosition(lone.g, {"X . . . X", ". . . . .", ". . . . .", ". . . . .", "X . . . ."}, {5, 5});
-    lone.g.ResultFlags[0] = true;
     EngineProbePatterns(lone.g);
     EXPECT_FALSE(lone.g.CompMoved);
-    EXPECT_FALSE(lone.g.ResultFlags[0]);
 }
 
 } // namespace

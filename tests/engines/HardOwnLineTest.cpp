@@ -97,11 +97,9 @@ TEST_P(FourCellTest, AnswersFourStonesWithOneFreeCell) {
             ch = ch == 'X' ? 'O' : ch == 'O' ? 'X' : ch;
     TestGame t;
     SetPosition(t.g, {row}, {1, 8});
-    if (c.side == kComputer)
-        TestOwnCell(t.g, x, 8, 0);
-    else
-        TestPlayerCellHard(t.g, x, 8, 0);
-    EXPECT_EQ(t.g.ResultFlags[0], c.answers);
+    bool answer =
+        c.side == kComputer ? TestOwnCell(t.g, x, 8, 0) : TestPlayerCellHard(t.g, x, 8, 0);
+    EXPECT_EQ(answer, c.answers);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,9 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FourCellTest, NoCellDoesNothing) {
     TestGame t;
     SetPosition(t.g, {"XXX."}, {1, 1});
-    TestOwnCell(t.g, 0, 1, 0);
-    TestPlayerCellHard(t.g, 4, 0, 0);
-    EXPECT_FALSE(t.g.ResultFlags[0]);
+    EXPECT_FALSE(TestOwnCell(t.g, 0, 1, 0));
+    EXPECT_FALSE(TestPlayerCellHard(t.g, 4, 0, 0));
 }
 
 } // namespace

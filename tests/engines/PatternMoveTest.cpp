@@ -11,7 +11,7 @@ struct DevelopCase {
     std::vector<std::string> picture; // '*' marks the cell handed to the test
     DevelopMode mode;
     Cell expected; // (0, 0): no stone
-    bool flag0;
+    bool answer;   // what it returns
 };
 
 const DevelopCase kDevelopCases[] = {
@@ -27,8 +27,8 @@ const DevelopCase kDevelopCases[] = {
      true},
     {"a lone stone is no group", {". . . * . . ."}, DevelopMode::PlayGroupCell, {}, false},
     {"closed right next to the stone", {"O * X . . . ."}, DevelopMode::PlayGroupCell, {}, false},
-    {"flag mode only reports", {". . X * . . ."}, DevelopMode::Flag, {}, true},
-    {"play mode plays the cell itself", {". . X * . . ."}, DevelopMode::Play, {6, 8}, false},
+    {"answer mode only answers", {". . X * . . ."}, DevelopMode::Answer, {}, true},
+    {"play mode plays the cell itself", {". . X * . . ."}, DevelopMode::Play, {6, 8}, true},
 };
 
 TEST(PatternMoveAt, DevelopsAGroupWithRoom) {
@@ -36,11 +36,10 @@ TEST(PatternMoveAt, DevelopsAGroupWithRoom) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, c.picture, {3, 8});
         if (c.mode != DevelopMode::Play) t.g.setCell(cell.x, cell.y, kComputer); // from a stone
-        t.g.ResultFlags[0] = false;
         std::size_t before = t.g.compStones.size();
-        PatternMoveAt(t.g, cell.x, cell.y, 0, c.mode);
+        bool answer = PatternMoveAt(t.g, cell.x, cell.y, 0, c.mode);
         EXPECT_TRUE(PlayedOnly(t, before, c.expected)) << c.name;
-        EXPECT_EQ(t.g.ResultFlags[0], c.flag0) << c.name;
+        EXPECT_EQ(answer, c.answer) << c.name;
     }
 }
 

@@ -157,29 +157,12 @@ INSTANTIATE_TEST_SUITE_P(HardPlayerLine, PlayerLineGuardTest, ::testing::Values(
 
 // clang-format on
 
-TEST(HardPlayerLine, ScansFromThePlayersThirdStone) {
-    // Three player stones cannot give a cross point, but the scan shows: stage 1 clears
-    // the flag it reads before each test, where the player-line guard has not started yet.
-    for (bool hard : {true, false}) {
-        TestGame t;
-        Draw(t.g, {{5, 8}, {".OOo.."}});
-        t.g.ResultFlags[0] = true;
-        t.g.ResultFlags[1] = true;
-        if (hard)
-            HardPlayerLine(t.g, 1);
-        else
-            GuardPlayerLine(t.g, 1);
-        EXPECT_EQ(t.g.ResultFlags[0], !hard) << (hard ? "hard" : "guard");
-        EXPECT_TRUE(t.g.ResultFlags[1]) << (hard ? "hard" : "guard");
-    }
-}
-
 struct CellTestCase {
     const char* what;
     int skip;
     PlayerCellMode mode;
     Cell expected; // the stone placed
-    bool flag;     // ResultFlags[0] afterwards
+    bool answer;   // what it returns
 };
 std::ostream& operator<<(std::ostream& out, const CellTestCase& c) {
     return out << c.what;
@@ -189,7 +172,7 @@ class TestPlayerCellTest : public ::testing::TestWithParam<CellTestCase> {};
 
 // (8,8) is the cell tested. With (9,8) the row is a young player line; a player stone on
 // its free cell (11,8) would make the open four (11,7)..(11,10).
-TEST_P(TestPlayerCellTest, boolsOrTakesTheCell) {
+TEST_P(TestPlayerCellTest, AnswersOrTakesTheCell) {
     const CellTestCase& c = GetParam();
     TestGame t;
     // clang-format off
@@ -200,24 +183,25 @@ TEST_P(TestPlayerCellTest, boolsOrTakesTheCell) {
         "..........O",
     }});
     // clang-format on
-    EXPECT_EQ(PlayedBy(t.g, [&] { TestPlayerCell(t.g, 8, 8, c.skip, c.mode); }), c.expected);
-    EXPECT_EQ(t.g.ResultFlags[0], c.flag);
+    bool answer = false;
+    EXPECT_EQ(PlayedBy(t.g, [&] { answer = TestPlayerCell(t.g, 8, 8, c.skip, c.mode); }),
+              c.expected);
+    EXPECT_EQ(answer, c.answer);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, TestPlayerCellTest,
     ::testing::Values(
-        CellTestCase{"flag mode flags the young row", 0, PlayerCellMode::Flag, kNoMove, true},
-        CellTestCase{"flag mode leaving out the row", 1, PlayerCellMode::Flag, kNoMove, false},
-        CellTestCase{"play mode takes the cell", 0, PlayerCellMode::Play, {8, 8}, false},
+        CellTestCase{"answer mode finds the young row", 0, PlayerCellMode::Answer, kNoMove, true},
+        CellTestCase{"answer mode leaving out the row", 1, PlayerCellMode::Answer, kNoMove, false},
+        CellTestCase{"play mode takes the cell", 0, PlayerCellMode::Play, {8, 8}, true},
         CellTestCase{"play mode leaving out the row", 1, PlayerCellMode::Play, kNoMove, false}));
 
 TEST(TestPlayerCell, NoCellDoesNothing) {
     TestGame t;
     SetPosition(t.g, {".O"}, {1, 1});
-    TestPlayerCell(t.g, 0, 1, 0, PlayerCellMode::Flag);
-    TestPlayerCell(t.g, 1, 0, 0, PlayerCellMode::Flag);
-    EXPECT_FALSE(t.g.ResultFlags[0]);
+    EXPECT_FALSE(TestPlayerCell(t.g, 0, 1, 0, PlayerCellMode::Answer));
+    EXPECT_FALSE(TestPlayerCell(t.g, 1, 0, 0, PlayerCellMode::Answer));
     EXPECT_TRUE(t.messages.boxes.empty());
 }
 

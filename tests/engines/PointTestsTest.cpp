@@ -8,27 +8,21 @@
 namespace wuzi::test {
 namespace {
 
-// The tests in their flag-only modes: does a stone on the cell make the shape?
+// The tests in their answering modes: does a stone on the cell make the shape?
 enum class Shape { ComputerFour, PlayerOpenFour, PlayerFour, ComputerThree, PlayerThree };
 
 bool shapeFound(Game& g, Shape shape, Cell c, int skip = 0) {
-    g.ResultFlags = {false, false};
     switch (shape) {
     case Shape::ComputerFour:
-        ComputerFourAt(g, c.x, c.y, skip, 0, FourMode::Flag);
-        return g.ResultFlags[0];
+        return ComputerFourAt(g, c.x, c.y, skip, 0, FourMode::Answer);
     case Shape::PlayerOpenFour:
-        PlayerOpenFourAt(g, c.x, c.y, skip);
-        return g.ResultFlags[1];
+        return PlayerOpenFourAt(g, c.x, c.y, skip);
     case Shape::PlayerFour:
-        PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Flag);
-        return g.ResultFlags[1];
+        return PlayerFourAt(g, c.x, c.y, skip, PlayerFourMode::Answer);
     case Shape::ComputerThree:
-        ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Flag);
-        return g.ResultFlags[0];
+        return ComputerThreeAt(g, c.x, c.y, skip, ComputerThreeMode::Answer);
     case Shape::PlayerThree:
-        PlayerThreeAt(g, c.x, c.y, skip, PlayerThreeMode::Flag);
-        return g.ResultFlags[0];
+        return PlayerThreeAt(g, c.x, c.y, skip, PlayerThreeMode::Answer);
     }
     return false;
 }
@@ -118,12 +112,12 @@ TEST(PointTests, NoTestReadsOffTheBoard) {
                       "X . O O . X X . O . X X . O ."});
     using Call = std::function<void(Game&, int, int)>;
     const std::vector<Call> calls = {
-        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::FlagUnlessKept); },
-        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::Flag); },
+        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::AnswerUnlessKept); },
+        [](Game& g, int x, int y) { ComputerFourAt(g, x, y, 0, 1, FourMode::Answer); },
         [](Game& g, int x, int y) { PlayerOpenFourAt(g, x, y, 0); },
-        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, PlayerFourMode::Flag); },
-        [](Game& g, int x, int y) { ComputerThreeAt(g, x, y, 0, ComputerThreeMode::Flag); },
-        [](Game& g, int x, int y) { PlayerThreeAt(g, x, y, 0, PlayerThreeMode::Flag); },
+        [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, PlayerFourMode::Answer); },
+        [](Game& g, int x, int y) { ComputerThreeAt(g, x, y, 0, ComputerThreeMode::Answer); },
+        [](Game& g, int x, int y) { PlayerThreeAt(g, x, y, 0, PlayerThreeMode::Answer); },
         [](Game& g, int x, int y) { ThreatReplyAt(g, x, y, 0); },
         [](Game& g, int x, int y) { PlayerFourAt(g, x, y, 0, PlayerFourMode::Block); },
     };
@@ -138,14 +132,13 @@ TEST(PointTests, NoTestReadsOffTheBoard) {
     EXPECT_TRUE(BoardMatchesHistories(t.g));
 }
 
-// What each mode does with a shape found: a stone on the cell, flags, CompMoved.
+// What each mode does with a shape found: a stone on the cell, the answer, CompMoved.
 struct ModeCase {
     const char* name;
-    std::function<void(Game&, Cell)> run;
+    std::function<bool(Game&, Cell)> run;
     std::vector<std::string> picture;
     bool placed;
-    bool flag0;
-    bool flag1;
+    bool answer;
     bool moved;
 };
 
@@ -156,66 +149,60 @@ const std::vector<std::string> kPlayerOpenFour = {". O O O * ."};
 
 const ModeCase kModeCases[] = {
     {"four, play mode plays",
-     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::Play); }, kFourAcross, true,
-     false, false, true},
-    {"four, flag-unless-kept mode keeps its own direction",
-     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::FlagUnlessKept); },
-     kFourAcross, false, false, false, false},
-    {"four, flag-unless-kept mode flags another direction",
-     [](Game& g, Cell c) { ComputerFourAt(g, c.x, c.y, 0, 2, FourMode::FlagUnlessKept); },
-     kFourAcross, false, true, false, false},
+     [](Game& g, Cell c) { return ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::Play); }, kFourAcross,
+     true, true, true},
+    {"four, answer-unless-kept mode keeps its own direction",
+     [](Game& g, Cell c) { return ComputerFourAt(g, c.x, c.y, 0, 1, FourMode::AnswerUnlessKept); },
+     kFourAcross, false, false, false},
+    {"four, answer-unless-kept mode answers for another direction",
+     [](Game& g, Cell c) { return ComputerFourAt(g, c.x, c.y, 0, 2, FourMode::AnswerUnlessKept); },
+     kFourAcross, false, true, false},
     {"computer three, play mode plays",
-     [](Game& g, Cell c) { ComputerThreeAt(g, c.x, c.y, 0, ComputerThreeMode::Play); },
-     kComputerThree, true, false, false, true},
+     [](Game& g, Cell c) { return ComputerThreeAt(g, c.x, c.y, 0, ComputerThreeMode::Play); },
+     kComputerThree, true, true, true},
     {"player three, play mode takes the cell",
-     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Play); }, kPlayerThree,
-     true, false, false, true},
+     [](Game& g, Cell c) { return PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Play); },
+     kPlayerThree, true, true, true},
     {"player three, announce mode announces without a stone",
-     [](Game& g, Cell c) { PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Announce); },
-     kPlayerThree, false, true, false, true},
+     [](Game& g, Cell c) { return PlayerThreeAt(g, c.x, c.y, 0, PlayerThreeMode::Announce); },
+     kPlayerThree, false, true, true},
 };
 
-TEST(PointTests, ModesPlayFlagOrPass) {
+TEST(PointTests, ModesPlayAnswerOrPass) {
     for (const auto& c : kModeCases) {
         TestGame t;
         Cell cell = SetMarkedPosition(t.g, c.picture, {4, 8});
-        c.run(t.g, cell);
+        EXPECT_EQ(c.run(t.g, cell), c.answer) << c.name;
         EXPECT_EQ(t.g.cell(cell.x, cell.y) == kComputer, c.placed) << c.name;
-        EXPECT_EQ(t.g.ResultFlags[0], c.flag0) << c.name;
-        EXPECT_EQ(t.g.ResultFlags[1], c.flag1) << c.name;
         EXPECT_EQ(t.g.CompMoved, c.moved) << c.name;
     }
 }
 
-TEST(PointTests, EmptyBoardChangesNothingButTheRegionCount) {
+TEST(PointTests, EmptyBoardFindsNothing) {
     TestGame t;
     t.g.Difficulty = 2;
-    for (FourMode mode : {FourMode::Play, FourMode::FlagUnlessKept, FourMode::Flag})
-        ComputerFourAt(t.g, 8, 8, 0, 1, mode);
-    PlayerOpenFourAt(t.g, 8, 8, 0);
-    for (PlayerFourMode mode : {PlayerFourMode::Flag, PlayerFourMode::Block})
-        PlayerFourAt(t.g, 8, 8, 0, mode);
-    for (ComputerThreeMode mode : {ComputerThreeMode::Flag, ComputerThreeMode::Play})
-        ComputerThreeAt(t.g, 8, 8, 0, mode);
+    for (FourMode mode : {FourMode::Play, FourMode::AnswerUnlessKept, FourMode::Answer})
+        EXPECT_FALSE(ComputerFourAt(t.g, 8, 8, 0, 1, mode));
+    EXPECT_FALSE(PlayerOpenFourAt(t.g, 8, 8, 0));
+    for (PlayerFourMode mode : {PlayerFourMode::Answer, PlayerFourMode::Block})
+        EXPECT_FALSE(PlayerFourAt(t.g, 8, 8, 0, mode));
+    for (ComputerThreeMode mode : {ComputerThreeMode::Answer, ComputerThreeMode::Play})
+        EXPECT_FALSE(ComputerThreeAt(t.g, 8, 8, 0, mode));
     for (PlayerThreeMode mode :
-         {PlayerThreeMode::Play, PlayerThreeMode::Announce, PlayerThreeMode::Flag})
-        PlayerThreeAt(t.g, 8, 8, 0, mode);
-    ThreatReplyAt(t.g, 8, 8, 0);
-    EXPECT_FALSE(t.g.ResultFlags[0]);
-    EXPECT_FALSE(t.g.ResultFlags[1]);
+         {PlayerThreeMode::Play, PlayerThreeMode::Announce, PlayerThreeMode::Answer})
+        EXPECT_FALSE(PlayerThreeAt(t.g, 8, 8, 0, mode));
+    EXPECT_FALSE(ThreatReplyAt(t.g, 8, 8, 0));
     EXPECT_EQ(t.g.CompMoveNo, 1);
-    t.g.ResultFlags[0] = true;
-    ComparePlayerRegions(t.g, 7, 7, 9, 9, 1); // a tie is not more
-    EXPECT_FALSE(t.g.ResultFlags[0]);
+    EXPECT_FALSE(t.g.CompMoved);
+    EXPECT_FALSE(ComparePlayerRegions(t.g, 7, 7, 9, 9, 1)); // a tie is not more
 }
 
 TEST(PointTests, NoCellMeansNoTest) {
     // Scanned from (0, 1) across or from (1, 0) down, the stones would make a four.
     TestGame t;
     SetPosition(t.g, {"X X X . .", "X . . . .", "X . . . ."});
-    ComputerFourAt(t.g, 0, 1, 0, 1, FourMode::Flag);
-    ComputerFourAt(t.g, 1, 0, 0, 1, FourMode::Flag);
-    EXPECT_FALSE(t.g.ResultFlags[0]);
+    EXPECT_FALSE(ComputerFourAt(t.g, 0, 1, 0, 1, FourMode::Answer));
+    EXPECT_FALSE(ComputerFourAt(t.g, 1, 0, 0, 1, FourMode::Answer));
 }
 
 TEST(PointTests, TakenCellIsNeverPlayed) {
@@ -340,7 +327,7 @@ struct RegionCase {
     const char* name;
     std::vector<std::string> picture;
     int a, b, c, d, dir;
-    bool flag;
+    bool more;
 };
 
 const RegionCase kRegionCases[] = {
@@ -363,8 +350,7 @@ TEST(ComparePlayerRegions, CountsTheRegionsOfItsDirection) {
     for (const auto& c : kRegionCases) {
         TestGame t;
         SetPosition(t.g, c.picture);
-        ComparePlayerRegions(t.g, c.a, c.b, c.c, c.d, c.dir);
-        EXPECT_EQ(t.g.ResultFlags[0], c.flag) << c.name;
+        EXPECT_EQ(ComparePlayerRegions(t.g, c.a, c.b, c.c, c.d, c.dir), c.more) << c.name;
     }
 }
 

@@ -301,7 +301,7 @@ struct PeddrinGame : TestGame {
 };
 
 // The engine's board must hold the game's stones, in its own numbering.
-::testing::AssertionResult EngineBoardMatches(const Game& g) {
+::testing::AssertionResult EngineBoardMatches(const EngineGame& g) {
     for (int y = 1; y <= 15; ++y)
         for (int x = 1; x <= 15; ++x) {
             int code = g.cell(x, y);

@@ -111,7 +111,7 @@ void aimAnywhere(Event& e, ByteStream& in) {
 
 } // namespace
 
-Event EventSource::click(const GameView& view, const Game& g) {
+Event EventSource::click(const GameView& view, const BookGame& g) {
     Event e{EventKind::Click};
     Aim aim = aimOf(style_);
     bool thinksApart = OpponentAt(view.match().opponent).chooser != Chooser::Routines;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ByteStream.h"
-#include "rules/Game.h"
+#include "playbooks/BookGame.h"
 #include "session/Session.h"
 
 #include <cstdint>
@@ -54,7 +54,7 @@ class EventSource {
     Event Next(const Session& session);
 
   private:
-    Event click(const GameView& view, const Game& board);
+    Event click(const GameView& view, const BookGame& board);
 
     ByteStream& in_;
     Style style_ = Style::Mixed;

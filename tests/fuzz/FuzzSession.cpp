@@ -131,7 +131,7 @@ class Driver {
     FixedDigitClock clock{1};
     SeededRandom random;
     Session session{events, clock, random};
-    const Game& g = session.state();
+    const BookGame& g = session.state();
     int digit = 1;
     bool setUp = false; // the game was played on from a position set up by hand
 

@@ -57,7 +57,7 @@ bool showsOnly(std::span<const Box> boxes, const char* expected) {
            boxes[0].text == expected;
 }
 
-std::string historiesAgreeWithBoard(const Game& g) {
+std::string historiesAgreeWithBoard(const EngineGame& g) {
     Board fromHistories{};
     for (auto [history, side] : {std::pair{&g.playerStones, kPlayer}, {&g.compStones, kComputer}})
         for (Cell c : *history) {
@@ -76,7 +76,7 @@ std::string historiesAgreeWithBoard(const Game& g) {
     return "";
 }
 
-std::string settingsHold(const Game& g) {
+std::string settingsHold(const EngineGame& g) {
     if (g.Difficulty < 0 || g.Difficulty > 2 || g.SearchLevel != g.Difficulty + 2)
         return "Difficulty " + std::to_string(g.Difficulty) + " with SearchLevel " +
                std::to_string(g.SearchLevel);
@@ -87,7 +87,7 @@ std::string settingsHold(const Game& g) {
 // Stones alternate from the first mover, whose first stone is the centre; during a game
 // the player is to move, the computer owes nothing, and nobody has five on a board with
 // a free cell left.
-std::string playHolds(const Game& g, bool setUp) {
+std::string playHolds(const EngineGame& g, bool setUp) {
     bool playerFirst = g.PlayerFirst;
     int np = static_cast<int>(g.playerStones.size()), nc = static_cast<int>(g.compStones.size());
     int lead = playerFirst ? np - nc : nc - np;
@@ -109,7 +109,7 @@ std::string playHolds(const Game& g, bool setUp) {
 
 // Opponent 3's own board holds the game's stones, in its cell list too, once the player
 // has moved (before that it may hold the book opening it is about to play).
-std::string engineHolds(const Game& g) {
+std::string engineHolds(const EngineGame& g) {
     if (!SearchPlays(g) || !g.GameActive || g.playerStones.empty()) return "";
     const SearchState& s = g.engine;
     for (int i = 0; i < kCellCount; ++i) {
@@ -128,7 +128,7 @@ std::string engineHolds(const Game& g) {
 }
 
 // Exactly one marker, on the newest stone, of that stone's colour.
-std::string markersHold(const Game& g) {
+std::string markersHold(const EngineGame& g) {
     bool playerFirst = g.PlayerFirst;
     std::size_t np = g.playerStones.size(), nc = g.compStones.size();
     if (np + nc == 0)
@@ -359,7 +359,7 @@ Snapshot afterMenuCommand(const Event& e, const Snapshot& b) {
 
 } // namespace
 
-Snapshot Snapshot::Take(const Game& g, const MenuChecks& menu) {
+Snapshot Snapshot::Take(const EngineGame& g, const MenuChecks& menu) {
     Snapshot s;
     s.board = g.BoardCells;
     s.player = g.playerStones;
@@ -380,7 +380,7 @@ Snapshot Snapshot::Take(const Game& g, const MenuChecks& menu) {
     return s;
 }
 
-std::string CheckState(const Game& g, bool setUp) {
+std::string CheckState(const EngineGame& g, bool setUp) {
     for (auto check : {historiesAgreeWithBoard, settingsHold, markersHold, engineHolds})
         if (std::string problem = check(g); !problem.empty()) return problem;
     return playHolds(g, setUp);

@@ -27,13 +27,13 @@ struct Snapshot {
     MenuChecks menu;
     bool replyOwed = false; // a thinking opponent has the player's stone
 
-    static Snapshot Take(const Game& g, const MenuChecks& menu);
+    static Snapshot Take(const EngineGame& g, const MenuChecks& menu);
 };
 
 // The rules that hold after every event, whatever happened before. Returns what is
 // broken, or an empty string. A game played on from a position set up by hand
 // (`setUp`) need not have begun on the centre.
-std::string CheckState(const Game& g, bool setUp = false);
+std::string CheckState(const EngineGame& g, bool setUp = false);
 
 // Nothing of the game changed (an episode of another mode that leaves it alone).
 std::string CheckUnchanged(const Snapshot& before, const Snapshot& after);

@@ -1,8 +1,8 @@
 #include "Invariants.h"
 #include "engines/SearchEngine.h"
+#include "opponents/TakeBack.h"
 #include "rules/BoardScene.h"
 #include "rules/Placement.h"
-#include "rules/TakeBack.h"
 #include "session/GameFlow.h"
 #include "session/Hint.h"
 #include "support/TestSupport.h"
@@ -27,7 +27,7 @@ struct Harness {
     MessageLog messages;
     FixedDigitClock clock{1};
     SeededRandom random;
-    Game g{messages, clock, random};
+    BookGame g{messages, clock, random};
     MenuChecks menu;
     Snapshot before;
 

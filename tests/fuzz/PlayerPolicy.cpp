@@ -70,7 +70,7 @@ Cell threatCell(const Board& b, int side, const std::vector<Cell>& stones, bool 
 
 } // namespace
 
-Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin, bool followsHint) {
+Cell DefendingCell(const BookGame& g, ByteStream& in, int takesItsWin, bool followsHint) {
     const Board& b = g.BoardCells;
     if (g.CentreRule && !in.chance(10)) return {8, 8};
     bool greedy = in.chance(takesItsWin);

@@ -2,7 +2,7 @@
 
 #include "BoardScan.h"
 #include "ByteStream.h"
-#include "rules/Game.h"
+#include "playbooks/BookGame.h"
 
 namespace wuzi::fuzz {
 
@@ -11,7 +11,7 @@ namespace wuzi::fuzz {
 // fours and open threes: its games run long, and some fill the whole board. It takes a
 // five of its own with the given chance in percent, and otherwise never makes one. With
 // nothing to block it plays near the stones, or where the hint (提示) points.
-Cell DefendingCell(const Game& g, ByteStream& in, int takesItsWin, bool followsHint = false);
+Cell DefendingCell(const BookGame& g, ByteStream& in, int takesItsWin, bool followsHint = false);
 
 // Any empty cell, or (0, 0) on a full board.
 Cell AnyEmptyCell(const Game& g, ByteStream& in);

@@ -7,7 +7,7 @@ namespace wuzi::fuzz {
 namespace {
 
 // Asks the player for a cell with many different bytes, collecting every answer.
-std::vector<Cell> answers(const Game& g, int takesItsWin) {
+std::vector<Cell> answers(const BookGame& g, int takesItsWin) {
     std::vector<Cell> cells;
     for (int seed = 0; seed < 64; ++seed) {
         std::vector<std::uint8_t> bytes{

@@ -20,7 +20,7 @@ namespace {
 using book::Row;
 
 // Cells where a stone of `side` would make five or more.
-std::vector<Cell> fivePoints(const Game& g, int side) {
+std::vector<Cell> fivePoints(const BookGame& g, int side) {
     std::vector<Cell> points;
     for (int y = 1; y <= kBoardSize; ++y)
         for (int x = 1; x <= kBoardSize; ++x) {
@@ -73,16 +73,16 @@ struct Replay {
         return false;
     }
 
-    std::vector<Try> tries(const Game& g) const;
-    void visit(const Game& g, const std::string& path, bool drifted);
+    std::vector<Try> tries(const BookGame& g) const;
+    void visit(const BookGame& g, const std::string& path, bool drifted);
     // Whether the book's forced-move step answered the stone instead of its row.
-    bool check(const Game& before, const Game& after, const Try& t, const std::string& path,
+    bool check(const BookGame& before, const BookGame& after, const Try& t, const std::string& path,
                bool drifted);
 };
 
 // Every stone that some row of the current node lists, plus one unlisted stone for a
 // default row; opening rows first, as the book reads them.
-std::vector<Try> Replay::tries(const Game& g) const {
+std::vector<Try> Replay::tries(const BookGame& g) const {
     std::vector<Try> out;
     int key = book.openingKey(g);
     auto add = [&](const Row& r, bool canonical, auto toReal) {
@@ -115,7 +115,7 @@ std::vector<Try> Replay::tries(const Game& g) const {
 
 // `drifted`: a forced move has answered a stone of this line, so the position is no
 // longer the one the line was written for and a reply may find its cell taken.
-void Replay::visit(const Game& g, const std::string& path, bool drifted) {
+void Replay::visit(const BookGame& g, const std::string& path, bool drifted) {
     if (!(g.*book.flag) || !g.GameActive) return;
     for (const Try& t : tries(g)) {
         if (!g.isEmpty(t.real)) continue; // this orientation already holds the stone
@@ -123,7 +123,7 @@ void Replay::visit(const Game& g, const std::string& path, bool drifted) {
             ASSERT_EQ(book::OpeningRowFor(g, book, t.real), nullptr)
                 << path << ": an opening row hides the tree's stone " << t.real;
         }
-        Game next = g;
+        BookGame next = g;
         std::ostringstream step;
         step << path << " " << t.real;
         PlayerPlace(next, Cell{t.real.x, t.real.y});
@@ -135,9 +135,9 @@ void Replay::visit(const Game& g, const std::string& path, bool drifted) {
 }
 
 // What the book must have done with the player's stone.
-bool Replay::check(const Game& before, const Game& after, const Try& t, const std::string& path,
-                   bool drifted) {
-    Game placed = before;
+bool Replay::check(const BookGame& before, const BookGame& after, const Try& t,
+                   const std::string& path, bool drifted) {
+    BookGame placed = before;
     placed.setCell(t.real.x, t.real.y, kPlayer);
     std::vector<Cell> playerFours = fivePoints(placed, kPlayer);
     std::vector<Cell> computerFours = fivePoints(placed, kComputer);

@@ -21,8 +21,8 @@ constexpr int kCoinDigit = 5;   // a seconds digit that sets BookCoin
 constexpr int kNoCoinDigit = 1; // one that clears it
 
 // A game against one opponent, played click by click.
-struct BookGame {
-    BookGame(int opponent, bool playerFirst, int digit) : t(digit) {
+struct OpponentGame {
+    OpponentGame(int opponent, bool playerFirst, int digit) : t(digit) {
         NewGame(t.g, {playerFirst, opponent});
     }
     // The player's stone; returns the computer's answer, or (0, 0) when it placed none.
@@ -32,7 +32,7 @@ struct BookGame {
         return t.g.compStones.size() > before ? t.g.compStones.back() : Cell{};
     }
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
 };
 
 struct Exchange {
@@ -44,7 +44,7 @@ struct Exchange {
 enum class Field { BookActive, DiagonalActive, Mode, Flip, MoveNo, Orientation, SubLine };
 using After = std::vector<std::pair<Field, int>>;
 
-int valueOf(const Game& g, Field f) {
+int valueOf(const BookGame& g, Field f) {
     switch (f) {
     case Field::BookActive:
         return g.BookActive;
@@ -81,7 +81,7 @@ class BookLines : public ::testing::TestWithParam<BookLine> {};
 
 TEST_P(BookLines, AnswersAsListed) {
     const BookLine& line = GetParam();
-    BookGame game(line.opponent, line.playerFirst, line.digit);
+    OpponentGame game(line.opponent, line.playerFirst, line.digit);
     for (const Exchange& m : line.moves) {
         ASSERT_EQ(game.play(m.stone), m.reply) << "after the player's " << m.stone << "\n"
                                                << Picture(game.g);
@@ -204,12 +204,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 // A game in the middle of a book: the position drawn, the book's state set by hand.
-struct BookState {
-    BookState(int gameMode, int bookMoveNo) : mode(gameMode), moveNo(bookMoveNo) {}
-    BookState onLine(int l) const { return with(&BookState::line, l); }
-    BookState turned(int o) const { return with(&BookState::orientation, o); }
-    BookState inSubLine(int s) const { return with(&BookState::subLine, s); }
-    BookState withCoin() const { return with(&BookState::coin, 1); }
+struct BookPosition {
+    BookPosition(int gameMode, int bookMoveNo) : mode(gameMode), moveNo(bookMoveNo) {}
+    BookPosition onLine(int l) const { return with(&BookPosition::line, l); }
+    BookPosition turned(int o) const { return with(&BookPosition::orientation, o); }
+    BookPosition inSubLine(int s) const { return with(&BookPosition::subLine, s); }
+    BookPosition withCoin() const { return with(&BookPosition::coin, 1); }
 
     int mode;
     int moveNo;
@@ -219,14 +219,14 @@ struct BookState {
     int coin = 0;
 
   private:
-    BookState with(int BookState::*field, int value) const {
-        BookState s = *this;
+    BookPosition with(int BookPosition::*field, int value) const {
+        BookPosition s = *this;
         s.*field = value;
         return s;
     }
 };
 
-void enterBook(Game& g, const std::vector<std::string>& picture, const BookState& s) {
+void enterBook(BookGame& g, const std::vector<std::string>& picture, const BookPosition& s) {
     SetPosition(g, picture);
     g.GameMode = s.mode;
     g.PlayerFirst = (s.mode % 2 == 0);
@@ -239,7 +239,7 @@ void enterBook(Game& g, const std::vector<std::string>& picture, const BookState
     g.BookSubLine = s.subLine;
 }
 
-Cell playStone(Game& g, Cell stone) {
+Cell playStone(BookGame& g, Cell stone) {
     std::size_t before = g.compStones.size();
     PlayerPlace(g, Cell{stone.x, stone.y});
     return g.compStones.size() > before ? g.compStones.back() : Cell{};
@@ -248,7 +248,7 @@ Cell playStone(Game& g, Cell stone) {
 const std::vector<std::string> kEmptyBoard(15, std::string(15, '.'));
 
 TEST(Playbook, AfterAHandOverTheBookIsNeverConsultedAgain) {
-    BookGame game(kQuillon, false, kNoCoinDigit);
+    OpponentGame game(kQuillon, false, kNoCoinDigit);
     Cell answer = game.play({6, 8}); // two points from the centre: not in the book
     EXPECT_NE(answer, Cell{});
     EXPECT_FALSE(game.g.BookActive);
@@ -282,7 +282,7 @@ TEST(Playbook, BlockingAFourKeepsTheBookOnItsNode) {
                   ". . . . . . . . O .",
                   ". . . . . . . X . .",
               },
-              BookState(2, 5).withCoin());
+              BookPosition(2, 5).withCoin());
     EXPECT_EQ(playStone(t.g, {5, 2}), (Cell{6, 2}));
     EXPECT_EQ(t.g.BookMoveNo, 5);
     EXPECT_TRUE(t.g.DiagonalBookActive);
@@ -292,7 +292,7 @@ TEST(Playbook, BlockingAFourKeepsTheBookOnItsNode) {
 
 struct TakenReply {
     std::string name;
-    BookState state;
+    BookPosition state;
     Cell taken; // the listed reply, already on the board
     Cell stone;
 };
@@ -314,7 +314,7 @@ TEST_P(TakenReplies, HandOver) {
     EXPECT_NE(answer, Cell{});
     EXPECT_NE(answer, c.taken);
     bool diagonal = c.state.mode == 2 && c.state.coin;
-    EXPECT_FALSE(t.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive));
+    EXPECT_FALSE(t.g.*(diagonal ? &BookGame::DiagonalBookActive : &BookGame::BookActive));
     EXPECT_EQ(t.messages.count("critical"), 0);
     EXPECT_TRUE(BoardMatchesHistories(t.g));
 }
@@ -322,14 +322,14 @@ TEST_P(TakenReplies, HandOver) {
 INSTANTIATE_TEST_SUITE_P(
     Books, TakenReplies,
     ::testing::Values(
-        TakenReply{"ListedReply", BookState(3, 2), {6, 7}, {8, 9}},
-        TakenReply{"DefaultReply", BookState(2, 12).onLine(4).withCoin(), {8, 15}, {5, 5}},
-        TakenReply{"ReplyOfAPendingOrientation", BookState(2, 4).turned(13), {9, 10}, {6, 6}}),
+        TakenReply{"ListedReply", BookPosition(3, 2), {6, 7}, {8, 9}},
+        TakenReply{"DefaultReply", BookPosition(2, 12).onLine(4).withCoin(), {8, 15}, {5, 5}},
+        TakenReply{"ReplyOfAPendingOrientation", BookPosition(2, 4).turned(13), {9, 10}, {6, 6}}),
     [](const auto& info) { return info.param.name; });
 
 struct CellTest {
     std::string name;
-    BookState state;
+    BookPosition state;
     std::vector<std::string> picture;
     Cell stone;
     Cell reply;
@@ -350,10 +350,10 @@ TEST_P(CellTests, ReadTheCanonicalCellOnTheRealBoard) {
 
 // The diagonal book at move 6 of line 1, reflected in row 9: canonical (10, 11) is real
 // (10, 7), and its reply depends on canonical (10, 12), real (10, 6).
-const BookState kDiagonalMove6 = BookState(2, 6).turned(2).withCoin();
+const BookPosition kDiagonalMove6 = BookPosition(2, 6).turned(2).withCoin();
 // Marrowick's group 2 at move 11 of line 3, turned a quarter: canonical (6, 5) is real
 // (5, 10); the reply depends on whether canonical (11, 8), real (8, 5), is the player's.
-const BookState kGroup2Move11 = BookState(5, 11).onLine(3).turned(2).inSubLine(2);
+const BookPosition kGroup2Move11 = BookPosition(5, 11).onLine(3).turned(2).inSubLine(2);
 
 // The upper left of the board, with the cell the reply depends on taken.
 const std::vector<std::string> kPlayerOnTenSix = {
@@ -381,7 +381,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Playbook, StoneOutsideTheCanonicalFrameHandsOver) {
     TestGame t;
     // Orientation 6 of the black book shifts rows by one: row 1 has no canonical cell.
-    enterBook(t.g, kEmptyBoard, BookState(3, 2).turned(6));
+    enterBook(t.g, kEmptyBoard, BookPosition(3, 2).turned(6));
     EXPECT_NE(playStone(t.g, {5, 1}), Cell{});
     EXPECT_FALSE(t.g.BookActive);
     EXPECT_EQ(t.g.BookMoveNo, 2);
@@ -390,7 +390,7 @@ TEST(Playbook, StoneOutsideTheCanonicalFrameHandsOver) {
 TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
     for (auto [stone, flip] : {std::pair{Cell{11, 7}, false}, {Cell{8, 10}, true}}) {
         TestGame t;
-        enterBook(t.g, kEmptyBoard, BookState(5, 3).inSubLine(7));
+        enterBook(t.g, kEmptyBoard, BookPosition(5, 3).inSubLine(7));
         t.g.LatticeFlip = !flip;
         playStone(t.g, stone);
         EXPECT_EQ(t.g.GameMode, 9);
@@ -400,7 +400,7 @@ TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
     // An unlisted stone: the hand-over answers as Marrowick, then the lattice chain takes
     // the game with the lattice unchanged.
     TestGame t;
-    enterBook(t.g, kEmptyBoard, BookState(5, 3).inSubLine(7));
+    enterBook(t.g, kEmptyBoard, BookPosition(5, 3).inSubLine(7));
     t.g.LatticeFlip = false;
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_EQ(t.g.GameMode, 9);
@@ -410,7 +410,7 @@ TEST(Playbook, MarrowickSubLineSevenSwitchesToTheLattice) {
 
 TEST(Playbook, MarrowickSwitchWithoutReplyLetsTheNewChainAnswer) {
     TestGame t;
-    enterBook(t.g, kEmptyBoard, BookState(5, 7).onLine(19));
+    enterBook(t.g, kEmptyBoard, BookPosition(5, 7).onLine(19));
     t.g.LatticeFlip = false;
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_EQ(t.g.GameMode, 8);
@@ -422,7 +422,7 @@ TEST(Playbook, MarrowickSwitchWithoutReplyLetsTheNewChainAnswer) {
 TEST(Playbook, TreesBAndCHaveNoFourthMove) {
     // Line 1 then (6, 8): orientation 2, tree B; line 4 then (6, 8): orientation 7, tree C.
     for (Cell second : {Cell{7, 7}, Cell{6, 6}}) {
-        BookGame game(kQuillon, true, kNoCoinDigit);
+        OpponentGame game(kQuillon, true, kNoCoinDigit);
         game.play({8, 8});
         game.play(second);
         ASSERT_EQ(game.play({6, 8}), (Cell{9, 8}));
@@ -433,8 +433,8 @@ TEST(Playbook, TreesBAndCHaveNoFourthMove) {
 }
 
 // What the general selection of `mode` answers to the player's `stone` on this board.
-Cell generalAnswer(const Game& g, int mode, Cell stone) {
-    Game copy = g;
+Cell generalAnswer(const BookGame& g, int mode, Cell stone) {
+    BookGame copy = g;
     copy.setCell(stone.x, stone.y, kPlayer);
     copy.playerStones.push_back(stone);
     ++copy.PlayerMoveNo;
@@ -464,7 +464,7 @@ class UnlistedStones : public ::testing::TestWithParam<UnlistedStone> {};
 // selection answers that very stone.
 TEST_P(UnlistedStones, HandOverToTheGeneralSelection) {
     const UnlistedStone& c = GetParam();
-    BookGame game(c.opponent, c.playerFirst, c.digit);
+    OpponentGame game(c.opponent, c.playerFirst, c.digit);
     for (const Exchange& m : c.listed)
         ASSERT_EQ(game.play(m.stone), m.reply) << "after the player's " << m.stone;
     int moveNo = game.g.BookMoveNo;
@@ -473,7 +473,7 @@ TEST_P(UnlistedStones, HandOverToTheGeneralSelection) {
     // Quillon's main book has shut the diagonal book out at its second move.
     bool quillonWhite = c.opponent == kQuillon && c.playerFirst;
     bool diagonal = quillonWhite && c.digit == kCoinDigit;
-    EXPECT_FALSE(game.g.*(diagonal ? &Game::DiagonalBookActive : &Game::BookActive));
+    EXPECT_FALSE(game.g.*(diagonal ? &BookGame::DiagonalBookActive : &BookGame::BookActive));
     if (quillonWhite) {
         EXPECT_FALSE(game.g.DiagonalBookActive);
     }
@@ -543,7 +543,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(Playbook, MarrowickWhiteLineTwoSwitchesBeforeTheAnswer) {
-    BookGame game(kMarrowick, true, kNoCoinDigit);
+    OpponentGame game(kMarrowick, true, kNoCoinDigit);
     game.play({8, 8});
     game.play({8, 7}); // line 2: (9, 7)
     Cell third{7, 5};  // Marrowick's own chain would answer this at (9, 8)
@@ -555,7 +555,7 @@ TEST(Playbook, MarrowickWhiteLineTwoSwitchesBeforeTheAnswer) {
 }
 
 TEST(Playbook, MarrowickSubLineSevenAnswersBeforeItSwitches) {
-    BookGame game(kMarrowick, false, kNoCoinDigit);
+    OpponentGame game(kMarrowick, false, kNoCoinDigit);
     game.play({9, 9});  // group 1: (9, 7)
     game.play({10, 8}); // sub-line 7: (10, 9)
     Cell third{6, 10};  // Corvane's chain would answer this at (11, 7)
@@ -578,7 +578,7 @@ TEST(Playbook, RoutineNodeLetsAFourAnswerFirst) {
                       three ? ". . X X X ." : ". . X X . .",
                       ". . . . . .",
                   },
-                  BookState(2, 14).onLine(13));
+                  BookPosition(2, 14).onLine(13));
         Cell answer = playStone(t.g, {12, 8});
         if (three) {
             EXPECT_TRUE((answer == Cell{2, 3}) || (answer == Cell{6, 3})) << answer;
@@ -594,7 +594,7 @@ TEST(Playbook, RoutineNodeLetsAFourAnswerFirst) {
 
 TEST(Playbook, RoutineNodeWithoutFallbackHandsOver) {
     TestGame t;
-    enterBook(t.g, kEmptyBoard, BookState(2, 9).onLine(40));
+    enterBook(t.g, kEmptyBoard, BookPosition(2, 9).onLine(40));
     EXPECT_NE(playStone(t.g, {3, 3}), Cell{});
     EXPECT_FALSE(t.g.BookActive);
     EXPECT_EQ(t.g.BookMoveNo, 9);
@@ -616,7 +616,7 @@ class DiagonalLineFour : public ::testing::TestWithParam<DefaultCase> {};
 // but hands four of them over.
 TEST_P(DiagonalLineFour, AtMoveTwelve) {
     TestGame t;
-    enterBook(t.g, kEmptyBoard, BookState(2, 12).onLine(4).withCoin());
+    enterBook(t.g, kEmptyBoard, BookPosition(2, 12).onLine(4).withCoin());
     Cell answer = playStone(t.g, GetParam().stone);
     EXPECT_FALSE(t.g.DiagonalBookActive);
     if (GetParam().reply) {

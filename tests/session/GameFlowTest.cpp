@@ -12,7 +12,7 @@ namespace {
 
 TEST(ProgramStart, DefaultsBeforeTheFirstGame) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     EXPECT_EQ(g.GameMode, 2);
     EXPECT_EQ(g.SearchLevel, 2);
     EXPECT_EQ(g.Difficulty, 0);
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Digits, BookCoinTest,
 
 TEST(Menus, SideAndOpponentSetTheModeBetweenGames) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     OnOpponent(g, t.menu, 3);
     EXPECT_EQ(g.GameMode, 6);
     OnComputerFirst(g, t.menu);
@@ -104,7 +104,7 @@ TEST(Menus, SideAndOpponentSetTheModeBetweenGames) {
 
 TEST(Menus, OptionsDoNothingDuringAGame) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     NewGame(g, t.menu);
     OnOpponent(g, t.menu, 4);
     OnComputerFirst(g, t.menu);
@@ -117,7 +117,7 @@ TEST(Menus, OptionsDoNothingDuringAGame) {
 
 TEST(Menus, EndGameStopsClicksAndKeepsTheStones) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     NewGame(g, t.menu);
     OnBoardClick(g, Cell{8, 8});
     int stones = g.PlayerMoveNo + g.CompMoveNo;
@@ -130,7 +130,7 @@ TEST(Menus, EndGameStopsClicksAndKeepsTheStones) {
 
 TEST(Game, PlayersFiveEndsTheGameBeforeTheComputerMoves) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     NewGame(g, t.menu);
     SetPosition(g, {". O O O O ."}, {4, 8});
     g.CentreRule = false;
@@ -160,7 +160,7 @@ std::vector<std::string> drawlessBoard(Cell empty, char first, char second) {
 TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
     for (int opponent : {2, 3}) {
         TestGame t;
-        Game& g = t.g;
+        BookGame& g = t.g;
         t.menu.opponent = opponent;
         NewGame(g, t.menu); // player first
         SetPosition(g, drawlessBoard({15, 15}, 'O', 'X'));
@@ -180,7 +180,7 @@ TEST(Game, PlayersLastStoneFillingTheBoardIsADraw) {
 
 TEST(Game, ComputersStoneFillingTheBoardIsADraw) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     OnComputerFirst(g, t.menu);
     NewGame(g, t.menu);
     SetPosition(g, drawlessBoard({2, 1}, 'X', 'O'));

@@ -95,7 +95,7 @@ class SelfPlay : public ::testing::TestWithParam<SelfPlayCase> {};
 
 // One turn: the player's stone on `move`, then the computer's answer.
 void PlayTurn(TestGame& t, RandomPlayer& player) {
-    Game& g = t.g;
+    BookGame& g = t.g;
     ASSERT_TRUE(g.PlayerTurn);
     Cell move = player.choose(g);
     auto before = g.BoardCells;
@@ -130,7 +130,7 @@ TEST_P(SelfPlay, EveryComputerTurnPlacesOneStone) {
     for (int game = 0; game < 6; ++game) {
         SCOPED_TRACE("game " + std::to_string(game));
         TestGame t(game * 5 % 10);
-        Game& g = t.g;
+        BookGame& g = t.g;
         MenuChecks menu;
         OnOpponent(g, menu, c.opponent);
         if (c.playerFirst)

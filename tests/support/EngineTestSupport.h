@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -55,7 +56,7 @@ inline constexpr Cell kNoMove{};
 // `mode` (LatticeFlip True), and the cell its stone must go to (kNoMove: none).
 struct StagedCase {
     const char* what;
-    void (*entry)(Game&, int);
+    std::function<void(BookGame&, int)> entry;
     int stage;
     int difficulty;
     int mode;

@@ -2,6 +2,7 @@
 
 #include "support/TestSupport.h"
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -69,8 +70,8 @@ struct StageCase {
 
 // Runs `entry(g, stage)` once on each case's position, under GameMode `mode` with
 // LatticeFlip True.
-inline void ExpectStageCases(void (*entry)(Game&, int), const std::vector<StageCase>& cases,
-                             int mode = 0) {
+inline void ExpectStageCases(const std::function<void(BookGame&, int)>& entry,
+                             const std::vector<StageCase>& cases, int mode = 0) {
     for (const auto& c : cases) {
         TestGame t;
         SetPosition(t.g, c.picture, c.topLeft, c.newestLast);

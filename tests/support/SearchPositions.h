@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/SearchState.h"
+#include "engines/SearchState.h"
 
 #include <cstdint>
 #include <string>

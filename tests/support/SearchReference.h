@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engines/SearchEngineFast.h"
+#include "engines/SearchState.h"
 #include "rules/Platform.h"
-#include "rules/SearchState.h"
 #include "rules/Types.h"
 
 #include <cstdint>

@@ -25,7 +25,7 @@ struct TestGame {
     RecordingMessages messages;
     FixedDigitClock clock;
     SeededRandom random;
-    Game g{messages, clock, random};
+    BookGame g{messages, clock, random};
     MenuChecks menu; // the options menu's checks, kept beside the game as the session keeps them
 };
 

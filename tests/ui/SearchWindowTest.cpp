@@ -110,7 +110,7 @@ class SearchWindowTest : public QObject {
         QuietMessages quiet;
         FixedDigitClock clock{1};
         SeededRandom random;
-        Game game{quiet, clock, random};
+        BookGame game{quiet, clock, random};
         Unhurried() {
             OnDifficulty(game, 2);
             wuzi::NewGame(game, {true, 3});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "playbooks/BookGame.h"
 #include "session/Session.h"
 #include "ui/MainWindow.h"
 #include "ui/SessionBridge.h"

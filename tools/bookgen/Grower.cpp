@@ -27,7 +27,7 @@ Point pointOf(Cell c) {
 }
 
 // The player's stone as PlayerPlace puts it down, without handing the turn on.
-void placePlayer(Game& g, Cell c) {
+void placePlayer(BookGame& g, Cell c) {
     g.setCell(c.x, c.y, wuzi::kPlayer);
     g.playerStones.push_back(c);
     ++g.PlayerMoveNo;
@@ -57,7 +57,7 @@ struct Grower::Plan {
     int move() const { return node->key.move; }
 };
 
-Board canonicalBoard(const Game& g, const Book& book) {
+Board canonicalBoard(const BookGame& g, const Book& book) {
     Board b;
     auto put = [&](const std::vector<Cell>& stones, Stone s) {
         for (Cell stone : stones) {
@@ -85,21 +85,21 @@ int Grower::keyLine(int tree, int move, int line) const {
     return line;
 }
 
-void Grower::enqueue(const Game& g) {
+void Grower::enqueue(const BookGame& g) {
     const Tree* tree = book_.treeFor(g);
     if (!tree) return;
     int t = treeIndex(tree);
     pending_[{t, g.BookMoveNo, keyLine(t, g.BookMoveNo, g.BookLine)}].push_back(g);
 }
 
-Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row,
+Grower::Outcome Grower::simulate(const std::vector<BookGame>& frames, const Row& row,
                                  Cell stone) const {
     Outcome out;
-    for (const Game& f : frames) {
+    for (const BookGame& f : frames) {
         if (!AtNode(row, f.BookMoveNo, f.BookLine, f.BookCoin)) continue;
         Cell real = book_.toReal(f, stone);
         if (!f.isEmpty(real) || OpeningRowFor(f, book_, real)) continue;
-        Game g = f;
+        BookGame g = f;
         placePlayer(g, real);
         if (!g.GameActive || ForcedMovePlayed(g, book_)) continue;
         out.reached = true;
@@ -112,8 +112,8 @@ Grower::Outcome Grower::simulate(const std::vector<Game>& frames, const Row& row
     return out;
 }
 
-void Grower::grow(const std::vector<Game>& openings) {
-    for (const Game& g : openings)
+void Grower::grow(const std::vector<BookGame>& openings) {
+    for (const BookGame& g : openings)
         enqueue(g);
     while (!pending_.empty()) {
         int move = std::min_element(pending_.begin(), pending_.end(), [](auto& a, auto& b) {
@@ -163,7 +163,7 @@ void Grower::playListedRows(Plan& plan) {
             Outcome o = simulate(plan.node->frames, *r, toCell(r->stones.at[k]));
             ++plan.entries;
             plan.continuing += !o.children.empty();
-            for (const Game& g : o.children)
+            for (const BookGame& g : o.children)
                 enqueue(g);
         }
 }
@@ -191,11 +191,11 @@ void Grower::rank(Plan& plan) {
 void Grower::replyFor(const Plan& plan, Candidate& c) {
     if (c.asked) return;
     c.asked = true;
-    const std::vector<Game>& frames = plan.node->frames;
+    const std::vector<BookGame>& frames = plan.node->frames;
     Board b = canonicalBoard(frames.front(), book_);
     int stone = indexOf(c.stone.x, c.stone.y);
     std::vector<Board> others;
-    for (const Game& f : frames) {
+    for (const BookGame& f : frames) {
         if (!f.isEmpty(book_.toReal(f, c.stone))) continue;
         Board o = canonicalBoard(f, book_);
         bool seen = o.hash() == b.hash() || std::any_of(others.begin(), others.end(), [&](auto& x) {
@@ -237,14 +237,15 @@ void Grower::commit(Plan& plan, Candidate& c, const Row& row, const Outcome& o) 
     c.used = true;
     ++plan.entries;
     plan.continuing += !o.children.empty();
-    for (const Game& g : o.children)
+    for (const BookGame& g : o.children)
         enqueue(g);
     grown_[book_.trees[static_cast<std::size_t>(plan.node->key.tree)]].push_back(row);
 }
 
 // Is every hand-written row of node (tree, move, line) the book's answer in at least one
 // of these games? A row for every unlisted stone is tried with a far corner.
-bool Grower::fitsListedRows(const std::vector<Game>& children, int tree, int move, int line) const {
+bool Grower::fitsListedRows(const std::vector<BookGame>& children, int tree, int move,
+                            int line) const {
     for (const Row& r : book_.trees[static_cast<std::size_t>(tree)]->listed) {
         if (r.move != move || (r.line != kAnyLine && r.line != line)) continue;
         if (r.stones.isDefault()) {
@@ -356,7 +357,7 @@ Action Grower::ending(const Plan& plan, Cell reply) const {
     Action a = play(reply.x, reply.y).ends();
     int mode = &book_ == &kMarrowickBlackBook ? 9 : &book_ == &kMarrowickWhiteBook ? 8 : 0;
     if (mode == 0) return a;
-    const Game& g = plan.node->frames.front();
+    const BookGame& g = plan.node->frames.front();
     int on[2] = {0, 0};
     auto count = [&](Cell real) {
         on[0] += onLattice(mode, true, real);

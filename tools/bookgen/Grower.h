@@ -4,7 +4,7 @@
 #include "Board.h"
 
 #include "playbooks/Book.h"
-#include "rules/Game.h"
+#include "playbooks/BookGame.h"
 
 #include <map>
 #include <ostream>
@@ -18,7 +18,7 @@
 // reaches the depth and breadth its budget gives.
 namespace bookgen {
 
-using wuzi::Game;
+using wuzi::BookGame;
 using wuzi::book::Book;
 using wuzi::book::Row;
 using wuzi::book::Tree;
@@ -29,7 +29,7 @@ class Grower {
         : book_(book), advisor_(advisor), log_(log) {}
 
     // Grows every tree of the book from the games its opening leads to.
-    void grow(const std::vector<Game>& openings);
+    void grow(const std::vector<BookGame>& openings);
 
     // The rows grown for a tree, node by node.
     std::vector<Row> rows(const Tree* tree) const;
@@ -43,7 +43,7 @@ class Grower {
     };
     struct Node {
         Key key;
-        std::vector<Game> frames;
+        std::vector<BookGame> frames;
     };
     struct Candidate {
         wuzi::Cell stone;
@@ -53,9 +53,9 @@ class Grower {
     };
     struct Plan; // a node's entries while its level is being grown
     struct Outcome {
-        bool reached = false;       // the row itself answered (no forced move first)
-        bool played = false;        // the book placed the row's reply
-        std::vector<Game> children; // the games that stay in the book
+        bool reached = false;           // the row itself answered (no forced move first)
+        bool played = false;            // the book placed the row's reply
+        std::vector<BookGame> children; // the games that stay in the book
     };
 
     void growLevel(std::vector<Node>& level);
@@ -69,23 +69,23 @@ class Grower {
 
     int treeIndex(const Tree* tree) const;
     int keyLine(int tree, int move, int line) const;
-    void enqueue(const Game& g);
-    Outcome simulate(const std::vector<Game>& frames, const Row& row, wuzi::Cell stone) const;
+    void enqueue(const BookGame& g);
+    Outcome simulate(const std::vector<BookGame>& frames, const Row& row, wuzi::Cell stone) const;
     void rank(Plan& plan);
     void replyFor(const Plan& plan, Candidate& c);
-    bool fitsListedRows(const std::vector<Game>& children, int tree, int move, int line) const;
+    bool fitsListedRows(const std::vector<BookGame>& children, int tree, int move, int line) const;
     wuzi::book::Action ending(const Plan& plan, wuzi::Cell reply) const;
     void report() const;
 
     const Book& book_;
     Advisor& advisor_;
     std::ostream& log_;
-    std::map<Key, std::vector<Game>> pending_;
+    std::map<Key, std::vector<BookGame>> pending_;
     std::map<const Tree*, std::vector<Row>> grown_;
     std::map<std::pair<int, int>, int> reached_; // nodes by (tree, move)
 };
 
 // The canonical position of a game, as the book sees it.
-Board canonicalBoard(const Game& g, const Book& book);
+Board canonicalBoard(const BookGame& g, const Book& book);
 
 } // namespace bookgen

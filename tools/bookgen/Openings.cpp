@@ -7,10 +7,10 @@ namespace bookgen {
 
 namespace {
 
-using wuzi::Game;
+using wuzi::BookGame;
 using wuzi::book::Book;
 
-void explore(const Game& g, const Book& book, std::vector<Game>& out) {
+void explore(const BookGame& g, const Book& book, std::vector<BookGame>& out) {
     if (!(g.*book.flag) || !g.GameActive) return;
     if (book.treeFor(g)) out.push_back(g);
     int key = book.openingKey(g);
@@ -19,7 +19,7 @@ void explore(const Game& g, const Book& book, std::vector<Game>& out) {
         for (int k = 0; k < r.stones.count; ++k) {
             wuzi::Cell c = wuzi::book::toCell(r.stones.at[k]);
             if (!g.isEmpty(c)) continue;
-            Game next = g;
+            BookGame next = g;
             wuzi::PlayerPlace(next, c);
             explore(next, book, out);
         }
@@ -28,12 +28,12 @@ void explore(const Game& g, const Book& book, std::vector<Game>& out) {
 
 } // namespace
 
-std::vector<Game> openingGames(const Book& book, int opponent, bool playerFirst, bool bothCoins,
-                               Platform& platform) {
-    std::vector<Game> out;
+std::vector<BookGame> openingGames(const Book& book, int opponent, bool playerFirst, bool bothCoins,
+                                   Platform& platform) {
+    std::vector<BookGame> out;
     for (wuzi::FixedDigitClock* clock : {&platform.noCoin, &platform.coin}) {
         if (clock == &platform.coin && !bothCoins) break;
-        Game g(platform.messages, *clock, platform.random);
+        BookGame g(platform.messages, *clock, platform.random);
         wuzi::NewGame(g, {playerFirst, opponent});
         explore(g, book, out);
     }

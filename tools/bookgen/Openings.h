@@ -1,7 +1,7 @@
 #pragma once
 
 #include "playbooks/Book.h"
-#include "rules/Game.h"
+#include "playbooks/BookGame.h"
 #include "rules/Platform.h"
 
 #include <string>
@@ -30,7 +30,7 @@ struct Platform {
 
 // The games in which a book's opening rows lead into one of its trees: every stone of
 // every opening row, played click by click through the real game from a new game.
-std::vector<wuzi::Game> openingGames(const wuzi::book::Book& book, int opponent, bool playerFirst,
-                                     bool bothCoins, Platform& platform);
+std::vector<wuzi::BookGame> openingGames(const wuzi::book::Book& book, int opponent,
+                                         bool playerFirst, bool bothCoins, Platform& platform);
 
 } // namespace bookgen

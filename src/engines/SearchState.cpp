@@ -1,4 +1,4 @@
-#include "rules/SearchState.h"
+#include "engines/SearchState.h"
 
 namespace wuzi {
 

@@ -1,4 +1,4 @@
-#include "rules/TakeBack.h"
+#include "opponents/TakeBack.h"
 #include "engines/SearchEngine.h"
 #include "opponents/Opponent.h"
 #include "rules/Placement.h"
@@ -12,17 +12,17 @@ namespace wuzi::test {
 namespace {
 
 // The player's click; opponent 3's search engine answers right after it.
-void click(TakeBack& takeBack, Game& g, Cell c) {
+void click(TakeBack& takeBack, BookGame& g, Cell c) {
     takeBack.playerClick(g, [&] { OnBoardClick(g, c); });
     EngineTurn(g);
 }
 
-Cell lastComputerStone(const Game& g) {
+Cell lastComputerStone(const BookGame& g) {
     return g.compStones.back();
 }
 
 // Everything that makes up the position, compared field by field.
-::testing::AssertionResult SamePosition(const GameState& a, const GameState& b) {
+::testing::AssertionResult SamePosition(const GameSnapshot& a, const GameSnapshot& b) {
     auto sameMarker = [](const Marker& m, const Marker& n) {
         return m.visible == n.visible && (!m.visible || m.cell == n.cell);
     };
@@ -43,7 +43,7 @@ Cell lastComputerStone(const Game& g) {
 
 // The player opens on the centre (when moving first), then steps far away so that every
 // book hands over, then plays what the opponent's own selection advises.
-Cell NextPlayerStone(const Game& g, int stonesPlayed) {
+Cell NextPlayerStone(const BookGame& g, int stonesPlayed) {
     if (g.CentreRule) return {8, 8};
     if (stonesPlayed < 2) return {2, 2};
     return Hint(g).value();
@@ -53,7 +53,7 @@ constexpr int kStones = 8;
 constexpr int kTakenBack = 3;
 
 // Would the player's next stone be answered by an opening book?
-bool bookInForce(const GameState& s) {
+bool bookInForce(const GameSnapshot& s) {
     switch (s.GameMode) {
     case 2:
         return (!s.BookCoin && s.BookActive) || s.DiagonalBookActive;
@@ -89,11 +89,11 @@ class NoTieBreaks : public RandomSource {
 TEST_P(UndoThenReplay, GivesTheSameComputerAnswers) {
     TestGame t;
     NoTieBreaks noTieBreaks;
-    Game g(t.messages, t.clock, noTieBreaks);
+    BookGame g(t.messages, t.clock, noTieBreaks);
     NewGame(g, {GetParam().playerFirst, GetParam().index});
     TakeBack takeBack;
     std::vector<Cell> stones, answers;
-    std::vector<GameState> positions;
+    std::vector<GameSnapshot> positions;
     for (int i = 0; i < kStones; ++i) {
         positions.push_back(g);
         stones.push_back(NextPlayerStone(g, i));
@@ -101,7 +101,7 @@ TEST_P(UndoThenReplay, GivesTheSameComputerAnswers) {
         ASSERT_TRUE(g.GameActive) << Picture(g);
         answers.push_back(lastComputerStone(g));
     }
-    GameState end = g;
+    GameSnapshot end = g;
     const int back = kStones - kTakenBack;
     // The books had handed over before the stones taken back.
     ASSERT_FALSE(bookInForce(positions[back]));
@@ -128,7 +128,7 @@ TEST(TakeBack, GoesBackToTheStartOfTheGameAndNoFurther) {
     for (bool playerFirst : {true, false}) {
         TestGame t;
         NewGame(t.g, {playerFirst, 0});
-        GameState start = t.g;
+        GameSnapshot start = t.g;
         TakeBack takeBack;
         for (Cell c : {Cell{8, 8}, Cell{2, 2}, Cell{14, 3}, Cell{3, 13}, Cell{12, 12}})
             click(takeBack, t.g, c); // the centre is the computer's when it moves first
@@ -144,7 +144,7 @@ TEST(TakeBack, GoesBackToTheStartOfTheGameAndNoFurther) {
 
 TEST(TakeBack, IsOnlyForAStoneOfThePlayersInARunningGameOnTheirTurn) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     TakeBack takeBack;
     EXPECT_FALSE(takeBack.CanUndo(g)); // no game yet
     NewGame(g, {true, 0});
@@ -161,20 +161,20 @@ TEST(TakeBack, IsOnlyForAStoneOfThePlayersInARunningGameOnTheirTurn) {
     g.engine.MoveSignal = false;
 
     EndGame(g);
-    GameState ended = g;
+    GameSnapshot ended = g;
     EXPECT_FALSE(takeBack.Undo(g));
     EXPECT_TRUE(SamePosition(g, ended));
 }
 
 // A game against Corbie, the player first, its centre stone played and answered.
-void StartWithTheCentre(Game& g, TakeBack& takeBack) {
+void StartWithTheCentre(BookGame& g, TakeBack& takeBack) {
     NewGame(g, {true, 0});
     click(takeBack, g, {8, 8});
 }
 
 // A game that ended on five goes on from the position before the player's last stone,
 // with its own opponent and difficulty, whatever the options menu chose since.
-void ExpectTheGameGoesOn(Game& g, TakeBack& takeBack, const GameState& before) {
+void ExpectTheGameGoesOn(BookGame& g, TakeBack& takeBack, const GameSnapshot& before) {
     ASSERT_FALSE(g.GameActive);
     OnDifficulty(g, 2);
     ASSERT_TRUE(takeBack.CanUndo(g));
@@ -188,14 +188,14 @@ void ExpectTheGameGoesOn(Game& g, TakeBack& takeBack, const GameState& before) {
 
 TEST(TakeBack, APlayersFiveIsTakenBack) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     TakeBack takeBack;
     StartWithTheCentre(g, takeBack);
     // clang-format off
     SetPosition(g, {"O O O O . X X X",
                     "X X X . . . . ."}, {5, 8});
     // clang-format on
-    GameState before = g;
+    GameSnapshot before = g;
     click(takeBack, g, {9, 8}); // five: the player wins
     ExpectTheGameGoesOn(g, takeBack, before);
     click(takeBack, g, {3, 3}); // another stone, and Corbie answers it
@@ -205,14 +205,14 @@ TEST(TakeBack, APlayersFiveIsTakenBack) {
 
 TEST(TakeBack, AComputersFiveIsTakenBack) {
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     TakeBack takeBack;
     StartWithTheCentre(g, takeBack);
     // clang-format off
     SetPosition(g, {"O X X X X . O O",
                     "O O . . . . . ."}, {4, 8});
     // clang-format on
-    GameState before = g;
+    GameSnapshot before = g;
     click(takeBack, g, {2, 2}); // the player looks away; Corbie makes five
     ASSERT_FALSE(t.messages.boxes.empty());
     ASSERT_EQ(t.messages.boxes.back().text, kComputerWins);
@@ -224,7 +224,7 @@ TEST(TakeBack, AComputersFiveIsTakenBack) {
 TEST(TakeBack, LeavesABookItTakesBackPast) {
     // Peddrin, player first, a seconds digit divisible by 3: the book answers the centre.
     TestGame t(3);
-    Game& g = t.g;
+    BookGame& g = t.g;
     NewGame(g, {true, 3});
     ASSERT_TRUE(g.BookActive);
     TakeBack takeBack;
@@ -248,7 +248,7 @@ TEST(TakeBack, LeavesABookItTakesBackPast) {
 TEST(TakeBack, LeavesABookThatWouldHaveGoneOn) {
     // Marrowick, player first: the book answers the centre and stays in force.
     TestGame t;
-    Game& g = t.g;
+    BookGame& g = t.g;
     NewGame(g, {});
     ASSERT_EQ(g.GameMode, 4);
     TakeBack takeBack;

@@ -1,4 +1,4 @@
-#include "rules/TakeBack.h"
+#include "opponents/TakeBack.h"
 
 #include "rules/WinningLine.h"
 
@@ -15,15 +15,15 @@ bool endedOnFive(const GameState& g) {
 
 } // namespace
 
-bool TakeBack::CanUndo(const GameState& g) const {
+bool TakeBack::CanUndo(const BookGame& g) const {
     if (positions_.empty() || positions_.back().PlayerMoveNo >= g.PlayerMoveNo) return false;
     if (g.GameActive) return g.PlayerTurn && !g.engine.MoveSignal;
     return endedOnFive(g);
 }
 
-bool TakeBack::Undo(Game& g) {
+bool TakeBack::Undo(BookGame& g) {
     if (!CanUndo(g)) return false;
-    GameState earlier = std::move(positions_.back());
+    GameSnapshot earlier = std::move(positions_.back());
     positions_.pop_back();
     // The book's answer was taken back with the player's stone: its line is gone.
     earlier.BookActive = false;
@@ -34,7 +34,7 @@ bool TakeBack::Undo(Game& g) {
         earlier.SearchLevel = g.SearchLevel;
     }
     // Taken back past a five, the game goes on as it was played, with its own difficulty.
-    static_cast<GameState&>(g) = std::move(earlier);
+    Restore(g, std::move(earlier));
     return true;
 }
 

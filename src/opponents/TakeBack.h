@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Game.h"
+#include "opponents/GameSnapshot.h"
 
 #include <vector>
 
@@ -14,8 +14,8 @@ namespace wuzi {
 class TakeBack {
   public:
     // Runs the player's click and, when it placed a stone, keeps the position before it.
-    template <class Click> void playerClick(Game& g, Click&& click) {
-        GameState before = g;
+    template <class Click> void playerClick(BookGame& g, Click&& click) {
+        GameSnapshot before = g;
         click();
         if (g.PlayerMoveNo > before.PlayerMoveNo) positions_.push_back(std::move(before));
     }
@@ -23,20 +23,20 @@ class TakeBack {
     // With a stone of the player's to take back, in a running game on the player's turn
     // (not while the search engine owes its answer; Vesk's is the session's to say), or in
     // a game that ended on five.
-    bool CanUndo(const GameState& g) const;
+    bool CanUndo(const BookGame& g) const;
 
     // Returns the game to the position before the player's last stone; a finished game
     // is running again, with its own opponent, difficulty and side. An opening book
     // that was still in force there is left: from then on the general move selection
     // answers. Returns false, changing nothing, when CanUndo is false.
-    bool Undo(Game& g);
+    bool Undo(BookGame& g);
 
     // A new game forgets the old one's positions.
     void clear() { positions_.clear(); }
     std::size_t depth() const { return positions_.size(); }
 
   private:
-    std::vector<GameState> positions_;
+    std::vector<GameSnapshot> positions_;
 };
 
 } // namespace wuzi
